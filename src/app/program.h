@@ -1,0 +1,38 @@
+#pragma once
+// The process-wide state of one ZT6 process, owned once by main and handed out
+// piece by piece, so every test can start from a fresh instance.
+
+#include <string>
+#include <vector>
+
+#include "app/shell_state.h"
+#include "calc/design_record.h"
+#include "calc/run_messages.h"
+#include "report/format_settings.h"
+
+namespace zt6 {
+
+// Program identifiers.
+inline constexpr const char* kProgramTitle = "ZT6";
+inline constexpr const char* kProgramLowerName = "zt6";
+inline constexpr const char* kProjectExtension = "zt6";
+inline constexpr const char* kProgramVersion = "1.5";
+inline constexpr const char* kExecutableName = "wzt6";
+
+// "ZT6  -  " + connection term + " DIN 5481"; the term is fixed at start-up.
+std::string ProgramTitleLine(const std::string& connectionTerm = "Kerbverzahnung");
+
+struct Program {
+  DesignRecord design;
+  RunMessages messages;
+  ShellState shell;
+  FormatSettings format;
+
+  std::string projectName;
+  std::string projectDirectory;
+  bool projectFromCommandLine = false;
+  bool modified = false;
+  std::vector<std::string> arguments;  // command-line arguments without the program name
+};
+
+}  // namespace zt6

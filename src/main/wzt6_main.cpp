@@ -1,0 +1,25 @@
+// wzt6: the ZT6 program. Help and batch runs end in the command-line step; the
+// desktop window is started afterwards.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/batch_ui.h"
+#include "app/program.h"
+#include "app/prompts.h"
+#include "app/startup.h"
+
+int main(int argc, char** argv) {
+  zt6::Program program;
+  program.arguments.assign(argv + 1, argv + argc);
+
+  zt6::BatchUi ui;
+  zt6::Prompts prompts(ui, program.shell, program.format);
+  const zt6::StartOutcome outcome = zt6::RunCommandLineStep(program, prompts);
+  if (outcome.exitNow) return outcome.exitCode;
+
+  std::cerr << "wzt6: the desktop window is not part of this build yet; "
+               "\"wzt6 /?\" shows the command line.\n";
+  return 1;
+}
