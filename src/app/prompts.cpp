@@ -25,7 +25,7 @@ std::string Quoted(std::string_view text) {
 }
 
 // A file name as the file system spells it, in the DOS code page for the messages.
-std::string NameForMessage(const std::string& path) { return DisplayToOem(path); }
+std::string NameForMessage(const std::string& path) { return Utf8ToCp850(path); }
 
 }  // namespace
 
@@ -178,7 +178,8 @@ double Prompts::AskRealNumber(std::string_view prompt, double current, double mi
 void Prompts::CheckFileForWriting(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  const bool exists = fs::exists(path, ec);
+  const bool isDirectory = fs::is_directory(path, ec);
+  const bool exists = !isDirectory && fs::exists(path, ec);
   if (exists && path.find("aktuell") == std::string::npos && shell_.overwriteQuestion) {
     shell_.helpNumber = kOverwriteHelpNumber;
     const std::string question = NameForMessage(path) + " " + "existiert bereits" + ".   " +
@@ -193,14 +194,12 @@ void Prompts::CheckFileForWriting(const std::string& path) {
   // only a new name is tried by creating and deleting it.
   bool usable = false;
   if (exists) {
-    if (!fs::is_directory(path, ec)) {
-      if (std::FILE* f = std::fopen(path.c_str(), "ab")) {
-        usable = std::fclose(f) == 0;
-      }
+    if (std::FILE* f = std::fopen(path.c_str(), "ab")) usable = std::fclose(f) == 0;
+  } else if (!isDirectory) {
+    if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
+      const bool closed = std::fclose(f) == 0;
+      usable = fs::remove(path, ec) && closed;
     }
-  } else if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
-    const bool closed = std::fclose(f) == 0;
-    usable = fs::remove(path, ec) && closed;
   }
   if (!usable) {
     ShowError(Oem("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");

@@ -4,6 +4,7 @@
 // flag, error boxes honour the message-box switch, number prompts keep their bounds.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,7 +51,9 @@ class Prompts {
   // Loops until a real number within min..max or Cancel (old value).
   double AskRealNumber(std::string_view prompt, double current, double min, double max);
 
-  // File checks: on failure an error is shown and the cancel flag set.
+  // File checks: on failure an error is shown and the cancel flag set. Paths are
+  // file-system names as the platform spells them (UTF-8 here), not DOS code page;
+  // the write check never changes an existing file.
   void CheckFileForWriting(const std::string& path);
   void CheckFileForReading(const std::string& path);
   void ReportFileError(FileError error);
@@ -58,6 +61,9 @@ class Prompts {
  private:
   std::string ToDisplay(std::string_view oem) const;
   std::string FromDisplay(std::string_view utf8) const;
+  // The text dialog without touching the cancel flag; nullopt = cancelled.
+  std::optional<std::string> EnterText(std::string_view prompt, int maxLength,
+                                       std::string_view current);
 
   Ui& ui_;
   ShellState& shell_;

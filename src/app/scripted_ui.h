@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ui.h"
@@ -30,14 +31,24 @@ struct RecordedPrompt {
 class ScriptedUi : public Ui {
  public:
   void Queue(ScriptedAnswer answer) { answers_.push_back(std::move(answer)); }
-  void QueueYes() { Queue({ScriptedAnswer::Kind::Yes}); }
-  void QueueNo() { Queue({ScriptedAnswer::Kind::No}); }
-  void QueueCancel() { Queue({ScriptedAnswer::Kind::Cancel}); }
-  void QueueChoice(int choice) { Queue({ScriptedAnswer::Kind::Choice, choice}); }
-  void QueueOk() { Queue({ScriptedAnswer::Kind::Ok}); }
-  void QueueText(std::string text) { Queue({ScriptedAnswer::Kind::Text, 0, std::move(text)}); }
+  // Every field named, so no aggregate initialisation leaves members out.
+  void Queue(ScriptedAnswer::Kind kind, int choice = 0, std::string text = {},
+             std::string remedy = {}) {
+    ScriptedAnswer a;
+    a.kind = kind;
+    a.choice = choice;
+    a.text = std::move(text);
+    a.remedy = std::move(remedy);
+    Queue(std::move(a));
+  }
+  void QueueYes() { Queue(ScriptedAnswer::Kind::Yes); }
+  void QueueNo() { Queue(ScriptedAnswer::Kind::No); }
+  void QueueCancel() { Queue(ScriptedAnswer::Kind::Cancel); }
+  void QueueChoice(int choice) { Queue(ScriptedAnswer::Kind::Choice, choice); }
+  void QueueOk() { Queue(ScriptedAnswer::Kind::Ok); }
+  void QueueText(std::string text) { Queue(ScriptedAnswer::Kind::Text, 0, std::move(text)); }
   void QueueEditedDescription(std::string cause, std::string remedy) {
-    Queue({ScriptedAnswer::Kind::EditedDescription, 0, std::move(cause), std::move(remedy)});
+    Queue(ScriptedAnswer::Kind::EditedDescription, 0, std::move(cause), std::move(remedy));
   }
   std::size_t PendingAnswers() const { return answers_.size(); }
 

@@ -50,7 +50,9 @@ TEST(ClassifyArguments, SelectsTheActionFromTheFirstTwoArguments) {
     EXPECT_EQ(line.cadFormat, c.cadFormat);
     EXPECT_EQ(line.cadDrawing, c.cadDrawing);
     EXPECT_EQ(line.noGui, c.noGui);
-    if (!c.args.empty() && c.action != StartAction::Help) EXPECT_EQ(line.project, c.args[0]);
+    if (!c.args.empty() && c.action != StartAction::Help) {
+      EXPECT_EQ(line.project, c.args[0]);
+    }
   }
 }
 
