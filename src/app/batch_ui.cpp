@@ -11,12 +11,22 @@ void BatchUi::MessageBox(const std::string& caption, const std::string& text) {
   err_ << head << (head.empty() ? "" : " ") << text << '\n';
 }
 
-Answer BatchUi::AskYesNoCancel(const std::string&, const std::string&) { return Answer::Cancel; }
+// Questions are echoed to standard error with the safe answer taken, so a batch
+// log shows what would have been asked.
+Answer BatchUi::AskYesNoCancel(const std::string&, const std::string& question) {
+  err_ << question << " -> Abbrechen\n";
+  return Answer::Cancel;
+}
 
-std::optional<bool> BatchUi::AskYesNo(const std::string&, bool current) { return current; }
+std::optional<bool> BatchUi::AskYesNo(const std::string& prompt, bool current) {
+  err_ << prompt << " -> " << (current ? "Ja" : "Nein") << '\n';
+  return current;
+}
 
-std::optional<int> BatchUi::AskChoice(const std::string&, const std::vector<std::string>&,
-                                      int current) {
+std::optional<int> BatchUi::AskChoice(const std::string& prompt,
+                                      const std::vector<std::string>& items, int current) {
+  err_ << prompt << '\n';
+  for (std::size_t i = 0; i < items.size(); ++i) err_ << "  " << i + 1 << ". " << items[i] << '\n';
   return current;
 }
 
@@ -41,8 +51,10 @@ void BatchUi::ShowTextScreen(const std::vector<std::string>& lines) {
   out_.flush();
 }
 
-MessageWindowResult BatchUi::ShowMessageWindow(const std::string&, const std::string&,
-                                               const std::string&) {
+MessageWindowResult BatchUi::ShowMessageWindow(const std::string& message,
+                                               const std::string& cause,
+                                               const std::string& remedy) {
+  err_ << message << "\n  Ursache: " << cause << "\n  Abhilfe: " << remedy << '\n';
   return {};
 }
 

@@ -5,19 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/program_identity.h"
 #include "app/shell_state.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 #include "report/format_settings.h"
 
 namespace zt6 {
-
-// Program identifiers.
-inline constexpr const char* kProgramTitle = "ZT6";
-inline constexpr const char* kProgramLowerName = "zt6";
-inline constexpr const char* kProjectExtension = "zt6";
-inline constexpr const char* kProgramVersion = "1.5";
-inline constexpr const char* kExecutableName = "wzt6";
 
 // "ZT6  -  " + connection term + " DIN 5481"; the term is fixed at start-up.
 std::string ProgramTitleLine(const std::string& connectionTerm = "Kerbverzahnung");

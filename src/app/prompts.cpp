@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/program_identity.h"
 #include "report/codepage.h"
 #include "report/number_format.h"
 #include "report/number_parse.h"
@@ -15,7 +16,6 @@ namespace zt6 {
 
 namespace {
 
-constexpr const char* kProgramTitle = "ZT6";
 constexpr int kWholeNumberLength = 12;
 constexpr int kRealNumberLength = 30;
 constexpr int kOverwriteHelpNumber = 3055;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/prompts.h"
+#include "app/run_summary.h"
 #include "report/codepage.h"
 
 namespace zt6 {
@@ -40,7 +41,30 @@ TEST_F(BatchUiTest, QuestionsTakeTheSafeAnswer) {
   EXPECT_FALSE(window.cancelled);
   EXPECT_FALSE(window.editedCause);
   EXPECT_FALSE(window.editedRemedy);
-  EXPECT_EQ(out.str() + err.str(), "");
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(),
+            "? -> Abbrechen\n? -> Nein\n? -> Ja\n?\n  1. a\n  2. b\n  3. c\n"
+            "m\n  Ursache: c\n  Abhilfe: r\n");
+}
+
+TEST_F(BatchUiTest, RunSummaryGoesToStandardError) {
+  ShellState shell;
+  FormatSettings format;
+  Prompts prompts(ui, shell, format);
+  RunMessages messages;
+  messages.Add(Oem("Fehler : Dii < DFe !"));
+  shell.helpLevel = 2;  // preselects message 1, so its description is shown too
+  RunSummary(messages, prompts, std::filesystem::path(ZT6_DATA_DIR) / "zt6.err").Summary();
+  EXPECT_EQ(out.str(), "");
+  EXPECT_NE(err.str().find("  1. Fehler : Dii < DFe !\n  2. Weiter/zur\u00fcck...\n"),
+            std::string::npos)
+      << err.str();
+  EXPECT_NE(err.str().find("Ursache: Der kleinste Kopfkreisdurchmesser der Nabe"), std::string::npos);
+
+  err.str("");
+  shell.noGui = true;
+  RunSummary(messages, prompts, std::filesystem::path(ZT6_DATA_DIR) / "zt6.err").Summary();
+  EXPECT_EQ(err.str(), "");
 }
 
 TEST_F(BatchUiTest, TextWindowsPrintToStandardOutput) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -213,16 +215,9 @@ TEST_F(PromptsTest, RealNumberCancelKeepsTheOldValue) {
 
 class FileCheckTest : public PromptsTest {
  protected:
-  fs::path dir;
+  zt6::test_support::TempDir temp{"zt6_prompts"};
+  const fs::path dir = temp.path();
 
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          (std::string("zt6_prompts_") +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
 
   std::string Write(const std::string& name, const std::string& contents) {
     const fs::path p = dir / name;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,7 +25,8 @@ const char* const kProceed = "Weiter/zurück...";
 
 class RunSummaryTest : public ::testing::Test {
  protected:
-  fs::path dir;
+  zt6::test_support::TempDir temp{"zt6_summary"};
+  const fs::path dir = temp.path();
   fs::path file;
   ScriptedUi ui;
   ShellState shell;
@@ -32,18 +35,12 @@ class RunSummaryTest : public ::testing::Test {
   RunMessages messages;
 
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          (std::string("zt6_summary_") +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
     file = dir / "zt6.err";
     std::ofstream(file, std::ios::binary)
         << Oem("Fehler : Dii < DFe !\r\nNabenkopf im Fußradius\r\nDii vergrößern\r\n"
                "Fehler : Seq<1 (Wert Bauteil)\r\nPressung zu hoch\r\nL vergrößern\r\n"
                "Warnung: Tmax < Teq !\r\nTmax zu klein\r\nTmax prüfen\r\n");
   }
-  void TearDown() override { fs::remove_all(dir); }
 
   void AddThree() {
     messages.Add("Fehler : Dii < DFe !");

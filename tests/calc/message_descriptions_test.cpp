@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/temp_dir.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,16 +17,9 @@ namespace fs = std::filesystem;
 
 class DescriptionFileTest : public ::testing::Test {
  protected:
-  fs::path dir;
+  zt6::test_support::TempDir temp{"zt6_descriptions"};
+  const fs::path dir = temp.path();
 
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          (std::string("zt6_descriptions_") +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
 
   fs::path Write(const std::string& contents, const std::string& name = "zt6.err") {
     const fs::path p = dir / name;
