@@ -1,7 +1,9 @@
 #include "report/number_parse.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -52,5 +54,16 @@ std::optional<std::int32_t> TryParseWhole(std::string_view text) {
 double ParseReal(std::string_view text) { return TryParseReal(text).value_or(0.0); }
 
 std::int32_t ParseWhole(std::string_view text) { return TryParseWhole(text).value_or(0); }
+
+double ParseQuantity(std::string_view text, QuantityKind kind, UnitSystem units) {
+  return ToInternal(kind, ParseReal(text), units);
+}
+
+std::int32_t ParseStrength(std::string_view text, UnitSystem units) {
+  const double value = std::round(ParseQuantity(text, QuantityKind::Stress, units));
+  return static_cast<std::int32_t>(
+      std::clamp(value, double{std::numeric_limits<std::int32_t>::min()},
+                 double{std::numeric_limits<std::int32_t>::max()}));
+}
 
 }  // namespace zt6

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "calc/units.h"
+
 namespace zt6 {
 
 // Empty when the text is not a finite number.
@@ -17,5 +19,10 @@ std::optional<std::int32_t> TryParseWhole(std::string_view text);
 // Text that is not a number gives 0.
 double ParseReal(std::string_view text);
 std::int32_t ParseWhole(std::string_view text);
+
+// A length, torque or stress typed in the current unit system, as internal metric value.
+double ParseQuantity(std::string_view text, QuantityKind kind, UnitSystem units);
+// A strength typed in the current stress unit, as whole N/mm² (rounded, saturated).
+std::int32_t ParseStrength(std::string_view text, UnitSystem units);
 
 }  // namespace zt6

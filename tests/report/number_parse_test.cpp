@@ -76,3 +76,21 @@ TEST(NumberParse, Whole) {
 
 }  // namespace
 }  // namespace zt6
+
+namespace zt6 {
+namespace {
+
+TEST(NumberParse, QuantitiesAreStoredMetric) {
+  EXPECT_DOUBLE_EQ(ParseQuantity("12,5", QuantityKind::Length, UnitSystem::Metric), 12.5);
+  EXPECT_DOUBLE_EQ(ParseQuantity(" 2", QuantityKind::Length, UnitSystem::English), 50.8);
+  EXPECT_DOUBLE_EQ(ParseQuantity("100", QuantityKind::Torque, UnitSystem::English), 11.2984788);
+  EXPECT_EQ(ParseQuantity("x", QuantityKind::Stress, UnitSystem::English), 0.0);
+  EXPECT_EQ(ParseStrength("1050", UnitSystem::Metric), 1050);
+  EXPECT_EQ(ParseStrength("229,6", UnitSystem::Metric), 230);
+  // 50000 psi = 344.74 N/mm², stored rounded.
+  EXPECT_EQ(ParseStrength("50000", UnitSystem::English), 345);
+  EXPECT_EQ(ParseStrength("1e30", UnitSystem::Metric), 2147483647);
+}
+
+}  // namespace
+}  // namespace zt6
