@@ -1,5 +1,6 @@
 #include "calc/geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -81,7 +82,8 @@ double LargestShaftFilletRadius(const DesignRecord& d, RunMessages& messages) {
   const double beta = HalfToothAngle(d.z);
   const double R = d.D / 2;
   const double vertex = R * (std::cos(beta) - std::sin(beta) / Tangent(halfGe, messages));
-  return FiniteOrZero(std::sin(halfGe) * (d.Dii / 2 - vertex));
+  // A vertex outside the hub tip circle leaves no room for a fillet: a sharp root.
+  return std::max(0.0, FiniteOrZero(std::sin(halfGe) * (d.Dii / 2 - vertex)));
 }
 
 double LargestHubFilletRadius(const DesignRecord& d, RunMessages& messages) {
@@ -90,7 +92,7 @@ double LargestHubFilletRadius(const DesignRecord& d, RunMessages& messages) {
   const double beta = HalfToothAngle(d.z);
   const double R = d.D / 2;
   const double vertex = R * (std::cos(beta) + std::sin(beta) / Tangent(halfGi, messages));
-  return FiniteOrZero(std::sin(halfGi) * (vertex - d.Dee / 2));
+  return std::max(0.0, FiniteOrZero(std::sin(halfGi) * (vertex - d.Dee / 2)));
 }
 
 void Geometry(DesignRecord& d, RunMessages& messages) {

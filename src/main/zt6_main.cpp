@@ -4,28 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-void PrintUsage(std::ostream& out) {
-  out << "usage: zt6 COMMAND [ARGUMENTS]\n"
-         "\n"
-         "commands:\n"
-         "  help      show this text\n";
-}
-
-}  // namespace
+#include "app/zt6_commands.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) {
-    PrintUsage(std::cerr);
-    return 2;
-  }
-  if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
-    PrintUsage(std::cout);
-    return 0;
-  }
-  std::cerr << "zt6: unknown command \"" << args[0] << "\"\n";
-  PrintUsage(std::cerr);
-  return 2;
+  return zt6::RunZt6(args, std::cout, std::cerr);
 }

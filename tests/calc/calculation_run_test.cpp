@@ -455,3 +455,22 @@ TEST(DesignVariant, RefusedWithoutYieldStrength) {
 
 }  // namespace
 }  // namespace zt6
+
+namespace zt6 {
+namespace {
+
+TEST(Geometry, NoNegativeDefaultFillet) {
+  // D = 13.2: the shaft space vertex lies at R * (cos b - sin b / tan 30)
+  // = 6.6 * (0.9987165 - 0.0877268) = 6.0125, outside the hub tip circle (6.0);
+  // sin 30 * (6.0 - 6.0125) would be a negative radius: the root stays sharp.
+  DesignRecord d = SelfDefined12x14();
+  d.D = 13.2;
+  RunMessages messages;
+  NoStandardTables tables;
+  CalculationRun(d, messages, tables);
+  EXPECT_EQ(d.reMax, 0);
+  EXPECT_GT(d.riMax, 0);
+}
+
+}  // namespace
+}  // namespace zt6

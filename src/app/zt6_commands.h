@@ -1,0 +1,20 @@
+#pragma once
+// The companion command line "zt6": calculation runs and ISO 286 limits for scripts
+// and checks, without windows.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zt6 {
+
+// Exit codes of zt6.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitRefused = 1;   // unreadable or refused input
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFatalRun = 3;  // the run ended with a fatal message
+
+// args are the words after the program name. Results go to out, messages to err.
+int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace zt6
