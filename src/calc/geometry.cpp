@@ -63,9 +63,6 @@ class Profile {
   double kz_;
 };
 
-// Half the angle between the centre lines of a tooth and the neighbouring space.
-double HalfToothAngle(int z) { return kPi / (2.0 * z); }
-
 }  // namespace
 
 void BasicQuantities(DesignRecord& d) {
@@ -76,23 +73,21 @@ void BasicQuantities(DesignRecord& d) {
   d.gammaIRad = d.gammaI * kPi / 180;
 }
 
+// At the effective sizes Sv = Ev = P/2 the vertex angle is half a tooth pitch, the
+// angle to the mating tip at its narrowest; the fillet centre sits on that tip circle.
 double LargestShaftFilletRadius(const DesignRecord& d, RunMessages& messages) {
-  const double halfGe = d.gammaERad / 2;
   if (!(d.gammaERad > 0) || d.z == 0) return 0;
-  const double beta = HalfToothAngle(d.z);
-  const double R = d.D / 2;
-  const double vertex = R * (std::cos(beta) - std::sin(beta) / Tangent(halfGe, messages));
+  const Profile profile(d, messages);
+  const double vertex = profile.ShaftVertex(d.P / 2);
   // A vertex outside the hub tip circle leaves no room for a fillet: a sharp root.
-  return std::max(0.0, FiniteOrZero(std::sin(halfGe) * (d.Dii / 2 - vertex)));
+  return std::max(0.0, FiniteOrZero(std::sin(profile.halfGe()) * (d.Dii / 2 - vertex)));
 }
 
 double LargestHubFilletRadius(const DesignRecord& d, RunMessages& messages) {
-  const double halfGi = d.gammaIRad / 2;
   if (!(d.gammaIRad > 0) || d.z == 0) return 0;
-  const double beta = HalfToothAngle(d.z);
-  const double R = d.D / 2;
-  const double vertex = R * (std::cos(beta) + std::sin(beta) / Tangent(halfGi, messages));
-  return std::max(0.0, FiniteOrZero(std::sin(halfGi) * (vertex - d.Dee / 2)));
+  const Profile profile(d, messages);
+  const double vertex = profile.HubVertex(d.P / 2);
+  return std::max(0.0, FiniteOrZero(std::sin(profile.halfGi()) * (vertex - d.Dee / 2)));
 }
 
 void Geometry(DesignRecord& d, RunMessages& messages) {

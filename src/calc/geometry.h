@@ -16,7 +16,7 @@ void BasicQuantities(DesignRecord& design);
 void Geometry(DesignRecord& design, RunMessages& messages);
 
 // The largest root fillet radii the tip circles admit (fillet centre on the mating
-// tip circle); 0 when the space angle is not positive.
+// tip circle); 0 when the space angle is not positive. Need the basic quantities.
 double LargestShaftFilletRadius(const DesignRecord& design, RunMessages& messages);
 double LargestHubFilletRadius(const DesignRecord& design, RunMessages& messages);
 
