@@ -9,6 +9,7 @@
 #include "app/shell_state.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
+#include "docs/documentation_data.h"
 #include "report/format_settings.h"
 
 namespace zt6 {
@@ -18,6 +19,7 @@ std::string ProgramTitleLine(const std::string& connectionTerm = "Kerbverzahnung
 
 struct Program {
   DesignRecord design;
+  DocumentationData docs = InitialDocumentation(TodayText(1));
   RunMessages messages;
   ShellState shell;
   FormatSettings format;

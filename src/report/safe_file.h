@@ -1,0 +1,31 @@
+#pragma once
+// Whole-file writing that never destroys the previous file: the content goes to a
+// temporary file beside the target, which is renamed into place only when every byte
+// was written and the file closed cleanly.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace zt6 {
+
+struct SafeWriteResult {
+  bool ok = false;
+  std::string error;  // what went wrong, for a message; empty when ok
+};
+
+// Writes content as the whole file. A write-protected target is refused rather than
+// replaced by the rename. On failure the target is unchanged and no temporary file
+// is left behind.
+SafeWriteResult WriteFileSafely(const std::filesystem::path& file, std::string_view content);
+
+// Reads a whole file of at most maxBytes. ok is false when it cannot be opened or read;
+// tooLarge tells that it holds more (a reader's guard against absurd input).
+struct FileContent {
+  bool ok = false;
+  bool tooLarge = false;
+  std::string bytes;
+};
+FileContent ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes);
+
+}  // namespace zt6
