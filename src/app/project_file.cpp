@@ -9,6 +9,7 @@
 #include "app/program_identity.h"
 #include "report/codepage.h"
 #include "report/file_numbers.h"
+#include "report/safe_file.h"
 #include "report/text_lines.h"
 
 namespace zt6 {
@@ -197,6 +198,12 @@ struct Refusal {
   std::string problem;
 };
 
+ProjectParseResult Refused(std::string problem) {
+  ProjectParseResult result;
+  result.problem = std::move(problem);
+  return result;
+}
+
 bool MarkerMatches(const std::string& line, const std::string& marker, bool* windowsForm) {
   if (line == marker) return true;
   // Older versions wrote the change block in the Windows code page after an HTML report.
@@ -357,7 +364,7 @@ std::string ProjectFileText(const DesignRecord& d, const DocumentationData& docs
 ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design,
                                     DocumentationData& docs) {
   std::vector<std::string> lines = SplitLines(bytes);
-  if (const auto refusal = CheckShape(bytes, lines)) return {false, false, refusal->problem};
+  if (const auto refusal = CheckShape(bytes, lines)) return Refused(refusal->problem);
 
   // Work on copies so a refused file changes nothing.
   DesignRecord d = design;
@@ -380,8 +387,8 @@ ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design
   r.Text(d.designation, kMaxLineLength);
   r.Real(d.l);
   r.Selector(d.dimensionSource);
-  if (const auto refusal = ReadChangeBlock(r, doc)) return {false, false, refusal->problem};
-  if (const auto refusal = ReadDocumentBlock(r, doc)) return {false, false, refusal->problem};
+  if (const auto refusal = ReadChangeBlock(r, doc)) return Refused(refusal->problem);
+  if (const auto refusal = ReadDocumentBlock(r, doc)) return Refused(refusal->problem);
   ReadMaterial(r, d.material[0]);
   ReadMaterial(r, d.material[1]);
   r.Whole(d.furtherSelector);
@@ -398,7 +405,22 @@ ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design
   const bool complete = !r.EndedEarly();
   design = std::move(d);
   docs = std::move(doc);
-  return {true, complete, {}};
+  ProjectParseResult result;
+  result.ok = true;
+  result.complete = complete;
+  return result;
+}
+
+ProjectParseResult LoadProjectFile(const std::filesystem::path& file, DesignRecord& design,
+                                   DocumentationData& docs) {
+  const FileContent content = ReadWholeFile(file, kMaxProjectFileBytes);
+  if (content.tooLarge) return Refused("the file is larger than 1 MiB");
+  if (!content.ok) {
+    ProjectParseResult result = Refused("the file cannot be opened");
+    result.opened = false;
+    return result;
+  }
+  return ParseProjectText(content.bytes, design, docs);
 }
 
 }  // namespace zt6

@@ -2,6 +2,7 @@
 // The project file: one value per line in a fixed order, CR LF line ends, texts in
 // code page 850. There are no keys; the position of a line is its meaning.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,7 @@ std::string ProjectFileText(const DesignRecord& design, const DocumentationData&
 
 struct ProjectParseResult {
   bool ok = false;
+  bool opened = true;     // false when the file could not be opened or read
   bool complete = false;  // every line was there; false for files of older versions
   std::string problem;    // why the text was refused (English, for logs and the zt6 tool)
 };
@@ -28,5 +30,9 @@ struct ProjectParseResult {
 // block markers, absurd counts, oversized lines) is refused and nothing is changed.
 ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design,
                                     DocumentationData& docs);
+
+// Reads and parses a file; a file larger than kMaxProjectFileBytes is refused unread.
+ProjectParseResult LoadProjectFile(const std::filesystem::path& file, DesignRecord& design,
+                                   DocumentationData& docs);
 
 }  // namespace zt6

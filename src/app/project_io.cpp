@@ -79,16 +79,13 @@ void ReadProject(Program& program, Prompts& prompts, StandardTables& tables, std
     name = TakeChosenFile(program, *chosen);
   }
   const std::string path = ProjectFilePath(program, name);
-  const FileContent content = ReadWholeFile(path, kMaxProjectFileBytes);
-  if (!content.ok && !content.tooLarge) {
+  const ProjectParseResult parsed = LoadProjectFile(path, program.design, program.docs);
+  if (!parsed.opened) {
     prompts.CheckFileForReading(path);
     shell.cancel = true;  // also when the file vanished between the two looks
     RestoreCursor(prompts);
     return;
   }
-  const ProjectParseResult parsed =
-      content.ok ? ParseProjectText(content.bytes, program.design, program.docs)
-                 : ProjectParseResult{false, false, "the file is larger than 1 MiB"};
   if (!parsed.ok) {
     prompts.ShowError("Datei " + Utf8ToCp850(path) + Oem(" ist keine gültige Projektdatei !"));
     shell.cancel = true;

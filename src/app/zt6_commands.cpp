@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "app/project_file.h"
 #include "calc/calculation_run.h"
 #include "calc/design_record.h"
 #include "calc/iso286.h"
@@ -26,10 +27,10 @@ void PrintUsage(std::ostream& out) {
          "\n"
          "commands:\n"
          "  calc [FILE.zt6] [--set NAME=VALUE ...] [--json]\n"
-         "      one calculation run of the inputs given with --set (applied in order);\n"
+         "      one calculation run of the project's inputs, changed by --set (applied\n"
+         "      in order);\n"
          "      NAME is a symbol with blanks as \"_\", e.g. Dii, gamma_e, shaft.Re;\n"
          "      --json prints inputs, results, messages and the fatal flag as JSON\n"
-         "      (reading project files is not available yet)\n"
          "  fit SIZE CODE\n"
          "      ISO 286 limits of one size, e.g. zt6 fit 12 A11\n"
          "  report FILE.zt6 [--format text|tsv|html] [-o OUT]\n"
@@ -193,12 +194,16 @@ int Calc(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   const auto options = ParseCalcOptions(args, err);
   if (!options) return kExitUsage;
   if (options->files.size() > 1) return UsageError(err, "calc takes at most one project file");
-  if (!options->files.empty()) {
-    err << "zt6 calc: " << options->files.front()
-        << ": reading project files is not available yet\n";
-    return kExitUsage;
-  }
   DesignRecord design;
+  if (!options->files.empty()) {
+    const std::string& file = options->files.front();
+    DocumentationData docs;
+    const ProjectParseResult loaded = LoadProjectFile(file, design, docs);
+    if (!loaded.ok) {
+      err << "zt6 calc: " << file << ": " << loaded.problem << "\n";
+      return kExitRefused;
+    }
+  }
   for (const std::string& assignment : options->assignments) {
     if (!ApplyAssignment(assignment, design, err)) return kExitUsage;
   }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -351,6 +354,37 @@ TEST(ProjectFile, ChangeBlockWrittenInTheWindowsCodePageIsTakenBack) {
   DocumentationData read;
   ASSERT_TRUE(ParseProjectText(text, d, read).ok);
   EXPECT_EQ(read.changes[0].changeText, Oem("Maß"));
+}
+
+}  // namespace
+}  // namespace zt6
+
+namespace zt6 {
+namespace {
+
+// The bundled examples are in the writer's own form and carry what they promise.
+TEST(ProjectFile, BundledExamplesAreInTheWritersOwnForm) {
+  namespace fs = std::filesystem;
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(ZT6_DATA_DIR) / "examples")) {
+    if (entry.path().extension() != ".zt6") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    ++count;
+    DesignRecord d;
+    DocumentationData docs;
+    const ProjectParseResult result = LoadProjectFile(entry.path(), d, docs);
+    ASSERT_TRUE(result.ok) << result.problem;
+    EXPECT_TRUE(result.complete);
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(ProjectFileText(d, docs, FormatSettings{}), bytes);
+    if (entry.path().stem() == "getriebe_mit_aenderungen") {
+      EXPECT_EQ(docs.changeCount, 3u);
+      EXPECT_EQ(docs.changes[0].description, "l von 40 auf 42 mm\nwegen Lagerabstand");
+      EXPECT_EQ(docs.freeTextCount, 2u);
+    }
+  }
+  EXPECT_GE(count, 4);
 }
 
 }  // namespace

@@ -128,6 +128,25 @@ TEST(Zt6Calc, SelfDefinedDesignAsJson) {
   EXPECT_EQ(json.at("fatal").text, "false");
 }
 
+TEST(Zt6Calc, ReadsAProjectFileAndAppliesSetsOnTop) {
+  const std::string example = std::string(ZT6_DATA_DIR) + "/examples/welle_12x14.zt6";
+  const Outcome r = RunCommand({"calc", example, "--json", "--set", "TN=60"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const FlatJson json = ReadJson(r.out);
+  EXPECT_EQ(NumberAt(json, "inputs.Dee"), 14.2);
+  EXPECT_EQ(NumberAt(json, "inputs.z"), 31);
+  EXPECT_EQ(json.at("inputs.shaft.name").text, "16MnCr5");
+  EXPECT_EQ(NumberAt(json, "inputs.TN"), 60);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "results.P"), std::numbers::pi * 13 / 31);
+
+  for (const std::string& bad : {std::string("/nonexistent/x.zt6"), std::string(ZT6_DATA_DIR)}) {
+    const Outcome refused = RunCommand({"calc", bad});
+    EXPECT_EQ(refused.exitCode, 1) << bad;
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find(bad), std::string::npos);
+  }
+}
+
 TEST(Zt6Calc, FatalRunStillPrintsAndExitsWithThree) {
   const Outcome json = RunCommand(SelfDefined({"--set", "Dii=0"}));
   EXPECT_EQ(json.exitCode, 3);
@@ -162,7 +181,6 @@ TEST(Zt6Calc, BadArgumentsAreRefusedBeforeAnyRun) {
       {{"calc", "--set", "Dii"}, "NAME=VALUE"},
       {{"calc", "--set"}, "NAME=VALUE"},
       {{"calc", "--csv"}, "--csv"},
-      {{"calc", "design.zt6", "--json"}, "reading project files is not available yet"},
       {{"report", "design.zt6"}, "not available yet"},
       {{"frobnicate"}, "frobnicate"},
       {{}, "usage"},
