@@ -10,9 +10,11 @@ namespace zt6 {
 // Basic quantities: P, D/z and the two space angles in degrees and rad.
 void BasicQuantities(DesignRecord& design);
 
-// Everything after the basic quantities and the tolerance adjustments. Needs the
-// ISO limits of the tip diameters; fills in re max, ri max, DRi and DRe when 0
-// (pins only for self-defined designs) and adds the interference errors.
+// The rest of the profile: tooth thickness, space width, pin dimensions, fillets,
+// root and form circles. Runs after the basic quantities and the tolerance
+// adjustments and needs the ISO limits of the tip diameters; fills in re max, ri max,
+// DRi and DRe when 0 (pins only for self-defined designs) and adds the interference
+// errors.
 void Geometry(DesignRecord& design, RunMessages& messages);
 
 // The largest root fillet radii the tip circles admit (fillet centre on the mating
