@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/configuration.h"
+#include "app/configuration_file.h"
 #include "app/program_identity.h"
+#include "app/session_file.h"
 #include "app/shell_state.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 #include "docs/documentation_data.h"
-#include "report/format_settings.h"
 
 namespace zt6 {
 
@@ -22,8 +24,12 @@ struct Program {
   DocumentationData docs = InitialDocumentation(TodayText(1));
   RunMessages messages;
   ShellState shell;
-  FormatSettings format;
+  Configuration config;        // the settings; config.format drives numbers and texts
+  ConfigurationPlace configPlace;
+  RecentFiles recent;
 
+  std::string startDirectory;  // working directory at program start
+  std::string userDirectory;   // typed at the user-directory prompt
   std::string projectName;
   std::string projectDirectory;
   bool projectFromCommandLine = false;

@@ -59,7 +59,7 @@ void WriteProject(Program& program, Prompts& prompts, std::string name) {
     return;
   }
   const SafeWriteResult written =
-      WriteFileSafely(path, ProjectFileText(program.design, program.docs, program.format));
+      WriteFileSafely(path, ProjectFileText(program.design, program.docs, program.config.format));
   if (!written.ok) {
     prompts.ReportFileError(FileError::WriteLine);
   } else {

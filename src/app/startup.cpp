@@ -1,20 +1,18 @@
 #include "app/startup.h"
 
+#include <filesystem>
+
+#include "app/folder_join.h"
 #include "app/help_screen.h"
+#include "app/project_io.h"
+#include "calc/calculation_run.h"
 #include "report/codepage.h"
 
 namespace zt6 {
 
 namespace {
 
-// Interactive start: fixes the project directory and clears the flags the window
-// relies on. Template reading and the first calculation join here as soon as the
-// project reader and the calculation run exist.
-void PrepareInteractiveStart(Program& program) {
-  if (program.projectFromCommandLine) program.projectDirectory.clear();
-  program.shell.cancel = false;
-  program.modified = false;
-}
+namespace fs = std::filesystem;
 
 StartOutcome Exit(StartOutcome outcome, int code) {
   outcome.exitNow = true;
@@ -22,9 +20,98 @@ StartOutcome Exit(StartOutcome outcome, int code) {
   return outcome;
 }
 
+bool IsFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+// The user directory is a subfolder of the data directory named at a prompt. Returns
+// false when the program has to end (Cancel, or a name that is no such subfolder).
+bool AskUserDirectory(Program& program, Prompts& prompts, int& exitCode) {
+  const std::string preset = program.shell.demoMode ? "DAROD" : "";
+  const bool wasCancelled = program.shell.cancel;
+  program.shell.cancel = false;
+  const std::string name = prompts.AskText("Passwort (User) eingeben ...", 8, preset);
+  if (program.shell.cancel) {
+    exitCode = 0;
+    return false;
+  }
+  program.shell.cancel = wasCancelled;
+  const std::string dataFolder = Cp850ToUtf8(program.config.defaultDataFolder);
+  if (!IsFolder(dataFolder)) prompts.ShowError("Invalid Directory " + program.config.defaultDataFolder);
+  const std::string typed = Cp850ToUtf8(name);
+  const bool malformed = typed.empty() || typed == ".." || typed == "\\" || typed == "/" ||
+                         typed == "." || (typed.size() > 1 && typed[1] == ':') ||
+                         typed.find('/') != std::string::npos;
+  if (malformed || !IsFolder(JoinFolder(dataFolder, typed))) {
+    prompts.ShowError(Oem("Ungültiges Passwort ") + name + " !");
+    exitCode = 1;
+    return false;
+  }
+  program.userDirectory = typed;
+  return true;
+}
+
+// Ends the interactive preparation: project directory, template, first calculation.
+StartOutcome InteractiveStart(Program& program, Prompts& prompts, StandardTables& tables,
+                              StartOutcome outcome) {
+  ShellState& shell = program.shell;
+  if (program.projectFromCommandLine) {
+    // The project name carries its own path.
+    program.projectDirectory.clear();
+  } else {
+    if (program.config.askUserDirectory) {
+      int exitCode = 0;
+      if (!AskUserDirectory(program, prompts, exitCode)) return Exit(outcome, exitCode);
+    }
+    prompts.ui().SetWaitCursor(true);
+    program.projectDirectory =
+        JoinFolder(Cp850ToUtf8(program.config.defaultDataFolder), program.userDirectory);
+    std::error_code ec;
+    if (!shell.demoMode && fs::is_regular_file(TemplateProjectPath(program), ec)) {
+      ReadProject(program, prompts, tables, TemplateProjectPath(program));
+      program.projectName.clear();
+    }
+  }
+  shell.cancel = false;
+  CalculationRun(program.design, program.messages, tables);
+  shell.cancel = false;
+  program.modified = false;
+  prompts.ui().SetWaitCursor(false);
+  return outcome;
+}
+
+// The batch report and batch CAD output of a project that was read.
+StartOutcome BatchOutput(Program& program, Prompts& prompts, StartOutcome outcome) {
+  const std::string what = outcome.commandLine.action == StartAction::BatchReport
+                               ? "Der Stapelbericht"
+                               : "Die CAD-Ausgabe";
+  prompts.ShowErrorAlways(what + " ist in dieser Version noch nicht enthalten: " +
+                          program.projectName);
+  return Exit(outcome, 2);
+}
+
 }  // namespace
 
-StartOutcome RunCommandLineStep(Program& program, Prompts& prompts) {
+void LoadSettingsAndSession(Program& program, ScreenSize screen) {
+  if (program.startDirectory.empty()) {
+    std::error_code ec;
+    program.startDirectory = fs::current_path(ec).string();
+  }
+  if (program.configPlace.directory.empty()) program.configPlace.directory = program.startDirectory;
+  LoadConfiguration(program.config, program.configPlace, screen, program.startDirectory,
+                    program.shell);
+  program.recent = LoadSession(program.configPlace.SessionFile());
+  program.shell.helpLevel = program.config.helpLevel;
+  program.shell.archiveMode = program.config.archiveMode;
+  program.docs = InitialDocumentation(TodayText(program.config.format.dateCode));
+}
+
+std::string TemplateProjectPath(const Program& program) {
+  return JoinFolder(program.projectDirectory, std::string("null.") + kProjectExtension);
+}
+
+StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTables& tables) {
   StartOutcome outcome;
   outcome.commandLine = ClassifyArguments(program.arguments);
   const CommandLine& line = outcome.commandLine;
@@ -32,11 +119,12 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts) {
   shell.noGui = line.noGui;
   shell.cancel = false;
   shell.messageBoxesEnabled = true;
+  CheckDirectories(program.config, prompts, program.startDirectory);
+  if (!program.config.askUserDirectory) program.projectDirectory.clear();
 
   switch (line.action) {
     case StartAction::Interactive:
-      PrepareInteractiveStart(program);
-      return outcome;
+      return InteractiveStart(program, prompts, tables, outcome);
     case StartAction::Help:
       prompts.ui().ShowTextScreen(HelpScreenLines());
       return Exit(outcome, 0);
@@ -51,27 +139,36 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts) {
     case StartAction::Demo:
       shell.demoMode = true;
       break;
-    case StartAction::InteractiveNoRead:
-      break;
     case StartAction::BatchReport:
     case StartAction::BatchCad:
-      // No project reader in this build: the file counts as unreadable.
-      prompts.ShowError(Oem("Projektdateien können in dieser Version noch nicht gelesen werden: ") +
-                        line.project);
-      return Exit(outcome, 1);
-    case StartAction::InteractiveWithFile:
+      ReadProject(program, prompts, tables, line.project);
+      if (shell.cancel) return Exit(outcome, 1);
+      program.projectName = ProjectNameFromPath(line.project);
+      return BatchOutput(program, prompts, outcome);
+    case StartAction::InteractiveWithFile: {
       if (line.project.find('.') == std::string::npos) {
         prompts.ShowError(Oem("Erweiterung .") + kProjectExtension +
                           Oem(" muß mit angegeben werden"));
         return Exit(outcome, 0);
       }
+      shell.messageBoxesEnabled = false;
+      ReadProject(program, prompts, tables, line.project);
       program.projectFromCommandLine = true;
+      shell.messageBoxesEnabled = true;
+      if (shell.cancel) {
+        // Not readable: it becomes the name of a new project, if it can be created.
+        shell.cancel = false;
+        prompts.CheckFileForWriting(ProjectFilePath(program, line.project));
+        if (shell.cancel) return Exit(outcome, 0);
+        program.projectName = line.project;
+      }
       break;
+    }
+    case StartAction::InteractiveNoRead:
     default:
       break;
   }
-  PrepareInteractiveStart(program);
-  return outcome;
+  return InteractiveStart(program, prompts, tables, outcome);
 }
 
 }  // namespace zt6

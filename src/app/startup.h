@@ -1,19 +1,29 @@
 #pragma once
-// The command-line step of wzt6: help and batch runs end here with an exit code;
-// otherwise the interactive start is prepared.
+// Start-up: the settings and the session file are read first; then the command-line
+// step ends help and batch runs with an exit code, or prepares the interactive start
+// (project directory, template project, first calculation).
 
 #include "app/command_line.h"
+#include "app/configuration.h"
 #include "app/program.h"
 #include "app/prompts.h"
+#include "calc/standard_tables.h"
 
 namespace zt6 {
 
 struct StartOutcome {
-  bool exitNow = false;  // help or batch run finished: end the process with exitCode
+  bool exitNow = false;  // help, batch run or refusal finished: end the process with exitCode
   int exitCode = 0;
   CommandLine commandLine;
 };
 
-StartOutcome RunCommandLineStep(Program& program, Prompts& prompts);
+// Reads the configuration (working directory, then the per-user folder) and the session
+// file, and hands the settings to the shell. Without a configuration the defaults stay.
+void LoadSettingsAndSession(Program& program, ScreenSize screen);
+
+StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTables& tables);
+
+// The file name of the template for new designs in the project directory.
+std::string TemplateProjectPath(const Program& program);
 
 }  // namespace zt6

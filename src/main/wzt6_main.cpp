@@ -14,9 +14,12 @@ int main(int argc, char** argv) {
   zt6::Program program;
   program.arguments.assign(argv + 1, argv + argc);
 
+  zt6::LoadSettingsAndSession(program, zt6::kBatchScreenSize);
+
   zt6::BatchUi ui;
-  zt6::Prompts prompts(ui, program.shell, program.format);
-  const zt6::StartOutcome outcome = zt6::RunCommandLineStep(program, prompts);
+  zt6::Prompts prompts(ui, program.shell, program.config.format);
+  zt6::NoStandardTables tables;
+  const zt6::StartOutcome outcome = zt6::RunCommandLineStep(program, prompts, tables);
   if (outcome.exitNow) return outcome.exitCode;
 
   std::cerr << "wzt6: the desktop window is not part of this build yet; "

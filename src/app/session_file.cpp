@@ -1,0 +1,50 @@
+#include "app/session_file.h"
+
+#include <algorithm>
+
+#include "app/program_identity.h"
+#include "report/safe_file.h"
+#include "report/text_lines.h"
+
+namespace zt6 {
+
+namespace {
+
+constexpr std::size_t kMaxSessionBytes = 1 << 20;
+
+// A line break inside a name would shift the entries after it.
+std::string OneLine(std::string_view text) {
+  std::string line(text);
+  std::replace(line.begin(), line.end(), '\r', ' ');
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  return line;
+}
+
+}  // namespace
+
+std::string SessionText(std::string_view projectDirectory, const RecentFiles& recent) {
+  LineWriter w;
+  w.Line(std::string(kProgramLowerName) + " Session " + OneLine(projectDirectory));
+  for (const std::string& entry : recent.entries) w.Line(OneLine(entry));
+  return w.Text();
+}
+
+RecentFiles ReadSessionText(std::string_view bytes) {
+  LineReader lines(SplitLines(bytes));
+  lines.Next();
+  RecentFiles recent;
+  for (std::string& entry : recent.entries) entry = lines.Next();
+  return recent;
+}
+
+RecentFiles LoadSession(const std::filesystem::path& file) {
+  const FileContent content = ReadWholeFile(file, kMaxSessionBytes);
+  return content.ok ? ReadSessionText(content.bytes) : RecentFiles{};
+}
+
+bool SaveSession(const std::filesystem::path& file, std::string_view projectDirectory,
+                 const RecentFiles& recent) {
+  return WriteFileSafely(file, SessionText(projectDirectory, recent)).ok;
+}
+
+}  // namespace zt6
