@@ -19,6 +19,7 @@
 #include "app/scripted_ui.h"
 #include "report/codepage.h"
 #include "report/text_lines.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -400,10 +401,7 @@ class ScopedEnvironment {
   std::optional<std::string> old_;
 };
 
-std::string Contents(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+std::string Contents(const fs::path& file) { return test_support::FileBytes(file); }
 
 class ConfigurationFile : public ::testing::Test {
  protected:

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/file_bytes.h"
+
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -375,8 +375,7 @@ TEST(ProjectFile, BundledExamplesAreInTheWritersOwnForm) {
     const ProjectParseResult result = LoadProjectFile(entry.path(), d, docs);
     ASSERT_TRUE(result.ok) << result.problem;
     EXPECT_TRUE(result.complete);
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::string bytes = test_support::FileBytes(entry.path());
     EXPECT_EQ(ProjectFileText(d, docs, FormatSettings{}), bytes);
     if (entry.path().stem() == "getriebe_mit_aenderungen") {
       EXPECT_EQ(docs.changeCount, 3u);

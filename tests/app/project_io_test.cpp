@@ -3,17 +3,13 @@
 #include "app/project_io.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/project_file.h"
 #include "app/scripted_ui.h"
 #include "report/codepage.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -22,10 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using test_support::TempDir;
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using test_support::FileBytes;
 
 class ProjectIoTest : public ::testing::Test {
  protected:
@@ -98,7 +91,7 @@ TEST_F(ProjectIoTest, OverwriteQuestionNoKeepsTheOldFile) {
   ui.QueueNo();
   WriteProject(program, prompts, "alt");
   EXPECT_TRUE(program.shell.cancel);
-  EXPECT_EQ(Slurp(file), "old contents");
+  EXPECT_EQ(FileBytes(file), "old contents");
   ASSERT_EQ(ui.Of("yesnocancel").size(), 1u);
   EXPECT_NE(ui.Of("yesnocancel")[0].text.find("existiert bereits.   "), std::string::npos);
 
@@ -106,23 +99,19 @@ TEST_F(ProjectIoTest, OverwriteQuestionNoKeepsTheOldFile) {
   ui.QueueYes();
   WriteProject(program, prompts, "alt");
   EXPECT_FALSE(program.shell.cancel);
-  EXPECT_NE(Slurp(file), "old contents");
+  EXPECT_NE(FileBytes(file), "old contents");
 }
 
 TEST_F(ProjectIoTest, FailedWriteSetsTheFlagAndLeavesThePreviousFile) {
   const fs::path file = dir.Write("fest.zt6", "previous");
   program.shell.overwriteQuestion = false;
-  // A file-size limit makes the write fail after the name check passed, also for root.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &small);
-  WriteProject(program, prompts, "fest");
-  setrlimit(RLIMIT_FSIZE, &old);
+  {
+    // The write fails after the name check passed.
+    const test_support::FileSizeLimit limit(100);
+    WriteProject(program, prompts, "fest");
+  }
   EXPECT_TRUE(program.shell.cancel);
-  EXPECT_EQ(Slurp(file), "previous");
+  EXPECT_EQ(FileBytes(file), "previous");
   EXPECT_EQ(Errors(), std::vector<std::string>{"Fehler bei Zugriff auf Diskette/Platte"});
   EXPECT_TRUE(program.projectName.empty());
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "report/codepage.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -21,8 +22,7 @@ TEST(SessionFile, RoundTripKeepsTheFourEntriesInOrder) {
   recent.entries = {Oem("/home/anna/Maße/welle.zt6"), "", "nabe.zt6", "bad\r\nname.zt6"};
   ASSERT_TRUE(SaveSession(file, "/home/anna/", recent));
 
-  std::ifstream in(file, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  const std::string bytes = test_support::FileBytes(file);
   EXPECT_EQ(bytes, "zt6 Session /home/anna/\r\n" + recent.entries[0] +
                        "\r\n\r\nnabe.zt6\r\nbad  name.zt6\r\n");
   const RecentFiles back = LoadSession(file);

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/help_screen.h"
 #include "app/project_file.h"
 #include "app/scripted_ui.h"
 #include "app/startup.h"
 #include "report/codepage.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -225,8 +224,8 @@ namespace {
 // The example configuration beside the inch project is the writer's own and selects
 // English units.
 TEST(ExampleConfiguration, SelectsEnglishUnits) {
-  std::ifstream in(std::string(ZT6_DATA_DIR) + "/examples/english/zt6.cfg", std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+  const std::string bytes =
+      test_support::FileBytes(std::string(ZT6_DATA_DIR) + "/examples/english/zt6.cfg");
   Configuration config;
   ReadConfigurationText(bytes, config, kBatchScreenSize, "/start");
   EXPECT_EQ(config.format.units, UnitSystem::English);

@@ -3,13 +3,10 @@
 #include "report/safe_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -18,10 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using test_support::TempDir;
 
-std::string Slurp(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using test_support::FileBytes;
 
 std::size_t FilesIn(const fs::path& dir) {
   return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {}));
@@ -31,25 +25,21 @@ TEST(SafeFile, ReplacesTheFileWholeAndLeavesNoTemporaryFile) {
   TempDir dir("zt6_safe");
   const fs::path file = dir.Write("a.txt", "old");
   ASSERT_TRUE(WriteFileSafely(file, std::string("new\0bytes", 9)).ok);
-  EXPECT_EQ(Slurp(file), std::string("new\0bytes", 9));
+  EXPECT_EQ(FileBytes(file), std::string("new\0bytes", 9));
   EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
 TEST(SafeFile, AFailedWriteKeepsThePreviousFile) {
   TempDir dir("zt6_safe");
   const fs::path file = dir.Write("a.txt", "previous");
-  // A file-size limit makes the write itself fail, also for root.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 1000;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const SafeWriteResult result = WriteFileSafely(file, std::string(100000, 'x'));
-  setrlimit(RLIMIT_FSIZE, &old);
+  SafeWriteResult result;
+  {
+    const test_support::FileSizeLimit limit(1000);
+    result = WriteFileSafely(file, std::string(100000, 'x'));
+  }
   EXPECT_FALSE(result.ok);
   EXPECT_FALSE(result.error.empty());
-  EXPECT_EQ(Slurp(file), "previous");
+  EXPECT_EQ(FileBytes(file), "previous");
   EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
@@ -58,7 +48,7 @@ TEST(SafeFile, RefusesFoldersAndImpossiblePlaces) {
   EXPECT_FALSE(WriteFileSafely(dir.path(), "x").ok);
   const fs::path plain = dir.Write("plain", "p");
   EXPECT_FALSE(WriteFileSafely(plain / "inside.txt", "x").ok);
-  EXPECT_EQ(Slurp(plain), "p");
+  EXPECT_EQ(FileBytes(plain), "p");
 }
 
 TEST(SafeFile, ReaderCapsTheSize) {
