@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/program_identity.h"
+#include "calc/design_record.h"
 #include "report/codepage.h"
 #include "report/file_numbers.h"
 #include "report/text_lines.h"
@@ -18,25 +19,10 @@ constexpr std::size_t kNameLength = 32;
 constexpr std::size_t kFontLength = 60;
 constexpr const char* kReservedLabel = "reserved";
 
-std::string Cut(std::string text, std::size_t maxLength) {
-  if (text.size() > maxLength) text.resize(maxLength);
-  return text;
-}
-
 int ZeroBecomes(int value, int replacement) { return value == 0 ? replacement : value; }
 double ZeroBecomes(double value, double replacement) { return value == 0.0 ? replacement : value; }
 int Within(int value, int low, int high, int replacement) {
   return value < low || value > high ? replacement : value;
-}
-
-bool UpperCaseEquals(std::string_view line, std::string_view upper) {
-  if (line.size() != upper.size()) return false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    char c = line[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != upper[i]) return false;
-  }
-  return true;
 }
 
 class EntryWriter {
@@ -47,12 +33,7 @@ class EntryWriter {
   }
 
   void Label(std::string_view utf8) { lines_.Line(Oem(utf8)); }
-  void Text(std::string_view text) {
-    std::string line(text);
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    lines_.Line(line);
-  }
+  void Text(std::string_view text) { lines_.Line(SingleLine(text)); }
   void Integer(long long value) { lines_.Line(FormatFileInteger(value)); }
   void Real(double value) { lines_.Line(FormatFileReal(value, realFormat_)); }
   void Boolean(bool value) { lines_.Line(FormatFileBoolean(value)); }
@@ -70,7 +51,7 @@ class EntryReader {
 
   void Label() { lines_.Next(); }
   const std::string& Value() { return lines_.Next(); }
-  std::string Text(std::size_t maxLength) { return Cut(Value(), maxLength); }
+  std::string Text(std::size_t maxLength) { return FitWidth(Value(), maxLength); }
   int Integer() { return ReadFileInteger(Value()); }
   double Real() { return ReadFileReal(Value()); }
   bool Boolean() { return ReadFileBoolean(Value()); }
@@ -309,7 +290,7 @@ void ReadEntries(EntryReader& r, Configuration& c, std::string_view startDirecto
   r.Label();
   c.printOrientation = r.Integer();
   r.Label();
-  c.editAngles3d = !UpperCaseEquals(r.Value(), "FALSE");
+  c.editAngles3d = !EqualsUpperCased(r.Value(), "FALSE");
   r.Label();
   for (double& angle : c.defaultAngles3d) angle = r.Real();
   c.changeIndexStyle = r.Integer();
@@ -351,12 +332,12 @@ std::string ConfigurationText(const Configuration& c) {
 
   for (std::size_t i = 0; i < c.cadLayerNames.size(); ++i) {
     w.Label("Layer");
-    w.Text(Cut(c.cadLayerNames[i], kNameLength));
+    w.Text(FitWidth(c.cadLayerNames[i], kNameLength));
     w.Label("Farbe");
     w.Integer(c.cadLayerColours[i]);
   }
   w.Label("Textstil CAD");
-  w.Text(Cut(c.cadTextStyle, kNameLength));
+  w.Text(FitWidth(c.cadTextStyle, kNameLength));
   w.Label("Textbreitenfaktor CAD");
   w.Real(c.cadTextWidthFactor);
   w.Label("Textwinkel");
@@ -423,7 +404,7 @@ std::string ConfigurationText(const Configuration& c) {
   w.Label("Textbreitenfaktor Grafik");
   w.Real(c.graphicsTextWidthFactor);
   w.Label("Textstil Grafik");
-  w.Text(Cut(c.graphicsFont, kFontLength));
+  w.Text(FitWidth(c.graphicsFont, kFontLength));
   for (std::size_t i = 0; i < c.layerColours.size(); ++i) {
     w.Label("Color Layer " + std::to_string(16 + i));
     w.Integer(c.layerColours[i]);
@@ -492,7 +473,7 @@ std::string ConfigurationText(const Configuration& c) {
   w.Label("printout with header=1, header page 1 only=2");
   w.Integer(c.headerMode);
   w.Label("Text Font Printout");
-  w.Text(Cut(c.printoutFont, kFontLength));
+  w.Text(FitWidth(c.printoutFont, kFontLength));
   w.Label("Text Size Printout");
   w.Integer(c.printoutFontSize);
   w.Label("Text Style Printout");

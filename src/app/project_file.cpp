@@ -23,13 +23,6 @@ const std::string kChangesMarker = Oem("ÄNDERUNGEN");
 const std::string kDocumentsMarker = "Dokumente";
 const std::string kBrokenBar = Oem("¦");
 
-// Line breaks would shift every following line.
-std::string SingleLine(std::string text) {
-  std::replace(text.begin(), text.end(), '\r', ' ');
-  std::replace(text.begin(), text.end(), '\n', ' ');
-  return text;
-}
-
 // A "|" inside a text would split its field; it is kept visible as "¦".
 std::string FieldText(const std::string& text) {
   std::string out;

@@ -12,20 +12,12 @@ namespace {
 
 constexpr std::size_t kMaxSessionBytes = 1 << 20;
 
-// A line break inside a name would shift the entries after it.
-std::string OneLine(std::string_view text) {
-  std::string line(text);
-  std::replace(line.begin(), line.end(), '\r', ' ');
-  std::replace(line.begin(), line.end(), '\n', ' ');
-  return line;
-}
-
 }  // namespace
 
 std::string SessionText(std::string_view projectDirectory, const RecentFiles& recent) {
   LineWriter w;
-  w.Line(std::string(kProgramLowerName) + " Session " + OneLine(projectDirectory));
-  for (const std::string& entry : recent.entries) w.Line(OneLine(entry));
+  w.Line(std::string(kProgramLowerName) + " Session " + SingleLine(projectDirectory));
+  for (const std::string& entry : recent.entries) w.Line(SingleLine(entry));
   return w.Text();
 }
 

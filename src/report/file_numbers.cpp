@@ -4,6 +4,7 @@
 
 #include "report/number_format.h"
 #include "report/number_parse.h"
+#include "report/text_lines.h"
 
 namespace zt6 {
 
@@ -21,15 +22,6 @@ double ReadFileReal(std::string_view line) { return ParseReal(line); }
 
 std::int32_t ReadFileInteger(std::string_view line) { return ParseWhole(line); }
 
-bool ReadFileBoolean(std::string_view line) {
-  constexpr std::string_view kTrue = "TRUE";
-  if (line.size() != kTrue.size()) return false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    char c = line[i];
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    if (c != kTrue[i]) return false;
-  }
-  return true;
-}
+bool ReadFileBoolean(std::string_view line) { return EqualsUpperCased(line, "TRUE"); }
 
 }  // namespace zt6

@@ -15,6 +15,23 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string SingleLine(std::string_view text) {
+  std::string line(text);
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  return line;
+}
+
+bool EqualsUpperCased(std::string_view text, std::string_view upper) {
+  if (text.size() != upper.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c != upper[i]) return false;
+  }
+  return true;
+}
+
 const std::string& LineReader::Next() {
   if (next_ < lines_.size()) return lines_[next_++];
   ranPastEnd_ = true;

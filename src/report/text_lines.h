@@ -10,6 +10,13 @@ namespace zt6 {
 
 std::vector<std::string> SplitLines(std::string_view text);
 
+// A text for one line of such a file: CR and LF become blanks, since a line break
+// inside a value would shift every value after it.
+std::string SingleLine(std::string_view text);
+
+// True when text equals upper, ASCII letters of text compared in upper case.
+bool EqualsUpperCased(std::string_view text, std::string_view upper);
+
 // Consumes lines in order; past the end it yields empty lines and remembers that it
 // ran out, which is how shorter files from older versions are told apart.
 class LineReader {
