@@ -211,21 +211,42 @@ std::string FromWindows(const std::string& text, bool windowsForm) {
   return windowsForm ? AnsiToOem(text) : text;
 }
 
+struct BlockHead {
+  std::optional<Refusal> refusal;
+  std::optional<std::size_t> count;  // none when the file ended before the count
+  bool windowsForm = false;
+};
+
+// The marker line, the count within 0..maxCount and the dash line of a block.
+BlockHead ReadBlockHead(ProjectReader& r, const std::string& marker, bool windowsFormAllowed,
+                        std::size_t maxCount, const std::string& what) {
+  BlockHead head;
+  const std::string* markerLine = r.Next();
+  if (markerLine == nullptr) return head;
+  if (!MarkerMatches(*markerLine, marker, windowsFormAllowed ? &head.windowsForm : nullptr)) {
+    head.refusal = Refusal{"the " + what + " marker is missing"};
+    return head;
+  }
+  const std::string* countLine = r.Next();
+  if (countLine == nullptr) return head;
+  const std::int32_t n = ReadFileInteger(*countLine);
+  if (n < 0 || static_cast<std::size_t>(n) > maxCount) {
+    head.refusal = Refusal{what + " count " + std::to_string(n) + " is outside 0.." +
+                           std::to_string(maxCount)};
+    return head;
+  }
+  r.Skip(1);
+  head.count = static_cast<std::size_t>(n);
+  return head;
+}
+
 // Returns a refusal, or nothing when the block was read (or the file ended in it).
 std::optional<Refusal> ReadChangeBlock(ProjectReader& r, DocumentationData& docs) {
-  const std::string* marker = r.Next();
-  if (marker == nullptr) return std::nullopt;
-  bool windowsForm = false;
-  if (!MarkerMatches(*marker, kChangesMarker, &windowsForm))
-    return Refusal{"line 24 is not the change-record marker"};
-  const std::string* countLine = r.Next();
-  if (countLine == nullptr) return std::nullopt;
-  const std::int32_t n = ReadFileInteger(*countLine);
-  if (n < 0 || static_cast<std::size_t>(n) > kMaxChangeRecords)
-    return Refusal{"change-record count " + std::to_string(n) + " is outside 0..25"};
-  r.Skip(1);
-  if (r.AtEnd()) return std::nullopt;
-  docs.changeCount = static_cast<std::size_t>(n);
+  const BlockHead head = ReadBlockHead(r, kChangesMarker, true, kMaxChangeRecords, "change-record");
+  if (head.refusal) return head.refusal;
+  if (!head.count || r.AtEnd()) return std::nullopt;
+  const bool windowsForm = head.windowsForm;
+  docs.changeCount = *head.count;
   for (std::size_t i = 0; i < docs.changeCount; ++i) {
     AendRecord& record = docs.changes[i];
     if (const std::string* line = r.Next())
@@ -272,17 +293,10 @@ std::optional<Refusal> ReadChangeBlock(ProjectReader& r, DocumentationData& docs
 }
 
 std::optional<Refusal> ReadDocumentBlock(ProjectReader& r, DocumentationData& docs) {
-  const std::string* marker = r.Next();
-  if (marker == nullptr) return std::nullopt;
-  if (!MarkerMatches(*marker, kDocumentsMarker, nullptr))
-    return Refusal{"the document-block marker is missing"};
-  const std::string* countLine = r.Next();
-  if (countLine == nullptr) return std::nullopt;
-  const std::int32_t k = ReadFileInteger(*countLine);
-  if (k < 0 || static_cast<std::size_t>(k) > kDocumentLinks)
-    return Refusal{"document count " + std::to_string(k) + " is outside 0..5"};
-  r.Skip(1);
-  for (std::size_t i = 0; i < static_cast<std::size_t>(k); ++i) {
+  const BlockHead head = ReadBlockHead(r, kDocumentsMarker, false, kDocumentLinks, "document");
+  if (head.refusal) return head.refusal;
+  const std::size_t k = head.count.value_or(0);
+  for (std::size_t i = 0; i < k; ++i) {
     r.Text(docs.documents[i].program, docwidth::documentText);
     r.Text(docs.documents[i].file, docwidth::documentText);
     r.Skip(1);
