@@ -15,9 +15,10 @@ run() {
   local corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   echo "fuzz: $target for ${seconds} s"
-  # Findings are written to build-fuzz/ and fail the run.
+  # Findings are written to build-fuzz/ and fail the run; a fixed seed makes a clean
+  # clone's run repeatable.
   "build-fuzz/$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="build-fuzz/$target-" -print_final_stats=1 "$corpus" "$seeds" 2>&1 | tail -n 12
+    -artifact_prefix="build-fuzz/$target-" -print_final_stats=1 -seed=1 "$corpus" "$seeds" 2>&1 | tail -n 60
 }
 for target in build-fuzz/*_fuzz; do
   name="$(basename "$target")"
