@@ -31,6 +31,10 @@ class BatchUi : public Ui {
   void ShowTextScreen(const std::vector<std::string>& lines) override;
   MessageWindowResult ShowMessageWindow(const std::string& message, const std::string& cause,
                                         const std::string& remedy) override;
+  // No window: the preset row counts as chosen.
+  PickResult PickRow(const std::string&, CurrentTable&, PickMode) override {
+    return PickResult::Chosen;
+  }
   void ShowTextFile(const std::string& path) override;
   void Beep() override {}
   void SetWaitCursor(bool) override {}

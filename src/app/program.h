@@ -13,6 +13,7 @@
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 #include "docs/documentation_data.h"
+#include "tables/current_table.h"
 
 namespace zt6 {
 
@@ -23,12 +24,14 @@ struct Program {
   DesignRecord design;
   DocumentationData docs = InitialDocumentation(TodayText(1));
   RunMessages messages;
+  CurrentTable table{messages};  // the one table object of the run
   ShellState shell;
   Configuration config;        // the settings; config.format drives numbers and texts
   ConfigurationPlace configPlace;
   RecentFiles recent;
 
   std::string startDirectory;  // working directory at program start
+  std::string shippedTableFolder;  // the tables installed with the program, if found
   std::string userDirectory;   // typed at the user-directory prompt
   std::string projectName;
   std::string projectDirectory;

@@ -30,6 +30,7 @@ class Prompts {
 
   Ui& ui() { return ui_; }
   ShellState& shell() { return shell_; }
+  const FormatSettings& format() const { return format_; }
 
   // All texts below are in the DOS code page (CP850) unless noted.
   void ShowMessage(std::string_view text);                 // caption "Meldung:"

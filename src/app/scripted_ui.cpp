@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "tables/current_table.h"
+
 namespace zt6 {
 
 namespace {
@@ -106,6 +108,24 @@ std::optional<std::string> ScriptedUi::ChooseFileToWrite(const std::string& dire
   if (a.kind == ScriptedAnswer::Kind::Text) return a.text;
   if (a.kind == ScriptedAnswer::Kind::Cancel) return std::nullopt;
   Unexpected(directory, a.kind);
+}
+
+PickResult ScriptedUi::PickRow(const std::string& title, CurrentTable& table, PickMode mode) {
+  const bool choosing = mode == PickMode::Choose;
+  table.SetHideDeleted(choosing);
+  recorded.push_back({"pick", title, choosing ? "choose" : "browse", {},
+                      static_cast<int>(table.DbfRecNo())});
+  ScriptedAnswer a = Next();
+  PickResult result = PickResult::Cancelled;
+  switch (a.kind) {
+    case ScriptedAnswer::Kind::Row: table.DbfGo(a.choice); result = PickResult::Chosen; break;
+    case ScriptedAnswer::Kind::Ok: result = PickResult::Chosen; break;
+    case ScriptedAnswer::Kind::Cancel: break;
+    case ScriptedAnswer::Kind::Escape: result = PickResult::Escaped; break;
+    default: Unexpected(title, a.kind);
+  }
+  table.SetHideDeleted(false);
+  return result;
 }
 
 void ScriptedUi::ShowTextScreen(const std::vector<std::string>& lines) {

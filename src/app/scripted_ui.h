@@ -12,16 +12,17 @@
 namespace zt6 {
 
 struct ScriptedAnswer {
-  enum class Kind { Ok, Yes, No, Cancel, Choice, Text, EditedDescription };
+  enum class Kind { Ok, Yes, No, Cancel, Escape, Choice, Row, Text, EditedDescription };
   Kind kind = Kind::Cancel;
-  int choice = 0;       // Choice: 1-based item
+  int choice = 0;       // Choice: 1-based item; Row: record number to go to
   std::string text;     // Text: typed text or chosen path; EditedDescription: cause
   std::string remedy;   // EditedDescription
 };
 
 struct RecordedPrompt {
   std::string kind;     // "message", "yesnocancel", "yesno", "choice", "text", "directory",
-                        // "fileread", "filewrite", "textscreen", "messagewindow", "textfile", "beep"
+                        // "fileread", "filewrite", "textscreen", "messagewindow", "textfile", "beep",
+                        // "pick" (text: "browse"/"choose", current: record on opening)
   std::string caption;
   std::string text;
   std::vector<std::string> items;  // choice items, text-screen lines, message-window fields
@@ -46,6 +47,9 @@ class ScriptedUi : public Ui {
   void QueueCancel() { Queue(ScriptedAnswer::Kind::Cancel); }
   void QueueChoice(int choice) { Queue(ScriptedAnswer::Kind::Choice, choice); }
   void QueueOk() { Queue(ScriptedAnswer::Kind::Ok); }
+  void QueueEscape() { Queue(ScriptedAnswer::Kind::Escape); }
+  // Pick window: go to this record and close with OK.
+  void QueueRow(int recordNumber) { Queue(ScriptedAnswer::Kind::Row, recordNumber); }
   void QueueText(std::string text) { Queue(ScriptedAnswer::Kind::Text, 0, std::move(text)); }
   void QueueEditedDescription(std::string cause, std::string remedy) {
     Queue(ScriptedAnswer::Kind::EditedDescription, 0, std::move(cause), std::move(remedy));
@@ -73,6 +77,9 @@ class ScriptedUi : public Ui {
   MessageWindowResult ShowMessageWindow(const std::string& message,
                                                      const std::string& cause,
                                                      const std::string& remedy) override;
+  // Ok takes the row the window opened on, Row goes to a record first; Cancel and
+  // Escape leave it.
+  PickResult PickRow(const std::string& title, CurrentTable& table, PickMode mode) override;
   void ShowTextFile(const std::string& path) override;
   void Beep() override;
   void SetWaitCursor(bool) override {}

@@ -101,6 +101,11 @@ void LoadSettingsAndSession(Program& program, ScreenSize screen) {
   if (program.configPlace.directory.empty()) program.configPlace.directory = program.startDirectory;
   LoadConfiguration(program.config, program.configPlace, screen, program.startDirectory,
                     program.shell);
+  // Until a configuration names a table folder, the tables installed with the program
+  // are used: the installation folder plays the part of the start directory here.
+  if (program.config.dbfFolder.find_first_not_of(' ') == std::string::npos &&
+      !program.shippedTableFolder.empty())
+    program.config.dbfFolder = StartFolderSetting(program.shippedTableFolder);
   program.recent = LoadSession(program.configPlace.SessionFile());
   program.shell.helpLevel = program.config.helpLevel;
   program.shell.archiveMode = program.config.archiveMode;

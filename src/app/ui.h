@@ -10,7 +10,17 @@
 
 namespace zt6 {
 
+class CurrentTable;
+
 enum class Answer { Yes, No, Cancel };
+
+// How the table pick window was left: with a chosen row, cancelled, or with the
+// Escape key (which callers treat as cancelling the whole command).
+enum class PickResult { Chosen, Cancelled, Escaped };
+
+// Pick-window modes: browse and edit the table, or choose a row (navigation only,
+// deleted rows hidden).
+enum class PickMode { Browse = 0, Choose = 1 };
 
 // What the message window returns: closed with OK or cancelled (ESC), and the edited
 // cause and remedy when the user changed them and confirmed "Save Changes ?".
@@ -52,6 +62,9 @@ class Ui {
   virtual MessageWindowResult ShowMessageWindow(const std::string& message,
                                                              const std::string& cause,
                                                              const std::string& remedy) = 0;
+  // The table pick window on the open current table, titled `title`. It opens on the
+  // current record and leaves the table on the row it was closed on.
+  virtual PickResult PickRow(const std::string& title, CurrentTable& table, PickMode mode) = 0;
   // The report text window showing a text file.
   virtual void ShowTextFile(const std::string& path) = 0;
   virtual void Beep() = 0;

@@ -2,18 +2,24 @@
 
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <string_view>
 #include <variant>
 
+#include "app/batch_ui.h"
+#include "app/configuration.h"
 #include "app/project_file.h"
+#include "app/prompts.h"
+#include "app/shipped_tables.h"
+#include "app/size_lookup.h"
+#include "app/table_access.h"
 #include "calc/calculation_run.h"
 #include "calc/design_record.h"
 #include "calc/iso286.h"
 #include "calc/record_fields.h"
 #include "calc/run_messages.h"
-#include "calc/standard_tables.h"
 #include "report/codepage.h"
 #include "report/json_writer.h"
 #include "report/number_parse.h"
@@ -26,11 +32,13 @@ void PrintUsage(std::ostream& out) {
   out << "usage: zt6 COMMAND [ARGUMENTS]\n"
          "\n"
          "commands:\n"
-         "  calc [FILE.zt6] [--set NAME=VALUE ...] [--json]\n"
+         "  calc [FILE.zt6] [--set NAME=VALUE ...] [--json] [--tables DIR]\n"
          "      one calculation run of the project's inputs, changed by --set (applied\n"
          "      in order);\n"
          "      NAME is a symbol with blanks as \"_\", e.g. Dii, gamma_e, shaft.Re;\n"
-         "      --json prints inputs, results, messages and the fatal flag as JSON\n"
+         "      --json prints inputs, results, messages and the fatal flag as JSON;\n"
+         "      database-mode designs read the standard tables from DIR (default: the\n"
+         "      tables installed with zt6)\n"
          "  fit SIZE CODE\n"
          "      ISO 286 limits of one size, e.g. zt6 fit 12 A11\n"
          "  report FILE.zt6 [--format text|tsv|html] [-o OUT]\n"
@@ -40,8 +48,8 @@ void PrintUsage(std::ostream& out) {
          "  help\n"
          "      show this text\n"
          "\n"
-         "exit codes: 0 done, 1 input refused or unreadable, 2 usage error,\n"
-         "            3 the calculation ended with a fatal message\n";
+         "exit codes: 0 done, 1 input refused or unreadable (a project or a standard\n"
+         "            table), 2 usage error, 3 the calculation ended with a fatal message\n";
 }
 
 int UsageError(std::ostream& err, std::string_view problem) {
@@ -56,6 +64,7 @@ struct CalcOptions {
   std::vector<std::string> assignments;  // NAME=VALUE in the order given
   std::vector<std::string> files;
   bool json = false;
+  std::optional<std::string> tableFolder;
 };
 
 std::optional<CalcOptions> ParseCalcOptions(const std::vector<std::string>& args,
@@ -71,6 +80,12 @@ std::optional<CalcOptions> ParseCalcOptions(const std::vector<std::string>& args
         return std::nullopt;
       }
       options.assignments.push_back(args[++i]);
+    } else if (arg == "--tables") {
+      if (i + 1 == args.size()) {
+        UsageError(err, "--tables needs a folder");
+        return std::nullopt;
+      }
+      options.tableFolder = args[++i];
     } else if (arg.starts_with("--set=")) {
       options.assignments.push_back(arg.substr(6));
     } else if (arg.starts_with("-") && arg.size() > 1) {
@@ -207,14 +222,26 @@ int Calc(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   for (const std::string& assignment : options->assignments) {
     if (!ApplyAssignment(assignment, design, err)) return kExitUsage;
   }
+  // The standard tables as a windowless run reads them: open errors go to err.
+  Configuration config;
+  config.dbfFolder = Utf8ToCp850(options->tableFolder.value_or(ShippedTableFolder()));
+  std::error_code ec;
+  config.temporaryFolder = Utf8ToCp850(std::filesystem::temp_directory_path(ec).string());
+  ShellState shell;
+  BatchUi ui(err, err);
+  Prompts prompts(ui, shell, config.format);
   RunMessages messages;
-  NoStandardTables tables;
+  CurrentTable table(messages);
+  TableAccess access(table, prompts, config);
+  DatabaseTables tables(access);
   CalculationRun(design, messages, tables);
   if (options->json) {
     WriteJson(design, messages, out);
   } else {
     WriteListing(design, messages, out);
   }
+  // A table that could not be read leaves values of the project standing in for it.
+  if (shell.cancel) return kExitRefused;
   return messages.FatalFlag() ? kExitFatalRun : kExitDone;
 }
 

@@ -8,17 +8,22 @@
 #include "app/batch_ui.h"
 #include "app/program.h"
 #include "app/prompts.h"
+#include "app/shipped_tables.h"
+#include "app/size_lookup.h"
+#include "app/table_access.h"
 #include "app/startup.h"
 
 int main(int argc, char** argv) {
   zt6::Program program;
   program.arguments.assign(argv + 1, argv + argc);
+  program.shippedTableFolder = zt6::ShippedTableFolder();
 
   zt6::LoadSettingsAndSession(program, zt6::kBatchScreenSize);
 
   zt6::BatchUi ui;
   zt6::Prompts prompts(ui, program.shell, program.config.format);
-  zt6::NoStandardTables tables;
+  zt6::TableAccess access(program.table, prompts, program.config);
+  zt6::DatabaseTables tables(access);
   const zt6::StartOutcome outcome = zt6::RunCommandLineStep(program, prompts, tables);
   if (outcome.exitNow) return outcome.exitCode;
 

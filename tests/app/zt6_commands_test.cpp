@@ -8,7 +8,10 @@
 #include <numbers>
 #include <sstream>
 
+#include "report/number_parse.h"
+#include "report/safe_file.h"
 #include "support/flat_json.h"
+#include "tables/table_source.h"
 
 namespace zt6 {
 namespace {
@@ -145,6 +148,67 @@ TEST(Zt6Calc, ReadsAProjectFileAndAppliesSetsOnTop) {
     EXPECT_EQ(refused.out, "");
     EXPECT_NE(refused.err.find(bad), std::string::npos);
   }
+}
+
+// Record `row` (1-based) of a shipped table's CSV source, as numbers.
+std::vector<double> SourceRow(const std::string& table, int row) {
+  const FileContent csv = ReadWholeFile(std::string(ZT6_DATA_DIR) + "/tables/" + table + ".csv", 1 << 20);
+  const TableSource source = ParseTableSource(csv.bytes);
+  EXPECT_TRUE(source.ok) << table << ": " << source.error;
+  std::vector<double> values;
+  if (!source.ok || static_cast<int>(source.records.size()) < row) return values;
+  for (const std::string& text : source.records[static_cast<std::size_t>(row - 1)])
+    values.push_back(ParseReal(text));
+  return values;
+}
+
+TEST(Zt6Calc, DatabaseModeProjectCalculatesFromTheShippedTables) {
+  const std::string example = std::string(ZT6_DATA_DIR) + "/examples/din5481_17x20.zt6";
+  const Outcome fine = RunCommand({"calc", example, "--json", "--tables", ZT6_TABLE_DIR});
+  ASSERT_EQ(fine.exitCode, 0) << fine.err;
+  EXPECT_EQ(fine.err, "");
+  const FlatJson json = ReadJson(fine.out);
+  const int row = static_cast<int>(NumberAt(json, "inputs.table_row"));
+  ASSERT_EQ(row, 6);
+  const std::vector<double> size = SourceRow("din5481", row);
+  const std::vector<double> totals = SourceRow("zt6tol", row);
+  const std::vector<double> shaft = SourceRow("zt6f1f", row);
+  const std::vector<double> coarse = SourceRow("zt6f1g", row);
+  const std::vector<double> hub = SourceRow("zt6f2f", row);
+  ASSERT_TRUE(size.size() >= 9 && totals.size() >= 5 && shaft.size() >= 6 && coarse.size() >= 6 &&
+              hub.size() >= 6);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.Dii"), size[1]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.Dee"), size[2]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.D"), size[3]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.z"), size[4]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.gamma_e"), size[5] == 0 ? 60 : size[5]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.TGi"), totals[1]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.TGe"), totals[2]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.DRi"), totals[3]);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "inputs.DRe"), totals[4]);
+  // The example's width of 37 mm takes F beta from the column up to 50 mm.
+  ASSERT_EQ(NumberAt(json, "inputs.l"), 37);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "results.F_alpha_shaft"), shaft[1] * 0.001);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "results.F_p_shaft"), shaft[2] * 0.001);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "results.F_beta_shaft"), shaft[5] * 0.001);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "results.F_alpha_hub"), hub[1] * 0.001);
+  EXPECT_DOUBLE_EQ(NumberAt(json, "results.F_beta_hub"), hub[5] * 0.001);
+  EXPECT_GT(NumberAt(json, "results.Fr"), 0);
+
+  // Class "grob": the coarse shaft table, and the tooth thickness tolerance doubled.
+  const Outcome grob = RunCommand(
+      {"calc", example, "--json", "--tables", ZT6_TABLE_DIR, "--set", "tolerance_class=2"});
+  ASSERT_EQ(grob.exitCode, 0) << grob.err;
+  const FlatJson coarseJson = ReadJson(grob.out);
+  EXPECT_DOUBLE_EQ(NumberAt(coarseJson, "inputs.TGe"), 2 * totals[2]);
+  EXPECT_DOUBLE_EQ(NumberAt(coarseJson, "inputs.TGi"), totals[1]);
+  EXPECT_DOUBLE_EQ(NumberAt(coarseJson, "results.F_alpha_shaft"), coarse[1] * 0.001);
+
+  // Without the tables the run says which file is missing and does not claim success.
+  const Outcome missing = RunCommand({"calc", example, "--json", "--tables", "/nonexistent"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.err.find("nicht gefunden oder kein Zugriffsrecht"), std::string::npos)
+      << missing.err;
 }
 
 TEST(Zt6Calc, FatalRunStillPrintsAndExitsWithThree) {

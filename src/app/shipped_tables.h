@@ -1,0 +1,12 @@
+#pragma once
+// Where the standard tables installed with the program are: beside the program in a
+// build tree ("tables/"), or in the installation's shared data ("../share/zt6/tables").
+
+#include <string>
+
+namespace zt6 {
+
+// The folder holding the shipped "din5481.dbf", or "" when none is found.
+std::string ShippedTableFolder();
+
+}  // namespace zt6

@@ -1,0 +1,73 @@
+#include "tables/table_open.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "app/folder_join.h"
+#include "report/safe_file.h"
+#include "tables/dbf_file.h"
+#include "tables/dbf_messages.h"
+
+namespace zt6 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr fs::perms kAnyWrite =
+    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+bool Readable(const std::string& path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return false;
+  return static_cast<bool>(std::ifstream(path, std::ios::binary));
+}
+
+// The check file proves that the folder takes new files.
+bool FolderTakesFiles(const std::string& folder) {
+  const std::string check = JoinFolder(folder, "TEST.$$$");
+  std::ofstream out(check, std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  out << "DBF Write Check\r\n";
+  out.close();
+  std::error_code ec;
+  fs::remove(check, ec);
+  return !out.fail();
+}
+
+// The read-only attribute: no write permission for anyone. Looked up in the mode bits,
+// since the right to write would say yes to the superuser whatever the attribute.
+bool ReadOnlyAttribute(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  return !ec && (status.permissions() & kAnyWrite) == fs::perms::none;
+}
+
+TableLocation CopyToTemporaryFolder(const std::string& path, const std::string& temporaryFolder) {
+  const std::string copy = JoinFolder(temporaryFolder, fs::path(path).filename().string());
+  std::error_code ec;
+  // With both folders alike there is nowhere to copy to; the table is used as it is.
+  if (fs::equivalent(path, copy, ec)) return {true, path, {}};
+  const FileContent content = ReadWholeFile(path, kMaxTableBytes);
+  // Opening the oversized file gives its refusal text; nothing is copied for it.
+  if (content.tooLarge) return {true, path, {}};
+  if (!content.ok) return {false, {}, NotFoundText(path)};
+  if (fs::exists(copy, ec))
+    fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, ec);
+  if (!WriteFileSafely(copy, content.bytes).ok) return {false, {}, NotFoundText(copy)};
+  fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add, ec);
+  return {true, copy, {}};
+}
+
+}  // namespace
+
+TableLocation LocateTableForUse(const std::string& name, const TableFolders& folders) {
+  const std::string file = name.find('.') == std::string::npos ? name + ".dbf" : name;
+  const std::string path = JoinFolder(folders.tableFolder, file);
+  if (!Readable(path)) return {false, {}, NotFoundText(path)};
+  if (FolderTakesFiles(folders.tableFolder) && !ReadOnlyAttribute(path)) return {true, path, {}};
+  return CopyToTemporaryFolder(path, folders.temporaryFolder);
+}
+
+}  // namespace zt6

@@ -1,0 +1,64 @@
+#pragma once
+// Small dBASE tables for tests, written with the program's own table writer, and the
+// lookups' surroundings (settings, prompts, scripted windows, the current table).
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/configuration.h"
+#include "app/prompts.h"
+#include "app/scripted_ui.h"
+#include "app/table_access.h"
+#include "calc/run_messages.h"
+#include "report/codepage.h"
+#include "support/temp_dir.h"
+#include "tables/current_table.h"
+#include "tables/dbf_writer.h"
+
+namespace zt6::test_support {
+
+// Values are written in UTF-8 here and handed to the writer in the Windows code page.
+inline void WriteTable(const std::filesystem::path& file, const std::vector<DbfFieldSpec>& fields,
+                       std::vector<std::vector<std::string>> records) {
+  for (auto& record : records)
+    for (std::string& value : record) value = Utf8ToCp1252(value);
+  const DbfCreateResult created = CreateDbfTable(file.string(), fields, records);
+  ASSERT_TRUE(created.ok) << created.error;
+}
+
+// A table folder and a temporary folder with the lookups wired to a scripted Ui.
+class LookupFixture : public ::testing::Test {
+ protected:
+  TempDir tables{"zt6_tables"};
+  TempDir temporary{"zt6_tables_tmp"};
+  Configuration config;
+  ShellState shell;
+  ScriptedUi ui;
+  Prompts prompts{ui, shell, config.format};
+  RunMessages messages;
+  CurrentTable table{messages};
+  TableAccess access{table, prompts, config};
+
+  void SetUp() override {
+    config.dbfFolder = Utf8ToCp850(tables.path().string());
+    config.temporaryFolder = Utf8ToCp850(temporary.path().string());
+  }
+  void Table(const std::string& name, const std::vector<DbfFieldSpec>& fields,
+             const std::vector<std::vector<std::string>>& records) {
+    WriteTable(tables.path() / (name + ".dbf"), fields, records);
+  }
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const RecordedPrompt& p : ui.Of("message")) texts.push_back(p.text);
+    return texts;
+  }
+  std::vector<std::string> RunMessageTexts() const {
+    std::vector<std::string> texts;
+    for (int k = 1; k <= messages.Count(); ++k) texts.push_back(messages.Message(k));
+    return texts;
+  }
+};
+
+}  // namespace zt6::test_support
