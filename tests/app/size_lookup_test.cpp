@@ -141,6 +141,22 @@ TEST_F(SizeLookupTest, RowZeroReadsNothingAndARowBeyondTheEndReadsTheLastOne) {
   EXPECT_THAT(RunMessageTexts(), ElementsAre("DBF #9 not found."));
 }
 
+TEST_F(SizeLookupTest, ViewingATableReadsTheChosenRowOnlyInChooseMode) {
+  design.l = 15;
+  ui.QueueRow(4);
+  ViewToleranceTable(access, ToleranceTable::Hub, PickMode::Browse, design);
+  EXPECT_DOUBLE_EQ(design.Falpha[1], 0);
+  ui.QueueRow(4);
+  ViewToleranceTable(access, ToleranceTable::Hub, PickMode::Choose, design);
+  EXPECT_DOUBLE_EQ(design.Falpha[1], 0.011);
+  EXPECT_DOUBLE_EQ(design.Fbeta[1], 0.015);
+  const auto picks = ui.Of("pick");
+  ASSERT_EQ(picks.size(), 2u);
+  EXPECT_EQ(picks[1].caption, "zt6f2");  // the hub table shows its short name
+  EXPECT_EQ(shell.helpNumber, 9640);
+  EXPECT_FALSE(table.IsOpen());
+}
+
 TEST_F(SizeLookupTest, RunoutTakesTheRangeBelowTheNextLimit) {
   struct Case { double D; double fr; };
   for (const Case& c : {Case{5, 0.010}, Case{10, 0.010}, Case{10.01, 0.020}, Case{50, 0.020},
