@@ -51,11 +51,11 @@ void TakeSizeRow(const CurrentTable& table, DesignRecord& d) {
   d.tableRow = static_cast<std::int32_t>(table.DbfRecNo());
 }
 
-// The size table ordered by Dii, as the pick window shows it.
+// The size table ordered by Dii, as the pick window shows it; a table without a
+// usable second field is a table fault like any other.
 bool OpenSizeTable(TableAccess& access) {
   if (!access.Use(kSizeTable)) return false;
-  access.table().DbfIndexOn(access.table().DbfFieldName(2), kSizeTable);
-  return true;
+  return access.Run([&] { access.table().DbfIndexOn(access.table().DbfFieldName(2), kSizeTable); });
 }
 
 PickResult ShowPick(TableAccess& access, const std::string& title, PickMode mode, int help) {

@@ -179,6 +179,18 @@ TEST_F(SizeLookupTest, MissingTableShowsTheOpenErrorAndKeepsTheDesign) {
   EXPECT_DOUBLE_EQ(lookups.Runout(13), 0);
 }
 
+TEST_F(SizeLookupTest, SizeTableWithoutItsFieldsIsAFaultNotACrash) {
+  Table("din5481", {{"BEZ", 'C', 10, 0}}, {{"12x14"}});
+  design.Dii = 99;
+  EXPECT_FALSE(PickSize(access, PickMode::Choose, design));
+  EXPECT_FALSE(lookups.SizeByDiameter(12, design));
+  EXPECT_DOUBLE_EQ(design.Dii, 99);
+  EXPECT_TRUE(shell.cancel);
+  ASSERT_FALSE(MessageTexts().empty());
+  EXPECT_THAT(MessageTexts()[0], HasSubstr("Dataset error: "));
+  EXPECT_FALSE(table.IsOpen());
+}
+
 TEST_F(SizeLookupTest, DatabaseModeCalculationTakesSizeTolerancesAndDeviations) {
   design.dimensionSource = DimensionSource::Database;
   design.tableRow = 2;
