@@ -6,6 +6,7 @@
 #include <random>
 #include <system_error>
 
+#include "report/blanks.h"
 #include "report/codepage.h"
 #include "report/safe_file.h"
 
@@ -22,19 +23,8 @@ std::string Environment(const char* name) {
   return value ? std::string(value) : std::string();
 }
 
-std::string_view TrimmedBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// A CP850 folder setting as the file system names it.
-fs::path FolderPath(std::string_view setting) {
-  return fs::path(Cp850ToUtf8(TrimmedBlanks(setting)));
-}
-
 bool FolderExists(std::string_view setting) {
-  const fs::path folder = FolderPath(setting);
+  const fs::path folder = FolderSettingPath(setting);
   std::error_code ec;
   return !folder.empty() && fs::is_directory(folder, ec);
 }
@@ -44,7 +34,7 @@ bool FolderExists(std::string_view setting) {
 bool FolderWritable(std::string_view setting) {
   if (!FolderExists(setting)) return false;
   static std::mt19937_64 generator{std::random_device{}()};
-  const fs::path folder = FolderPath(setting);
+  const fs::path folder = FolderSettingPath(setting);
   for (int attempt = 0; attempt < 3; ++attempt) {
     const fs::path probe = folder / (".zt6probe" + std::to_string(generator() % 1000000000));
     std::FILE* f = std::fopen(probe.string().c_str(), "wbx");
@@ -98,6 +88,10 @@ void CheckTemporaryFolder(Configuration& config, Prompts& prompts, const std::st
 }
 
 }  // namespace
+
+fs::path FolderSettingPath(std::string_view setting) {
+  return fs::path(Cp850ToUtf8(TrimBlanks(setting)));
+}
 
 fs::path ConfigurationPlace::ConfigurationFile() const { return directory / (baseName + ".cfg"); }
 
@@ -164,18 +158,18 @@ bool SaveConfiguration(const Configuration& config, const fs::path& file, Prompt
 
 void CheckDirectories(Configuration& config, Prompts& prompts, const std::string& startDirectory) {
   const std::string startFolder = Utf8ToCp850(startDirectory);
-  if (TrimmedBlanks(config.temporaryFolder).empty()) {
+  if (TrimBlanks(config.temporaryFolder).empty()) {
     const std::string temp = Environment("TEMP");
     config.temporaryFolder = temp.empty() ? SystemTemporaryFolder(startFolder) : Utf8ToCp850(temp);
   }
   for (std::string* folder :
        {&config.dbfFolder, &config.pltFolder, &config.ediFolder, &config.defaultDataFolder}) {
-    if (TrimmedBlanks(*folder).empty()) *folder = startFolder;
+    if (TrimBlanks(*folder).empty()) *folder = startFolder;
   }
 
   // An empty CAD folder means the working directory, as for the file dialogs; only a
   // folder that was set is checked, so a fresh installation starts without a complaint.
-  if (!TrimmedBlanks(config.cadFolder).empty() && !FolderWritable(config.cadFolder))
+  if (!TrimBlanks(config.cadFolder).empty() && !FolderWritable(config.cadFolder))
     prompts.ShowError(Oem("ungültiger CAD Ordner konfiguriert"));
   if (!FolderExists(config.dbfFolder)) prompts.ShowError(Oem("ungültiger DBF Ordner konfiguriert"));
   if (!FolderExists(config.pltFolder)) prompts.ShowError(Oem("ungültiger PLT Ordner konfiguriert"));

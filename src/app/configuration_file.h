@@ -31,6 +31,9 @@ struct ConfigurationPlace {
 // $HOME/.config/zt6; empty when neither is set.
 std::filesystem::path UserConfigurationFolder();
 
+// A folder setting (CP850, maybe blank-padded) as the file system names it.
+std::filesystem::path FolderSettingPath(std::string_view setting);
+
 // Files above this size are not configurations and count as unreadable.
 inline constexpr std::size_t kMaxConfigurationBytes = 1 << 20;
 

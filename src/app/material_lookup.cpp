@@ -6,6 +6,7 @@
 #include "report/codepage.h"
 #include "report/number_format.h"
 #include "report/number_parse.h"
+#include "report/blanks.h"
 
 namespace zt6 {
 
@@ -18,27 +19,22 @@ constexpr const char* kGroupTitle = "Werkstoffgruppen mit fH und fS";
 constexpr int kMaterialHelp = 9500;
 constexpr int kGroupHelp = 9520;
 
+// Text fields keep their padding in the table; the design holds them without it.
 std::string FieldText(const CurrentTable& table, int field, std::size_t width) {
-  return FitWidth(AnsiToOem(table.DbfField(field)), width);
-}
-
-// Text fields keep their padding in the table; the design holds them trimmed at the end.
-std::string TrimmedEnd(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
+  return std::string(TrimBlanksAtEnd(FitWidth(AnsiToOem(table.DbfField(field)), width)));
 }
 
 void CopyMaterialRow(const CurrentTable& table, Material& m) {
-  m.number = TrimmedEnd(FieldText(table, 1, width::materialNumber));
-  m.name = TrimmedEnd(FieldText(table, 2, width::materialName));
-  m.text3 = TrimmedEnd(FieldText(table, 3, width::materialText3));
+  m.number = FieldText(table, 1, width::materialNumber);
+  m.name = FieldText(table, 2, width::materialName);
+  m.text3 = FieldText(table, 3, width::materialText3);
   m.type = ParseWhole(table.DbfField(4));
   m.field5 = ParseWhole(table.DbfField(5));
   m.Re = ParseWhole(table.DbfField(6));
   m.field7 = ParseWhole(table.DbfField(7));
   for (int k = 0; k < 4; ++k) m.fields8to11[static_cast<std::size_t>(k)] = ParseReal(table.DbfField(8 + k));
-  m.text12 = TrimmedEnd(FieldText(table, 12, width::materialLongText));
-  m.text13 = TrimmedEnd(FieldText(table, 13, width::materialLongText));
+  m.text12 = FieldText(table, 12, width::materialLongText);
+  m.text13 = FieldText(table, 13, width::materialLongText);
   // The row is kept as a 16-bit number in the design, as the project file holds it.
   m.tableRow = static_cast<std::uint16_t>(std::min<std::int64_t>(table.DbfRecNo(), 65535));
 }

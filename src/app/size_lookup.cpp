@@ -6,6 +6,7 @@
 #include "report/codepage.h"
 #include "report/number_format.h"
 #include "report/number_parse.h"
+#include "report/blanks.h"
 
 namespace zt6 {
 
@@ -24,17 +25,11 @@ std::int32_t FieldWhole(const CurrentTable& table, int field) {
   return ParseWhole(table.DbfField(field));
 }
 
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // "A - 12x14" when the prefix field holds "A", else the designation alone; held in
 // the DOS code page like every text of the design.
 std::string Designation(const CurrentTable& table) {
-  const std::string name = Trimmed(table.DbfField(1));
-  const std::string prefix = Trimmed(table.DbfField(9));
+  const std::string name(TrimBlanks(table.DbfField(1)));
+  const std::string prefix(TrimBlanks(table.DbfField(9)));
   return AnsiToOem(prefix.empty() ? name : prefix + " - " + name);
 }
 

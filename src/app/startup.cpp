@@ -6,6 +6,7 @@
 #include "app/help_screen.h"
 #include "app/project_io.h"
 #include "calc/calculation_run.h"
+#include "report/blanks.h"
 #include "report/codepage.h"
 
 namespace zt6 {
@@ -103,8 +104,7 @@ void LoadSettingsAndSession(Program& program, ScreenSize screen) {
                     program.shell);
   // Until a configuration names a table folder, the tables installed with the program
   // are used: the installation folder plays the part of the start directory here.
-  if (program.config.dbfFolder.find_first_not_of(' ') == std::string::npos &&
-      !program.shippedTableFolder.empty())
+  if (TrimBlanks(program.config.dbfFolder).empty() && !program.shippedTableFolder.empty())
     program.config.dbfFolder = StartFolderSetting(program.shippedTableFolder);
   program.recent = LoadSession(program.configPlace.SessionFile());
   program.shell.helpLevel = program.config.helpLevel;

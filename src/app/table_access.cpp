@@ -1,22 +1,14 @@
 #include "app/table_access.h"
 
+#include "app/configuration_file.h"
 #include "report/codepage.h"
 #include "tables/dbf_error.h"
 
 namespace zt6 {
 
-namespace {
-
-std::string FolderPath(const std::string& setting) {
-  const std::size_t first = setting.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return Cp850ToUtf8(setting.substr(first, setting.find_last_not_of(' ') - first + 1));
-}
-
-}  // namespace
-
 TableFolders TableFoldersOf(const Configuration& config) {
-  return {FolderPath(config.dbfFolder), FolderPath(config.temporaryFolder)};
+  return {FolderSettingPath(config.dbfFolder).string(),
+          FolderSettingPath(config.temporaryFolder).string()};
 }
 
 TableAccess::TableAccess(CurrentTable& table, Prompts& prompts, const Configuration& config)

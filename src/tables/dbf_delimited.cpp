@@ -3,19 +3,11 @@
 #include <algorithm>
 
 #include "tables/dbf_values.h"
+#include "report/blanks.h"
 
 namespace zt6 {
 
 namespace {
-
-std::string_view TrimmedEnd(std::string_view text) {
-  return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  return first == std::string_view::npos ? std::string_view{} : TrimmedEnd(text.substr(first));
-}
 
 // A quoted value ends at the quote that is followed by a comma or the line's end, so
 // commas and stray quotes inside it survive.
@@ -53,13 +45,13 @@ std::string DelimitedLine(const std::vector<DbfColumn>& columns, std::string_vie
                                                  static_cast<std::size_t>(column.length));
     switch (column.type) {
       case 'C':
-        line.append("\"").append(TrimmedEnd(value)).append("\"");
+        line.append("\"").append(TrimBlanksAtEnd(value)).append("\"");
         break;
       case 'L':
         line += IsTrue(value.front()) ? 'T' : 'F';
         break;
       default:
-        line.append(Trimmed(value));
+        line.append(TrimBlanks(value));
         break;
     }
   }

@@ -10,6 +10,7 @@
 #include "report/number_parse.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_messages.h"
+#include "report/blanks.h"
 
 namespace zt6 {
 
@@ -25,12 +26,6 @@ std::string InPieces(std::string_view text, Convert convert) {
   for (std::size_t pos = 0; pos < text.size(); pos += kPiece)
     out += convert(text.substr(pos, kPiece));
   return out;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 bool IsNumeric(const DbfColumn& column) { return column.type == 'N' || column.type == 'F'; }
@@ -129,7 +124,7 @@ std::string StoredText(const DbfColumn& column, std::string_view ansi) {
   if (column.type == 'C') return LeftAligned(WindowsToStored(ansi), column.length);
   if (column.type == 'M')
     throw DbfError(WindowsText("Memofelder können nicht geschrieben werden: ") + column.name);
-  const std::string_view text = Trimmed(ansi);
+  const std::string_view text = TrimBlanks(ansi);
   if (text.empty()) return BlankValue(column);
   switch (column.type) {
     case 'N':
@@ -180,7 +175,7 @@ std::string ConvertedValue(const DbfColumn& target, const DbfColumn& source,
     return std::string(stored);
   }
   if (target.type == 'M' || source.type == 'M' || IsBlank(stored)) return BlankValue(target);
-  const std::string_view text = Trimmed(stored);
+  const std::string_view text = TrimBlanks(stored);
   switch (target.type) {
     case 'C':
       if (IsNumeric(source)) {

@@ -31,15 +31,7 @@ std::string DBase2(const std::vector<RawField>& fields, const std::vector<std::s
   bytes[3] = 1;
   bytes[4] = 1;
   bytes[5] = 99;
-  std::uint32_t length = 1;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const std::size_t at = 8 + 16 * i;
-    bytes.replace(at, fields[i].name.size(), fields[i].name);
-    bytes[at + 11] = fields[i].type;
-    bytes[at + 12] = static_cast<char>(fields[i].length);
-    bytes[at + 15] = static_cast<char>(fields[i].decimals);
-    length += static_cast<std::uint32_t>(fields[i].length);
-  }
+  const std::uint32_t length = test_support::PutDescriptors(bytes, fields, {8, 16, 11, 12, 15});
   bytes[8 + 16 * fields.size()] = 0x0D;
   PutLittleEndian(bytes, 6, length, 2);
   for (const std::string& record : records) bytes += record;
@@ -54,15 +46,7 @@ std::string DBase7(unsigned char version, const std::vector<RawField>& fields,
   bytes[0] = static_cast<char>(version);
   PutLittleEndian(bytes, 4, static_cast<std::uint32_t>(records.size()), 4);
   PutLittleEndian(bytes, 8, static_cast<std::uint32_t>(headerLength), 2);
-  std::uint32_t length = 1;
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const std::size_t at = 68 + 48 * i;
-    bytes.replace(at, fields[i].name.size(), fields[i].name);
-    bytes[at + 32] = fields[i].type;
-    bytes[at + 33] = static_cast<char>(fields[i].length);
-    bytes[at + 34] = static_cast<char>(fields[i].decimals);
-    length += static_cast<std::uint32_t>(fields[i].length);
-  }
+  const std::uint32_t length = test_support::PutDescriptors(bytes, fields, {68, 48, 32, 33, 34});
   PutLittleEndian(bytes, 10, length, 2);
   bytes.back() = 0x0D;
   for (const std::string& record : records) bytes += record;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calc/run_messages.h"
+#include "report/blanks.h"
 #include "report/codepage.h"
 #include "report/number_parse.h"
 #include "support/table_fixture.h"
@@ -60,11 +61,6 @@ Dump IndependentDump(const fs::path& table) {
   return dump;
 }
 
-std::string TrimmedEnd(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
-}
-
 // Compares what ZT6 reads from every record with the independent reader's dump.
 void ExpectSameAsIndependentReader(const fs::path& file) {
   SCOPED_TRACE(file.string());
@@ -109,7 +105,7 @@ void ExpectSameAsIndependentReader(const fs::path& file) {
           EXPECT_EQ(ours == "Y" ? "T" : "F", value == "<none>" ? "F" : value);
           break;
         default:
-          EXPECT_EQ(Cp1252ToUtf8(TrimmedEnd(ours)), value);
+          EXPECT_EQ(Cp1252ToUtf8(TrimBlanksAtEnd(ours)), value);
       }
     }
   }
