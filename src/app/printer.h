@@ -1,15 +1,37 @@
 #pragma once
-// The Printer port: paper output of text reports (drawings follow with the canvas).
+// The Printer port: paper output. Text reports are printed line by line onto pages
+// the core lays out; drawings follow with the drawing canvas.
 
+#include <optional>
 #include <string>
 
 namespace zt6 {
 
+struct PageRange {
+  int from = 1;
+  int to = 1;
+};
+
+struct TextFont {
+  std::string name = "Courier New";
+  int pointSize = 10;
+  int style = 0;  // bits: bold 1, italic 2, underline 4, strike-out 8
+};
+
 class Printer {
  public:
   virtual ~Printer() = default;
-  // Prints a text file; false when nothing could be printed.
-  virtual bool PrintTextFile(const std::string& path) = 0;
+  // Sets the printer to portrait and shows the print dialog for pages 1..pages with
+  // that range preset; nullopt when cancelled.
+  virtual std::optional<PageRange> ChooseTextPages(int pages) = 0;
+  // Begins a print job with the font; false when no job could be started.
+  virtual bool BeginText(const TextFont& font) = 0;
+  // Printable page height in device pixels.
+  virtual int PageHeight() = 0;
+  virtual void NewPage() = 0;
+  // One line of text (UTF-8) with its top at y pixels.
+  virtual void DrawTextLine(int x, int y, const std::string& text) = 0;
+  virtual void EndText() = 0;
 };
 
 }  // namespace zt6

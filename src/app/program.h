@@ -13,6 +13,8 @@
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 #include "docs/documentation_data.h"
+#include "report/report_writer.h"
+#include "report/vocabulary.h"
 #include "tables/current_table.h"
 
 namespace zt6 {
@@ -29,9 +31,12 @@ struct Program {
   Configuration config;        // the settings; config.format drives numbers and texts
   ConfigurationPlace configPlace;
   RecentFiles recent;
+  ReportWriter report;         // the one report writer of the run
+  Vocabulary words;            // report words of the current language
 
   std::string startDirectory;  // working directory at program start
   std::string shippedTableFolder;  // the tables installed with the program, if found
+  std::string shippedDataFolder;   // the message descriptions installed with it, if found
   std::string userDirectory;   // typed at the user-directory prompt
   std::string projectName;
   std::string projectDirectory;

@@ -1,16 +1,26 @@
 #include "app/recording_printer.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace zt6 {
 
-bool RecordingPrinter::PrintTextFile(const std::string& path) {
-  std::ostringstream contents;
-  std::ifstream in(path, std::ios::binary);
-  if (in && in.peek() != std::ifstream::traits_type::eof()) contents << in.rdbuf();
-  jobs.push_back({path, contents.str()});
-  return succeed;
+std::optional<PageRange> RecordingPrinter::ChooseTextPages(int count) {
+  offeredPages = count;
+  if (cancelDialog) return std::nullopt;
+  return range ? *range : PageRange{1, count};
 }
+
+bool RecordingPrinter::BeginText(const TextFont& textFont) {
+  if (!startJob) return false;
+  font = textFont;
+  pages.assign(1, Page{});
+  return true;
+}
+
+void RecordingPrinter::NewPage() { pages.emplace_back(); }
+
+void RecordingPrinter::DrawTextLine(int x, int y, const std::string& text) {
+  pages.back().push_back({x, y, text});
+}
+
+void RecordingPrinter::EndText() { ++jobs; }
 
 }  // namespace zt6

@@ -1,7 +1,8 @@
 #pragma once
-// A Printer for tests: records each printed file with its contents at printing
-// time (report files are temporary and may be gone when the test looks).
+// A Printer for tests: answers the page dialog as told and records every page with
+// the lines drawn on it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,15 +12,30 @@ namespace zt6 {
 
 class RecordingPrinter : public Printer {
  public:
-  struct Job {
-    std::string path;
-    std::string contents;
+  struct PrintedLine {
+    int x = 0;
+    int y = 0;
+    std::string text;
   };
+  using Page = std::vector<PrintedLine>;
 
-  std::vector<Job> jobs;
-  bool succeed = true;  // what every call reports
+  // What the print dialog answers; nullopt = the whole offered range.
+  std::optional<PageRange> range;
+  bool cancelDialog = false;
+  bool startJob = true;   // what BeginText reports
+  int pageHeight = 6600;
 
-  bool PrintTextFile(const std::string& path) override;
+  int offeredPages = 0;   // pages offered by the last dialog
+  TextFont font;          // font of the last job
+  std::vector<Page> pages;  // pages of the last job
+  int jobs = 0;           // jobs ended
+
+  std::optional<PageRange> ChooseTextPages(int pages) override;
+  bool BeginText(const TextFont& font) override;
+  int PageHeight() override { return pageHeight; }
+  void NewPage() override;
+  void DrawTextLine(int x, int y, const std::string& text) override;
+  void EndText() override;
 };
 
 }  // namespace zt6

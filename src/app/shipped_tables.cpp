@@ -19,4 +19,15 @@ std::string ShippedTableFolder() {
   return {};
 }
 
+std::string ShippedDataFolder() {
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  if (ec || program.empty()) return {};
+  const fs::path folder = program.parent_path();
+  for (const fs::path& candidate : {folder, folder / ".." / "share" / "zt6"}) {
+    if (fs::is_regular_file(candidate / "zt6.err", ec)) return candidate.lexically_normal().string();
+  }
+  return {};
+}
+
 }  // namespace zt6

@@ -8,5 +8,8 @@ namespace zt6 {
 
 // The folder holding the shipped "din5481.dbf", or "" when none is found.
 std::string ShippedTableFolder();
+// The folder holding the shipped message descriptions "zt6.err": beside the program
+// in a build tree, or "../share/zt6"; "" when none is found.
+std::string ShippedDataFolder();
 
 }  // namespace zt6

@@ -4,7 +4,10 @@
 
 #include "app/folder_join.h"
 #include "app/help_screen.h"
+#include "app/print_calculation_report.h"
 #include "app/project_io.h"
+#include "app/report_output.h"
+#include "app/run_summary.h"
 #include "calc/calculation_run.h"
 #include "report/blanks.h"
 #include "report/codepage.h"
@@ -82,12 +85,24 @@ StartOutcome InteractiveStart(Program& program, Prompts& prompts, StandardTables
   return outcome;
 }
 
-// The batch report and batch CAD output of a project that was read.
-StartOutcome BatchOutput(Program& program, Prompts& prompts, StartOutcome outcome) {
-  const std::string what = outcome.commandLine.action == StartAction::BatchReport
-                               ? "Der Stapelbericht"
-                               : "Die CAD-Ausgabe";
-  prompts.ShowErrorAlways(what + " ist in dieser Version noch nicht enthalten: " +
+// The batch report: the tab-separated report, whose Windows copy is written as the
+// project name + ".txt" in the current folder.
+StartOutcome BatchReport(Program& program, Prompts& prompts, OutputPorts ports,
+                         StartOutcome outcome) {
+  program.config.textDevice = 9;
+  program.config.askTextDevice = false;
+  ReportOutput output(program, prompts, ports.launcher, ports.printer);
+  PrintCalculationReport(output, program, prompts);
+  // A report that could not be written is a failed run, not a finished one.
+  if (prompts.shell().cancel) return Exit(outcome, 1);
+  if (program.messages.Count() > 0 && !program.messages.FatalFlag())
+    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+  return Exit(outcome, 0);
+}
+
+// The batch CAD output of a project that was read.
+StartOutcome BatchCad(Program& program, Prompts& prompts, StartOutcome outcome) {
+  prompts.ShowErrorAlways("Die CAD-Ausgabe ist in dieser Version noch nicht enthalten: " +
                           program.projectName);
   return Exit(outcome, 2);
 }
@@ -116,7 +131,8 @@ std::string TemplateProjectPath(const Program& program) {
   return JoinFolder(program.projectDirectory, std::string("null.") + kProjectExtension);
 }
 
-StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTables& tables) {
+StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTables& tables,
+                                OutputPorts ports) {
   StartOutcome outcome;
   outcome.commandLine = ClassifyArguments(program.arguments);
   const CommandLine& line = outcome.commandLine;
@@ -149,7 +165,9 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       ReadProject(program, prompts, tables, line.project);
       if (shell.cancel) return Exit(outcome, 1);
       program.projectName = ProjectNameFromPath(line.project);
-      return BatchOutput(program, prompts, outcome);
+      if (line.action == StartAction::BatchReport)
+        return BatchReport(program, prompts, ports, outcome);
+      return BatchCad(program, prompts, outcome);
     case StartAction::InteractiveWithFile: {
       if (line.project.find('.') == std::string::npos) {
         prompts.ShowError(Oem("Erweiterung .") + kProjectExtension +

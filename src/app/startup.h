@@ -5,6 +5,8 @@
 
 #include "app/command_line.h"
 #include "app/configuration.h"
+#include "app/launcher.h"
+#include "app/printer.h"
 #include "app/program.h"
 #include "app/prompts.h"
 #include "calc/standard_tables.h"
@@ -21,7 +23,14 @@ struct StartOutcome {
 // file, and hands the settings to the shell. Without a configuration the defaults stay.
 void LoadSettingsAndSession(Program& program, ScreenSize screen);
 
-StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTables& tables);
+// The ports a batch report may hand its file to.
+struct OutputPorts {
+  Launcher& launcher;
+  Printer& printer;
+};
+
+StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTables& tables,
+                                OutputPorts ports);
 
 // The file name of the template for new designs in the project directory.
 std::string TemplateProjectPath(const Program& program);

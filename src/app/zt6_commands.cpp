@@ -15,6 +15,7 @@
 #include "app/shipped_tables.h"
 #include "app/size_lookup.h"
 #include "app/table_access.h"
+#include "app/zt6_report_command.h"
 #include "calc/calculation_run.h"
 #include "calc/design_record.h"
 #include "calc/iso286.h"
@@ -41,8 +42,13 @@ void PrintUsage(std::ostream& out) {
          "      tables installed with zt6)\n"
          "  fit SIZE CODE\n"
          "      ISO 286 limits of one size, e.g. zt6 fit 12 A11\n"
-         "  report FILE.zt6 [--format text|tsv|html] [-o OUT]\n"
-         "      the calculation report (not available yet)\n"
+         "  report FILE.zt6 [--format text|tsv|html] [-o OUT] [--language 1|2]\n"
+         "         [--encoding utf8|dos|windows] [--tables DIR]\n"
+         "      the calculation report with the settings of zt6.cfg (working folder,\n"
+         "      then the user's folder): text as written to a report file, tsv as for\n"
+         "      a spreadsheet, html as for the web browser (Windows-1252, declared);\n"
+         "      text and tsv in UTF-8 unless --encoding dos (code page 850) or\n"
+         "      windows (Windows-1252); --language 2 for English words\n"
          "  cad FILE.zt6 --drawing N [--format dxf|igs|txt|svg] [-o OUT]\n"
          "      one drawing as a CAD file (not available yet)\n"
          "  help\n"
@@ -294,7 +300,11 @@ int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   if (command == "calc") return Calc(args, out, err);
   if (command == "fit") return Fit(args, out, err);
-  if (command == "report" || command == "cad") {
+  if (command == "report")
+    return ReportCommand(args, out, err, [&err](std::string_view problem) {
+      return UsageError(err, problem);
+    });
+  if (command == "cad") {
     err << "zt6 " << command << ": not available yet\n";
     return kExitUsage;
   }

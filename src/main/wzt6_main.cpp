@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/batch_ports.h"
 #include "app/batch_ui.h"
 #include "app/program.h"
 #include "app/prompts.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   zt6::Program program;
   program.arguments.assign(argv + 1, argv + argc);
   program.shippedTableFolder = zt6::ShippedTableFolder();
+  program.shippedDataFolder = zt6::ShippedDataFolder();
 
   zt6::LoadSettingsAndSession(program, zt6::kBatchScreenSize);
 
@@ -24,7 +26,10 @@ int main(int argc, char** argv) {
   zt6::Prompts prompts(ui, program.shell, program.config.format);
   zt6::TableAccess access(program.table, prompts, program.config);
   zt6::DatabaseTables tables(access);
-  const zt6::StartOutcome outcome = zt6::RunCommandLineStep(program, prompts, tables);
+  zt6::BatchLauncher launcher(std::cerr);
+  zt6::BatchPrinter printer(std::cerr);
+  const zt6::StartOutcome outcome =
+      zt6::RunCommandLineStep(program, prompts, tables, {launcher, printer});
   if (outcome.exitNow) return outcome.exitCode;
 
   std::cerr << "wzt6: the desktop window is not part of this build yet; "

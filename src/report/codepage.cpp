@@ -82,6 +82,10 @@ std::string ToUtf8(std::string_view bytes, ToUnicode toUnicode) {
 
 std::string OemToAnsi(std::string_view oem, bool asciiSpecial) {
   if (oem.size() >= kMaxConvertibleLength) return {};
+  return OemToAnsiAnyLength(oem, asciiSpecial);
+}
+
+std::string OemToAnsiAnyLength(std::string_view oem, bool asciiSpecial) {
   std::string out;
   out.reserve(oem.size());
   for (const char c : oem) {
@@ -98,6 +102,10 @@ std::string OemToAnsi(std::string_view oem, bool asciiSpecial) {
 
 std::string AnsiToOem(std::string_view ansi) {
   if (ansi.size() >= kMaxConvertibleLength) return {};
+  return AnsiToOemAnyLength(ansi);
+}
+
+std::string AnsiToOemAnyLength(std::string_view ansi) {
   std::string out;
   out.reserve(ansi.size());
   for (const char c : ansi) {

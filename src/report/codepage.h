@@ -20,6 +20,10 @@ inline constexpr std::size_t kMaxConvertibleLength = 255;
 std::string OemToAnsi(std::string_view oem, bool asciiSpecial);
 // Windows-1252 -> CP850; characters CP850 lacks become '?'.
 std::string AnsiToOem(std::string_view ansi);
+// The same conversions without the length limit, for texts the program builds itself
+// (table records, HTML lines) that may be longer and must not be lost.
+std::string OemToAnsiAnyLength(std::string_view oem, bool asciiSpecial);
+std::string AnsiToOemAnyLength(std::string_view ansi);
 
 // Plain code-page <-> UTF-8 conversions without a length limit. Code points the code
 // page lacks and malformed UTF-8 become '?'.

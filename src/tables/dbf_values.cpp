@@ -16,18 +16,6 @@ namespace zt6 {
 
 namespace {
 
-// The code-page conversions map byte by byte but refuse long texts; records can be
-// longer, so they go through in pieces.
-template <typename Convert>
-std::string InPieces(std::string_view text, Convert convert) {
-  constexpr std::size_t kPiece = kMaxConvertibleLength - 1;
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size(); pos += kPiece)
-    out += convert(text.substr(pos, kPiece));
-  return out;
-}
-
 bool IsNumeric(const DbfColumn& column) { return column.type == 'N' || column.type == 'F'; }
 
 std::string RightAligned(std::string_view text, int length) {
@@ -80,11 +68,11 @@ std::string TruthLetter(const DbfColumn& column, bool value) {
 }  // namespace
 
 std::string StoredToWindows(std::string_view oem) {
-  return InPieces(oem, [](std::string_view piece) { return OemToAnsi(piece, false); });
+  return OemToAnsiAnyLength(oem, false);
 }
 
 std::string WindowsToStored(std::string_view ansi) {
-  return InPieces(ansi, [](std::string_view piece) { return AnsiToOem(piece); });
+  return AnsiToOemAnyLength(ansi);
 }
 
 bool IsTrue(char stored) {

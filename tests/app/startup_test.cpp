@@ -6,6 +6,8 @@
 
 #include "app/help_screen.h"
 #include "app/project_file.h"
+#include "app/recording_launcher.h"
+#include "app/recording_printer.h"
 #include "app/scripted_ui.h"
 #include "app/startup.h"
 #include "report/codepage.h"
@@ -32,7 +34,7 @@ class StartupTest : public ::testing::Test {
   }
   StartOutcome Run(std::vector<std::string> args) {
     program.arguments = std::move(args);
-    return RunCommandLineStep(program, prompts, tables);
+    return RunCommandLineStep(program, prompts, tables, {launcher, printer});
   }
   // A self-defined 12x14 project written by the program's own writer.
   fs::path WriteProjectFile(const std::string& name, double Dii) {
@@ -59,6 +61,8 @@ class StartupTest : public ::testing::Test {
   ScriptedUi ui;
   Prompts prompts{ui, program.shell, program.config.format};
   NoStandardTables tables;
+  RecordingLauncher launcher;
+  RecordingPrinter printer;
 };
 
 TEST(HelpScreen, HasTwentyOneLinesOfAtMost65Characters) {
@@ -135,7 +139,7 @@ TEST_F(StartupTest, TemplateGivesTheStartValuesWithoutAProjectName) {
   demo.config = program.config;
   demo.arguments = {"DEMO"};
   Prompts demoPrompts{ui, demo.shell, demo.config.format};
-  RunCommandLineStep(demo, demoPrompts, tables);
+  RunCommandLineStep(demo, demoPrompts, tables, {launcher, printer});
   EXPECT_DOUBLE_EQ(demo.design.Dii, 0);
 }
 

@@ -1,0 +1,17 @@
+#pragma once
+// "zt6 report": the calculation report of a project file as text, tab-separated text
+// or HTML, to a file or the standard output.
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zt6 {
+
+// args[0] is "report". usageError prints a usage problem and gives the exit code.
+int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const std::function<int(std::string_view)>& usageError);
+
+}  // namespace zt6
