@@ -186,17 +186,20 @@ void ReportWriter::TextLine(std::string_view text, bool lineEnd) {
 // Runs after the count went up and before the line is written; the pending line then
 // follows the new page's header without being counted there.
 void ReportWriter::PageFull() {
-  // The header's own lines never break a page: with fewer lines per page than the
-  // header holds, breaking there would begin page after page without end.
+  // A page header and the blank line after it never break a page: with fewer lines
+  // per page than they hold, breaking there would begin page after page without end.
   if (inPageHeader_ || linesOnPage_ < settings_.linesPerPage) return;
   if (settings_.headerMode == 2) {
     WriteLine("\f");
     linesOnPage_ = 0;
     return;
   }
+  const bool held = inPageHeader_;
+  inPageHeader_ = true;
   EndPage();
   PageHeader(0, pendingColumnHeadings_);
   Line("");
+  inPageHeader_ = held;
 }
 
 void ReportWriter::Line(std::string_view text) {
@@ -362,6 +365,7 @@ void ReportWriter::TextPageHeader(int page, int columnHeadings) {
   pendingColumnHeadings_ = columnHeadings;
   ++pageNumber_;
   if (page == 0) page = pageNumber_;
+  const bool held = inPageHeader_;
   inPageHeader_ = true;
 
   if (settings_.ruleStyle == 4) Line("");
@@ -397,7 +401,7 @@ void ReportWriter::TextPageHeader(int page, int columnHeadings) {
   } else {
     Line(RuleText(RuleKind::BoxBottom));
   }
-  inPageHeader_ = false;
+  inPageHeader_ = held;
 }
 
 void ReportWriter::ColumnHeadingRow() {

@@ -245,7 +245,12 @@ TEST(Zt6Calc, BadArgumentsAreRefusedBeforeAnyRun) {
       {{"calc", "--set", "Dii"}, "NAME=VALUE"},
       {{"calc", "--set"}, "NAME=VALUE"},
       {{"calc", "--csv"}, "--csv"},
-      {{"report", "design.zt6"}, "not available yet"},
+      {{"report"}, "needs a project file"},
+      {{"report", "a.zt6", "b.zt6"}, "one project file"},
+      {{"report", "a.zt6", "--format", "pdf"}, "pdf"},
+      {{"report", "a.zt6", "--language", "3"}, "--language"},
+      {{"report", "a.zt6", "-o"}, "needs a value"},
+      {{"cad", "design.zt6"}, "not available yet"},
       {{"frobnicate"}, "frobnicate"},
       {{}, "usage"},
   };
