@@ -1,8 +1,13 @@
 #include "app/batch_ui.h"
 
-#include <fstream>
+#include "report/codepage.h"
+#include "report/safe_file.h"
 
 namespace zt6 {
+
+namespace {
+constexpr std::size_t kMaxShownFile = 64u << 20;
+}  // namespace
 
 void BatchUi::MessageBox(const std::string& caption, const std::string& text) {
   // Captions such as "Fehler : " end in a blank already.
@@ -59,13 +64,12 @@ MessageWindowResult BatchUi::ShowMessageWindow(const std::string& message,
 }
 
 void BatchUi::ShowTextFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const FileContent file = ReadWholeFile(path, kMaxShownFile);
+  if (!file.ok) {
     err_ << path << " not found !\n";
     return;
   }
-  // Streaming an empty buffer would set the failbit of the output stream.
-  if (in.peek() != std::ifstream::traits_type::eof()) out_ << in.rdbuf();
+  out_ << Cp1252ToUtf8(file.bytes);
   out_.flush();
 }
 

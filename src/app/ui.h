@@ -65,7 +65,8 @@ class Ui {
   // The table pick window on the open current table, titled `title`. It opens on the
   // current record and leaves the table on the row it was closed on.
   virtual PickResult PickRow(const std::string& title, CurrentTable& table, PickMode mode) = 0;
-  // The report text window showing a text file.
+  // The report text window showing a text file in Windows-1252 (the Windows copy of
+  // a report).
   virtual void ShowTextFile(const std::string& path) = 0;
   virtual void Beep() = 0;
   virtual void SetWaitCursor(bool on) = 0;

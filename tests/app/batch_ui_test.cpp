@@ -71,10 +71,10 @@ TEST_F(BatchUiTest, TextWindowsPrintToStandardOutput) {
   ui.ShowTextScreen({"Aufruf:", "  wzt6 datei /I"});
   const std::filesystem::path file =
       std::filesystem::temp_directory_path() / "zt6_batch_ui_outwin.txt";
-  std::ofstream(file, std::ios::binary) << "Seite 1\nEnde\n";
+  std::ofstream(file, std::ios::binary) << "Seite 1\nMa\xDF\n";  // Windows-1252
   ui.ShowTextFile(file.string());
   std::filesystem::remove(file);
-  EXPECT_EQ(out.str(), "Aufruf:\n  wzt6 datei /I\nSeite 1\nEnde\n");
+  EXPECT_EQ(out.str(), "Aufruf:\n  wzt6 datei /I\nSeite 1\nMaß\n");
 
   ui.ShowTextFile(file.string());
   EXPECT_EQ(err.str(), file.string() + " not found !\n");
