@@ -27,7 +27,11 @@ void PrintTextFile(const std::string& path, Printer& printer, Prompts& prompts,
   if (prompts.shell().cancel) return;
 
   const std::vector<std::string> lines = SplitLines(file.bytes);
-  const int pages = static_cast<int>(std::count_if(lines.begin(), lines.end(), StartsPage));
+  int pages = static_cast<int>(std::count_if(lines.begin(), lines.end(), StartsPage));
+  // Text after the last form feed is a page of its own, so it can be printed too.
+  const auto lastFeed = std::find_if(lines.rbegin(), lines.rend(), StartsPage);
+  if (std::any_of(lines.rbegin(), lastFeed, [](const std::string& l) { return !l.empty(); }))
+    ++pages;
   const std::optional<PageRange> range = printer.ChooseTextPages(pages);
   if (!range) return;
   if (!printer.BeginText({config.printoutFont, config.printoutFontSize, config.printoutFontStyle}))

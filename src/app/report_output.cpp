@@ -188,10 +188,10 @@ void ReportOutput::Open(int device, std::string name) {
       const char answer = prompts_.AskYesNo("Pause nach jeder Seite ?", 'N');
       if (shell.cancel) return;
       pause = answer == 'J';
-      std::error_code ec;
+      // A stream never opened still tests true, so ask whether it is open.
       std::ofstream port;
-      if (fs::exists(outputPath_, ec)) port.open(outputPath_, std::ios::binary | std::ios::app);
-      if (!port) {
+      if (Exists(outputPath_)) port.open(outputPath_, std::ios::binary | std::ios::app);
+      if (!port.is_open()) {
         prompts_.ReportFileError(FileError::Create);
         shell.cancel = true;
         return;
@@ -212,10 +212,10 @@ void ReportOutput::Open(int device, std::string name) {
       break;
     case 7:
       // An empty browser setting means the desktop's default browser, which is
-      // always there, so the page goes to the temporary folder.
+      // always there, so the page goes to the temporary folder. It is rewritten for
+      // every report, so it is not asked about.
       outputPath_ = TemporaryFilePath(config, std::string(kProgramLowerName) + ".htm");
-      prompts_.CheckFileForWriting(outputPath_);
-      if (shell.cancel) return;
+      if (!CreateReportFile(outputPath_)) return;
       break;
     case 8:
       outputPath_ = TemporaryFilePath(config, "OUTDOS.TXT");
@@ -245,7 +245,9 @@ bool ReportOutput::FirstPageHeader(int columnHeadings) {
 bool ReportOutput::WriteOutput() {
   bool ok = false;
   if (writer_.Device() == 2) {
-    std::ofstream port(outputPath_, std::ios::binary | std::ios::app);
+    // Only an existing port is written; opening a missing one would create a plain file.
+    std::ofstream port;
+    if (Exists(outputPath_)) port.open(outputPath_, std::ios::binary | std::ios::app);
     // Printer set-up codes kept beside the program go out before the report.
     const FileContent setup = ReadWholeFile("TEXT.HXP", 1u << 20);
     if (setup.ok) port << setup.bytes;

@@ -20,6 +20,7 @@
 #include "report/calculation_report.h"
 #include "report/codepage.h"
 #include "support/file_bytes.h"
+#include "support/fixed_time.h"
 #include "support/flat_json.h"
 
 namespace zt6 {
@@ -44,13 +45,7 @@ std::string ReportOfTheExample(int device) {
   program.projectDirectory = "/home/konstruktion/zt6";
   program.projectName = "din5481_17x20";
 
-  std::tm time{};
-  time.tm_year = 2024 - 1900;
-  time.tm_mon = 2;
-  time.tm_mday = 5;
-  time.tm_hour = 9;
-  time.tm_min = 5;
-  ReportPageInfo info = ReportPageInfoOf(program, time);
+  ReportPageInfo info = ReportPageInfoOf(program, test_support::LocalTime(2024, 3, 5, 9, 5));
   info.ownerText = Oem("Konstruktion Getriebebau, Prüffeld 3");
 
   ReportWriter& writer = program.report;

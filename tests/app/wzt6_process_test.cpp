@@ -4,9 +4,13 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "app/help_screen.h"
+#include "report/codepage.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
 
 namespace zt6 {
 namespace {
@@ -16,8 +20,12 @@ struct ProcessResult {
   std::string out;
 };
 
-ProcessResult RunWzt6(const std::string& arguments) {
-  const std::string command = std::string(ZT6_WZT6_EXE) + " " + arguments + " 2>/dev/null";
+// workDir, when given, becomes the working and the temporary folder of the run.
+ProcessResult RunWzt6(const std::string& arguments, const std::string& workDir = "") {
+  const std::string place =
+      workDir.empty() ? "" : "cd '" + workDir + "' && TEMP='" + workDir + "' ";
+  const std::string command =
+      place + std::string(ZT6_WZT6_EXE) + " " + arguments + " 2>/dev/null";
   ProcessResult result;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return result;
@@ -44,6 +52,45 @@ TEST(Wzt6Process, DocumentedExitCodes) {
   EXPECT_EQ(RunWzt6("/HELP").out, "");
   EXPECT_EQ(RunWzt6("missing.zt6 /I /NOGUI").exitCode, 1);
   EXPECT_EQ(RunWzt6("missing.zt6 /CAD1:1").exitCode, 1);
+}
+
+TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
+  namespace fs = std::filesystem;
+  using test_support::FileBytes;
+  const fs::path examples = fs::path(ZT6_DATA_DIR) / "examples";
+  int projects = 0;
+  for (const auto& entry : fs::directory_iterator(examples)) {
+    if (entry.path().extension() != ".zt6") continue;
+    ++projects;
+    const std::string name = entry.path().stem().string();
+    SCOPED_TRACE(name);
+    test_support::TempDir dir("zt6_batch_" + name);
+    const ProcessResult r = RunWzt6("'" + entry.path().string() + "' /I /NOGUI", dir.path());
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string report = FileBytes(dir.path() / (name + ".txt"));
+    const bool german = report.find("ABMESSUNGEN") != std::string::npos;
+    EXPECT_TRUE(german || report.find("DIMENSIONS") != std::string::npos);
+    EXPECT_NE(report.find('\t'), std::string::npos);
+    if (german) {  // the umlaut in code page 1252, not 850
+      EXPECT_NE(report.find(Utf8ToCp1252("Zähnezahl")), std::string::npos);
+      EXPECT_EQ(report.find(Oem("Zähnezahl")), std::string::npos);
+    }
+  }
+  EXPECT_GE(projects, 3);
+
+  test_support::TempDir dir("zt6_batch_failures");
+  // Not a project file: exit 1, nothing written.
+  dir.Write("kaputt.zt6", "kein Projekt\r\n");
+  EXPECT_EQ(RunWzt6("kaputt.zt6 /I /NOGUI", dir.path()).exitCode, 1);
+  EXPECT_FALSE(fs::exists(dir.path() / "kaputt.txt"));
+  // Dii above D: the run ends with a fatal message; no report, still exit 0.
+  std::string project = FileBytes(examples / "welle_12x14.zt6");
+  const std::string dii = "\r\n12.0000000\r\n14.2000000\r\n13.0000000\r\n";
+  ASSERT_NE(project.find(dii), std::string::npos);
+  project.replace(project.find(dii), dii.size(), "\r\n13.5000000\r\n14.2000000\r\n13.0000000\r\n");
+  dir.Write("fatal.zt6", project);
+  EXPECT_EQ(RunWzt6("fatal.zt6 /I /NOGUI", dir.path()).exitCode, 0);
+  EXPECT_FALSE(fs::exists(dir.path() / "fatal.txt"));
 }
 
 }  // namespace
