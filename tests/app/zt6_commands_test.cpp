@@ -11,6 +11,7 @@
 #include "report/number_parse.h"
 #include "report/safe_file.h"
 #include "support/flat_json.h"
+#include "support/run_zt6.h"
 #include "tables/table_source.h"
 
 namespace zt6 {
@@ -20,20 +21,10 @@ using test_support::FlatJson;
 using test_support::FlatJsonReader;
 using test_support::JsonEntry;
 
-struct Outcome {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using Outcome = test_support::Zt6Outcome;
 
 Outcome RunCommand(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  Outcome outcome;
-  outcome.exitCode = RunZt6(args, out, err);
-  outcome.out = out.str();
-  outcome.err = err.str();
-  return outcome;
+  return test_support::RunZt6Command(args);
 }
 
 // A self-defined 12 x 14 serration with a load, as a script would give it.

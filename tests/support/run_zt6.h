@@ -1,0 +1,28 @@
+#pragma once
+// Runs the zt6 command line in this process and keeps what it printed.
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/zt6_commands.h"
+
+namespace zt6::test_support {
+
+struct Zt6Outcome {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+inline Zt6Outcome RunZt6Command(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  Zt6Outcome outcome;
+  outcome.exitCode = RunZt6(args, out, err);
+  outcome.out = out.str();
+  outcome.err = err.str();
+  return outcome;
+}
+
+}  // namespace zt6::test_support
