@@ -1,33 +1,36 @@
 #include "app/shipped_tables.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <system_error>
 
 namespace zt6 {
 
 namespace fs = std::filesystem;
 
-std::string ShippedTableFolder() {
+namespace {
+
+// The first of the folders (relative to the program's own folder) that holds the file.
+std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, const char* file) {
   std::error_code ec;
   const fs::path program = fs::read_symlink("/proc/self/exe", ec);
   if (ec || program.empty()) return {};
-  const fs::path folder = program.parent_path();
-  for (const fs::path& candidate : {folder / "tables", folder / ".." / "share" / "zt6" / "tables"}) {
-    if (fs::is_regular_file(candidate / "din5481.dbf", ec))
-      return candidate.lexically_normal().string();
+  for (const fs::path& candidate : candidates) {
+    const fs::path folder = program.parent_path() / candidate;
+    if (fs::is_regular_file(folder / file, ec)) return folder.lexically_normal().string();
   }
   return {};
 }
 
+}  // namespace
+
+std::string ShippedTableFolder() {
+  return FolderBesideProgram({"tables", fs::path("..") / "share" / "zt6" / "tables"},
+                             "din5481.dbf");
+}
+
 std::string ShippedDataFolder() {
-  std::error_code ec;
-  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-  if (ec || program.empty()) return {};
-  const fs::path folder = program.parent_path();
-  for (const fs::path& candidate : {folder, folder / ".." / "share" / "zt6"}) {
-    if (fs::is_regular_file(candidate / "zt6.err", ec)) return candidate.lexically_normal().string();
-  }
-  return {};
+  return FolderBesideProgram({".", fs::path("..") / "share" / "zt6"}, "zt6.err");
 }
 
 }  // namespace zt6

@@ -175,14 +175,6 @@ void ReportWriter::CloseTable() {
 
 // ---- lines -------------------------------------------------------------------
 
-void ReportWriter::TextLine(std::string_view text, bool lineEnd) {
-  ++linesOnPage_;
-  PageFull();
-  Write(kIndent);
-  Write(text);
-  if (lineEnd) Write("\r\n");
-}
-
 // Runs after the count went up and before the line is written; the pending line then
 // follows the new page's header without being counted there.
 void ReportWriter::PageFull() {
@@ -202,38 +194,31 @@ void ReportWriter::PageFull() {
   inPageHeader_ = held;
 }
 
-void ReportWriter::Line(std::string_view text) {
-  if (text == kNoRule) return;
-  switch (Form()) {
-    case ReportForm::TabSeparated:
-      if (!IsRule(text)) WriteLine(text);
-      return;
-    case ReportForm::Html:
-      CloseTable();
-      ++linesOnPage_;
-      if (!IsRule(text)) WriteHtml("<br>" + Html(text));
-      return;
-    case ReportForm::Text:
-      TextLine(text, true);
-      return;
-  }
-}
+void ReportWriter::Line(std::string_view text) { Emit(text, true); }
 
-void ReportWriter::LineNoBreak(std::string_view text) {
+void ReportWriter::LineNoBreak(std::string_view text) { Emit(text, false); }
+
+void ReportWriter::Emit(std::string_view text, bool lineEnd) {
   if (text == kNoRule) return;
   switch (Form()) {
     case ReportForm::TabSeparated:
-      if (!IsRule(text)) Write(text);
-      return;
+      if (IsRule(text)) return;
+      Write(text);
+      break;
     case ReportForm::Html:
       CloseTable();
       ++linesOnPage_;
-      if (!IsRule(text)) Write(OemToAnsiAnyLength("<br>" + Html(text), settings_.asciiSpecial));
-      return;
+      if (IsRule(text)) return;
+      Write(OemToAnsiAnyLength("<br>" + Html(text), settings_.asciiSpecial));
+      break;
     case ReportForm::Text:
-      TextLine(text, false);
-      return;
+      ++linesOnPage_;
+      PageFull();
+      Write(kIndent);
+      Write(text);
+      break;
   }
+  if (lineEnd) Write("\r\n");
 }
 
 void ReportWriter::Row(std::string_view text) {

@@ -114,7 +114,8 @@ class ReportWriter {
   void WriteLine(std::string_view line);     // bytes + CR LF
   void WriteHtml(std::string_view oemLine);  // converted to Windows-1252 + CR LF
   std::string Html(std::string_view oemText) const;  // escaped, still CP850
-  void TextLine(std::string_view text, bool lineEnd);
+  // One line of any form; counted and broken into pages in the text form.
+  void Emit(std::string_view text, bool lineEnd);
   void PageFull();
   void BoxLine(std::string_view text);
   void ColumnHeadingRow();
