@@ -23,7 +23,7 @@ class BatchPrinter : public Printer {
  public:
   explicit BatchPrinter(std::ostream& err) : err_(err) {}
   std::optional<PageRange> ChooseTextPages(int pages) override;
-  bool BeginText(const TextFont&) override { return false; }
+  bool BeginText(const PrintFont&) override { return false; }
   int PageHeight() override { return 0; }
   void NewPage() override {}
   void DrawTextLine(int, int, const std::string&) override {}

@@ -12,7 +12,7 @@ struct PageRange {
   int to = 1;
 };
 
-struct TextFont {
+struct PrintFont {
   std::string name = "Courier New";
   int pointSize = 10;
   int style = 0;  // bits: bold 1, italic 2, underline 4, strike-out 8
@@ -25,7 +25,7 @@ class Printer {
   // that range preset; nullopt when cancelled.
   virtual std::optional<PageRange> ChooseTextPages(int pages) = 0;
   // Begins a print job with the font; false when no job could be started.
-  virtual bool BeginText(const TextFont& font) = 0;
+  virtual bool BeginText(const PrintFont& font) = 0;
   // Printable page height in device pixels.
   virtual int PageHeight() = 0;
   virtual void NewPage() = 0;

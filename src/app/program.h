@@ -10,6 +10,7 @@
 #include "app/program_identity.h"
 #include "app/session_file.h"
 #include "app/shell_state.h"
+#include "cad/drawing_window.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 #include "docs/documentation_data.h"
@@ -33,6 +34,7 @@ struct Program {
   RecentFiles recent;
   ReportWriter report;         // the one report writer of the run
   Vocabulary words;            // report words of the current language
+  DrawingWindow drawing{shell.cancel};  // the drawing command stream of the window
 
   std::string startDirectory;  // working directory at program start
   std::string shippedTableFolder;  // the tables installed with the program, if found

@@ -8,7 +8,7 @@ std::optional<PageRange> RecordingPrinter::ChooseTextPages(int count) {
   return range ? *range : PageRange{1, count};
 }
 
-bool RecordingPrinter::BeginText(const TextFont& textFont) {
+bool RecordingPrinter::BeginText(const PrintFont& textFont) {
   if (!startJob) return false;
   font = textFont;
   pages.assign(1, Page{});

@@ -26,12 +26,12 @@ class RecordingPrinter : public Printer {
   int pageHeight = 6600;
 
   int offeredPages = 0;   // pages offered by the last dialog
-  TextFont font;          // font of the last job
+  PrintFont font;          // font of the last job
   std::vector<Page> pages;  // pages of the last job
   int jobs = 0;           // jobs ended
 
   std::optional<PageRange> ChooseTextPages(int pages) override;
-  bool BeginText(const TextFont& font) override;
+  bool BeginText(const PrintFont& font) override;
   int PageHeight() override { return pageHeight; }
   void NewPage() override;
   void DrawTextLine(int x, int y, const std::string& text) override;

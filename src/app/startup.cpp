@@ -2,12 +2,14 @@
 
 #include <filesystem>
 
+#include "app/drawing_command.h"
 #include "app/folder_join.h"
 #include "app/help_screen.h"
 #include "app/print_calculation_report.h"
 #include "app/project_io.h"
 #include "app/report_output.h"
 #include "app/run_summary.h"
+#include "cad/drawing_sheets.h"
 #include "calc/calculation_run.h"
 #include "report/blanks.h"
 #include "report/codepage.h"
@@ -100,11 +102,26 @@ StartOutcome BatchReport(Program& program, Prompts& prompts, OutputPorts ports,
   return Exit(outcome, 0);
 }
 
-// The batch CAD output of a project that was read.
-StartOutcome BatchCad(Program& program, Prompts& prompts, StartOutcome outcome) {
-  prompts.ShowErrorAlways("Die CAD-Ausgabe ist in dieser Version noch nicht enthalten: " +
-                          program.projectName);
-  return Exit(outcome, 2);
+// The batch CAD output of a project that was read: drawing j in format i, the file
+// named after the project.
+StartOutcome BatchCad(Program& program, Prompts& prompts, int format, int kind,
+                      StartOutcome outcome) {
+  PromptCadPorts ports(program, prompts);
+  ports.batchCad = true;
+  const bool fileFormat = format == 1;
+  if (!program.messages.FatalFlag() && (!fileFormat || !DrawingAvailable(kind))) {
+    prompts.ShowErrorAlways("Zeichnung " + std::to_string(kind) + " im CAD-Format " +
+                            std::to_string(format) +
+                            " ist in dieser Version noch nicht enthalten");
+    return Exit(outcome, 2);
+  }
+  const DrawingOutcome drawn =
+      DrawingCommand(program, prompts, ports, kind, static_cast<CadOutputType>(format));
+  // A drawing that could not be written is a failed run, not a finished one.
+  if (drawn == DrawingOutcome::Cancelled) return Exit(outcome, 1);
+  if (drawn == DrawingOutcome::Drawn && program.messages.Count() > 0)
+    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+  return Exit(outcome, 0);
 }
 
 }  // namespace
@@ -167,7 +184,7 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       program.projectName = ProjectNameFromPath(line.project);
       if (line.action == StartAction::BatchReport)
         return BatchReport(program, prompts, ports, outcome);
-      return BatchCad(program, prompts, outcome);
+      return BatchCad(program, prompts, line.cadFormat, line.cadDrawing, outcome);
     case StartAction::InteractiveWithFile: {
       if (line.project.find('.') == std::string::npos) {
         prompts.ShowError(Oem("Erweiterung .") + kProjectExtension +

@@ -15,6 +15,7 @@
 #include "app/shipped_tables.h"
 #include "app/size_lookup.h"
 #include "app/table_access.h"
+#include "app/zt6_cad_command.h"
 #include "app/zt6_report_command.h"
 #include "calc/calculation_run.h"
 #include "calc/design_record.h"
@@ -50,7 +51,10 @@ void PrintUsage(std::ostream& out) {
          "      text and tsv in UTF-8 unless --encoding dos (code page 850) or\n"
          "      windows (Windows-1252); --language 2 for English words\n"
          "  cad FILE.zt6 --drawing N [--format dxf|igs|txt|svg] [-o OUT]\n"
-         "      one drawing as a CAD file (not available yet)\n"
+         "         [--tables DIR]\n"
+         "      one drawing: dxf as the CAD file, svg as the screen shows it;\n"
+         "      drawings 1, 2, 9 (shaft, hub, both with dimensions) and 15, 16, 17\n"
+         "      (their profiles alone) so far\n"
          "  help\n"
          "      show this text\n"
          "\n"
@@ -304,10 +308,10 @@ int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return ReportCommand(args, out, err, [&err](std::string_view problem) {
       return UsageError(err, problem);
     });
-  if (command == "cad") {
-    err << "zt6 " << command << ": not available yet\n";
-    return kExitUsage;
-  }
+  if (command == "cad")
+    return CadCommand(args, out, err, [&err](std::string_view problem) {
+      return UsageError(err, problem);
+    });
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

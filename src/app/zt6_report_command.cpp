@@ -3,15 +3,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/batch_ui.h"
-#include "app/program.h"
-#include "app/project_io.h"
-#include "app/prompts.h"
+#include "app/command_session.h"
 #include "app/report_output.h"
-#include "app/shipped_tables.h"
-#include "app/size_lookup.h"
-#include "app/startup.h"
-#include "app/table_access.h"
 #include "app/zt6_commands.h"
 #include "report/calculation_report.h"
 #include "report/codepage.h"
@@ -119,34 +112,10 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   const auto options = ParseReportOptions(args, usageError);
   if (!options) return kExitUsage;
 
-  Program program;
-  program.shippedTableFolder = options->tableFolder.value_or(ShippedTableFolder());
-  program.shippedDataFolder = ShippedDataFolder();
-  LoadSettingsAndSession(program, kBatchScreenSize);
-  if (options->tableFolder) program.config.dbfFolder = Utf8ToCp850(*options->tableFolder);
-  std::error_code ec;
-  if (program.config.temporaryFolder.empty())
-    program.config.temporaryFolder =
-        Utf8ToCp850(std::filesystem::temp_directory_path(ec).string());
-  if (program.config.menuLanguage > 0) program.words.Load(program.config.menuLanguage);
-  if (options->language > 0) program.words.Load(options->language);
-
-  BatchUi ui(err, err);
-  Prompts prompts(ui, program.shell, program.config.format);
-  program.shell.noGui = true;
-  TableAccess access(program.table, prompts, program.config);
-  DatabaseTables tables(access);
-  program.shell.cancel = false;  // a missing configuration file is no refusal here
-  ReadProject(program, prompts, tables, options->file);
-  if (program.shell.cancel) return kExitRefused;
-  program.projectName = options->file;
-  program.projectFromCommandLine = true;
-
-  const RunMessages& messages = program.messages;
-  if (messages.FatalFlag()) {
-    for (int k = 1; k <= messages.Count(); ++k) err << Cp850ToUtf8(messages.Message(k)) << '\n';
-    return kExitFatalRun;
-  }
+  CommandSession session(err, options->tableFolder);
+  if (options->language > 0) session.program.words.Load(options->language);
+  if (const int read = session.Read(options->file); read != kExitDone) return read;
+  Program& program = session.program;
 
   ReportWriter& writer = program.report;
   writer.SetHeader(CalculationReportHeader(program.design, program.words, kProgramVersion), 0);

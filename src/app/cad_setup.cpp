@@ -1,0 +1,72 @@
+#include "app/cad_setup.h"
+
+#include "app/configuration_file.h"
+#include "app/program_identity.h"
+#include "app/report_output.h"
+#include "report/codepage.h"
+
+namespace zt6 {
+
+namespace {
+
+// The screen footer names at most this much of the project file.
+constexpr std::size_t kFooterFileLength = 120;
+
+}  // namespace
+
+DrawingSettings DrawingSettingsOf(const Configuration& config) {
+  DrawingSettings s;
+  if (config.drawingAreaX > 0) s.screenWidth = config.drawingAreaX;
+  if (config.drawingAreaY > 0) s.screenHeight = config.drawingAreaY;
+  s.zoomFactor = config.zoomFactor <= 0 ? 1.0 : config.zoomFactor;
+  s.panFactor = config.panFactor;
+  s.backgroundColour = config.backgroundColour;
+  s.colourDisplay = config.colourGraphics;
+  s.fontName = Cp850ToUtf8(config.graphicsFont);
+  s.textWidthFactor = config.graphicsTextWidthFactor <= 0 ? 1.0 : config.graphicsTextWidthFactor;
+  s.textHeightFactor = config.textHeightFactor <= 0 ? 1.0 : config.textHeightFactor;
+  s.textStyleFlags = config.graphicsFontStyle;
+  s.printerColourMode = config.printMode;
+  s.printFrame = config.printBorder;
+  s.printerScaleX = config.printScaleX;
+  s.printerScaleY = config.printScaleY;
+  s.printerOriginX = config.printOriginX;
+  s.printerOriginY = config.printOriginY;
+  return s;
+}
+
+CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& fixedTime) {
+  const Configuration& config = program.config;
+  CadSettings s;
+  for (std::size_t i = 0; i < 5; ++i) {
+    s.layerNames[i + 1] = config.cadLayerNames[i];
+    s.layerColours[i + 1] = config.cadLayerColours[i];
+  }
+  s.layerWidths = config.cadLineWidths;
+  s.colours16to31 = config.layerColours;
+  s.widths16to31 = config.layerLineWidths;
+  s.layerMonochrome = config.layerMonochrome;
+  s.textWidthFactor = config.cadTextWidthFactor;
+  s.textAngle = config.cadTextAngle;
+  s.fontName = config.cadTextStyle;
+  s.dimensionFactor = config.dimensionSizeFactor;
+  s.decimals = config.cadDecimals;
+  s.textMode = CadTextModeOf(config.cadTextMode);
+  s.format = config.format;
+  s.printFrame = config.printBorder;
+  s.temporaryFolder = FolderSettingPath(config.temporaryFolder);
+
+  const ReportPageInfo page = ReportPageInfoOf(program, fixedTime);
+  std::string file = program.projectName.empty() ? std::string() : page.projectFileText;
+  if (file.size() > kFooterFileLength) file.resize(kFooterFileLength);
+  s.footerText = page.date + " " + page.time + " - " + "MORVANE " + kProgramTitle + " V" +
+                 kProgramVersion + " - " + file;
+  return s;
+}
+
+std::vector<std::string> CadOutputTypeTexts() {
+  return {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
+          "Ausgabe auf Laserprinter/Plotter mit PLOTRIX", "TXT"};
+}
+
+}  // namespace zt6

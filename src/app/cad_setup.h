@@ -1,0 +1,22 @@
+#pragma once
+// The drawing area's and the CAD layer's settings taken from the configuration and
+// the run.
+
+#include <ctime>
+#include <optional>
+
+#include "app/program.h"
+#include "cad/cad_settings.h"
+#include "cad/drawing_window.h"
+
+namespace zt6 {
+
+DrawingSettings DrawingSettingsOf(const Configuration& config);
+
+// fixedTime stands in for the clock in the screen footer (tests).
+CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& fixedTime);
+
+// The texts of the "CAD-Code" choice, CP850, in output-type order 1..5.
+std::vector<std::string> CadOutputTypeTexts();
+
+}  // namespace zt6

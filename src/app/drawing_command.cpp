@@ -1,0 +1,62 @@
+#include "app/drawing_command.h"
+
+#include "app/cad_setup.h"
+#include "app/configuration_file.h"
+#include "app/report_output.h"
+#include "app/run_summary.h"
+#include "cad/drawing_sheets.h"
+#include "report/codepage.h"
+
+namespace zt6 {
+
+std::optional<int> PromptCadPorts::ChooseOutputType() {
+  prompts_.shell().helpNumber = 2050;
+  const bool wasCancelled = prompts_.shell().cancel;
+  prompts_.shell().cancel = false;
+  const int chosen = prompts_.AskChoice("CAD-Code", CadOutputTypeTexts(), 3);
+  if (prompts_.shell().cancel) return std::nullopt;
+  prompts_.shell().cancel = wasCancelled;
+  return chosen;
+}
+
+std::optional<std::string> PromptCadPorts::ChooseOutputFile(const std::string& extension) {
+  if (batchCad) return program_.projectName + "." + extension;
+  const std::string folder = FolderSettingPath(program_.config.cadFolder).string();
+  const std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
+  return prompts_.ui().ChooseFileToWrite(folder, filter, program_.projectName);
+}
+
+void PromptCadPorts::ShowStatus(const std::string&) {}
+
+void PromptCadPorts::RunPlotProgram(const std::string& dxfFile) {
+  prompts_.ShowErrorAlways("Das Plotprogramm kann in dieser Version noch nicht gestartet werden; "
+                           "die Plotdatei ist " + Utf8ToCp850(dxfFile));
+}
+
+void PromptCadPorts::ReportWriteError(const std::string& file, const std::string& error) {
+  prompts_.ShowErrorAlways(Oem("Fehler beim Schreiben von ") + Utf8ToCp850(file) + ": " +
+                           Utf8ToCp850(error));
+}
+
+DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& ports, int kind,
+                              CadOutputType type, const std::optional<std::tm>& fixedTime) {
+  if (program.messages.FatalFlag()) {
+    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    return DrawingOutcome::FatalRun;
+  }
+  if (!DrawingAvailable(kind)) return DrawingOutcome::NotAvailable;
+  if (!DrawableGeometry(program.design)) {
+    prompts.ShowErrorAlways(Oem("Die Verzahnung ist unvollständig; es kann nichts gezeichnet werden"));
+    return DrawingOutcome::Cancelled;
+  }
+  program.drawing.SetSettings(DrawingSettingsOf(program.config));
+  CadOutput cad(program.drawing, program.messages, program.shell.cancel, ports);
+  cad.SetSettings(CadSettingsOf(program, fixedTime));
+  program.shell.cancel = false;
+  if (!ProduceDrawing(cad, program.design, kind, type, program.config.format))
+    return DrawingOutcome::NotAvailable;
+  if (program.shell.cancel) return DrawingOutcome::Cancelled;
+  return DrawingOutcome::Drawn;
+}
+
+}  // namespace zt6

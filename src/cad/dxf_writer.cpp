@@ -1,0 +1,340 @@
+#include "cad/dxf_writer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "report/codepage.h"
+#include "report/number_format.h"
+
+namespace zt6 {
+
+namespace {
+
+constexpr int kMaxDecimals = 32;  // the largest decimals the configuration accepts
+constexpr double kAngleTolerance = 0.00001;
+
+std::string Printf(const char* format, int width, double value) {
+  std::string out(40, '\0');
+  const int n = std::snprintf(out.data(), out.size() + 1, format, width, value);
+  if (n < 0) return "0";
+  if (static_cast<std::size_t>(n) > out.size()) {
+    out.resize(static_cast<std::size_t>(n));
+    std::snprintf(out.data(), out.size() + 1, format, width, value);
+  }
+  out.resize(static_cast<std::size_t>(n));
+  return out;
+}
+
+// "-0.000" would read as a distinct value to some programs; a value that rounds to
+// zero is plain zero.
+void DropNegativeZero(std::string& text) {
+  if (text.empty() || text.front() != '-') return;
+  if (text.find_first_of("123456789", 1) == std::string::npos) text.erase(0, 1);
+}
+
+// One character of the ASCII transliteration (CP850 codes), or nullptr to keep it.
+const char* Transliteration(unsigned char c) {
+  switch (c) {
+    case 129: return "ue";
+    case 130: return "e";
+    case 132: return "ae";
+    case 142: return "Ae";
+    case 148: return "oe";
+    case 153: return "Oe";
+    case 154: return "Ue";
+    case 160: return "a";
+    case 163: return "u";
+    case 164: return "n";
+    case 196: return "-";
+    case 205: return "-";
+    case 225: return "ss";
+    case 230: return "u";
+    case 241: return "+/-";
+    case 248: return "deg";
+    case 253: return "2";
+    default: return nullptr;
+  }
+}
+
+std::string Transliterate(std::string_view cp850) {
+  std::string out;
+  out.reserve(cp850.size());
+  for (const char c : cp850) {
+    if (const char* spelt = Transliteration(static_cast<unsigned char>(c))) {
+      out += spelt;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+bool Near(double a, double b) { return std::fabs(a - b) <= kAngleTolerance; }
+
+}  // namespace
+
+CadTextMode CadTextModeOf(int configured) {
+  switch (configured) {
+    case 2: return CadTextMode::Ansi;
+    case 3: return CadTextMode::Ascii;
+    default: return CadTextMode::Oem;
+  }
+}
+
+std::string DxfReal(double value, int decimals) {
+  // A coordinate that is not a number would make the whole file unreadable.
+  if (!std::isfinite(value)) value = 0.0;
+  std::string text = Printf("%.*f", std::clamp(decimals, 0, kMaxDecimals), value);
+  DropNegativeZero(text);
+  return text;
+}
+
+std::string DxfShortNumber(double value, const FormatSettings& format) {
+  FormatSettings dot = format;
+  dot.decimalSeparator = 1;  // DXF knows only the point
+  std::string text = FormatSignificant(value, dot);
+  text.erase(0, text.find_first_not_of(' '));
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  DropNegativeZero(text);
+  return text;
+}
+
+std::string DxfTextValue(std::string_view cp850, CadTextMode mode) {
+  switch (mode) {
+    case CadTextMode::Ansi: return OemToAnsiAnyLength(cp850, false);
+    case CadTextMode::Ascii: return Transliterate(cp850);
+    case CadTextMode::Oem: break;
+  }
+  return std::string(cp850);
+}
+
+DxfWriter::DxfWriter(int decimals, CadTextMode textMode, FormatSettings format)
+    : decimals_(decimals), textMode_(textMode), format_(std::move(format)) {}
+
+void DxfWriter::Group(int code, std::string_view value) {
+  char codeText[16];
+  std::snprintf(codeText, sizeof codeText, "%3d", code);
+  bytes_ += codeText;
+  bytes_ += "\r\n";
+  // A line end inside a value would shift every later group by one line.
+  for (const char c : value) bytes_ += (c == '\r' || c == '\n') ? ' ' : c;
+  bytes_ += "\r\n";
+}
+
+void DxfWriter::Group(int code, double value) { Group(code, DxfReal(value, decimals_)); }
+
+void DxfWriter::Group(int code, int value) { Group(code, std::to_string(value)); }
+
+void DxfWriter::Header(double x1, double y1, double x2, double y2) {
+  Group(0, "SECTION");
+  Group(2, "HEADER");
+  const std::pair<const char*, std::pair<double, double>> limits[] = {
+      {"$EXTMIN", {x1, y1}}, {"$EXTMAX", {x2, y2}}, {"$LIMMIN", {x1, y1}}, {"$LIMMAX", {x2, y2}}};
+  for (const auto& [name, point] : limits) {
+    Group(9, name);
+    Group(10, point.first);
+    Group(20, point.second);
+  }
+  Group(9, "$LTSCALE");
+  Group(40, "15");
+  EndSection();
+}
+
+void DxfWriter::Tables(int variant, const DxfLayerTable& layers) {
+  // Variants other than 1 and 2 are written as variant 0.
+  const char* lineTypeCount = variant == 1 ? "17" : variant == 2 ? "23" : "6";
+  Group(0, "SECTION");
+  Group(2, "TABLES");
+  Group(0, "TABLE");
+  Group(2, "LTYPE");
+  Group(70, lineTypeCount);
+
+  auto lineType = [this](const char* name, const char* description) {
+    Group(0, "LTYPE");
+    Group(2, name);
+    Group(70, "64");
+    Group(3, description);
+    Group(72, "65");
+  };
+  lineType("CONTINUOUS", "Ausgezogene Linie");
+  Group(73, "0");
+  Group(40, "0.0");
+  lineType("DASHDOT", "--. --. --.-");
+  Group(73, "4");
+  Group(40, "1.0");
+  Group(49, "0.5");
+  Group(49, "-0.25");
+  Group(49, "0.0");
+  Group(49, "-0.25");
+  lineType("DASHED", "- - - - - - ");
+  Group(73, "2");
+  Group(40, "0.375");
+  Group(49, "0.25");
+  Group(49, "-0.125");
+
+  Group(0, "ENDTAB");
+  Group(0, "TABLE");
+  Group(2, "LAYER");
+  Group(70, 24);
+  auto layer = [this, &layers](std::string_view name, int colour, const char* type) {
+    Group(0, "LAYER");
+    Group(2, name);
+    Group(70, "0");
+    Group(62, layers.monochrome ? 1 : colour);
+    Group(6, type);
+  };
+  if (variant == 1) {
+    for (int n = 0; n <= 15; ++n) layer(std::to_string(n), n + 1, "CONTINUOUS");
+  } else {
+    layer("0", 1, "CONTINUOUS");
+    const char* types[5] = {"DASHDOT", "DASHED", "CONTINUOUS", "CONTINUOUS", "CONTINUOUS"};
+    for (std::size_t i = 0; i < 5; ++i) layer(layers.names[i], layers.colours[i], types[i]);
+    if (variant == 2) {
+      for (std::size_t i = 0; i < layers.colours16to31.size(); ++i) {
+        layer(std::to_string(16 + i), layers.colours16to31[i], "CONTINUOUS");
+      }
+    }
+  }
+
+  Group(0, "ENDTAB");
+  Group(0, "TABLE");
+  Group(2, "STYLE");
+  Group(70, "1");
+  Group(0, "STYLE");
+  Group(2, "STANDARD");
+  Group(70, "0");
+  Group(40, "0.0");
+  Group(41, "1.0");
+  Group(50, "0.0");
+  Group(71, "0");
+  Group(42, "3.5");
+  std::string font = layers.fontName;
+  for (char& c : font) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  Group(3, font);
+  Group(4, "");
+  bytes_ += "0\r\nENDTAB\r\n";  // this one code line is not right-aligned
+  EndSection();
+}
+
+void DxfWriter::BeginBlocks() {
+  Group(0, "SECTION");
+  Group(2, "BLOCKS");
+}
+
+void DxfWriter::BeginEntities() {
+  Group(0, "SECTION");
+  Group(2, "ENTITIES");
+}
+
+void DxfWriter::EndSection() { Group(0, "ENDSEC"); }
+
+void DxfWriter::EndOfFile() { Group(0, "EOF"); }
+
+void DxfWriter::BeginBlock(std::string_view layer, std::string_view name) {
+  Group(0, "BLOCK");
+  Group(8, layer);
+  Group(2, name);
+  Group(70, "0");
+  Group(10, "0.0");
+  Group(20, "0.0");
+}
+
+void DxfWriter::EndBlock() { Group(0, "ENDBLK"); }
+
+void DxfWriter::Line(std::string_view layer, double x1, double y1, double x2, double y2) {
+  Group(0, "LINE");
+  Group(8, layer);
+  Group(10, x1);
+  Group(20, y1);
+  Group(11, x2);
+  Group(21, y2);
+}
+
+void DxfWriter::Circle(std::string_view layer, double x, double y, double r) {
+  Group(0, "CIRCLE");
+  Group(8, layer);
+  Group(10, x);
+  Group(20, y);
+  Group(40, r);
+}
+
+void DxfWriter::Arc(std::string_view layer, double x, double y, double a1, double a2,
+                    double r) {
+  const bool fullTurn =
+      a1 == a2 || (Near(a1, 0) && Near(a2, 360)) || (Near(a1, 360) && Near(a2, 0));
+  if (fullTurn) {
+    Circle(layer, x, y, r);
+    return;
+  }
+  Group(0, "ARC");
+  Group(8, layer);
+  Group(10, x);
+  Group(20, y);
+  Group(40, r);
+  Group(50, a1);
+  Group(51, a2);
+}
+
+void DxfWriter::Text(std::string_view layer, std::string_view cp850, double x, double y,
+                     const DxfTextSettings& text) {
+  Group(0, "TEXT");
+  Group(8, layer);
+  Group(10, x);
+  Group(20, y);
+  Group(40, text.height);
+  Group(1, DxfTextValue(cp850, textMode_));
+  Group(7, "STANDARD");
+  Group(41, DxfShortNumber(text.widthFactor, format_));
+  Group(50, DxfShortNumber(text.angle, format_));
+  Group(51, DxfShortNumber(text.obliqueAngle, format_));
+}
+
+void DxfWriter::Solid(std::string_view layer, const std::array<double, 8>& xy) {
+  Group(0, "SOLID");
+  Group(8, layer);
+  for (int corner = 0; corner < 4; ++corner) {
+    const auto i = static_cast<std::size_t>(2 * corner);
+    Group(10 + corner, xy[i]);
+    Group(20 + corner, xy[i + 1]);
+  }
+}
+
+void DxfWriter::Insert(std::string_view layer, std::string_view name, double x, double y,
+                       double angle, double sx, double sy) {
+  Group(0, "INSERT");
+  Group(8, layer);
+  Group(2, name);
+  Group(10, x);
+  Group(20, y);
+  Group(41, sx);
+  Group(42, sy);
+  Group(50, angle);
+}
+
+void DxfWriter::PolylineBegin(std::string_view layer, int flags) {
+  Group(0, "POLYLINE");
+  Group(8, layer);
+  Group(66, 1);
+  if (flags != 0) Group(70, flags);
+}
+
+void DxfWriter::Vertex(std::string_view layer, double x, double y, double bulge) {
+  Group(0, "VERTEX");
+  Group(8, layer);
+  Group(10, x);
+  Group(20, y);
+  if (bulge != 0) Group(42, bulge);
+}
+
+void DxfWriter::PolylineEnd(std::string_view layer) {
+  Group(0, "SEQEND");
+  Group(8, layer);
+}
+
+}  // namespace zt6

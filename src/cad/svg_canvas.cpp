@@ -1,0 +1,233 @@
+// SVG output of a replayed drawing. Arcs follow the desktop's arc rule, texts are
+// placed by the top-left corner of their character cell as the window places them.
+
+#include "cad/svg_canvas.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "report/utf8.h"
+
+namespace zt6 {
+namespace {
+
+// Proportions of a sans-serif face against its character cell height (ascent plus
+// descent); SVG sizes fonts by the em and cannot set an average width directly.
+constexpr double kEmPerCell = 0.89;
+constexpr double kAscentPerCell = 0.81;
+constexpr double kAverageWidthPerCell = 0.40;
+
+std::string Number(double v) {
+  if (std::abs(v) < 0.0005) return "0";
+  char buffer[48];
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 3);
+  std::string text(buffer, end);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+std::string Number(int v) { return std::to_string(v); }
+
+std::string Colour(Rgb c) {
+  char buffer[8];
+  std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c.r, c.g, c.b);
+  return buffer;
+}
+
+// Escapes text for XML content and attribute values. Malformed UTF-8 becomes U+FFFD
+// and characters XML forbids are dropped, so the document stays well-formed.
+std::string Escape(std::string_view text) {
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const std::optional<char32_t> cp = utf8::Decode(text, pos);
+    if (!cp) {
+      utf8::Append(out, U'\uFFFD');
+      continue;
+    }
+    switch (*cp) {
+      case U'&': out += "&amp;"; break;
+      case U'<': out += "&lt;"; break;
+      case U'>': out += "&gt;"; break;
+      case U'"': out += "&quot;"; break;
+      case U'\'': out += "&apos;"; break;
+      default:
+        if ((*cp < 0x20 && *cp != U'\t' && *cp != U'\n' && *cp != U'\r') || *cp == 0xFFFE ||
+            *cp == 0xFFFF) {
+          break;
+        }
+        utf8::Append(out, *cp);
+    }
+  }
+  return out;
+}
+
+std::string Attribute(std::string_view name, const std::string& value) {
+  return " " + std::string(name) + "=\"" + value + "\"";
+}
+
+}  // namespace
+
+SvgCanvas::SvgCanvas(int width, int height, Rgb background)
+    : width_(std::max(1, width)), height_(std::max(1, height)), background_(background) {}
+
+void SvgCanvas::SetPen(Rgb colour, int width, PenStyle style) {
+  pen_ = colour;
+  penWidth_ = width;
+  penStyle_ = style;
+}
+
+void SvgCanvas::SetBrush(Rgb colour, bool solid) {
+  brush_ = colour;
+  brushSolid_ = solid;
+}
+
+void SvgCanvas::SetTextColour(Rgb colour) { text_ = colour; }
+
+std::string SvgCanvas::Stroke() const {
+  // A pen of width 0 still draws one pixel.
+  const int width = std::max(1, penWidth_);
+  std::string stroke = Attribute("stroke", Colour(pen_)) + Attribute("stroke-width", Number(width));
+  std::string_view pattern;
+  switch (penStyle_) {
+    case PenStyle::Dotted: pattern = "3 3"; break;
+    case PenStyle::DashDot: pattern = "9 6 3 6"; break;
+    case PenStyle::Dashed: pattern = "18 6"; break;
+    case PenStyle::Solid: break;
+  }
+  if (!pattern.empty()) {
+    // The pattern grows with the pen so wide dashed lines keep their look.
+    std::string dashes;
+    std::size_t start = 0;
+    while (start < pattern.size()) {
+      std::size_t blank = pattern.find(' ', start);
+      if (blank == std::string_view::npos) blank = pattern.size();
+      int length = 0;
+      std::from_chars(pattern.data() + start, pattern.data() + blank, length);
+      if (!dashes.empty()) dashes += ' ';
+      dashes += Number(length * width);
+      start = blank + 1;
+    }
+    stroke += Attribute("stroke-dasharray", dashes);
+  }
+  return stroke;
+}
+
+std::string SvgCanvas::Fill() const {
+  return Attribute("fill", brushSolid_ ? Colour(brush_) : std::string("none"));
+}
+
+void SvgCanvas::Line(PixelPoint from, PixelPoint to) {
+  body_ += "<line" + Attribute("x1", Number(from.x)) + Attribute("y1", Number(from.y)) +
+           Attribute("x2", Number(to.x)) + Attribute("y2", Number(to.y)) + Stroke() + "/>\n";
+}
+
+void SvgCanvas::Ellipse(PixelPoint topLeft, PixelPoint bottomRight) {
+  const double cx = (topLeft.x + bottomRight.x) / 2.0;
+  const double cy = (topLeft.y + bottomRight.y) / 2.0;
+  body_ += "<ellipse" + Attribute("cx", Number(cx)) + Attribute("cy", Number(cy)) +
+           Attribute("rx", Number(std::abs(bottomRight.x - topLeft.x) / 2.0)) +
+           Attribute("ry", Number(std::abs(bottomRight.y - topLeft.y) / 2.0)) + Fill() +
+           Stroke() + "/>\n";
+}
+
+void SvgCanvas::Arc(PixelPoint topLeft, PixelPoint bottomRight, PixelPoint start,
+                    PixelPoint end) {
+  const double cx = (topLeft.x + bottomRight.x) / 2.0;
+  const double cy = (topLeft.y + bottomRight.y) / 2.0;
+  const double rx = std::abs(bottomRight.x - topLeft.x) / 2.0;
+  const double ry = std::abs(bottomRight.y - topLeft.y) / 2.0;
+  if (rx == 0 || ry == 0) return;
+
+  struct Ray {
+    double dx;
+    double dy;
+  };
+  auto rayTo = [&](PixelPoint p) {
+    Ray r{p.x - cx, p.y - cy};
+    if (r.dx == 0 && r.dy == 0) r.dx = 1;  // no direction: take the +x ray
+    return r;
+  };
+  const Ray s = rayTo(start);
+  const Ray e = rayTo(end);
+
+  // Equal rays draw the whole ellipse, as the desktop does.
+  if (s.dx * e.dy - s.dy * e.dx == 0 && s.dx * e.dx + s.dy * e.dy > 0) {
+    body_ += "<ellipse" + Attribute("cx", Number(cx)) + Attribute("cy", Number(cy)) +
+             Attribute("rx", Number(rx)) + Attribute("ry", Number(ry)) +
+             Attribute("fill", "none") + Stroke() + "/>\n";
+    return;
+  }
+
+  // The start and end points lie where the rays cut the ellipse.
+  auto onEllipse = [&](Ray r) {
+    const double t = 1 / std::hypot(r.dx / rx, r.dy / ry);
+    return std::array<double, 2>{cx + t * r.dx, cy + t * r.dy};
+  };
+  const auto p = onEllipse(s);
+  const auto q = onEllipse(e);
+  // Counter-clockwise as seen on the device (y down) is SVG's negative sweep; the
+  // angle between the rays tells whether the arc is the larger one.
+  double sweep = std::atan2(-e.dy, e.dx) - std::atan2(-s.dy, s.dx);
+  if (sweep < 0) sweep += 2 * std::numbers::pi;
+  const bool large = sweep > std::numbers::pi;
+  const std::string d = "M " + Number(p[0]) + ' ' + Number(p[1]) + " A " + Number(rx) + ' ' +
+                        Number(ry) + " 0 " + (large ? "1" : "0") + " 0 " + Number(q[0]) + ' ' +
+                        Number(q[1]);
+  body_ += "<path" + Attribute("d", d) + Attribute("fill", "none") + Stroke() + "/>\n";
+}
+
+void SvgCanvas::Polygon(const std::array<PixelPoint, 4>& corners) {
+  std::string points;
+  for (const PixelPoint& c : corners) {
+    if (!points.empty()) points += ' ';
+    points += Number(c.x) + ',' + Number(c.y);
+  }
+  body_ += "<polygon" + Attribute("points", points) + Fill() + Stroke() + "/>\n";
+}
+
+void SvgCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_view utf8) {
+  const int cell = std::abs(font.height);
+  if (cell == 0 || utf8.empty()) return;
+  // Rotation and width act about the cell's top-left corner, where the text is anchored.
+  std::string transform = "translate(" + Number(topLeft.x) + ' ' + Number(topLeft.y) + ')';
+  if (font.escapement != 0) transform += " rotate(" + Number(-font.escapement / 10.0) + ')';
+  if (font.width > 0) {
+    transform += " scale(" + Number(font.width / (kAverageWidthPerCell * cell)) + " 1)";
+  }
+  std::string element = "<text" + Attribute("transform", transform) + Attribute("x", "0") +
+                        Attribute("y", Number(kAscentPerCell * cell)) +
+                        Attribute("font-family", Escape(font.face)) +
+                        Attribute("font-size", Number(kEmPerCell * cell)) +
+                        Attribute("fill", Colour(text_));
+  if (font.weight >= 600) element += Attribute("font-weight", "bold");
+  if (font.italic) element += Attribute("font-style", "italic");
+  if (font.underline || font.strikeOut) {
+    std::string decoration = font.underline ? "underline" : "";
+    if (font.strikeOut) decoration += decoration.empty() ? "line-through" : " line-through";
+    element += Attribute("text-decoration", decoration);
+  }
+  body_ += element + Attribute("xml:space", "preserve") + '>' + Escape(utf8) + "</text>\n";
+}
+
+std::string SvgCanvas::Document() const {
+  const std::string w = Number(width_);
+  const std::string h = Number(height_);
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+         "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" +
+         Attribute("width", w) + Attribute("height", h) +
+         Attribute("viewBox", "0 0 " + w + ' ' + h) + ">\n<rect" + Attribute("width", w) +
+         Attribute("height", h) + Attribute("fill", Colour(background_)) + "/>\n" + body_ +
+         "</svg>\n";
+}
+
+}  // namespace zt6

@@ -1,0 +1,93 @@
+#pragma once
+// A CAD layer with recording ports, a drawing window and its own temporary folder,
+// and a computed 12x14 serration for the drawing tests.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cad/block_file.h"
+#include "cad/cad_output.h"
+#include "cad/drawing_window.h"
+#include "calc/calculation_run.h"
+#include "calc/run_messages.h"
+#include "report/safe_file.h"
+#include "support/temp_dir.h"
+
+namespace zt6::cad_test {
+
+class RecordingCadPorts : public CadPorts {
+ public:
+  std::optional<int> outputType = 1;
+  std::optional<std::string> file;
+  std::vector<std::string> plotted;
+  std::vector<std::string> writeErrors;
+  int repaints = 0;
+
+  std::optional<int> ChooseOutputType() override { return outputType; }
+  std::optional<std::string> ChooseOutputFile(const std::string&) override { return file; }
+  void ShowStatus(const std::string&) override {}
+  void RunPlotProgram(const std::string& dxfFile) override { plotted.push_back(dxfFile); }
+  void ReportWriteError(const std::string& f, const std::string&) override {
+    writeErrors.push_back(f);
+  }
+  void RequestRepaint() override { ++repaints; }
+  void SetWaitCursor(bool) override {}
+};
+
+struct CadFixture {
+  test_support::TempDir dir{"cad"};
+  bool cancel = false;
+  RunMessages messages;
+  DrawingWindow screen{cancel};
+  RecordingCadPorts ports;
+  CadOutput cad{screen, messages, cancel, ports};
+
+  CadFixture() {
+    CadSettings settings;
+    settings.temporaryFolder = dir.path();
+    cad.SetSettings(settings);
+    ports.file = (dir.path() / "out.dxf").string();
+  }
+
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (int k = 1; k <= messages.Count(); ++k) texts.push_back(messages.Message(k));
+    return texts;
+  }
+
+  // The groups of the DXF file written.
+  std::vector<DxfGroup> DxfGroups() const {
+    return ReadDxfGroups(ReadWholeFile(*ports.file, 1 << 26).bytes);
+  }
+};
+
+// Tables of the self-defined mode: nothing to look up.
+class NoTables : public StandardTables {
+ public:
+  double Runout(double) override { return 0.02; }
+  bool ReadToleranceRow(ToleranceTable, DesignRecord&, RunMessages&) override { return false; }
+  bool SizeByDiameter(double, DesignRecord&) override { return false; }
+};
+
+// 12x14 typed in by hand and calculated: z = 31.
+inline DesignRecord Calculated12x14() {
+  DesignRecord d;
+  d.dimensionSource = DimensionSource::SelfDefined;
+  d.Dii = 12.0;
+  d.Dee = 14.2;
+  d.D = 13.0;
+  d.z = 31;
+  d.gammaE = 60;
+  d.l = 26;
+  d.TGi = 0.04;
+  d.TGe = 0.04;
+  d.TN = 20;
+  d.Tmax = 60;
+  RunMessages messages;
+  NoTables tables;
+  CalculationRun(d, messages, tables);
+  return d;
+}
+
+}  // namespace zt6::cad_test
