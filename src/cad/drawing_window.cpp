@@ -222,14 +222,12 @@ void DrawingWindow::SetScale(int zx1, int zy1, int zx2, int zy2) {
   sx_ = vw / (visibleWorld_.x2 - visibleWorld_.x1);
   sy_ = vh / (visibleWorld_.y2 - visibleWorld_.y1);
   if (keepAspect_) {
-    // Pixel aspect of the screen against 4:3; the smaller scale wins so all fits.
-    const double screenAspect =
-        settings_.screenWidth * 0.75 / static_cast<double>(settings_.screenHeight);
-    const double t = sy_ * screenAspect;
-    if (sx_ >= t) {
-      sx_ = t;
+    // Screen pixels are square: equal scales keep circles round on any shape of
+    // drawing area. The smaller scale wins so the whole world window fits.
+    if (sx_ >= sy_) {
+      sx_ = sy_;
     } else {
-      sy_ = sx_ / screenAspect;
+      sy_ = sx_;
     }
   }
 }

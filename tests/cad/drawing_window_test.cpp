@@ -278,24 +278,25 @@ TEST_F(DrawingWindowTest, DegenerateWindowSetsCancelAndKeepsTheScale) {
   EXPECT_EQ(window.Records().back(), "10;1;1;999;749;5;0;5;10");
 }
 
-TEST(DrawingWindowScale, KeepAspectFitsTheWholeWorldWindow) {
+TEST(DrawingWindowScale, KeepAspectFitsTheWholeWorldWindowWithEqualScales) {
   struct Case {
     bool keepAspect;
+    int w, h;
     double vpx2, wx2, wy2;
     double sx, sy;
   };
-  // W = 1023, H = 767: the screen aspect 0.75·W/H is 1.000326...
-  const double aspect = 1023 * 0.75 / 767;
   const std::vector<Case> cases = {
       // A wide world on a tall viewport (256 x 767 pixels): the width decides.
-      {true, 0.25, 100, 10, 2.56, 2.56 / aspect},
-      {false, 0.25, 100, 10, 2.56, 76.7},
+      {true, 1023, 767, 0.25, 100, 10, 2.56, 2.56},
+      {false, 1023, 767, 0.25, 100, 10, 2.56, 76.7},
       // A tall world on the whole screen: the height decides.
-      {true, 1, 10, 100, 7.67 * aspect, 7.67},
+      {true, 1023, 767, 1, 10, 100, 7.67, 7.67},
+      // A drawing area far from 4:3 still draws circles round.
+      {true, 1600, 600, 1, 100, 100, 6, 6},
   };
   for (const Case& c : cases) {
     bool cancel = false;
-    DrawingWindow window(cancel, Screen(1023, 767));
+    DrawingWindow window(cancel, Screen(c.w, c.h));
     window.SetWindow(c.keepAspect, false, 0, 0, c.vpx2, 1, 0, 0, c.wx2, c.wy2);
     EXPECT_NEAR(window.ScaleX(), c.sx, 1e-9) << c.keepAspect << " " << c.wx2;
     EXPECT_NEAR(window.ScaleY(), c.sy, 1e-9) << c.keepAspect << " " << c.wx2;
