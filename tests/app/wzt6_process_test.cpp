@@ -93,5 +93,32 @@ TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
   EXPECT_FALSE(fs::exists(dir.path() / "fatal.txt"));
 }
 
+// The batch CAD route: drawing j as DXF named after the project, in the working folder.
+TEST(Wzt6Process, BatchCadWritesTheDrawingNamedAfterTheProject) {
+  namespace fs = std::filesystem;
+  using test_support::FileBytes;
+  const fs::path examples = fs::path(ZT6_DATA_DIR) / "examples";
+  test_support::TempDir dir("zt6_batch_cad");
+  const ProcessResult r =
+      RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /cad1:9 /NOGUI", dir.path());
+  EXPECT_EQ(r.exitCode, 0);
+  const std::string dxf = FileBytes(dir.path() / "welle_12x14.dxf");
+  EXPECT_TRUE(dxf.starts_with("  0\r\nSECTION\r\n  2\r\nHEADER\r\n"));
+  EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
+  EXPECT_NE(dxf.find("zahn2"), std::string::npos);
+
+  // Dii above D: the run ends with a fatal message; no drawing, still exit 0.
+  std::string project = FileBytes(examples / "welle_12x14.zt6");
+  const std::string dii = "\r\n12.0000000\r\n14.2000000\r\n13.0000000\r\n";
+  ASSERT_NE(project.find(dii), std::string::npos);
+  project.replace(project.find(dii), dii.size(), "\r\n13.5000000\r\n14.2000000\r\n13.0000000\r\n");
+  dir.Write("fatal.zt6", project);
+  EXPECT_EQ(RunWzt6("fatal.zt6 /CAD1:1 /NOGUI", dir.path()).exitCode, 0);
+  EXPECT_FALSE(fs::exists(dir.path() / "fatal.dxf"));
+  // Formats and drawings still to come are refused as such.
+  EXPECT_EQ(RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /CAD2:1 /NOGUI",
+                    dir.path()).exitCode, 2);
+}
+
 }  // namespace
 }  // namespace zt6

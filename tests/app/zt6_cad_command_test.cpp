@@ -1,0 +1,153 @@
+// "zt6 cad" and the batch CAD route on the bundled examples: every profile drawing
+// as DXF read back by an independent reader, and the screen drawing as SVG.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "support/file_bytes.h"
+#include "support/flat_json.h"
+#include "support/run_zt6.h"
+#include "support/temp_dir.h"
+
+namespace zt6 {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::FileBytes;
+using test_support::RunZt6Command;
+
+const fs::path kExamples = fs::path(ZT6_DATA_DIR) / "examples";
+const std::string kAudit = std::string(ZT6_DATA_DIR) + "/../tests/cad/dxf_audit.py";
+
+bool HaveEzdxf() {
+  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
+}
+
+std::vector<fs::path> Examples() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(kExamples))
+    if (entry.path().extension() == ".zt6") files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+int TeethOf(const fs::path& project) {
+  const auto outcome = RunZt6Command({"calc", project.string(), "--json"});
+  const auto json = test_support::FlatJsonReader::Read(outcome.out);
+  if (!json || !json->contains("inputs.z")) return -1;
+  return static_cast<int>(json->at("inputs.z").number);
+}
+
+// "name count" lines of the audit script, or {"status", n} when it failed.
+std::map<std::string, int> Audit(const fs::path& dxf) {
+  const fs::path counts = dxf.string() + ".counts";
+  const std::string command =
+      "/usr/bin/python3 '" + kAudit + "' '" + dxf.string() + "' > '" + counts.string() + "'";
+  const int status = std::system(command.c_str());
+  std::map<std::string, int> result;
+  std::istringstream lines(FileBytes(counts));
+  std::string line;
+  while (std::getline(lines, line)) {
+    const std::size_t blank = line.rfind(' ');
+    if (blank == std::string::npos) continue;
+    result[line.substr(0, blank)] = std::atoi(line.c_str() + blank + 1);
+  }
+  if (status != 0) result["status"] = status;
+  return result;
+}
+
+TEST(Zt6Cad, EveryProfileDrawingOfEveryExampleIsSoundDxf) {
+  if (!HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  struct Kind {
+    int number;
+    int insertsPerTooth;
+    int texts;    // diameter dimensions
+    int circles;  // reference circle and the parts' circles
+  };
+  const std::vector<Kind> kinds{{1, 1, 3, 4},  {2, 1, 3, 4},  {9, 2, 6, 7},
+                                {15, 1, 0, 0}, {16, 1, 0, 0}, {17, 2, 0, 0}};
+  test_support::TempDir dir("zt6_cad_dxf");
+  for (const fs::path& project : Examples()) {
+    const int z = TeethOf(project);
+    ASSERT_GT(z, 0) << project;
+    for (const Kind& kind : kinds) {
+      const std::string name = project.stem().string() + "_" + std::to_string(kind.number);
+      SCOPED_TRACE(name);
+      const fs::path dxf = dir.path() / (name + ".dxf");
+      const auto outcome = RunZt6Command({"cad", project.string(), "--drawing",
+                                          std::to_string(kind.number), "-o", dxf.string()});
+      ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+      std::map<std::string, int> counts = Audit(dxf);
+      EXPECT_EQ(counts.count("status"), 0u);
+      EXPECT_EQ(counts["layers"], 22);
+      EXPECT_EQ(counts["blocks"], 2);
+      EXPECT_EQ(counts["BLOCK zahn1 vertices"], 8);
+      EXPECT_EQ(counts["BLOCK zahn1 bulges"], 3);
+      EXPECT_EQ(counts["BLOCK zahn2 vertices"], 8);
+      EXPECT_EQ(counts["BLOCK zahn2 bulges"], 2);
+      EXPECT_EQ(counts["ENTITIES INSERT"], kind.insertsPerTooth * z);
+      EXPECT_EQ(counts["ENTITIES TEXT"], kind.texts);
+      EXPECT_EQ(counts["ENTITIES CIRCLE"], kind.circles);
+      EXPECT_EQ(counts["ENTITIES SOLID"], 2 * kind.texts);  // two arrows per dimension
+    }
+  }
+}
+
+TEST(Zt6Cad, SvgShowsTheScreenDrawing) {
+  const fs::path project = kExamples / "welle_12x14.zt6";
+  const auto outcome = RunZt6Command({"cad", project.string(), "--drawing", "9", "--format", "svg"});
+  ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
+  const std::string& svg = outcome.out;
+  EXPECT_TRUE(svg.starts_with("<?xml"));
+  EXPECT_NE(svg.find("</svg>"), std::string::npos);
+  EXPECT_NE(svg.find(">Dee = "), std::string::npos);
+  EXPECT_NE(svg.find("welle_12x14.zt6</text>"), std::string::npos);  // the footer
+  // Root arcs are paths: one per shaft space, two per hub space; the shaft's tip arcs
+  // sweep less than 4 degrees and become chords.
+  std::size_t paths = 0;
+  for (std::size_t at = svg.find("<path"); at != std::string::npos; at = svg.find("<path", at + 1))
+    ++paths;
+  EXPECT_EQ(paths, 31u * 3);
+  // Parsed by an independent XML reader.
+  test_support::TempDir dir("zt6_cad_svg");
+  const fs::path file = dir.path() / "p.svg";
+  std::ofstream(file) << svg;
+  const std::string check = "/usr/bin/python3 -c 'import sys, xml.dom.minidom; "
+                            "xml.dom.minidom.parse(sys.argv[1])' '" + file.string() + "'";
+  EXPECT_EQ(std::system(check.c_str()), 0);
+}
+
+TEST(Zt6Cad, RefusalsAndExitCodes) {
+  const std::string project = (kExamples / "welle_12x14.zt6").string();
+  EXPECT_EQ(RunZt6Command({"cad", project}).exitCode, 2);
+  EXPECT_EQ(RunZt6Command({"cad", project, "--drawing", "0"}).exitCode, 2);
+  EXPECT_EQ(RunZt6Command({"cad", project, "--drawing", "18"}).exitCode, 2);
+  EXPECT_EQ(RunZt6Command({"cad", project, "--drawing", "1", "--format", "png"}).exitCode, 2);
+  EXPECT_EQ(RunZt6Command({"cad", "fehlt.zt6", "--drawing", "1"}).exitCode, 1);
+  const auto later = RunZt6Command({"cad", project, "--drawing", "6"});
+  EXPECT_EQ(later.exitCode, 2);
+  EXPECT_NE(later.err.find("not available yet"), std::string::npos);
+
+  test_support::TempDir dir("zt6_cad_refusals");
+  std::string bytes = FileBytes(kExamples / "welle_12x14.zt6");
+  const std::string dii = "\r\n12.0000000\r\n14.2000000\r\n13.0000000\r\n";
+  ASSERT_NE(bytes.find(dii), std::string::npos);
+  bytes.replace(bytes.find(dii), dii.size(), "\r\n13.5000000\r\n14.2000000\r\n13.0000000\r\n");
+  dir.Write("fatal.zt6", bytes);
+  const fs::path out = dir.path() / "fatal.dxf";
+  const auto fatal = RunZt6Command(
+      {"cad", (dir.path() / "fatal.zt6").string(), "--drawing", "1", "-o", out.string()});
+  EXPECT_EQ(fatal.exitCode, 3);
+  EXPECT_FALSE(fs::exists(out));
+  const auto unwritable = RunZt6Command(
+      {"cad", project, "--drawing", "1", "-o", (dir.path() / "fehlt" / "x.dxf").string()});
+  EXPECT_EQ(unwritable.exitCode, 1);
+}
+
+}  // namespace
+}  // namespace zt6
