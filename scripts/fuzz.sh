@@ -9,10 +9,12 @@ CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DZT6_BUILD_TESTS=OFF -DZT6_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 
-# Seeds: the example projects and configuration; small tables of each header variant.
+# Seeds: the example projects and configuration; small tables of each header variant;
+# a tooth block and a logo as the screen's block files hold them.
 run() {
   local target="$1" seeds="data/examples"
   [ "$target" = dbf_reader_fuzz ] && seeds="fuzz/seeds/dbf"
+  [ "$target" = block_file_fuzz ] && seeds="fuzz/seeds/dx"
   local corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   echo "fuzz: $target for ${seconds} s"

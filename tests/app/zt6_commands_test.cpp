@@ -241,7 +241,7 @@ TEST(Zt6Calc, BadArgumentsAreRefusedBeforeAnyRun) {
       {{"report", "a.zt6", "--format", "pdf"}, "pdf"},
       {{"report", "a.zt6", "--language", "3"}, "--language"},
       {{"report", "a.zt6", "-o"}, "needs a value"},
-      {{"cad", "design.zt6"}, "not available yet"},
+      {{"cad", "design.zt6"}, "cad needs --drawing N"},
       {{"frobnicate"}, "frobnicate"},
       {{}, "usage"},
   };
