@@ -59,7 +59,9 @@ void ReadCommon(BlockEntity& entity, const DxfGroup& group) {
   } else if (code == 51) {
     entity.angle2 = BlockNumber(group.value);
   } else if (code == 70) {
-    entity.flags = static_cast<int>(BlockNumber(group.value));
+    // Flags are small integers; anything else is no flag word.
+    const double flags = BlockNumber(group.value);
+    entity.flags = flags >= 0 && flags <= 0xFFFF ? static_cast<int>(flags) : 0;
   } else if (code == 1 || code == 2) {
     entity.text = group.value;
   }

@@ -379,6 +379,12 @@ TEST(BlockFileReader, RefusesWhatIsNoBlock) {
   EXPECT_DOUBLE_EQ(commas.entities[0].xy[0], 1.5);
   EXPECT_DOUBLE_EQ(commas.entities[0].radius, 0);
 
+  // A flag word out of any integer's range is no flag word.
+  const BlockFile flags = ParseBlockFile("  0\nPOLYLINE\n 70\n-2e11\n  0\nVERTEX\n  0\nVERTEX\n");
+  ASSERT_EQ(flags.entities.size(), 1u);
+  EXPECT_EQ(flags.entities[0].flags, 0);
+  EXPECT_EQ(flags.entities[0].vertices.size(), 2u);
+
   // Garbage and truncation: no crash, nothing invented.
   EXPECT_TRUE(ParseBlockFile("\x01\x02\n\n\n0").entities.empty());
   EXPECT_EQ(ParseBlockFile("  0\nVERTEX\n 10\n").entities.size(), 0u);
