@@ -114,18 +114,23 @@ bool DrawingWindow::MouseUp(PixelPoint point, int clientWidth, int clientHeight)
   if (dragStart_.x == dragEnd_.x || dragStart_.y == dragEnd_.y) return false;
   if (clientWidth <= 0 || clientHeight <= 0) return false;
 
-  const double cw = clientWidth;
-  const double ch = clientHeight;
+  // The dragged rectangle is turned back into drawing units through the mapping the
+  // picture was painted with, and those become the new zoom rectangle; with equal
+  // scales the whole dragged region then fills the window as far as it can.
   const double xl = std::min(dragStart_.x, dragEnd_.x);
   const double xh = std::max(dragStart_.x, dragEnd_.x);
   const double yl = std::min(dragStart_.y, dragEnd_.y);
   const double yh = std::max(dragStart_.y, dragEnd_.y);
-  const double k = keepAspect_ ? aspect_ : 1.0;
-  const PixelRect z = zoom_;
-  const double zw = z.x2 - z.x1;
-  const double zh = z.y2 - z.y1;
-  SetScale(RoundPixel(xl / cw * zw * k + z.x1 * k), RoundPixel((ch - yh) / ch * zh + z.y1),
-           RoundPixel(xh / cw * zw * k + z.x1 * k), RoundPixel((ch - yl) / ch * zh + z.y1));
+  const auto worldX = [&](double px) { return visibleWorld_.x1 + (px - viewport_.x1) / sx_; };
+  const auto worldY = [&](double py) { return visibleWorld_.y1 + (viewport_.y2 - py) / sy_; };
+  const auto zoomX = [&](double x) {
+    return viewport_.x1 + (x - world_.x1) / (world_.x2 - world_.x1) * (viewport_.x2 - viewport_.x1);
+  };
+  const auto zoomY = [&](double y) {
+    return viewport_.y1 + (y - world_.y1) / (world_.y2 - world_.y1) * (viewport_.y2 - viewport_.y1);
+  };
+  SetScale(RoundPixel(zoomX(worldX(xl))), RoundPixel(zoomY(worldY(yh))),
+           RoundPixel(zoomX(worldX(xh))), RoundPixel(zoomY(worldY(yl))));
   return true;
 }
 

@@ -507,13 +507,26 @@ TEST_F(DrawingWindowTest, RubberBandZoom) {
   EXPECT_FALSE(window.Dragging());
 }
 
-TEST(DrawingWindowMouse, KeepAspectZoomUsesTheAspectFactor) {
+TEST(DrawingWindowMouse, KeepAspectZoomShowsTheDraggedRegion) {
   bool cancel = false;
   DrawingWindow window(cancel, Screen(1000, 750));
-  window.Header(0, 0, 100, 75);  // k = 640 / 480 from the window 0..1 before
-  window.MouseDown(MouseButton::Left, {100, 150});
-  EXPECT_TRUE(window.MouseUp({400, 450}, 1000, 750));
-  EXPECT_EQ(window.Zoom(), (PixelRect{134, 300, 534, 599}));
+  // A wide drawing: equal scales leave the lower half of the window to it.
+  window.Header(0, 0, 200, 75);
+  ASSERT_DOUBLE_EQ(window.ScaleX(), window.ScaleY());
+  const double s = window.ScaleX();
+  window.MouseDown(MouseButton::Left, {100, 500});
+  EXPECT_TRUE(window.MouseUp({400, 700}, 1000, 750));
+  // Drawing units under the dragged corners before the zoom.
+  const double x1 = (100 - 1) / s, x2 = (400 - 1) / s;
+  const double y1 = (749 - 700) / s, y2 = (749 - 500) / s;
+  EXPECT_DOUBLE_EQ(window.ScaleX(), window.ScaleY());
+  const WorldRect seen = window.VisibleWorld();
+  EXPECT_NEAR(seen.x1, x1, 0.2);
+  EXPECT_NEAR(seen.y1, y1, 0.2);
+  // The whole dragged region is on screen and fills it in one direction.
+  EXPECT_LE(window.X(x2), 999);
+  EXPECT_GE(window.Y(y2), 1);
+  EXPECT_TRUE(std::abs(window.X(x2) - 999) <= 2 || std::abs(window.Y(y2) - 1) <= 2);
 }
 
 TEST_F(DrawingWindowTest, DoubleClickThenClickResetsEverything) {
