@@ -35,43 +35,6 @@ void DropNegativeZero(std::string& text) {
   if (text.find_first_of("123456789", 1) == std::string::npos) text.erase(0, 1);
 }
 
-// One character of the ASCII transliteration (CP850 codes), or nullptr to keep it.
-const char* Transliteration(unsigned char c) {
-  switch (c) {
-    case 129: return "ue";
-    case 130: return "e";
-    case 132: return "ae";
-    case 142: return "Ae";
-    case 148: return "oe";
-    case 153: return "Oe";
-    case 154: return "Ue";
-    case 160: return "a";
-    case 163: return "u";
-    case 164: return "n";
-    case 196: return "-";
-    case 205: return "-";
-    case 225: return "ss";
-    case 230: return "u";
-    case 241: return "+/-";
-    case 248: return "deg";
-    case 253: return "2";
-    default: return nullptr;
-  }
-}
-
-std::string Transliterate(std::string_view cp850) {
-  std::string out;
-  out.reserve(cp850.size());
-  for (const char c : cp850) {
-    if (const char* spelt = Transliteration(static_cast<unsigned char>(c))) {
-      out += spelt;
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 bool Near(double a, double b) { return std::fabs(a - b) <= kAngleTolerance; }
 
 }  // namespace
@@ -108,7 +71,7 @@ std::string DxfShortNumber(double value, const FormatSettings& format) {
 std::string DxfTextValue(std::string_view cp850, CadTextMode mode) {
   switch (mode) {
     case CadTextMode::Ansi: return OemToAnsiAnyLength(cp850, false);
-    case CadTextMode::Ascii: return Transliterate(cp850);
+    case CadTextMode::Ascii: return OemSpeltInAscii(cp850);
     case CadTextMode::Oem: break;
   }
   return std::string(cp850);

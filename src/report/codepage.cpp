@@ -80,6 +80,16 @@ std::string ToUtf8(std::string_view bytes, ToUnicode toUnicode) {
 
 }  // namespace
 
+std::string OemSpeltInAscii(std::string_view oem) {
+  std::string out;
+  out.reserve(oem.size());
+  for (const char c : oem) {
+    const char* spelt = Transliteration(static_cast<unsigned char>(c));
+    out += spelt ? std::string_view(spelt) : std::string_view(&c, 1);
+  }
+  return out;
+}
+
 std::string OemToAnsi(std::string_view oem, bool asciiSpecial) {
   if (oem.size() >= kMaxConvertibleLength) return {};
   return OemToAnsiAnyLength(oem, asciiSpecial);

@@ -25,6 +25,10 @@ std::string AnsiToOem(std::string_view ansi);
 std::string OemToAnsiAnyLength(std::string_view oem, bool asciiSpecial);
 std::string AnsiToOemAnyLength(std::string_view ansi);
 
+// The ASCII spelling of umlauts, sharp s, degree and a few others ("ue", "ss", "deg");
+// every other character stays as it is, still CP850.
+std::string OemSpeltInAscii(std::string_view oem);
+
 // Plain code-page <-> UTF-8 conversions without a length limit. Code points the code
 // page lacks and malformed UTF-8 become '?'.
 std::string Cp850ToUtf8(std::string_view cp850);

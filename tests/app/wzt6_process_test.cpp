@@ -9,6 +9,7 @@
 
 #include "app/help_screen.h"
 #include "report/codepage.h"
+#include "support/designs.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
@@ -84,10 +85,8 @@ TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
   EXPECT_EQ(RunWzt6("kaputt.zt6 /I /NOGUI", dir.path()).exitCode, 1);
   EXPECT_FALSE(fs::exists(dir.path() / "kaputt.txt"));
   // Dii above D: the run ends with a fatal message; no report, still exit 0.
-  std::string project = FileBytes(examples / "welle_12x14.zt6");
-  const std::string dii = "\r\n12.0000000\r\n14.2000000\r\n13.0000000\r\n";
-  ASSERT_NE(project.find(dii), std::string::npos);
-  project.replace(project.find(dii), dii.size(), "\r\n13.5000000\r\n14.2000000\r\n13.0000000\r\n");
+  const std::string project = test_support::ProjectWithFatalRun();
+  ASSERT_FALSE(project.empty());
   dir.Write("fatal.zt6", project);
   EXPECT_EQ(RunWzt6("fatal.zt6 /I /NOGUI", dir.path()).exitCode, 0);
   EXPECT_FALSE(fs::exists(dir.path() / "fatal.txt"));
@@ -108,10 +107,8 @@ TEST(Wzt6Process, BatchCadWritesTheDrawingNamedAfterTheProject) {
   EXPECT_NE(dxf.find("zahn2"), std::string::npos);
 
   // Dii above D: the run ends with a fatal message; no drawing, still exit 0.
-  std::string project = FileBytes(examples / "welle_12x14.zt6");
-  const std::string dii = "\r\n12.0000000\r\n14.2000000\r\n13.0000000\r\n";
-  ASSERT_NE(project.find(dii), std::string::npos);
-  project.replace(project.find(dii), dii.size(), "\r\n13.5000000\r\n14.2000000\r\n13.0000000\r\n");
+  const std::string project = test_support::ProjectWithFatalRun();
+  ASSERT_FALSE(project.empty());
   dir.Write("fatal.zt6", project);
   EXPECT_EQ(RunWzt6("fatal.zt6 /CAD1:1 /NOGUI", dir.path()).exitCode, 0);
   EXPECT_FALSE(fs::exists(dir.path() / "fatal.dxf"));

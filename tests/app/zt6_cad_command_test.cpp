@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "support/designs.h"
 #include "support/file_bytes.h"
 #include "support/flat_json.h"
 #include "support/run_zt6.h"
@@ -134,10 +135,8 @@ TEST(Zt6Cad, RefusalsAndExitCodes) {
   EXPECT_NE(later.err.find("not available yet"), std::string::npos);
 
   test_support::TempDir dir("zt6_cad_refusals");
-  std::string bytes = FileBytes(kExamples / "welle_12x14.zt6");
-  const std::string dii = "\r\n12.0000000\r\n14.2000000\r\n13.0000000\r\n";
-  ASSERT_NE(bytes.find(dii), std::string::npos);
-  bytes.replace(bytes.find(dii), dii.size(), "\r\n13.5000000\r\n14.2000000\r\n13.0000000\r\n");
+  const std::string bytes = test_support::ProjectWithFatalRun();
+  ASSERT_FALSE(bytes.empty());
   dir.Write("fatal.zt6", bytes);
   const fs::path out = dir.path() / "fatal.dxf";
   const auto fatal = RunZt6Command(

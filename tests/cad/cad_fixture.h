@@ -12,6 +12,7 @@
 #include "calc/calculation_run.h"
 #include "calc/run_messages.h"
 #include "report/safe_file.h"
+#include "support/designs.h"
 #include "support/temp_dir.h"
 
 namespace zt6::cad_test {
@@ -72,18 +73,7 @@ class NoTables : public StandardTables {
 
 // 12x14 typed in by hand and calculated: z = 31.
 inline DesignRecord Calculated12x14() {
-  DesignRecord d;
-  d.dimensionSource = DimensionSource::SelfDefined;
-  d.Dii = 12.0;
-  d.Dee = 14.2;
-  d.D = 13.0;
-  d.z = 31;
-  d.gammaE = 60;
-  d.l = 26;
-  d.TGi = 0.04;
-  d.TGe = 0.04;
-  d.TN = 20;
-  d.Tmax = 60;
+  DesignRecord d = test_support::SelfDefined12x14();
   RunMessages messages;
   NoTables tables;
   CalculationRun(d, messages, tables);

@@ -12,6 +12,7 @@
 #include "calc/calculation_run.h"
 #include "calc/geometry.h"
 #include "calc/load_capacity.h"
+#include "support/designs.h"
 
 namespace zt6 {
 namespace {
@@ -24,23 +25,7 @@ std::vector<std::string> Texts(const RunMessages& messages) {
   return texts;
 }
 
-// 12x14 typed in by hand: z = 31 (odd), TGi = TGe = 0.04, pins and fillets left at 0.
-DesignRecord SelfDefined12x14() {
-  DesignRecord d;
-  d.dimensionSource = DimensionSource::SelfDefined;
-  d.Dii = 12.0;
-  d.Dee = 14.2;
-  d.D = 13.0;
-  d.z = 31;
-  d.gammaE = 60;
-  d.l = 26;
-  d.TGi = 0.04;
-  d.TGe = 0.04;
-  d.TN = 20;
-  d.Tmax = 60;
-  d.KA = 1.25;
-  return d;  // materials: shaft Re 1050 fS 1.2, hub Re 230 fS 2.0, fH 1.0
-}
+using test_support::SelfDefined12x14;
 
 // Tables held in memory: one row, as the standard tables would give it.
 class FakeTables : public StandardTables {
