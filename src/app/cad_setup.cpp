@@ -22,7 +22,7 @@ DrawingSettings DrawingSettingsOf(const Configuration& config) {
   s.panFactor = config.panFactor;
   s.backgroundColour = config.backgroundColour;
   s.colourDisplay = config.colourGraphics;
-  s.fontName = Cp850ToUtf8(config.graphicsFont);
+  s.fontName = config.graphicsFont;  // CP850, as the window holds its texts
   s.textWidthFactor = config.graphicsTextWidthFactor <= 0 ? 1.0 : config.graphicsTextWidthFactor;
   s.textHeightFactor = config.textHeightFactor <= 0 ? 1.0 : config.textHeightFactor;
   s.textStyleFlags = config.graphicsFontStyle;

@@ -25,7 +25,7 @@ struct DrawingSettings {
   double panFactor = 0.1;
   int backgroundColour = 1;      // Windows RGB value 0x00BBGGRR
   bool colourDisplay = true;     // false: monochrome screen graphics
-  std::string fontName = "Arial";
+  std::string fontName = "Arial";  // CP850
   double textWidthFactor = 0.8;  // <= 0 becomes 1.0
   double textHeightFactor = 1.0; // <= 0 becomes 1.0
   int textStyleFlags = 0;        // bit 0 bold, 1 italic, 2 underline, 3 strike-out; 1..15 only

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "support/designs.h"
+#include "support/dxf_audit.h"
 #include "support/file_bytes.h"
 #include "support/flat_json.h"
 #include "support/run_zt6.h"
@@ -23,12 +24,6 @@ using test_support::FileBytes;
 using test_support::RunZt6Command;
 
 const fs::path kExamples = fs::path(ZT6_DATA_DIR) / "examples";
-const std::string kAudit = std::string(ZT6_DATA_DIR) + "/../tests/cad/dxf_audit.py";
-
-bool HaveEzdxf() {
-  return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-}
-
 std::vector<fs::path> Examples() {
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(kExamples))
@@ -44,26 +39,8 @@ int TeethOf(const fs::path& project) {
   return static_cast<int>(json->at("inputs.z").number);
 }
 
-// "name count" lines of the audit script, or {"status", n} when it failed.
-std::map<std::string, int> Audit(const fs::path& dxf) {
-  const fs::path counts = dxf.string() + ".counts";
-  const std::string command =
-      "/usr/bin/python3 '" + kAudit + "' '" + dxf.string() + "' > '" + counts.string() + "'";
-  const int status = std::system(command.c_str());
-  std::map<std::string, int> result;
-  std::istringstream lines(FileBytes(counts));
-  std::string line;
-  while (std::getline(lines, line)) {
-    const std::size_t blank = line.rfind(' ');
-    if (blank == std::string::npos) continue;
-    result[line.substr(0, blank)] = std::atoi(line.c_str() + blank + 1);
-  }
-  if (status != 0) result["status"] = status;
-  return result;
-}
-
 TEST(Zt6Cad, EveryProfileDrawingOfEveryExampleIsSoundDxf) {
-  if (!HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  if (!test_support::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
   struct Kind {
     int number;
     int insertsPerTooth;
@@ -83,8 +60,9 @@ TEST(Zt6Cad, EveryProfileDrawingOfEveryExampleIsSoundDxf) {
       const auto outcome = RunZt6Command({"cad", project.string(), "--drawing",
                                           std::to_string(kind.number), "-o", dxf.string()});
       ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
-      std::map<std::string, int> counts = Audit(dxf);
-      EXPECT_EQ(counts.count("status"), 0u);
+      const test_support::DxfAudit audit = test_support::AuditDxf(dxf);
+      EXPECT_EQ(audit.status, 0) << audit.output;
+      std::map<std::string, int> counts = audit.counts;
       EXPECT_EQ(counts["layers"], 22);
       EXPECT_EQ(counts["blocks"], 2);
       EXPECT_EQ(counts["BLOCK zahn1 vertices"], 8);

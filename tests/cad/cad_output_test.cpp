@@ -12,6 +12,7 @@
 #include "cad/cad_output.h"
 #include "cad_fixture.h"
 #include "report/codepage.h"
+#include "support/dxf_audit.h"
 
 namespace zt6 {
 namespace {
@@ -341,6 +342,12 @@ TEST(CadPlot, WritesTheDxfWithLogoBlockAndStartsThePlotProgram) {
   const auto inserts = Entities(groups, "INSERT");
   ASSERT_EQ(inserts.size(), 1u);
   EXPECT_EQ(Entities(groups, "CIRCLE").size(), 1u);
+  // The copied logo block makes the insert a sound reference.
+  if (test_support::HaveEzdxf()) {
+    const test_support::DxfAudit audit = test_support::AuditDxf(file);
+    EXPECT_EQ(audit.status, 0) << audit.output;
+    EXPECT_EQ(audit.counts.count("BLOCK LOGO_3 CIRCLE"), 1u) << audit.output;
+  }
 }
 
 TEST(CadOutputChoice, CancelledChoicesWriteNothing) {

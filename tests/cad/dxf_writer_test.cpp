@@ -17,6 +17,7 @@
 
 #include "report/codepage.h"
 #include "support/file_bytes.h"
+#include "support/dxf_audit.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -291,9 +292,7 @@ TEST(DxfWriter, LineEndInAValueCannotSplitTheGroup) {
 
 // A small complete drawing read back and audited by ezdxf.
 TEST(DxfWriter, WholeFilePassesAnIndependentAudit) {
-  if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0) {
-    GTEST_SKIP() << "python3-ezdxf is not installed";
-  }
+  if (!test_support::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
   DxfWriter w = Writer(6, CadTextMode::Ansi);
   w.Header(0, 0, 420, 297);
   w.Tables(2, ConfiguredLayers());
@@ -319,27 +318,8 @@ TEST(DxfWriter, WholeFilePassesAnIndependentAudit) {
 
   const test_support::TempDir dir("dxf_audit");
   const auto file = dir.Write("drawing.dxf", w.Bytes());
-  const auto report = dir.path() / "audit.txt";
-  const std::string script = std::string(ZT6_DATA_DIR) + "/../tests/cad/dxf_audit.py";
-  const std::string command = "/usr/bin/python3 '" + script + "' '" + file.string() + "' > '" +
-                              report.string() + "' 2>&1";
-  const int status = std::system(command.c_str());
-  const std::string output = test_support::FileBytes(report);
-  ASSERT_EQ(status, 0) << output;
-
-  std::map<std::string, int> counts;
-  std::size_t start = 0;
-  while (start < output.size()) {
-    std::size_t end = output.find('\n', start);
-    if (end == std::string::npos) end = output.size();
-    const std::string line = output.substr(start, end - start);
-    const std::size_t blank = line.rfind(' ');
-    if (blank != std::string::npos && blank + 1 < line.size() &&
-        line.find_first_not_of("0123456789", blank + 1) == std::string::npos) {
-      counts[line.substr(0, blank)] = std::stoi(line.substr(blank + 1));
-    }
-    start = end + 1;
-  }
+  const test_support::DxfAudit audit = test_support::AuditDxf(file);
+  ASSERT_EQ(audit.status, 0) << audit.output;
   const std::map<std::string, int> expected = {
       {"layers", 22},           {"blocks", 1},
       {"ENTITIES ARC", 1},      {"ENTITIES CIRCLE", 2},
@@ -347,7 +327,7 @@ TEST(DxfWriter, WholeFilePassesAnIndependentAudit) {
       {"ENTITIES SOLID", 1},    {"ENTITIES TEXT", 1},
       {"BLOCK ZAHN POLYLINE", 1}, {"BLOCK ZAHN vertices", 3},
       {"BLOCK ZAHN bulges", 2}};
-  EXPECT_EQ(counts, expected) << output;
+  EXPECT_EQ(audit.counts, expected) << audit.output;
 }
 
 }  // namespace
