@@ -112,6 +112,11 @@ TEST(Wzt6Process, BatchCadWritesTheDrawingNamedAfterTheProject) {
   dir.Write("fatal.zt6", project);
   EXPECT_EQ(RunWzt6("fatal.zt6 /CAD1:1 /NOGUI", dir.path()).exitCode, 0);
   EXPECT_FALSE(fs::exists(dir.path() / "fatal.dxf"));
+  // A drawing that cannot be written is a failed run.
+  test_support::TempDir blocked("zt6_batch_cad_blocked");
+  fs::create_directory(blocked.path() / "welle_12x14.dxf");
+  EXPECT_EQ(RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /CAD1:1 /NOGUI",
+                    blocked.path()).exitCode, 1);
   // Formats and drawings still to come are refused as such.
   EXPECT_EQ(RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /CAD2:1 /NOGUI",
                     dir.path()).exitCode, 2);
