@@ -5,11 +5,15 @@
 // User-supplied logo files have the same form, so the reader trusts nothing.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zt6 {
+
+// A block or logo file larger than this is no block file.
+inline constexpr std::size_t kMaxBlockFileBytes = 64u << 20;
 
 struct BlockVertex {
   double x = 0;

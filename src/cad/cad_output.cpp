@@ -21,9 +21,6 @@ constexpr double kDegree = std::numbers::pi / 180.0;
 // Block files are the program's own intermediate files: always full precision and the
 // program's code page, whatever the settings of the CAD files are.
 constexpr int kBlockFileDecimals = 9;
-// A block or logo file larger than this is no block file.
-constexpr std::size_t kMaxBlockFileBytes = 64u << 20;
-
 DxfLayerTable LayerTableOf(const CadSettings& settings) {
   DxfLayerTable table;
   for (std::size_t i = 0; i < 5; ++i) {

@@ -14,8 +14,6 @@ namespace zt6 {
 
 namespace {
 
-constexpr std::size_t kMaxBlockFileBytes = 64u << 20;
-
 int LayerNumberText(std::string_view name) {
   int number = 0;
   for (const char c : name) {
