@@ -57,6 +57,14 @@ CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& 
   s.temporaryFolder = FolderSettingPath(config.temporaryFolder);
 
   const ReportPageInfo page = ReportPageInfoOf(program, fixedTime);
+  s.ownerText = page.ownerText;
+  s.installationText = page.installationText;
+  if (fixedTime) {
+    s.now = *fixedTime;
+  } else {
+    const std::time_t t = std::time(nullptr);
+    localtime_r(&t, &s.now);
+  }
   std::string file = program.projectName.empty() ? std::string() : page.projectFileText;
   if (file.size() > kFooterFileLength) file.resize(kFooterFileLength);
   s.footerText = page.date + " " + page.time + " - " + "MORVANE " + kProgramTitle + " V" +

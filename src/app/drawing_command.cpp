@@ -26,6 +26,8 @@ std::optional<std::string> PromptCadPorts::ChooseOutputFile(const std::string& e
   return prompts_.ui().ChooseFileToWrite(folder, filter, program_.projectName);
 }
 
+bool PromptCadPorts::ChoosePlotCommandLine() { return true; }
+
 void PromptCadPorts::ShowStatus(const std::string&) {}
 
 void PromptCadPorts::RunPlotProgram(const std::string& dxfFile) {

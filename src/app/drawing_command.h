@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/launcher.h"
 #include "app/program.h"
 #include "app/prompts.h"
 #include "cad/cad_output.h"
@@ -16,13 +17,15 @@ namespace zt6 {
 
 class PromptCadPorts : public CadPorts {
  public:
-  PromptCadPorts(Program& program, Prompts& prompts) : program_(program), prompts_(prompts) {}
+  PromptCadPorts(Program& program, Prompts& prompts, Launcher& launcher)
+      : program_(program), prompts_(prompts), launcher_(launcher) {}
 
   bool batchCad = false;  // name files after the project instead of asking
   int repaintRequests = 0;
 
   std::optional<int> ChooseOutputType() override;
   std::optional<std::string> ChooseOutputFile(const std::string& extension) override;
+  bool ChoosePlotCommandLine() override;
   void ShowStatus(const std::string& cp850) override;
   void RunPlotProgram(const std::string& dxfFile) override;
   void ReportWriteError(const std::string& file, const std::string& error) override;
@@ -32,6 +35,7 @@ class PromptCadPorts : public CadPorts {
  private:
   Program& program_;
   Prompts& prompts_;
+  Launcher& launcher_;
 };
 
 enum class DrawingOutcome { Drawn, Cancelled, FatalRun, NotAvailable };

@@ -104,9 +104,9 @@ StartOutcome BatchReport(Program& program, Prompts& prompts, OutputPorts ports,
 
 // The batch CAD output of a project that was read: drawing j in format i, the file
 // named after the project.
-StartOutcome BatchCad(Program& program, Prompts& prompts, int format, int kind,
-                      StartOutcome outcome) {
-  PromptCadPorts ports(program, prompts);
+StartOutcome BatchCad(Program& program, Prompts& prompts, OutputPorts output, int format,
+                      int kind, StartOutcome outcome) {
+  PromptCadPorts ports(program, prompts, output.launcher);
   ports.batchCad = true;
   const bool fileFormat = format == 1;
   if (!program.messages.FatalFlag() && (!fileFormat || !DrawingAvailable(kind))) {
@@ -184,7 +184,7 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       program.projectName = ProjectNameFromPath(line.project);
       if (line.action == StartAction::BatchReport)
         return BatchReport(program, prompts, ports, outcome);
-      return BatchCad(program, prompts, line.cadFormat, line.cadDrawing, outcome);
+      return BatchCad(program, prompts, ports, line.cadFormat, line.cadDrawing, outcome);
     case StartAction::InteractiveWithFile: {
       if (line.project.find('.') == std::string::npos) {
         prompts.ShowError(Oem("Erweiterung .") + kProjectExtension +

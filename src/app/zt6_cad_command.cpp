@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/batch_ports.h"
 #include "app/cad_setup.h"
 #include "app/command_session.h"
 #include "app/drawing_command.h"
@@ -103,8 +104,8 @@ class PrivateFolder {
 // The CAD file goes to the private folder first, whatever its final place.
 class CommandCadPorts : public PromptCadPorts {
  public:
-  CommandCadPorts(Program& program, Prompts& prompts, fs::path file)
-      : PromptCadPorts(program, prompts), file_(std::move(file)) {}
+  CommandCadPorts(Program& program, Prompts& prompts, Launcher& launcher, fs::path file)
+      : PromptCadPorts(program, prompts, launcher), file_(std::move(file)) {}
   std::optional<std::string> ChooseOutputFile(const std::string&) override {
     return file_.string();
   }
@@ -153,7 +154,8 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   const bool svg = options->format == "svg";
   if (svg) program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
   const fs::path file = work.Path() / "drawing.dxf";
-  CommandCadPorts ports(program, session.prompts, file);
+  BatchLauncher launcher(err);
+  CommandCadPorts ports(program, session.prompts, launcher, file);
   const DrawingOutcome drawn =
       DrawingCommand(program, session.prompts, ports, options->drawing,
                      svg ? CadOutputType::Screen : CadOutputType::Dxf);

@@ -51,6 +51,10 @@ class CadFileWriter {
 
   // Completes the file and returns its bytes.
   virtual std::string Finish() = 0;
+
+  // Empty while all is well; otherwise why the file cannot be completed (a working
+  // file of the writer could not be written or read back).
+  virtual std::string Failure() const { return {}; }
 };
 
 }  // namespace zt6

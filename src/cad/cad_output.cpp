@@ -125,6 +125,10 @@ void CadOutput::StartOutput(CadOutputType type) {
       return;
     }
     case CadOutputType::Plot: {
+      if (!ports_.ChoosePlotCommandLine()) {
+        cancel_ = true;
+        return;
+      }
       outputFile_ = (settings_.temporaryFolder / "plotrix.dxf").string();
       auto dxf = std::make_unique<DxfFileWriter>(settings_.decimals, settings_.textMode, format,
                                                  LayerTableOf(settings_));

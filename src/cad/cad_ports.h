@@ -14,6 +14,9 @@ class CadPorts {
   virtual std::optional<int> ChooseOutputType() = 0;
   // The file to write for the extension ("dxf", "igs", "txt"); nullopt = cancelled.
   virtual std::optional<std::string> ChooseOutputFile(const std::string& extension) = 0;
+  // Before the plot output is written: the user picks and edits the plot program's
+  // command line; false = cancelled, nothing is written.
+  virtual bool ChoosePlotCommandLine() = 0;
   // The plot output: a status line while it is written, the plot program after.
   virtual void ShowStatus(const std::string& cp850) = 0;
   virtual void RunPlotProgram(const std::string& dxfFile) = 0;

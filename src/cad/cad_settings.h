@@ -3,6 +3,7 @@
 // the program before a drawing is produced.
 
 #include <array>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -29,6 +30,10 @@ struct CadSettings {
   FormatSettings format;
   bool printFrame = false;        // frame round the sheet on screen and plot outputs
   std::filesystem::path temporaryFolder;
+  // The installation's texts (CP850) and the moment of the output, for file headers.
+  std::string ownerText;
+  std::string installationText;
+  std::tm now{};
   // The screen footer: date, time, program and project file, CP850; empty: none.
   std::string footerText;
 };

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/drawing_command.h"
+#include "app/recording_launcher.h"
 #include "app/scripted_ui.h"
 #include "cad/cad_fixture.h"
 #include "report/codepage.h"
@@ -34,7 +35,8 @@ struct Bench {
   Program program;
   ScriptedUi ui;
   Prompts prompts{ui, program.shell, program.config.format};
-  PromptCadPorts ports{program, prompts};
+  RecordingLauncher launcher;
+  PromptCadPorts ports{program, prompts, launcher};
 };
 
 TEST(DrawingCommand, TheUserChoosesTypeAndFile) {

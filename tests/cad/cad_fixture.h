@@ -27,6 +27,8 @@ class RecordingCadPorts : public CadPorts {
 
   std::optional<int> ChooseOutputType() override { return outputType; }
   std::optional<std::string> ChooseOutputFile(const std::string&) override { return file; }
+  bool plotLineChosen = true;
+  bool ChoosePlotCommandLine() override { return plotLineChosen; }
   void ShowStatus(const std::string&) override {}
   void RunPlotProgram(const std::string& dxfFile) override { plotted.push_back(dxfFile); }
   void ReportWriteError(const std::string& f, const std::string&) override {
