@@ -36,6 +36,10 @@ class BatchUi : public Ui {
     return PickResult::Chosen;
   }
   void ShowTextFile(const std::string& path) override;
+  // No window: the line stays as it is.
+  std::optional<std::string> EditPlotCommandLine(const std::string& line) override {
+    return line;
+  }
   void Beep() override {}
   void SetWaitCursor(bool) override {}
 

@@ -72,6 +72,22 @@ CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& 
   return s;
 }
 
+FrameOptions FrameOptionsOf(const Program& program, const std::optional<std::tm>& fixedTime) {
+  const Configuration& config = program.config;
+  const ReportPageInfo page = ReportPageInfoOf(program, fixedTime);
+  FrameOptions o;
+  o.changeIndexStyle = config.changeIndexStyle;
+  o.releaseText = config.releaseFieldText;
+  o.projectFileText = program.projectName.empty() ? std::string() : page.projectFileText;
+  o.dateTime = page.date + " " + page.time;
+  o.titleLine = std::string("MORVANE   ") + kProgramTitle + "  V" + kProgramVersion;
+  o.omitTitleLine = config.omitTitleLine;
+  o.omitFileName = config.omitFileName;
+  o.omitDate = config.omitDate;
+  o.omitLogo = config.omitLogo;
+  return o;
+}
+
 std::vector<std::string> CadOutputTypeTexts() {
   return {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
           "Ausgabe auf Laserprinter/Plotter mit PLOTRIX", "TXT"};

@@ -2,6 +2,7 @@
 
 #include "app/cad_setup.h"
 #include "app/configuration_file.h"
+#include "app/plot_program.h"
 #include "app/report_output.h"
 #include "app/run_summary.h"
 #include "cad/drawing_sheets.h"
@@ -26,13 +27,17 @@ std::optional<std::string> PromptCadPorts::ChooseOutputFile(const std::string& e
   return prompts_.ui().ChooseFileToWrite(folder, filter, program_.projectName);
 }
 
-bool PromptCadPorts::ChoosePlotCommandLine() { return true; }
+// Windowless runs never start the plot program: nothing is written for it.
+bool PromptCadPorts::ChoosePlotCommandLine() {
+  if (batchCad) return false;
+  return zt6::ChoosePlotCommandLine(program_, prompts_);
+}
 
 void PromptCadPorts::ShowStatus(const std::string&) {}
 
-void PromptCadPorts::RunPlotProgram(const std::string& dxfFile) {
-  prompts_.ShowErrorAlways("Das Plotprogramm kann in dieser Version noch nicht gestartet werden; "
-                           "die Plotdatei ist " + Utf8ToCp850(dxfFile));
+// The plot file's name is part of the command line already.
+void PromptCadPorts::RunPlotProgram(const std::string&) {
+  zt6::RunPlotProgram(program_, prompts_, launcher_);
 }
 
 void PromptCadPorts::ReportWriteError(const std::string& file, const std::string& error) {
@@ -55,10 +60,27 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
   CadOutput cad(program.drawing, program.messages, program.shell.cancel, ports);
   cad.SetSettings(CadSettingsOf(program, fixedTime));
   program.shell.cancel = false;
-  if (!ProduceDrawing(cad, program.design, kind, type, program.config.format))
-    return DrawingOutcome::NotAvailable;
+  const SheetContext context{program.design, program.words, program.config.format, program.docs,
+                             FrameOptionsOf(program, fixedTime)};
+  if (!ProduceDrawing(cad, context, kind, type)) return DrawingOutcome::NotAvailable;
   if (program.shell.cancel) return DrawingOutcome::Cancelled;
   return DrawingOutcome::Drawn;
+}
+
+void DrawingMenu(Program& program, Prompts& prompts, CadPorts& ports, CadOutputType type) {
+  if (program.messages.FatalFlag()) {
+    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    return;
+  }
+  int chosen = 1;
+  program.shell.cancel = false;
+  while (!program.shell.cancel) {
+    prompts.shell().helpNumber = 2050;
+    chosen = prompts.AskChoice(program.words["Bitte wählen"], DrawingListTexts(program.words),
+                               chosen);
+    if (program.shell.cancel || chosen == drawing_kind::kReturn) break;
+    DrawingCommand(program, prompts, ports, chosen, type);
+  }
 }
 
 }  // namespace zt6

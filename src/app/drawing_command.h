@@ -45,4 +45,8 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
                               CadOutputType type,
                               const std::optional<std::tm>& fixedTime = std::nullopt);
 
+// The drawing list: one drawing after the other on the output type until "return"
+// or Cancel. A fatal last calculation shows the run summary instead of the list.
+void DrawingMenu(Program& program, Prompts& prompts, CadPorts& ports, CadOutputType type);
+
 }  // namespace zt6

@@ -44,6 +44,7 @@ struct Program {
   std::string projectDirectory;
   bool projectFromCommandLine = false;
   bool modified = false;
+  int plotLine = 1;            // the selected plot command line, 1-based
   std::vector<std::string> arguments;  // command-line arguments without the program name
 };
 

@@ -154,6 +154,17 @@ void ScriptedUi::ShowTextFile(const std::string& path) {
   recorded.push_back({"textfile", "", path, {}, 0});
 }
 
+std::optional<std::string> ScriptedUi::EditPlotCommandLine(const std::string& line) {
+  recorded.push_back({"plotline", "PLOTRIX", line, {}, 0});
+  ScriptedAnswer a = Next();
+  switch (a.kind) {
+    case ScriptedAnswer::Kind::Ok: return line;
+    case ScriptedAnswer::Kind::Text: return a.text;
+    case ScriptedAnswer::Kind::Cancel: return std::nullopt;
+    default: Unexpected(line, a.kind);
+  }
+}
+
 void ScriptedUi::Beep() { recorded.push_back({"beep", "", "", {}, 0}); }
 
 }  // namespace zt6

@@ -22,7 +22,8 @@ struct ScriptedAnswer {
 struct RecordedPrompt {
   std::string kind;     // "message", "yesnocancel", "yesno", "choice", "text", "directory",
                         // "fileread", "filewrite", "textscreen", "messagewindow", "textfile", "beep",
-                        // "pick" (text: "browse"/"choose", current: record on opening)
+                        // "pick" (text: "browse"/"choose", current: record on opening),
+                        // "plotline" (text: the command line the settings window opened on)
   std::string caption;
   std::string text;
   std::vector<std::string> items;  // choice items, text-screen lines, message-window fields
@@ -81,6 +82,8 @@ class ScriptedUi : public Ui {
   // Escape leave it.
   PickResult PickRow(const std::string& title, CurrentTable& table, PickMode mode) override;
   void ShowTextFile(const std::string& path) override;
+  // Ok keeps the line, Text is the line the window built, Cancel cancels.
+  std::optional<std::string> EditPlotCommandLine(const std::string& line) override;
   void Beep() override;
   void SetWaitCursor(bool) override {}
 

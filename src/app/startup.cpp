@@ -108,11 +108,14 @@ StartOutcome BatchCad(Program& program, Prompts& prompts, OutputPorts output, in
                       int kind, StartOutcome outcome) {
   PromptCadPorts ports(program, prompts, output.launcher);
   ports.batchCad = true;
-  const bool fileFormat = format == 1;
+  // Only the file formats run without a window: DXF, IGES and text.
+  const bool fileFormat = format == 1 || format == 2 || format == 5;
   if (!program.messages.FatalFlag() && (!fileFormat || !DrawingAvailable(kind))) {
-    prompts.ShowErrorAlways("Zeichnung " + std::to_string(kind) + " im CAD-Format " +
-                            std::to_string(format) +
-                            " ist in dieser Version noch nicht enthalten");
+    prompts.ShowErrorAlways(
+        fileFormat ? "Zeichnung " + std::to_string(kind) + " gibt es nicht (1.." +
+                         std::to_string(drawing_kind::kLast) + ")"
+                   : "CAD-Format " + std::to_string(format) +
+                         Oem(" ist im Stapelbetrieb nicht möglich (1 DXF, 2 IGES, 5 TXT)"));
     return Exit(outcome, 2);
   }
   const DrawingOutcome drawn =

@@ -68,6 +68,9 @@ class Ui {
   // The report text window showing a text file in Windows-1252 (the Windows copy of
   // a report).
   virtual void ShowTextFile(const std::string& path) = 0;
+  // The plot program settings window opened on a command line; the line it leaves
+  // (the given one while nothing was changed), or nullopt = cancelled.
+  virtual std::optional<std::string> EditPlotCommandLine(const std::string& line) = 0;
   virtual void Beep() = 0;
   virtual void SetWaitCursor(bool on) = 0;
 };

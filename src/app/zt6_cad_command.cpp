@@ -129,18 +129,18 @@ int Deliver(const std::string& bytes, const std::optional<std::string>& output, 
   return kExitDone;
 }
 
+CadOutputType FileTypeOf(const std::string& format) {
+  if (format == "igs") return CadOutputType::Iges;
+  if (format == "txt") return CadOutputType::Text;
+  return CadOutputType::Dxf;
+}
+
 }  // namespace
 
 int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const std::function<int(std::string_view)>& usageError) {
   const auto options = ParseCadOptions(args, usageError);
   if (!options) return kExitUsage;
-  if (options->format == "igs" || options->format == "txt" ||
-      !DrawingAvailable(options->drawing)) {
-    err << "zt6 cad: drawing " << options->drawing << " as " << options->format
-        << " is not available yet\n";
-    return kExitUsage;
-  }
 
   CommandSession session(err, options->tableFolder);
   if (const int read = session.Read(options->file); read != kExitDone) return read;
@@ -152,19 +152,20 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     return kExitRefused;
   }
   const bool svg = options->format == "svg";
-  if (svg) program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
-  const fs::path file = work.Path() / "drawing.dxf";
+  // Block files and the IGES working file stay private to this run.
+  program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
+  const fs::path file = work.Path() / ("drawing." + options->format);
   BatchLauncher launcher(err);
   CommandCadPorts ports(program, session.prompts, launcher, file);
   const DrawingOutcome drawn =
       DrawingCommand(program, session.prompts, ports, options->drawing,
-                     svg ? CadOutputType::Screen : CadOutputType::Dxf);
+                     svg ? CadOutputType::Screen : FileTypeOf(options->format));
   if (drawn != DrawingOutcome::Drawn) return kExitRefused;
 
   if (!svg) {
-    const FileContent dxf = ReadWholeFile(file, std::size_t{1} << 30);
-    if (!dxf.ok) return kExitRefused;
-    return Deliver(dxf.bytes, options->output, out, err);
+    const FileContent written = ReadWholeFile(file, std::size_t{1} << 30);
+    if (!written.ok) return kExitRefused;
+    return Deliver(written.bytes, options->output, out, err);
   }
   const DrawingSettings& screen = program.drawing.Settings();
   SvgCanvas canvas(screen.screenWidth + 1, screen.screenHeight + 1,

@@ -7,6 +7,9 @@
 #include "cad/arc_construction.h"
 #include "cad/block_file.h"
 #include "cad/dxf_file_writer.h"
+#include "cad/manufacturing_frame.h"
+#include "cad/iges_writer.h"
+#include "cad/text_cad_writer.h"
 #include "calc/run_messages.h"
 #include "report/codepage.h"
 #include "report/safe_file.h"
@@ -137,12 +140,30 @@ void CadOutput::StartOutput(CadOutputType type) {
       ports_.ShowStatus(Utf8ToCp850(outputFile_) + " wird geplottet..");
       return;
     }
-    case CadOutputType::Iges:
+    case CadOutputType::Iges: {
+      if (!ChooseFile(ExtensionOf(type))) return;
+      IgesFileSetup setup;
+      setup.outputFile = outputFile_;
+      setup.parameterFile = settings_.temporaryFolder / "MORVIGES.$$$";
+      setup.format = format;
+      setup.textMode = settings_.textMode;
+      setup.layers = LayerTableOf(settings_);
+      setup.ownerText = settings_.ownerText;
+      setup.installationText = settings_.installationText;
+      setup.now = settings_.now;
+      file_ = std::make_unique<IgesFileWriter>(std::move(setup), messages_);
+      break;
+    }
     case CadOutputType::Text:
     default:
-      messages_.Add(std::string(ExtensionOf(type)) + "-Ausgabe ist noch nicht enthalten");
-      cancel_ = true;
-      return;
+      if (!ChooseFile(ExtensionOf(CadOutputType::Text))) return;
+      file_ = std::make_unique<TextCadWriter>(settings_.decimals, settings_.textMode, format);
+      break;
+  }
+  if (file_ && !file_->Failure().empty()) {
+    ports_.ReportWriteError(outputFile_, file_->Failure());
+    file_.reset();
+    cancel_ = true;
   }
 }
 
@@ -245,7 +266,7 @@ void CadOutput::InsertLogos() {
 // The plot program's DXF needs the logos as block definitions, taken from their files.
 void CadOutput::CopyLogoBlocks() {
   if (!dxfFile_) return;
-  for (const char* name : {"LOGO_2", "LOGO_3"}) {
+  for (const char* name : {"LOGO_2", "LOGO_3", kFrameLogoBlock}) {
     const fs::path path = BlockFilePath(name);
     if (!FileExists(path)) continue;
     const FileContent content = ReadWholeFile(path, kMaxBlockFileBytes);
@@ -275,8 +296,14 @@ void CadOutput::FinishOutput() {
   }
   if (!file_) return;
   const std::string bytes = file_->Finish();
+  const std::string failure = file_->Failure();
   file_.reset();
   dxfFile_ = nullptr;
+  if (!failure.empty()) {
+    ports_.ReportWriteError(outputFile_, failure);
+    cancel_ = true;
+    return;
+  }
   const SafeWriteResult written = WriteFileSafely(outputFile_, bytes);
   if (!written.ok) {
     ports_.ReportWriteError(outputFile_, written.error);

@@ -84,13 +84,30 @@ TEST(DrawingCommand, ScreenDrawingWithFooterLeavesNoBlockFiles) {
   EXPECT_GE(b.ports.repaintRequests, 2);
 }
 
-TEST(DrawingCommand, PlotOutputWritesThePlotFileAndSaysThePlotProgramIsMissing) {
+TEST(DrawingCommand, PlotOutputWritesThePlotFileThenStartsThePlotProgram) {
   Bench b;
+  b.program.config.plotCommandLines = {"/opt/plotrix/WPLOTRIX plotrix /CPS /TCourier"};
+  b.ui.QueueOk();  // the settings window
+  b.ui.QueueOk();  // the command line prompt
   EXPECT_EQ(b.Draw(1, CadOutputType::Plot), DrawingOutcome::Drawn);
-  EXPECT_TRUE(fs::exists(b.dir.path() / "plotrix.dxf"));
-  const auto boxes = b.ui.Of("message");
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_NE(boxes[0].text.find("plotrix.dxf"), std::string::npos);
+  EXPECT_TRUE(test_support::FileBytes(b.dir.path() / "plotrix.dxf").ends_with("EOF\r\n"));
+  ASSERT_EQ(b.launcher.calls.size(), 1u);
+  EXPECT_EQ(b.launcher.calls[0].program, "/opt/plotrix/WPLOTRIX");
+  EXPECT_EQ(b.launcher.calls[0].arguments,
+            (std::vector<std::string>{"plotrix", "/CPS", "/TCourier"}));
+  EXPECT_TRUE(b.ui.Of("message").empty());
+
+  // A cancelled command line writes nothing and starts nothing; so does a batch run.
+  Bench cancelled;
+  cancelled.ui.QueueCancel();
+  EXPECT_EQ(cancelled.Draw(1, CadOutputType::Plot), DrawingOutcome::Cancelled);
+  Bench batch;
+  batch.ports.batchCad = true;
+  EXPECT_EQ(batch.Draw(1, CadOutputType::Plot), DrawingOutcome::Cancelled);
+  for (Bench* none : {&cancelled, &batch}) {
+    EXPECT_TRUE(fs::is_empty(none->dir.path()));
+    EXPECT_TRUE(none->launcher.calls.empty());
+  }
 }
 
 TEST(DrawingCommand, FatalRunShowsTheSummaryInstead) {

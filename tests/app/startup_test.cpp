@@ -112,15 +112,15 @@ TEST_F(StartupTest, BatchRoutesWithoutAReadableProjectExitOne) {
 
 TEST_F(StartupTest, BatchRoutesReadTheProjectAndNameItAfterTheFile) {
   const fs::path file = WriteProjectFile("welle.zt6", 12);
-  const StartOutcome out = Run({file.string(), "/cad2:3"});
+  const StartOutcome out = Run({file.string(), "/cad2:19"});
   EXPECT_TRUE(out.exitNow);
   EXPECT_EQ(program.projectName, "welle");
   EXPECT_DOUBLE_EQ(program.design.Dii, 12);
   EXPECT_GT(program.design.MReV, 14);  // calculated after reading
-  // The output itself is not part of this build: said plainly, not reported as done.
+  // There is no drawing 19: said plainly, nothing written.
   EXPECT_EQ(out.exitCode, 2);
   ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_NE(Boxes()[0].find("noch nicht"), std::string::npos);
+  EXPECT_NE(Boxes()[0].find("Zeichnung 19 gibt es nicht"), std::string::npos);
 }
 
 TEST_F(StartupTest, TemplateGivesTheStartValuesWithoutAProjectName) {

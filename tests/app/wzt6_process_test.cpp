@@ -117,9 +117,19 @@ TEST(Wzt6Process, BatchCadWritesTheDrawingNamedAfterTheProject) {
   fs::create_directory(blocked.path() / "welle_12x14.dxf");
   EXPECT_EQ(RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /CAD1:1 /NOGUI",
                     blocked.path()).exitCode, 1);
-  // Formats and drawings still to come are refused as such.
-  EXPECT_EQ(RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /CAD2:1 /NOGUI",
-                    dir.path()).exitCode, 2);
+  // IGES and text files too; the window formats and unknown drawings are refused.
+  const std::string welle = "'" + (examples / "welle_12x14.zt6").string() + "'";
+  EXPECT_EQ(RunWzt6(welle + " /CAD2:6 /NOGUI", dir.path()).exitCode, 0);
+  const std::string igs = FileBytes(dir.path() / "welle_12x14.igs");
+  EXPECT_EQ(igs.substr(72, 8), "S0000001");
+  EXPECT_NE(igs.find("4HFILE,11Hwelle_12x14"), std::string::npos);
+  EXPECT_EQ(RunWzt6(welle + " /cad5:14 /NOGUI", dir.path()).exitCode, 0);
+  const std::string txt = FileBytes(dir.path() / "welle_12x14.txt");
+  EXPECT_TRUE(txt.starts_with("MINMAX\t0.000000\t0.000000\t160.000000\t120.000000\r\n"));
+  EXPECT_TRUE(txt.ends_with("EOF\r\n"));
+  for (const char* refused : {" /CAD3:1 /NOGUI", " /CAD4:1 /NOGUI", " /CAD1:18 /NOGUI"})
+    EXPECT_EQ(RunWzt6(welle + refused, blocked.path()).exitCode, 2) << refused;
+  EXPECT_EQ(std::distance(fs::directory_iterator(blocked.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
+#include "cad/drawing_sheets.h"
 #include "cad/drawing_window.h"
 #include "calc/calculation_run.h"
 #include "calc/run_messages.h"
@@ -80,6 +81,15 @@ inline DesignRecord Calculated12x14() {
   NoTables tables;
   CalculationRun(d, messages, tables);
   return d;
+}
+
+// One sheet with German words, the default formats and no documentation data.
+inline bool Produce(CadFixture& f, const DesignRecord& d, int kind, CadOutputType type,
+                    const DocumentationData& docs = {}, FrameOptions frame = {}) {
+  static const Vocabulary words;
+  static const FormatSettings format;
+  const SheetContext context{d, words, format, docs, std::move(frame)};
+  return ProduceDrawing(f.cad, context, kind, type);
 }
 
 }  // namespace zt6::cad_test

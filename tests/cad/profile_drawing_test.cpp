@@ -101,7 +101,7 @@ TEST(ToothOutline, OneToothSpansTheWholeCircle) {
   EXPECT_NEAR(v[7].point.x, 0, 1e-12);  // the tooth middle lies opposite, at -y
   EXPECT_NEAR(v[7].point.y, -d.DeeMean / 2, 1e-12);
   CadFixture f;
-  ASSERT_TRUE(ProduceDrawing(f.cad, d, drawing_kind::kShaftProfile, CadOutputType::Dxf, {}));
+  ASSERT_TRUE(cad_test::Produce(f, d, drawing_kind::kShaftProfile, CadOutputType::Dxf));
   std::vector<double> angles;
   const auto groups = f.DxfGroups();
   for (std::size_t i = 0; i < groups.size(); ++i)
@@ -131,7 +131,7 @@ std::vector<std::string> EntitySummary(const std::vector<DxfGroup>& groups) {
 TEST(ProfileSheet, WithoutDimensionsOnlyTheTeeth) {
   const DesignRecord d = Calculated12x14();
   CadFixture f;
-  ASSERT_TRUE(ProduceDrawing(f.cad, d, drawing_kind::kShaftProfile, CadOutputType::Dxf, {}));
+  ASSERT_TRUE(cad_test::Produce(f, d, drawing_kind::kShaftProfile, CadOutputType::Dxf));
   const std::vector<std::string> summary = EntitySummary(f.DxfGroups());
   EXPECT_EQ(summary, std::vector<std::string>(31, "INSERT 5 zahn1"));
 }
@@ -147,7 +147,7 @@ TEST(ProfileSheet, WithDimensionsCentreLinesCirclesAndDiameters) {
   for (const Case c : {Case{drawing_kind::kShaft, 4, 3, "zahn1"}, Case{drawing_kind::kHub, 4, 3, "zahn2"},
                        Case{drawing_kind::kShaftAndHub, 7, 6, nullptr}}) {
     CadFixture f;
-    ASSERT_TRUE(ProduceDrawing(f.cad, d, c.kind, CadOutputType::Dxf, {}));
+    ASSERT_TRUE(cad_test::Produce(f, d, c.kind, CadOutputType::Dxf));
     const std::vector<std::string> summary = EntitySummary(f.DxfGroups());
     int circles = 0, texts = 0, inserts = 0;
     for (const std::string& s : summary) {
@@ -171,7 +171,7 @@ TEST(ProfileSheet, WithDimensionsCentreLinesCirclesAndDiameters) {
 TEST(ProfileSheet, DimensionTextsCarryTheMeanDiameters) {
   const DesignRecord d = Calculated12x14();
   CadFixture f;
-  ASSERT_TRUE(ProduceDrawing(f.cad, d, drawing_kind::kShaft, CadOutputType::Dxf, {}));
+  ASSERT_TRUE(cad_test::Produce(f, d, drawing_kind::kShaft, CadOutputType::Dxf));
   std::vector<std::string> texts;
   const auto groups = f.DxfGroups();
   for (const DxfGroup& g : groups)
@@ -184,12 +184,13 @@ TEST(ProfileSheet, DimensionTextsCarryTheMeanDiameters) {
   EXPECT_EQ(texts[2], expected);
 }
 
-TEST(ProfileSheet, KindsOfLaterSheetsAndBrokenGeometryDrawNothing) {
+TEST(ProfileSheet, KindsOutsideTheListAndBrokenGeometryDrawNothing) {
   DesignRecord d = Calculated12x14();
   CadFixture f;
-  EXPECT_FALSE(ProduceDrawing(f.cad, d, 5, CadOutputType::Dxf, {}));
+  EXPECT_FALSE(cad_test::Produce(f, d, 0, CadOutputType::Dxf));
+  EXPECT_FALSE(cad_test::Produce(f, d, 18, CadOutputType::Dxf));
   d.z = 0;
-  EXPECT_FALSE(ProduceDrawing(f.cad, d, drawing_kind::kShaft, CadOutputType::Dxf, {}));
+  EXPECT_FALSE(cad_test::Produce(f, d, drawing_kind::kShaft, CadOutputType::Dxf));
   EXPECT_FALSE(std::filesystem::exists(*f.ports.file));
 }
 

@@ -1,0 +1,58 @@
+#include "cad/drawing_table_builder.h"
+
+namespace zt6 {
+
+namespace {
+
+constexpr int kRuleLayer = 17;
+constexpr int kTextLayer = 18;
+
+}  // namespace
+
+DrawingTable::DrawingTable(CadOutput& cad, double x, double y, double h,
+                           const TableColumnWidths& widths)
+    : cad_(cad), y_(y), h_(h), bottom_(y - 2 * h) {
+  columnX_[0] = x;
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    columnX_[i + 1] = columnX_[i] + 0.9 * h * widths[i];
+    used_[i] = widths[i] > 0;
+  }
+}
+
+std::vector<double> DrawingTable::Boundaries() const {
+  std::vector<double> xs{columnX_[0]};
+  for (std::size_t i = 0; i < used_.size(); ++i)
+    if (used_[i]) xs.push_back(columnX_[i + 1]);
+  return xs;
+}
+
+void DrawingTable::CellTexts(const TableCells& cells, double bottom) {
+  for (std::size_t i = 0; i < cells.size() && i < used_.size(); ++i)
+    if (!cells[i].empty()) cad_.Text(" " + cells[i], columnX_[i], bottom + 0.5 * h_);
+}
+
+void DrawingTable::Header(const TableCells& cells) {
+  const double bottom = y_ - 2 * h_;
+  cad_.Layer(kRuleLayer);
+  cad_.Rectangle(columnX_[0], y_, columnX_[kTableColumns], bottom);
+  const std::vector<double> xs = Boundaries();
+  // The rectangle already draws both edges.
+  for (std::size_t i = 1; i + 1 < xs.size(); ++i) cad_.Line(xs[i], y_, xs[i], bottom);
+  cad_.TextStyle(0, 0, h_, 0.75 * h_);
+  cad_.Justification(0, 0);
+  // The header text stays on the rule layer, where the header band is drawn.
+  CellTexts(cells, bottom);
+}
+
+void DrawingTable::Row(const TableCells& cells) {
+  const double top = bottom_;
+  const double bottom = top - 2 * h_;
+  cad_.Layer(kRuleLayer);
+  cad_.Line(columnX_[0], bottom, columnX_[kTableColumns], bottom);
+  for (double x : Boundaries()) cad_.Line(x, top, x, bottom);
+  cad_.Layer(kTextLayer);
+  CellTexts(cells, bottom);
+  bottom_ = bottom;
+}
+
+}  // namespace zt6

@@ -1,0 +1,16 @@
+#pragma once
+// The fit table of the manufacturing drawings: the ISO fits of the tip diameters with
+// their smallest and largest sizes.
+
+#include "cad/cad_output.h"
+#include "calc/design_record.h"
+#include "report/format_settings.h"
+
+namespace zt6 {
+
+// Drawing kind 6 (shaft: Dee "a11"), 7 (hub: Dii "A11") or 8 (both rows); other kinds
+// draw nothing. The headings are German in both languages, like the frame around it.
+void DrawFitTable(CadOutput& cad, const DesignRecord& design, int drawingKind,
+                  const FormatSettings& format);
+
+}  // namespace zt6

@@ -1,0 +1,326 @@
+#include "cad/iges_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+#include <numbers>
+#include <system_error>
+#include <utility>
+
+#include "app/program_identity.h"
+#include "cad/iges_records.h"
+#include "calc/run_messages.h"
+#include "report/codepage.h"
+
+namespace zt6 {
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180.0;
+constexpr std::size_t kParameterColumns = 64;
+constexpr std::size_t kGlobalColumns = 72;
+constexpr std::size_t kMembersPerRecord = 12;
+constexpr std::size_t kBlockNameLength = 8;
+constexpr int kTypeCircularArc = 100;
+constexpr int kTypeCopiousData = 106;
+constexpr int kTypeLine = 110;
+constexpr int kTypeMatrix = 124;
+constexpr int kTypeGeneralNote = 212;
+constexpr int kTypeSubfigure = 308;
+constexpr int kTypeInstance = 408;
+
+// Organisation of global parameter 22: always 30 characters.
+constexpr const char* kOrganisation = "MORVANE GMBH                  ";
+
+// The part behind the last folder separator and drive colon, before the last point.
+std::string BaseNameOf(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  const std::size_t dot = name.rfind('.');
+  if (dot != std::string_view::npos) name = name.substr(0, dot);
+  return std::string(name);
+}
+
+}  // namespace
+
+int IgesColourOf(int cadColour) {
+  // 16, the colour list's black, is IGES black.
+  static constexpr std::array<int, 17> kMap{0,  2,  5,  3,  7,  4,  6, 0, 8,
+                                            10, 11, 12, 13, 14, 15, 1, 1};
+  if (cadColour < 0 || cadColour >= static_cast<int>(kMap.size())) return 0;
+  return kMap[static_cast<std::size_t>(cadColour)];
+}
+
+IgesFileWriter::IgesFileWriter(IgesFileSetup setup, RunMessages& messages)
+    : setup_(std::move(setup)), messages_(messages) {
+  OpenWorkingFile();
+}
+
+IgesFileWriter::~IgesFileWriter() { CloseAndRemoveWorkingFile(); }
+
+void IgesFileWriter::Fail(const std::string& what) {
+  if (failure_.empty()) failure_ = "working file " + setup_.parameterFile.string() + ": " + what;
+}
+
+void IgesFileWriter::OpenWorkingFile() {
+  parameters_.open(setup_.parameterFile, std::ios::binary | std::ios::trunc);
+  parameterBytes_ = 0;
+  workingFileOpen_ = parameters_.is_open();
+  if (!workingFileOpen_) Fail("cannot create the file");
+}
+
+void IgesFileWriter::CloseAndRemoveWorkingFile() {
+  if (parameters_.is_open()) parameters_.close();
+  if (!workingFileOpen_) return;
+  workingFileOpen_ = false;
+  std::error_code ec;
+  std::filesystem::remove(setup_.parameterFile, ec);
+}
+
+std::string IgesFileWriter::Coordinate(double value) const {
+  return IgesCoordinate(value, setup_.format);
+}
+
+// A line end inside a text would break the fixed columns.
+std::string IgesFileWriter::TextOf(std::string_view cp850) const {
+  std::string text = DxfTextValue(cp850, setup_.textMode);
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return text;
+}
+
+void IgesFileWriter::StartSheet(double, double, double x2, double y2) {
+  start_.clear();
+  global_.clear();
+  directory_.clear();
+  if (pCount_ > 0 && failure_.empty()) {
+    parameters_.close();
+    OpenWorkingFile();
+  }
+  sCount_ = gCount_ = dCount_ = pCount_ = 0;
+  dePointer_ = -1;
+  pPointer_ = 1;
+  pLineCount_ = 0;
+  lineFont_ = 1;
+  colour_ = 0;
+  inSubfigure_ = false;
+  members_.clear();
+  blocks_.clear();
+  StartSection();
+  GlobalSection(std::max(x2, y2));
+}
+
+void IgesFileWriter::StartSection() {
+  const std::string lines[] = {std::string("IGES-Datei generiert von ") + kProgramTitle,
+                               "Uebersetzer von MORVANE GMBH, Uebersetzerversion 3.1",
+                               TextOf(setup_.ownerText)};
+  for (const std::string& line : lines) {
+    // A long owner text goes on over further lines rather than past column 72.
+    std::size_t at = 0;
+    do {
+      start_ += IgesLine(std::string_view(line).substr(at, kGlobalColumns), 'S', ++sCount_);
+      at += kGlobalColumns;
+    } while (at < line.size());
+  }
+}
+
+void IgesFileWriter::GlobalSection(double largest) {
+  const std::string base = TextOf(Utf8ToCp850(BaseNameOf(setup_.outputFile)));
+  char date[64];
+  std::snprintf(date, sizeof date, "%02d%02d%02d.081107", (setup_.now.tm_year + 1900) % 100,
+                setup_.now.tm_mon + 1, setup_.now.tm_mday);
+  const std::string lines[] = {
+      ",," + Hollerith("FILE") + "," + Hollerith(base) + "," +
+          Hollerith(std::string(kProgramTitle) + " V" + kProgramVersion) + "," +
+          Hollerith(TextOf(setup_.installationText)) + ",",
+      "16,38,6,99,15,", Hollerith(base) + ",1.0,2," + Hollerith("MM") + ",32767,3.2767D1,",
+      Hollerith(date) + ",1.0D-8," + IgesLargestCoordinate(largest, setup_.format) + ",",
+      Hollerith("KENDT") + "," + Hollerith(kOrganisation) + ",4,0;"};
+  // A line longer than 72 columns would shift the section letter out of its column.
+  for (const std::string& line : lines)
+    for (const std::string& piece : CutIgesRecord(line, kGlobalColumns))
+      global_ += IgesLine(piece, 'G', ++gCount_);
+}
+
+void IgesFileWriter::WriteParameterLine(std::string_view data, int dePointer) {
+  ++pCount_;
+  ++pLineCount_;
+  if (!failure_.empty()) return;
+  const std::string line = IgesParameterLine(data, dePointer, pCount_);
+  parameters_ << line;
+  parameterBytes_ += line.size();
+  if (!parameters_) Fail("write error (disk full?)");
+}
+
+int IgesFileWriter::WriteEntity(const EntityFields& fields,
+                                const std::vector<std::string>& records) {
+  pLineCount_ = 0;
+  dePointer_ += 2;
+  const bool member = inSubfigure_ && fields.memberOfBlock;
+  if (member) members_.push_back(dePointer_);
+  for (const std::string& record : records)
+    for (const std::string& piece : CutIgesRecord(record, kParameterColumns))
+      WriteParameterLine(piece, dePointer_);
+
+  const std::string type = std::to_string(fields.type);
+  const std::string colour = std::to_string(colour_);
+  const std::string status = member || fields.type == kTypeMatrix ? "00010000" : "00000000";
+  const std::string first[] = {type,          std::to_string(pPointer_),
+                               "1",           std::to_string(lineFont_),
+                               colour,        "",
+                               fields.matrix, "",
+                               status};
+  const std::string second[] = {
+      type, "", colour, std::to_string(pLineCount_), fields.form, "", "", fields.label, ""};
+  for (const auto& fieldsOfLine : {first, second}) {
+    std::string line;
+    for (std::size_t i = 0; i < 9; ++i) line += IgesField(fieldsOfLine[i]);
+    directory_ += IgesLine(line, 'D', ++dCount_);
+  }
+  pPointer_ += pLineCount_;
+  return dePointer_;
+}
+
+void IgesFileWriter::Layer(const CadPrimitiveState& state) {
+  const int n = std::max(state.layer, 0);  // negative layers are layer 0
+  const DxfLayerTable& layers = setup_.layers;
+  if (!layers.monochrome && n <= 5) {
+    colour_ =
+        n == 0 ? IgesColourOf(7) : IgesColourOf(layers.colours[static_cast<std::size_t>(n - 1)]);
+    lineFont_ = n == 1 ? 4 : n == 2 ? 2 : 1;
+  } else if (!layers.monochrome && n >= 16 && n <= 31) {
+    colour_ = IgesColourOf(layers.colours16to31[static_cast<std::size_t>(n - 16)]);
+    lineFont_ = 1;
+  } else {
+    colour_ = IgesColourOf(n % 16 + 1);
+    if (!layers.monochrome) lineFont_ = 1;
+  }
+}
+
+void IgesFileWriter::Line(const CadPrimitiveState&, double x1, double y1, double x2, double y2) {
+  WriteEntity({kTypeLine, "", "", "", true},
+              {"110," + Coordinate(x1) + "," + Coordinate(y1) + ",0.0," + Coordinate(x2) + "," +
+               Coordinate(y2) + ",0.0;"});
+}
+
+void IgesFileWriter::Circle(const CadPrimitiveState&, double x, double y, double r) {
+  const std::string start = Coordinate(x + r) + "," + Coordinate(y);
+  WriteEntity({kTypeCircularArc, "0", "", "", true},
+              {"100,0.0," + Coordinate(x) + "," + Coordinate(y) + "," + start + "," + start + ";"});
+}
+
+void IgesFileWriter::Arc(const CadPrimitiveState&, double x, double y, double a1, double a2,
+                         double r) {
+  if (r == 0) return;
+  WriteEntity({kTypeCircularArc, "0", "", "", true},
+              {"100,0.0," + Coordinate(x) + "," + Coordinate(y) + "," +
+               Coordinate(x + r * std::cos(a1 * kDegree)) + "," +
+               Coordinate(y + r * std::sin(a1 * kDegree)) + "," +
+               Coordinate(x + r * std::cos(a2 * kDegree)) + "," +
+               Coordinate(y + r * std::sin(a2 * kDegree)) + ";"});
+}
+
+void IgesFileWriter::Solid(const CadPrimitiveState&, const std::array<double, 8>& xy) {
+  const auto point = [&](std::size_t corner) {
+    return Coordinate(xy[2 * corner]) + "," + Coordinate(xy[2 * corner + 1]);
+  };
+  // Closed path through corners 1, 4, 3, 2 and back to 1.
+  WriteEntity({kTypeCopiousData, "0", "11", "", true},
+              {"106,1,5,0.0," + point(0) + ",", point(3) + ",", point(2) + ",", point(1) + ",",
+               point(0) + ";"});
+}
+
+void IgesFileWriter::Text(const CadPrimitiveState& state, std::string_view cp850, double x,
+                          double y) {
+  const std::string text = TextOf(cp850);
+  if (text.empty()) return;
+  const double n = static_cast<double>(text.size());
+  const DxfTextSettings& settings = state.text;
+  WriteEntity({kTypeGeneralNote, "0", "", "", true},
+              {"212,1," + std::to_string(text.size()) + "," +
+                   Coordinate(n * settings.height * settings.widthFactor) + "," +
+                   Coordinate(settings.height) + ",1,," +
+                   IgesAngle(settings.angle * kDegree, setup_.format) + ",0,0," + Coordinate(x) +
+                   "," + Coordinate(y) + ",0.0,",
+               Hollerith(text) + ";"});
+}
+
+void IgesFileWriter::BeginBlock(const CadPrimitiveState&, std::string_view name) {
+  if (inSubfigure_) EndBlock();  // subfigures are not nested here
+  blocks_.push_back({std::string(name), 0});
+  members_.clear();
+  inSubfigure_ = true;
+}
+
+void IgesFileWriter::EndBlock() {
+  if (!inSubfigure_) return;
+  inSubfigure_ = false;
+  Block& block = blocks_.back();
+  const std::string name = block.name.substr(0, kBlockNameLength);
+  std::vector<std::string> records{"308,0," + Hollerith(name) + "," +
+                                   std::to_string(members_.size()) + ","};
+  for (std::size_t i = 0; i < members_.size(); ++i) {
+    if (i % kMembersPerRecord == 0) records.emplace_back();
+    records.back() += std::to_string(members_[i]) + ",";
+  }
+  records.back().back() = ';';
+  block.dePointer = WriteEntity({kTypeSubfigure, "", "", name, false}, records);
+  members_.clear();
+}
+
+void IgesFileWriter::Insert(const CadPrimitiveState&, std::string_view name, double x, double y,
+                            double angle, double sx, double sy) {
+  int subfigure = 0;
+  const auto found = std::find_if(blocks_.begin(), blocks_.end(), [&](const Block& block) {
+    return block.dePointer != 0 && block.name == name;
+  });
+  if (found != blocks_.end()) {
+    subfigure = found->dePointer;
+  } else {
+    messages_.Add("Blockname " + std::string(name) + " not found !");
+  }
+  const std::string d = std::to_string(subfigure);
+  // An instance carries one scale factor. Uneven scales take the smaller one, so the
+  // block stays inside the room the drawing gave it; a mirroring scale is not kept.
+  const double factor = sx > 0 && sy > 0 ? std::min(sx, sy) : 1.0;
+  const std::string scale = factor == 1.0 ? "1.0" : IgesMatrixEntry(factor, setup_.format);
+  if (angle == 0) {
+    WriteEntity({kTypeInstance, "", "", "", true},
+                {"408," + d + "," + Coordinate(x) + "," + Coordinate(y) + ",0.0," + scale + ";"});
+    return;
+  }
+  const double c = std::cos(angle * kDegree);
+  const double s = std::sin(angle * kDegree);
+  const auto m = [&](double value) { return IgesMatrixEntry(value, setup_.format); };
+  const int matrix =
+      WriteEntity({kTypeMatrix, "", "0", "", false},
+                  {"124," + m(c) + "," + m(-s) + ",0.0," + Coordinate(x) + ",",
+                   m(s) + "," + m(c) + ",0.0," + Coordinate(y) + ",", "0.0,0.0,1.0,0.0;"});
+  WriteEntity({kTypeInstance, std::to_string(matrix), "", "", true},
+              {"408," + d + ",0.0,0.0,0.0," + scale + ";"});
+}
+
+std::string IgesFileWriter::Finish() {
+  std::string file = start_ + global_ + directory_;
+  if (failure_.empty() && workingFileOpen_) {
+    parameters_.close();
+    if (parameters_.fail()) Fail("write error (disk full?)");
+  }
+  if (failure_.empty() && workingFileOpen_) {
+    std::ifstream in(setup_.parameterFile, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in || bytes.size() != parameterBytes_) {
+      Fail("cannot read it back");
+    } else {
+      file += bytes;
+    }
+  }
+  CloseAndRemoveWorkingFile();
+  char counts[64];
+  std::snprintf(counts, sizeof counts, "S%07dG%07dD%07dP%07d", sCount_, gCount_, dCount_, pCount_);
+  return file + IgesLine(counts, 'T', 1);
+}
+
+}  // namespace zt6

@@ -1,0 +1,171 @@
+#include "cad/manufacturing_frame.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "report/codepage.h"
+
+namespace zt6 {
+
+namespace {
+
+constexpr std::size_t kFileNameLength = 150;
+constexpr std::array<double, 5> kNoteColumns{4, 6.7, 9.4, 12.1, 14.8};
+
+const char* const kNoteEnglish[] = {
+    "Copying of this document and giving it to other and the use",
+    "or communication of the contents therof, are forbidden with-",
+    "out express authority. Offenders are liable to the payment",
+    "of damages. All rights are reserved in the event of the grant",
+    "of a patent or the registration of a utility model or design."};
+const char* const kNoteGerman[] = {
+    "Weitergabe sowie Vervielfältigung dieser Unterlage, Ver-",
+    "wertung und Mitteilung ihres Inhalts nicht gestattet, soweit",
+    "nicht ausdrücklich zugestanden. Zuwiderhandlungen verpflich-",
+    "ten zu Schadensersatz. Alle Rechte für den Fall der Patent-",
+    "erteilung oder Gebrauchsmuster-Eintragung vorbehalten."};
+
+void Border(CadOutput& cad) {
+  cad.Layer(5);
+  cad.Rectangle(18, 5, 205, 292);
+  cad.Line(18, 43, 205, 43);
+  cad.Layer(4);
+  cad.Line(73, 5, 73, 43);
+  cad.Line(116, 5, 116, 43);
+  cad.Line(73, 22, 205, 22);
+  cad.Line(192, 9.4, 192, 22);
+}
+
+void Grid(CadOutput& cad) {
+  cad.Layer(3);
+  cad.Rectangle(0, 0, 210, 297);
+  // Change table: the head row at the bottom and eight rows of 4.2 mm above it.
+  for (int r = 1; r <= static_cast<int>(kFrameChangeRows); ++r)
+    cad.Line(18, 5 + 4.2 * r, 73, 5 + 4.2 * r);
+  // Sign-off block: four rows of 4.2 mm from y 22, the head row on top.
+  for (int r = 1; r <= 4; ++r) cad.Line(73, 22 + 4.2 * r, 116, 22 + 4.2 * r);
+  for (const double x : {26.0, 52.0, 65.0}) cad.Line(x, 5, x, 43);
+  for (const double x : {82.0, 98.0}) cad.Line(x, 22, x, 43);
+  cad.Line(73, 9.4, 205, 9.4);
+  cad.Line(160, 5, 160, 9.4);
+  cad.Line(192, 14, 205, 14);
+  cad.Line(0, 148.5, 15, 148.5);
+}
+
+void Headings(CadOutput& cad, const FrameOptions& options) {
+  cad.TextStyle(0, 0, 1.6, 1.3);
+  cad.Text("Zust.", 19, 6);
+  cad.Text(Oem("Änderung"), 30, 6);
+  cad.Text("Datum", 54, 6);
+  cad.Text("Name", 65.6, 6);
+  cad.TextStyle(0, 0, 1.8, 1.5);
+  cad.Text("Datum", 85, 39.8);
+  cad.Text("Name", 100, 39.8);
+  cad.Text("Bearb.", 74, 35.6);
+  cad.Text("Gepr.", 74, 31.4);
+  cad.Text("Norm", 74, 27.2);
+  cad.Text(options.releaseText, 74, 23.2);
+}
+
+void ProtectionNote(CadOutput& cad) {
+  cad.TextStyle(0, 90, 1.8, 1.5);
+  for (std::size_t i = 0; i < kNoteColumns.size(); ++i) {
+    cad.Text(Oem(kNoteEnglish[i]), kNoteColumns[i], 10);
+    cad.Text(Oem(kNoteGerman[i]), kNoteColumns[i], 200);
+  }
+}
+
+void SignOff(CadOutput& cad, const DocumentationData& docs) {
+  cad.TextStyle(0, 0, 1.8, 1.5);
+  constexpr std::array<double, 4> rows{35.6, 31.2, 27.0, 23.0};
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    cad.Text(docs.signOff[i].date, 83.5, rows[i]);
+    cad.Text(docs.signOff[i].name, 100, rows[i]);
+  }
+  cad.Text("Blatt", 194, 18);
+  cad.Text("Bl.", 200, 10.4);
+  if (!docs.replacementFor.empty()) cad.Text(Oem("Ersatz für ") + docs.replacementFor, 118, 6.5);
+  if (!docs.replacedBy.empty()) cad.Text("Ersetzt durch " + docs.replacedBy, 162, 6.5);
+}
+
+void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style) {
+  cad.TextStyle(0, 0, 1.7, 1.3);
+  cad.Layer(3);
+  const std::size_t count = std::min(docs.changeCount, docs.changes.size());
+  const std::size_t first = count > kFrameChangeRows ? count - kFrameChangeRows : 0;
+  for (std::size_t i = first; i < count; ++i) {
+    const double y = 6.5 + 4.2 * static_cast<double>(i - first + 1);
+    const AendRecord& change = docs.changes[i];
+    cad.Text(ChangeIndexText(i + 1, style), 21, y);
+    cad.Text(change.changeText, 27, y);
+    cad.Text(change.date, 52.5, y);
+    cad.Text(change.editor, 66, y);
+  }
+}
+
+void FreeTexts(CadOutput& cad, const DocumentationData& docs) {
+  const std::size_t count = std::min(docs.freeTextCount, docs.freeTexts.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const FreeText& t = docs.freeTexts[i];
+    if (!(t.h > 0)) continue;
+    cad.TextStyle(0, t.phi, t.h, 0.8 * t.h);
+    cad.Text(t.text, t.x, t.y);
+  }
+}
+
+void Title(CadOutput& cad, const FrameTitle& title) {
+  cad.Layer(5);
+  cad.TextStyle(0, 0, 5, 4);
+  cad.Text(title.name, 120, 32.5);
+  cad.Text(title.number, 120, 12);
+  cad.TextStyle(0, 0, 3.5, 2.8);
+  cad.Text(title.secondLine, 120, 25);
+}
+
+void FileDateProgramLogo(CadOutput& cad, const FrameOptions& options) {
+  cad.TextStyle(0, 0, 1.5, 1.2);
+  if (!options.omitFileName) {
+    std::string file = options.projectFileText;
+    if (file.size() > kFileNameLength) file.resize(kFileNameLength);
+    cad.Text(file, 18, 1);
+  }
+  if (!options.omitDate) {
+    // Right-aligned under the border's right end, clear of a long file name.
+    cad.Justification(2, 0);
+    cad.Text(options.dateTime, 205, 1);
+    cad.Justification(0, 0);
+  }
+  if (!options.omitTitleLine) {
+    cad.TextStyle(0, 0, 3.5, 3);
+    cad.Text(options.titleLine, 1, 300);
+  }
+  const bool showsLogos =
+      cad.Type() == CadOutputType::Screen || cad.Type() == CadOutputType::Plot;
+  std::error_code ec;
+  if (!options.omitLogo && showsLogos &&
+      std::filesystem::is_regular_file(cad.BlockFilePath(kFrameLogoBlock), ec))
+    cad.Insert(kFrameLogoBlock, 75, 10, 0, 1, 1);
+}
+
+}  // namespace
+
+std::string ChangeIndexText(std::size_t index, int style) {
+  if (style == 1) return std::to_string(index);
+  if (index < 1 || index > 26) return std::to_string(index);
+  return std::string(1, static_cast<char>((style == 2 ? 'A' : 'a') + index - 1));
+}
+
+void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title,
+                            const DocumentationData& docs, const FrameOptions& options) {
+  Border(cad);
+  Grid(cad);
+  Headings(cad, options);
+  ProtectionNote(cad);
+  SignOff(cad, docs);
+  ChangeTable(cad, docs, options.changeIndexStyle);
+  FreeTexts(cad, docs);
+  Title(cad, title);
+  FileDateProgramLogo(cad, options);
+}
+
+}  // namespace zt6
