@@ -119,5 +119,48 @@ TEST(DrawingCommand, FatalRunShowsTheSummaryInstead) {
   EXPECT_TRUE(b.program.drawing.Records().empty());
 }
 
+TEST(DrawingMenu, OneDrawingAfterTheOtherUntilReturn) {
+  Bench b;
+  b.ui.QueueChoice(15);
+  b.ui.QueueChoice(3);
+  b.ui.QueueChoice(18);
+  DrawingMenu(b.program, b.prompts, b.ports, CadOutputType::Screen);
+  const auto lists = b.ui.Of("choice");
+  ASSERT_EQ(lists.size(), 3u);
+  EXPECT_EQ(lists[0].text, "Bitte wählen");  // the Ui sees UTF-8
+  EXPECT_EQ(lists[0].items.size(), 18u);
+  EXPECT_EQ(lists[2].current, 3);  // the last drawing stays chosen
+  // The table sheet was the last drawing: its window spans (-5, -5)..(120, 100).
+  const auto& records = b.program.drawing.Records();
+  EXPECT_NE(std::find(records.begin(), records.end(), "10;1;1;1022;766;-5;-5;120;100"),
+            records.end());
+  EXPECT_FALSE(b.program.shell.cancel);
+}
+
+TEST(DrawingMenu, CancelInTheListOrInTheOutputChoiceEndsIt) {
+  Bench list;
+  list.ui.QueueCancel();
+  DrawingMenu(list.program, list.prompts, list.ports, CadOutputType::Screen);
+  EXPECT_EQ(list.ui.Of("choice").size(), 1u);
+  EXPECT_TRUE(list.program.drawing.Records().empty());
+
+  Bench output;
+  output.ui.QueueChoice(6);
+  output.ui.QueueCancel();  // the "CAD-Code" choice
+  output.ui.QueueChoice(1);  // would draw again if the list came back
+  DrawingMenu(output.program, output.prompts, output.ports, CadOutputType::Choose);
+  EXPECT_EQ(output.ui.Of("choice").size(), 2u);
+  EXPECT_TRUE(fs::is_empty(output.dir.path()));
+}
+
+TEST(DrawingMenu, FatalRunShowsTheSummaryInsteadOfTheList) {
+  Bench b;
+  b.program.messages.AddFatal("Dii>=D");
+  b.program.shell.noGui = true;
+  DrawingMenu(b.program, b.prompts, b.ports, CadOutputType::Screen);
+  EXPECT_TRUE(b.ui.Of("choice").empty());
+  EXPECT_TRUE(b.program.drawing.Records().empty());
+}
+
 }  // namespace
 }  // namespace zt6

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "support/file_bytes.h"
+#include "support/name_counts.h"
 
 namespace zt6::test_support {
 
@@ -30,15 +30,7 @@ inline DxfAudit AuditDxf(const std::filesystem::path& dxf) {
   DxfAudit audit;
   audit.status = std::system(command.c_str());
   audit.output = FileBytes(report);
-  std::istringstream lines(audit.output);
-  std::string line;
-  while (std::getline(lines, line)) {
-    const std::size_t blank = line.rfind(' ');
-    if (blank == std::string::npos || blank + 1 == line.size() ||
-        line.find_first_not_of("0123456789", blank + 1) != std::string::npos)
-      continue;
-    audit.counts[line.substr(0, blank)] = std::stoi(line.substr(blank + 1));
-  }
+  audit.counts = NameCounts(audit.output);
   return audit;
 }
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "support/file_bytes.h"
+#include "support/name_counts.h"
 
 namespace zt6::test_support {
 
@@ -32,16 +32,7 @@ inline IgesCheck CheckIges(const std::filesystem::path& iges) {
   IgesCheck check;
   check.status = std::system(command.c_str());
   check.output = FileBytes(report);
-  std::istringstream lines(check.output);
-  std::string line;
-  while (std::getline(lines, line)) {
-    const std::size_t blank = line.rfind(' ');
-    if (blank == std::string::npos || blank + 1 == line.size() ||
-        line.find_first_not_of("0123456789", blank + 1) != std::string::npos ||
-        line.find(':') != std::string::npos)
-      continue;
-    check.counts[line.substr(0, blank)] = std::stoi(line.substr(blank + 1));
-  }
+  check.counts = NameCounts(check.output);
   return check;
 }
 
