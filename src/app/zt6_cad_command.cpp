@@ -28,6 +28,7 @@ struct CadOptions {
   int drawing = 0;
   std::optional<std::string> output;
   std::optional<std::string> tableFolder;
+  int language = 0;  // 0: the configured one
 };
 
 std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
@@ -37,7 +38,8 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
   bool haveDrawing = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--format" || arg == "-o" || arg == "--tables" || arg == "--drawing") {
+    if (arg == "--format" || arg == "-o" || arg == "--tables" || arg == "--drawing" ||
+        arg == "--language") {
       if (i + 1 == args.size()) {
         usageError(arg + " needs a value");
         return std::nullopt;
@@ -53,6 +55,12 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
         options.output = v;
       } else if (arg == "--tables") {
         options.tableFolder = v;
+      } else if (arg == "--language") {
+        if (v != "1" && v != "2") {
+          usageError("--language takes 1 (German) or 2 (English)");
+          return std::nullopt;
+        }
+        options.language = v == "1" ? 1 : 2;
       } else {
         const std::optional<std::int32_t> n = TryParseWhole(v);
         if (!n || *n < 1 || *n > drawing_kind::kLast) {
@@ -145,6 +153,7 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   CommandSession session(err, options->tableFolder);
   if (const int read = session.Read(options->file); read != kExitDone) return read;
   Program& program = session.program;
+  if (options->language > 0) program.words.Load(options->language);
 
   PrivateFolder work;
   if (work.Path().empty()) {

@@ -101,6 +101,18 @@ TEST(Zt6Cad, SvgShowsTheScreenDrawing) {
   EXPECT_EQ(std::system(check.c_str()), 0);
 }
 
+TEST(Zt6Cad, EnglishWordsOnRequest) {
+  const std::string project = (kExamples / "din5481_17x20.zt6").string();
+  const auto english =
+      RunZt6Command({"cad", project, "--drawing", "14", "--format", "txt", "--language", "2"});
+  ASSERT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_NE(english.out.find("\tZT6    17x20    Tolerance tooth thickness + tooth gap\r\n"),
+            std::string::npos);
+  const auto german = RunZt6Command({"cad", project, "--drawing", "14", "--format", "txt"});
+  EXPECT_NE(german.out.find("\tZT6    17x20    Toleranz Zahndicke + Zahnl"), std::string::npos);
+  EXPECT_EQ(RunZt6Command({"cad", project, "--drawing", "14", "--language", "3"}).exitCode, 2);
+}
+
 TEST(Zt6Cad, RefusalsAndExitCodes) {
   const std::string project = (kExamples / "welle_12x14.zt6").string();
   EXPECT_EQ(RunZt6Command({"cad", project}).exitCode, 2);
