@@ -1,6 +1,7 @@
 #include "app/configuration.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -20,7 +21,12 @@ constexpr std::size_t kFontLength = 60;
 constexpr const char* kReservedLabel = "reserved";
 
 int ZeroBecomes(int value, int replacement) { return value == 0 ? replacement : value; }
-double ZeroBecomes(double value, double replacement) { return value == 0.0 ? replacement : value; }
+// Factors too small to survive the file's fixed decimals count as zero, so a value
+// reads back the same after it was written.
+constexpr double kSmallestFactor = 1e-4;
+double ZeroBecomes(double value, double replacement) {
+  return std::fabs(value) < kSmallestFactor ? replacement : value;
+}
 int Within(int value, int low, int high, int replacement) {
   return value < low || value > high ? replacement : value;
 }

@@ -225,6 +225,9 @@ TEST(ConfigurationText, ReadingCorrectsOutOfRangeValues) {
   const std::vector<Case> cases = {
       {"Textbreitenfaktor CAD", 0, "0", [&](auto& c) { return num(c.cadTextWidthFactor); },
        num(1.0)},
+      // Below the file's resolution: it would be written as 0 and read back as 1.
+      {"Textbreitenfaktor CAD", 0, "0.00000004", [&](auto& c) { return num(c.cadTextWidthFactor); },
+       num(1.0)},
       {"Druckerschnittstelle", 0, "0", [&](auto& c) { return num(c.printerPort); }, num(1)},
       {"Hardcopy um 90° gedreht ?", 0, "",
        [](auto& c) { return std::string(1, c.hardcopyRotated); }, "N"},
