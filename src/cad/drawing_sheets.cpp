@@ -14,10 +14,10 @@ namespace {
 
 using namespace drawing_kind;
 
-constexpr int kShaftPart = 1;
-constexpr int kHubPart = 2;
-constexpr int kDataKind = 1;
-constexpr int kToleranceKind = 2;
+constexpr int kShaftPart = table_part::kShaft;
+constexpr int kHubPart = table_part::kHub;
+constexpr int kDataKind = table_kind::kData;
+constexpr int kToleranceKind = table_kind::kTolerance;
 
 bool IsManufacturing(int kind) { return kind >= kShaftManufacturing && kind <= kShaftAndHubManufacturing; }
 
@@ -74,8 +74,7 @@ void DefineBlocks(CadOutput& cad, int kind, const SheetContext& c) {
     DrawToothBlock(cad, d, ProfilePart::Hub);
     cad.EndBlock();
   }
-  if (kind == kQuick || kind == kShaftManufacturing || kind == kHubManufacturing ||
-      kind == kShaftAndHubManufacturing) {
+  if (kind == kQuick || IsManufacturing(kind)) {
     const ProfilePart part = kind == kShaftManufacturing ? ProfilePart::Shaft
                              : kind == kHubManufacturing ? ProfilePart::Hub
                                                          : ProfilePart::Both;
