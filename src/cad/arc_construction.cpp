@@ -47,4 +47,10 @@ ArcThroughPoints ArcThrough(double x1, double y1, double x2, double y2, double p
   return arc;
 }
 
+bool IsFullTurn(double a1, double a2) {
+  constexpr double kTolerance = 0.00001;
+  const auto near = [](double a, double b) { return std::fabs(a - b) <= kTolerance; };
+  return a1 == a2 || (near(a1, 0) && near(a2, 360)) || (near(a1, 360) && near(a2, 0));
+}
+
 }  // namespace zt6

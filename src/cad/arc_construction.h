@@ -19,4 +19,8 @@ struct ArcThroughPoints {
 // phi: included angle in radians, positive = counter-clockwise from p1 to p2.
 ArcThroughPoints ArcThrough(double x1, double y1, double x2, double y2, double phi);
 
+// An arc from a1 to a2 degrees that closes on itself: equal angles, or 0 and 360
+// within 0.00001 either way round. Formats write it as a circle.
+bool IsFullTurn(double a1, double a2);
+
 }  // namespace zt6

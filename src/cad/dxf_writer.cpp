@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "cad/arc_construction.h"
 #include "report/codepage.h"
 #include "report/number_format.h"
 
@@ -14,7 +15,6 @@ namespace zt6 {
 namespace {
 
 constexpr int kMaxDecimals = 32;  // the largest decimals the configuration accepts
-constexpr double kAngleTolerance = 0.00001;
 
 std::string Printf(const char* format, int width, double value) {
   std::string out(40, '\0');
@@ -34,8 +34,6 @@ void DropNegativeZero(std::string& text) {
   if (text.empty() || text.front() != '-') return;
   if (text.find_first_of("123456789", 1) == std::string::npos) text.erase(0, 1);
 }
-
-bool Near(double a, double b) { return std::fabs(a - b) <= kAngleTolerance; }
 
 }  // namespace
 
@@ -229,9 +227,7 @@ void DxfWriter::Circle(std::string_view layer, double x, double y, double r) {
 
 void DxfWriter::Arc(std::string_view layer, double x, double y, double a1, double a2,
                     double r) {
-  const bool fullTurn =
-      a1 == a2 || (Near(a1, 0) && Near(a2, 360)) || (Near(a1, 360) && Near(a2, 0));
-  if (fullTurn) {
+  if (IsFullTurn(a1, a2)) {
     Circle(layer, x, y, r);
     return;
   }

@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cad/arc_construction.h"
+
 namespace zt6 {
-
-namespace {
-
-constexpr double kAngleTolerance = 0.00001;
-
-bool Near(double a, double b) { return std::fabs(a - b) <= kAngleTolerance; }
-
-}  // namespace
 
 TextCadWriter::TextCadWriter(int decimals, CadTextMode textMode, const FormatSettings& format)
     : decimals_(decimals), textMode_(textMode), comma_(format.decimalSeparator == 2) {}
@@ -75,9 +69,7 @@ void TextCadWriter::Circle(const CadPrimitiveState&, double x, double y, double 
 
 void TextCadWriter::Arc(const CadPrimitiveState& state, double x, double y, double a1, double a2,
                         double r) {
-  const bool fullTurn =
-      a1 == a2 || (Near(a1, 0) && Near(a2, 360)) || (Near(a1, 360) && Near(a2, 0));
-  if (fullTurn) {
+  if (IsFullTurn(a1, a2)) {
     Circle(state, x, y, r);
     return;
   }

@@ -66,6 +66,19 @@ struct CadFixture {
   }
 };
 
+// A DXF output with only entities on a sheet (0, 0)..(x2, y2): what one test draws
+// between begin and finish, read back as groups.
+template <typename Draw>
+std::vector<DxfGroup> DrawDxf(CadFixture& f, Draw draw, double x2 = 100, double y2 = 100) {
+  f.cad.StartOutput(CadOutputType::Dxf);
+  f.cad.StartSheet(0, 0, x2, y2);
+  f.cad.BeginEntities();
+  draw(f.cad);
+  f.cad.EndSection();
+  f.cad.FinishOutput();
+  return f.DxfGroups();
+}
+
 // Tables of the self-defined mode: nothing to look up.
 class NoTables : public StandardTables {
  public:

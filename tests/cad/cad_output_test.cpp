@@ -18,6 +18,7 @@ namespace zt6 {
 namespace {
 
 using cad_test::CadFixture;
+using cad_test::DrawDxf;
 
 // Values of one group code within the entities of a kind, in file order.
 std::vector<std::vector<DxfGroup>> Entities(const std::vector<DxfGroup>& groups,
@@ -55,18 +56,6 @@ std::vector<double> RecordNumbers(const std::string& record) {
     start = end + 1;
   }
   return numbers;
-}
-
-// A DXF output with only entities: what one test draws between begin and finish.
-template <typename Draw>
-std::vector<DxfGroup> DrawDxf(CadFixture& f, Draw draw) {
-  f.cad.StartOutput(CadOutputType::Dxf);
-  f.cad.StartSheet(0, 0, 100, 100);
-  f.cad.BeginEntities();
-  draw(f.cad);
-  f.cad.EndSection();
-  f.cad.FinishOutput();
-  return f.DxfGroups();
 }
 
 TEST(CadLayers, NumbersAbove31FoldIntoTheDrawingLayers) {

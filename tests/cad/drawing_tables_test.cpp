@@ -60,13 +60,7 @@ struct Drawn {
 template <typename Draw>
 Drawn DrawDxf(Draw draw) {
   CadFixture f;
-  f.cad.StartOutput(CadOutputType::Dxf);
-  f.cad.StartSheet(0, 0, 210, 297);
-  f.cad.BeginEntities();
-  draw(f.cad);
-  f.cad.EndSection();
-  f.cad.FinishOutput();
-  const std::vector<DxfGroup> groups = f.DxfGroups();
+  const std::vector<DxfGroup> groups = cad_test::DrawDxf(f, draw, 210, 297);
   Drawn drawn;
   for (std::size_t i = 0; i < groups.size(); ++i) {
     if (groups[i].code != 0 || (groups[i].value != "TEXT" && groups[i].value != "LINE")) continue;
