@@ -13,6 +13,9 @@
 #include "app/size_lookup.h"
 #include "app/table_access.h"
 #include "app/startup.h"
+#ifdef ZT6_HAVE_GUI
+#include "gui/desktop.h"
+#endif
 
 int main(int argc, char** argv) {
   zt6::Program program;
@@ -32,7 +35,12 @@ int main(int argc, char** argv) {
       zt6::RunCommandLineStep(program, prompts, tables, {launcher, printer});
   if (outcome.exitNow) return outcome.exitCode;
 
-  std::cerr << "wzt6: the desktop window is not part of this build yet; "
-               "\"wzt6 /?\" shows the command line.\n";
+#ifdef ZT6_HAVE_GUI
+  if (zt6::gui::DisplayAvailable()) return zt6::gui::RunDesktop(program, argc, argv);
+  std::cerr << "wzt6: no display for the desktop window; the batch switches (\"wzt6 /?\") "
+               "work without one.\n";
+#else
+  std::cerr << "wzt6: built without the desktop window; \"wzt6 /?\" shows the command line.\n";
+#endif
   return 1;
 }

@@ -291,6 +291,10 @@ void ReportWriter::Wrapped(std::string_view text) {
   }
 }
 
+void ReportWriter::Markup(std::string_view oemLine) {
+  if (Form() == ReportForm::Html) WriteHtml(oemLine);
+}
+
 std::string ReportWriter::NameLine(std::string_view name, std::string_view number) {
   return LineBuilder(72).Place(1, name).Place(40, "Nr.: " + std::string(number)).Text();
 }

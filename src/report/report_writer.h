@@ -77,6 +77,9 @@ class ReportWriter {
   void Row5(std::string_view label, std::string_view symbol, std::string_view unit,
             std::string_view first, std::string_view second);
   void Wrapped(std::string_view text);
+  // A line of markup of the HTML form, written as it stands (tags are not escaped);
+  // the other forms write nothing.
+  void Markup(std::string_view oemLine);
   std::string Rule() const;
   std::string DoubleRule() const;
   void NeedLines(int columnHeadings);

@@ -1,0 +1,114 @@
+#include "gui/dbf_table_model.h"
+
+#include "gui/qt_text.h"
+#include "report/number_parse.h"
+#include "tables/dbf_error.h"
+
+namespace zt6::gui {
+
+DbfTableModel::DbfTableModel(CurrentTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
+
+void DbfTableModel::Reload() {
+  beginResetModel();
+  records_.clear();
+  if (table_.IsOpen() && table_.DbfRecCount() > 0) {
+    const std::int64_t current = table_.DbfRecNo();
+    table_.DbfGoTop();
+    while (!table_.DbfEof()) {
+      records_.push_back(table_.DbfRecNo());
+      table_.DbfSkip(1);
+    }
+    if (current >= 1 && current <= table_.DbfRecCount()) table_.DbfGo(current);
+  }
+  endResetModel();
+}
+
+std::int64_t DbfTableModel::RecordAt(int row) const {
+  if (row < 0 || row >= static_cast<int>(records_.size())) return 0;
+  return records_[static_cast<std::size_t>(row)];
+}
+
+int DbfTableModel::RowOf(std::int64_t record) const {
+  for (std::size_t i = 0; i < records_.size(); ++i) {
+    if (records_[i] == record) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int DbfTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(records_.size());
+}
+
+int DbfTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() || !table_.IsOpen() ? 0 : table_.DbfFieldCount();
+}
+
+bool DbfTableModel::IsLogical(int column) const {
+  const DbfColumn* field = table_.FieldByNumber(column + 1);
+  return field != nullptr && field->type == 'L';
+}
+
+QVariant DbfTableModel::data(const QModelIndex& index, int role) const {
+  const std::int64_t record = RecordAt(index.row());
+  if (record == 0) return {};
+  auto& table = const_cast<CurrentTable&>(table_);
+  if (table.DbfRecNo() != record) table.DbfGo(record);
+  const int field = index.column() + 1;
+  if (IsLogical(index.column())) {
+    if (role == Qt::CheckStateRole) {
+      return table.DbfLogical(table.DbfFieldName(field)) ? Qt::Checked : Qt::Unchecked;
+    }
+    return {};
+  }
+  if (role == Qt::DisplayRole || role == Qt::EditRole) {
+    QString text = FromCp850(table.DbfField(field));
+    return role == Qt::DisplayRole ? text.trimmed() : text;
+  }
+  if (role == Qt::TextAlignmentRole) {
+    const DbfColumn* column = table.FieldByNumber(field);
+    const bool number = column != nullptr && (column->type == 'N' || column->type == 'F');
+    return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+  }
+  return {};
+}
+
+QVariant DbfTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole) return {};
+  if (orientation == Qt::Horizontal) return FromCp850(table_.DbfFieldName(section + 1));
+  // The indicator column marks records flagged deleted.
+  const std::int64_t record = RecordAt(section);
+  auto& table = const_cast<CurrentTable&>(table_);
+  if (record != 0 && table.DbfRecNo() != record) table.DbfGo(record);
+  return record != 0 && table.DbfDeleted() ? QString("*") : QString();
+}
+
+Qt::ItemFlags DbfTableModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (editable_) f |= IsLogical(index.column()) ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
+  return f;
+}
+
+bool DbfTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const std::int64_t record = RecordAt(index.row());
+  if (!editable_ || record == 0) return false;
+  table_.DbfGo(record);
+  const std::string name = table_.DbfFieldName(index.column() + 1);
+  if (IsLogical(index.column())) {
+    if (role != Qt::CheckStateRole) return false;
+    table_.DbfReplaceLogical(name, value.toInt() == Qt::Checked);
+  } else {
+    if (role != Qt::EditRole) return false;
+    const DbfColumn* column = table_.FieldByNumber(index.column() + 1);
+    if (column->type == 'N' || column->type == 'F') {
+      table_.DbfReplaceReal(name, ParseReal(ToUtf8(value.toString())));
+    } else {
+      table_.DbfReplaceText(name, ToCp850(value.toString()));
+    }
+  }
+  table_.DbfWriteRecord();
+  emit dataChanged(index, index);
+  return true;
+}
+
+}  // namespace zt6::gui

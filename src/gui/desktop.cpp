@@ -1,0 +1,43 @@
+#include "gui/desktop.h"
+
+#include <QApplication>
+#include <QFont>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/batch_ports.h"
+#include "app/posix_launcher.h"
+#include "app/prompts.h"
+#include "gui/main_window.h"
+#include "gui/qt_ui.h"
+
+namespace zt6::gui {
+
+namespace {
+
+bool Set(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+bool DisplayAvailable() {
+  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
+}
+
+int RunDesktop(Program& program, int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("ZT6");
+  program.shell.messageBoxesEnabled = true;
+  QtUi ui(program.shell);
+  Prompts prompts(ui, program.shell, program.config.format);
+  PosixLauncher launcher;
+  BatchPrinter printer(std::cerr);
+  MainWindow window(program, ui, prompts, launcher, printer);
+  window.FormCreate();
+  window.show();
+  return QApplication::exec();
+}
+
+}  // namespace zt6::gui

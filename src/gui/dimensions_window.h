@@ -1,0 +1,38 @@
+#pragma once
+// The dimensions dialog: the serration's size from the DIN 5481 table or typed, with
+// the proposals, the unit switch and the hub length check on OK.
+
+#include <QDialog>
+
+#include "app/dimension_form.h"
+#include "gui/form_binding.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+
+namespace zt6::gui {
+
+class DimensionsWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidget* parent);
+
+ private:
+  void Refill();
+  void ApplyEnabling();
+  void Ok();
+  void reject() override;
+
+  DimensionForm& form_;
+  bool& cancel_;
+  FormBinding binding_;
+  QButtonGroup* source_;
+  QButtonGroup* tolerance_;
+  QGroupBox* toleranceBox_;
+  QPushButton* databaseButton_;
+  std::vector<QWidget*> dimensionWidgets_;
+};
+
+}  // namespace zt6::gui

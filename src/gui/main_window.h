@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the drawing area with the main menu. Its menu commands run the
+// core's commands and refresh title, recent items, the message item and the picture.
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/drawing_command.h"
+#include "app/launcher.h"
+#include "app/main_commands.h"
+#include "app/printer.h"
+#include "app/program.h"
+#include "app/prompts.h"
+#include "app/size_lookup.h"
+#include "app/table_access.h"
+
+class QAction;
+class QMenu;
+
+namespace zt6::gui {
+
+class DrawingView;
+class QtInputDialogs;
+class QtUi;
+class TableEditorWindow;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& launcher, Printer& printer,
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Runs the handler of a menu item by its name ("mi_fileNew"), as its click does.
+  void Click(const std::string& itemName);
+  // After start-up: captions, language, title and the picture of the first calculation.
+  void FormCreate();
+
+  MainCommands& Commands() { return *commands_; }
+  DrawingView& View() { return *view_; }
+  TableEditorWindow& TableEditor() { return *tableEditor_; }
+  QAction* Item(const std::string& name) const;
+
+  void RefreshCaptions();
+  void RefreshTitle();
+  void RefreshRecentItems();
+  void AfterCalculationRefresh();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenu();
+  void BindHandlers();
+  void ShowDrawing(int kind);
+  void CadDrawing(int kind);
+  void Report(bool runMessages);
+  void OpenTable();
+  void FormDestroy();
+
+  Program& program_;
+  QtUi& ui_;
+  Prompts& prompts_;
+  Launcher& launcher_;
+  Printer& printer_;
+  TableAccess access_;
+  DatabaseTables tables_;
+  PromptCadPorts cadPorts_;
+  DrawingView* view_;
+  TableEditorWindow* tableEditor_;
+  std::unique_ptr<QtInputDialogs> dialogs_;
+  std::unique_ptr<MainCommands> commands_;
+  std::map<std::string, QAction*> actions_;
+  std::map<std::string, QMenu*> menus_;
+  std::map<std::string, std::function<void()>> handlers_;
+  int lastScreenKind_ = 0;
+  bool destroyed_ = false;
+};
+
+}  // namespace zt6::gui

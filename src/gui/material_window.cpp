@@ -1,0 +1,128 @@
+#include "gui/material_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/dialog_buttons.h"
+#include "gui/dialog_placement.h"
+#include "gui/qt_text.h"
+
+namespace zt6::gui {
+
+namespace {
+
+struct PartFields {
+  const char* ident;
+  const char* name;
+  const char* re;
+  const char* fs;
+  const char* fh;
+};
+
+constexpr PartFields kParts[2] = {
+    {"Edit_ident1", "Edit_Name1", "Edit_Re1", "Edit_fs1", "Edit_fh1"},
+    {"Edit_ident2", "Edit_name2", "Edit_re2", "Edit_fs2", "Edit_fh2"},
+};
+
+}  // namespace
+
+MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* parent)
+    : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields) {
+  setObjectName("TForm_ztwst");
+  setWindowTitle("ZT6  Werkstoff");
+  auto* layout = new QVBoxLayout(this);
+  auto* groups = new QHBoxLayout;
+  for (int p = 0; p < 2; ++p) {
+    const PartFields& f = kParts[p];
+    auto* box = new QGroupBox(p == 0 ? " Innenteil (Welle) " : QString::fromUtf8(" Außenteil (Nabe) "), this);
+    box->setObjectName(p == 0 ? "GroupBox1" : "GroupBox2");
+    auto* grid = new QGridLayout(box);
+    auto addRow = [&](int row, const QString& label, const char* field, int maxLength) {
+      grid->addWidget(new QLabel(label, box), row, 0);
+      QLineEdit* edit = binding_.Edit(box, field, maxLength);
+      grid->addWidget(edit, row, 1);
+      return edit;
+    };
+    addRow(0, "Werkstoffnummer", f.ident, 9);
+    addRow(1, "Werkstoffname", f.name, 18);
+    QLineEdit* re = addRow(2, QString::fromUtf8("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.re, 0);
+    unit_[p] = new QLabel(box);
+    unit_[p]->setObjectName(QString("Label_unit%1").arg(p + 1));
+    grid->addWidget(unit_[p], 2, 2);
+    QLineEdit* fs = addRow(3, QString::fromUtf8("Stützfaktor fS"), f.fs, 0);
+    QLineEdit* fh = addRow(4, QString::fromUtf8("Härteeinflußfaktor fH"), f.fh, 0);
+    pressure_[p] = new QLabel(box);
+    pressure_[p]->setObjectName(QString("Label_plim%1").arg(p + 1));
+    grid->addWidget(pressure_[p], 5, 0, 1, 3);
+    database_[p] = NamedButton(box, p == 0 ? "Button1" : "Button2", QString());
+    grid->addWidget(database_[p], 6, 0, 1, 3);
+    groups->addWidget(box);
+
+    const int part = p + 1;
+    for (QLineEdit* edit : {re, fs, fh}) {
+      connect(edit, &QLineEdit::textEdited, this, [this, part] {
+        binding_.Pull();
+        RefreshPart(part);
+      });
+    }
+    connect(database_[p], &QPushButton::clicked, this, [this, part] {
+      binding_.Pull();
+      form_.PickMaterial(part);
+      Refill();
+    });
+  }
+  layout->addLayout(groups);
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* ok = NamedButton(this, "Button_ok", "OK");
+  ok->setDefault(true);
+  ok->setAutoDefault(true);
+  QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+  QPushButton* units = NamedButton(this, "Button_metric", "Mpa <--> psi");
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(HelpButton(this, "Button_help", "&Hilfe", "Hilfe 5040"));
+  buttons->addWidget(HelpButton(this, "Button_helpimage", "Hilfe&bild", "Hilfebild 5040"));
+  buttons->addWidget(units);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, [this] {
+    binding_.Pull();
+    form_.Accept();
+    accept();
+  });
+  connect(cancel, &QPushButton::clicked, this, &MaterialWindow::reject);
+  connect(units, &QPushButton::clicked, this, [this] {
+    binding_.Pull();
+    form_.SwitchUnits();
+    Refill();
+  });
+
+  form_.Fill();
+  Refill();
+  PlaceDialog(*this);
+}
+
+void MaterialWindow::Refill() {
+  binding_.Push();
+  RefreshPart(1);
+  RefreshPart(2);
+}
+
+void MaterialWindow::RefreshPart(int part) {
+  const int p = part - 1;
+  pressure_[p]->setText(FromUtf8(form_.PressureLine(part)));
+  unit_[p]->setText(FromUtf8(form_.StressUnit()));
+  database_[p]->setText(FromUtf8(form_.DatabaseButtonCaption(part)));
+}
+
+void MaterialWindow::reject() {
+  cancel_ = true;
+  QDialog::reject();
+}
+
+}  // namespace zt6::gui

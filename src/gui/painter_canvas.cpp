@@ -1,0 +1,113 @@
+#include "gui/painter_canvas.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPolygon>
+#include <QRect>
+#include <cmath>
+#include <numbers>
+
+#include "gui/qt_text.h"
+
+namespace zt6::gui {
+
+namespace {
+
+QColor ColourOf(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+Qt::PenStyle QtStyle(PenStyle style) {
+  switch (style) {
+    case PenStyle::Dotted: return Qt::DotLine;
+    case PenStyle::DashDot: return Qt::DashDotLine;
+    case PenStyle::Dashed: return Qt::DashLine;
+    case PenStyle::Solid: break;
+  }
+  return Qt::SolidLine;
+}
+
+// Angle of the ray from the centre to p, degrees counter-clockwise as seen on the device.
+double RayAngle(double cx, double cy, PixelPoint p) {
+  double dx = p.x - cx;
+  const double dy = p.y - cy;
+  if (dx == 0 && dy == 0) dx = 1;  // no direction: the +x ray
+  return std::atan2(-dy, dx) * 180.0 / std::numbers::pi;
+}
+
+}  // namespace
+
+PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter), text_(Qt::black) {
+  painter_.setBrush(Qt::NoBrush);
+}
+
+void PainterCanvas::SetPen(Rgb colour, int width, PenStyle style) {
+  QPen pen(ColourOf(colour));
+  pen.setWidth(std::max(width, 1) == 1 ? 0 : width);  // cosmetic hairline for width 1
+  pen.setStyle(QtStyle(style));
+  painter_.setPen(pen);
+}
+
+void PainterCanvas::SetBrush(Rgb colour, bool solid) {
+  if (solid) {
+    painter_.setBrush(ColourOf(colour));
+  } else {
+    painter_.setBrush(Qt::NoBrush);
+  }
+}
+
+void PainterCanvas::SetTextColour(Rgb colour) { text_ = ColourOf(colour); }
+
+void PainterCanvas::Line(PixelPoint from, PixelPoint to) {
+  painter_.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void PainterCanvas::Ellipse(PixelPoint topLeft, PixelPoint bottomRight) {
+  painter_.drawEllipse(QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x, bottomRight.y)));
+}
+
+void PainterCanvas::Arc(PixelPoint topLeft, PixelPoint bottomRight, PixelPoint start,
+                        PixelPoint end) {
+  const QRectF box(QPointF(topLeft.x, topLeft.y), QPointF(bottomRight.x, bottomRight.y));
+  const QRectF normal = box.normalized();
+  if (normal.width() == 0 || normal.height() == 0) return;
+  const double cx = normal.center().x();
+  const double cy = normal.center().y();
+  const double a1 = RayAngle(cx, cy, start);
+  double sweep = RayAngle(cx, cy, end) - a1;
+  if (sweep <= 0) sweep += 360;  // equal rays: the whole ellipse, as the desktop draws it
+  painter_.drawArc(normal, static_cast<int>(std::lround(a1 * 16)),
+                   static_cast<int>(std::lround(sweep * 16)));
+}
+
+void PainterCanvas::Polygon(const std::array<PixelPoint, 4>& corners) {
+  QPolygon polygon;
+  for (const PixelPoint& p : corners) polygon << QPoint(p.x, p.y);
+  painter_.drawPolygon(polygon);
+}
+
+void PainterCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_view utf8) {
+  const int cell = std::abs(font.height);
+  if (cell == 0 || utf8.empty()) return;
+  QFont qfont(FromUtf8(font.face));
+  qfont.setPixelSize(cell);
+  qfont.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
+  qfont.setItalic(font.italic);
+  qfont.setUnderline(font.underline);
+  qfont.setStrikeOut(font.strikeOut);
+  const QString text = FromUtf8(utf8);
+
+  painter_.save();
+  painter_.setFont(qfont);
+  painter_.setPen(text_);
+  painter_.translate(topLeft.x, topLeft.y);
+  if (font.escapement != 0) painter_.rotate(-font.escapement / 10.0);
+  if (font.width > 0) {
+    // The requested average character width, as the cell's font would have it.
+    const QFontMetricsF metrics(qfont);
+    const double average = metrics.averageCharWidth();
+    if (average > 0) painter_.scale(font.width / average, 1.0);
+  }
+  painter_.drawText(QPointF(0, QFontMetricsF(qfont).ascent()), text);
+  painter_.restore();
+}
+
+}  // namespace zt6::gui

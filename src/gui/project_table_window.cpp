@@ -1,0 +1,87 @@
+#include "gui/project_table_window.h"
+
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/dialog_placement.h"
+#include "gui/qt_text.h"
+
+namespace zt6::gui {
+
+ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
+                                       const std::vector<std::string>& headings,
+                                       const std::vector<std::vector<std::string>>& rows,
+                                       QWidget* parent)
+    : QDialog(parent), grid_(new QTableWidget(this)) {
+  setObjectName("TForm_preview");
+  setWindowTitle("ZT6  " + projectDirectory);
+  auto* layout = new QVBoxLayout(this);
+  auto* bar = new QMenuBar(this);
+  QMenu* file = bar->addMenu("&Datei");
+  file->setObjectName("mi_file");
+  QAction* exportExcel = file->addAction("Export Excel");
+  exportExcel->setObjectName("mi_fileExportExcel");
+  QAction* exit = file->addAction("&Beenden");
+  exit->setObjectName("mi_fileExit");
+  QMenu* help = bar->addMenu("&Hilfe");
+  help->setObjectName("mi_Help");
+  QAction* helpItem = help->addAction("&Hilfe");
+  helpItem->setObjectName("mi_HelpHelp");
+  layout->setMenuBar(bar);
+  connect(exportExcel, &QAction::triggered, this,
+          [this] { ShowNotAvailable(this, "Export Excel"); });
+  connect(exit, &QAction::triggered, this, &QDialog::reject);
+  connect(helpItem, &QAction::triggered, this, [this] { ShowNotAvailable(this, "Hilfe 3400"); });
+
+  grid_->setObjectName("StringGrid1");
+  grid_->setColumnCount(static_cast<int>(headings.size()));
+  QStringList labels;
+  for (const std::string& heading : headings) labels << FromUtf8(heading);
+  grid_->setHorizontalHeaderLabels(labels);
+  grid_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t c = 0; c < rows[r].size() && c < headings.size(); ++c) {
+      auto* cell = new QTableWidgetItem(FromUtf8(rows[r][c]));
+      cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      grid_->setItem(static_cast<int>(r), static_cast<int>(c), cell);
+    }
+  }
+  for (int c = 0; c < grid_->columnCount(); ++c) grid_->setColumnWidth(c, 48);
+  const std::pair<int, int> widths[] = {{0, 150}, {1, 64}, {2, 90}, {3, 90},
+                                        {4, 100}, {12, 100}, {13, 100}};
+  for (const auto& [column, width] : widths) {
+    if (column < grid_->columnCount()) grid_->setColumnWidth(column, width);
+  }
+  grid_->verticalHeader()->setVisible(false);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->horizontalHeader()->setSectionsClickable(true);
+  connect(grid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
+          &ProjectTableWindow::SortByColumn);
+  connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) {
+    if (row == lastChosenRow_) return;
+    chosenRow_ = row;
+    accept();
+  });
+  layout->addWidget(grid_);
+  resize(1100, 500);
+  PlaceDialog(*this);
+}
+
+void ProjectTableWindow::SortByColumn(int column) {
+  grid_->sortItems(column, Qt::AscendingOrder);
+}
+
+std::optional<std::string> ProjectTableWindow::Choose() {
+  chosenRow_ = -1;
+  grid_->clearSelection();
+  if (exec() != QDialog::Accepted || chosenRow_ < 0) return std::nullopt;
+  lastChosenRow_ = chosenRow_;
+  const QTableWidgetItem* file = grid_->item(chosenRow_, 0);
+  if (file == nullptr) return std::nullopt;
+  return ToUtf8(file->text());
+}
+
+}  // namespace zt6::gui

@@ -1,0 +1,33 @@
+#pragma once
+// The table window of the project table: a sortable grid of the project files; choosing
+// a row closes it with that row's file.
+
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QTableWidget;
+
+namespace zt6::gui {
+
+class ProjectTableWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // rows: UTF-8 texts, the file name first.
+  ProjectTableWindow(const QString& projectDirectory, const std::vector<std::string>& headings,
+                     const std::vector<std::vector<std::string>>& rows, QWidget* parent);
+
+  // Shows the window modally; the file of the chosen row, or nullopt for Exit/close.
+  std::optional<std::string> Choose();
+  // Sorts the rows by the texts of a column, ascending.
+  void SortByColumn(int column);
+
+ private:
+  QTableWidget* grid_;
+  int lastChosenRow_ = -1;
+  int chosenRow_ = -1;
+};
+
+}  // namespace zt6::gui

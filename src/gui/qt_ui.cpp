@@ -1,0 +1,142 @@
+#include "gui/qt_ui.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "gui/dialog_placement.h"
+#include "gui/plot_settings_window.h"
+#include "gui/prompt_dialogs.h"
+#include "gui/qt_text.h"
+#include "gui/table_editor_window.h"
+#include "gui/text_windows.h"
+
+namespace zt6::gui {
+
+namespace {
+
+// "*.zt6" as a file dialog filter.
+QString FilterOf(const std::string& pattern) {
+  const QString p = FromUtf8(pattern.empty() ? std::string("*") : pattern);
+  return p + " (" + p + ")";
+}
+
+}  // namespace
+
+void QtUi::MessageBox(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text), QMessageBox::Ok,
+                  parent_);
+  box.setObjectName("MessageBox");
+  box.exec();
+}
+
+Answer QtUi::AskYesNoCancel(const std::string& caption, const std::string& question) {
+  QMessageBox box(QMessageBox::Question, FromUtf8(caption), FromUtf8(question),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+  box.setObjectName("YesNoCancel");
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+std::optional<bool> QtUi::AskYesNo(const std::string& prompt, bool current) {
+  YesNoDialog dialog(FromUtf8(prompt), current, shell_.helpNumber, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Yes();
+}
+
+std::optional<int> QtUi::AskChoice(const std::string& prompt,
+                                   const std::vector<std::string>& items, int current) {
+  QStringList list;
+  for (const std::string& item : items) list << FromUtf8(item);
+  ChoiceDialog dialog(FromUtf8(prompt), list, current, shell_.helpNumber, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Choice();
+}
+
+std::optional<std::string> QtUi::AskText(const std::string& caption, const std::string& prompt,
+                                         int maxLength, const std::string& current) {
+  TextDialog dialog(FromUtf8(caption), FromUtf8(prompt), maxLength, FromUtf8(current),
+                    shell_.helpNumber, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return ToUtf8(dialog.Text());
+}
+
+std::optional<std::string> QtUi::ChooseDirectory(const std::string& current) {
+  const QString chosen =
+      QFileDialog::getExistingDirectory(parent_, "Select Directory", FromUtf8(current));
+  if (chosen.isEmpty()) return std::nullopt;
+  return ToUtf8(chosen);
+}
+
+std::optional<std::string> QtUi::ChooseFileToRead(const std::string& directory,
+                                                  const std::string& pattern) {
+  const QString chosen =
+      QFileDialog::getOpenFileName(parent_, {}, FromUtf8(directory), FilterOf(pattern));
+  if (chosen.isEmpty()) return std::nullopt;
+  return ToUtf8(chosen);
+}
+
+std::optional<std::string> QtUi::ChooseFileToWrite(const std::string& directory,
+                                                   const std::string& pattern,
+                                                   const std::string& proposal) {
+  QString start = FromUtf8(directory);
+  if (!proposal.empty()) start = start.isEmpty() ? FromUtf8(proposal) : start + "/" + FromUtf8(proposal);
+  // The program asks its own overwrite question after the choice.
+  const QString chosen = QFileDialog::getSaveFileName(parent_, {}, start, FilterOf(pattern), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+  if (chosen.isEmpty()) return std::nullopt;
+  return ToUtf8(chosen);
+}
+
+void QtUi::ShowTextScreen(const std::vector<std::string>& lines) {
+  ShowScreenWindow window(lines, parent_);
+  window.exec();
+}
+
+MessageWindowResult QtUi::ShowMessageWindow(const std::string& message, const std::string& cause,
+                                            const std::string& remedy) {
+  MessageWindow window(FromUtf8(message), FromUtf8(cause), FromUtf8(remedy), parent_);
+  MessageWindowResult result;
+  result.cancelled = window.exec() != QDialog::Accepted;
+  if (!result.cancelled && window.saveConfirmed) {
+    result.editedCause = ToUtf8(window.Cause());
+    result.editedRemedy = ToUtf8(window.Remedy());
+  }
+  return result;
+}
+
+PickResult QtUi::PickRow(const std::string& title, CurrentTable& /*table*/, PickMode mode) {
+  if (editor_ == nullptr) return PickResult::Cancelled;
+  editor_->DbfSetTitles(QString(), FromUtf8(title));
+  return editor_->DbfShow(QString(), mode == PickMode::Choose);
+}
+
+void QtUi::ShowTextFile(const std::string& path) {
+  ReportTextWindow window(path, parent_);
+  window.exec();
+}
+
+std::optional<std::string> QtUi::EditPlotCommandLine(const std::string& line) {
+  const QString folder = temporaryFolder_ != nullptr ? FromCp850(*temporaryFolder_) : QString();
+  PlotSettingsWindow window(FromUtf8(line), folder, parent_);
+  if (window.exec() != QDialog::Accepted) return std::nullopt;
+  return ToUtf8(window.Line());
+}
+
+void QtUi::Beep() { QApplication::beep(); }
+
+void QtUi::SetWaitCursor(bool on) {
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ++waitCursors_;
+  } else if (waitCursors_ > 0) {
+    QApplication::restoreOverrideCursor();
+    --waitCursors_;
+  }
+}
+
+}  // namespace zt6::gui

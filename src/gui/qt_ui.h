@@ -1,0 +1,55 @@
+#pragma once
+// The Ui port with real windows: message boxes, the prompt dialogs, file and folder
+// dialogs, the text windows and the table pick window.
+
+#include "app/shell_state.h"
+#include "app/ui.h"
+
+class QWidget;
+
+namespace zt6::gui {
+
+class TableEditorWindow;
+
+class QtUi : public Ui {
+ public:
+  explicit QtUi(ShellState& shell) : shell_(shell) {}
+
+  // The table editor window owned by the main window, for PickRow.
+  void SetTableEditor(TableEditorWindow* editor) { editor_ = editor; }
+  // Parent of the windows (the main window once it exists).
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  // The configured temporary folder, which the plot settings window proposes.
+  void SetTemporaryFolder(const std::string* folder) { temporaryFolder_ = folder; }
+
+  void MessageBox(const std::string& caption, const std::string& text) override;
+  Answer AskYesNoCancel(const std::string& caption, const std::string& question) override;
+  std::optional<bool> AskYesNo(const std::string& prompt, bool current) override;
+  std::optional<int> AskChoice(const std::string& prompt, const std::vector<std::string>& items,
+                               int current) override;
+  std::optional<std::string> AskText(const std::string& caption, const std::string& prompt,
+                                     int maxLength, const std::string& current) override;
+  std::optional<std::string> ChooseDirectory(const std::string& current) override;
+  std::optional<std::string> ChooseFileToRead(const std::string& directory,
+                                              const std::string& pattern) override;
+  std::optional<std::string> ChooseFileToWrite(const std::string& directory,
+                                               const std::string& pattern,
+                                               const std::string& proposal) override;
+  void ShowTextScreen(const std::vector<std::string>& lines) override;
+  MessageWindowResult ShowMessageWindow(const std::string& message, const std::string& cause,
+                                        const std::string& remedy) override;
+  PickResult PickRow(const std::string& title, CurrentTable& table, PickMode mode) override;
+  void ShowTextFile(const std::string& path) override;
+  std::optional<std::string> EditPlotCommandLine(const std::string& line) override;
+  void Beep() override;
+  void SetWaitCursor(bool on) override;
+
+ private:
+  ShellState& shell_;
+  TableEditorWindow* editor_ = nullptr;
+  QWidget* parent_ = nullptr;
+  const std::string* temporaryFolder_ = nullptr;
+  int waitCursors_ = 0;
+};
+
+}  // namespace zt6::gui

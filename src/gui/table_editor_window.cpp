@@ -1,0 +1,478 @@
+#include "gui/table_editor_window.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/report_output.h"
+#include "app/table_editor_actions.h"
+#include "gui/dbf_table_model.h"
+#include "gui/dialog_placement.h"
+#include "gui/qt_text.h"
+#include "report/codepage.h"
+#include "tables/dbf_error.h"
+
+namespace zt6::gui {
+
+namespace {
+
+constexpr int kSearchHelp = 2450;
+
+struct NavigatorButton {
+  const char* name;
+  const char* text;
+  const char* tip;
+};
+
+constexpr NavigatorButton kNavigator[10] = {
+    {"nbFirst", "|<", "First record"},   {"nbPrior", "<", "Prior record"},
+    {"nbNext", ">", "Next record"},      {"nbLast", ">|", "Last record"},
+    {"nbInsert", "+", "Insert record"},  {"nbDelete", "-", "Delete / restore record"},
+    {"nbEdit", "^", "Edit record"},      {"nbPost", "\u2713", "Post edit"},
+    {"nbCancel", "x", "Cancel edit"},    {"nbRefresh", "\u21bb", "Refresh data"},
+};
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+TableEditorWindow::TableEditorWindow(Program& program, Prompts& prompts, Launcher& launcher,
+                                     Printer& printer, QWidget* parent)
+    : QDialog(parent),
+      program_(program),
+      prompts_(prompts),
+      launcher_(launcher),
+      printer_(printer),
+      table_(program.table),
+      model_(new DbfTableModel(program.table, this)),
+      grid_(new QTableView(this)),
+      title1_(new QLabel(this)),
+      title2_(new QLabel(this)),
+      fileName_(new QLabel(this)),
+      recNo_(new QLabel(this)) {
+  setObjectName("Tdbf4");
+  auto* layout = new QVBoxLayout(this);
+  BuildMenu();
+  title1_->setObjectName("Label_title1");
+  title1_->hide();
+  fileName_->setObjectName("Label_filename");
+  fileName_->hide();
+  title2_->setObjectName("Label_title2");
+  QFont bold = title2_->font();
+  bold.setBold(true);
+  title2_->setFont(bold);
+  recNo_->setObjectName("Label_recno");
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(title2_, 1);
+  top->addWidget(recNo_);
+  layout->addLayout(top);
+  BuildNavigator();
+  layout->addWidget(navigator_);
+
+  grid_->setObjectName("DBGrid1");
+  grid_->setModel(model_);
+  grid_->setTabKeyNavigation(true);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->horizontalHeader()->setSectionsClickable(true);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+  grid_->installEventFilter(this);
+  layout->addWidget(grid_, 1);
+  connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          &TableEditorWindow::SortByColumn);
+  connect(grid_, &QTableView::clicked, this, [this](const QModelIndex&) {
+    SyncCurrentFromGrid();
+    ShowRecordLabel();
+    if (closeOnChoice_) Button_okClick();
+  });
+
+  auto* buttons = new QHBoxLayout;
+  QPushButton* ok = Button(this, "Button_ok", "OK");
+  ok->setDefault(true);
+  ok->setAutoDefault(true);
+  QPushButton* cancel = Button(this, "Button_cancel", "Abbrechen");
+  QPushButton* search = Button(this, "Button_search", "&Suchen");
+  QPushButton* next = Button(this, "Button_SearchNext", "&Weitersuchen");
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addStretch(1);
+  buttons->addWidget(search);
+  buttons->addWidget(next);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &TableEditorWindow::Button_okClick);
+  connect(cancel, &QPushButton::clicked, this, &TableEditorWindow::Button_cancelClick);
+  connect(search, &QPushButton::clicked, this, &TableEditorWindow::Button_searchClick);
+  connect(next, &QPushButton::clicked, this, &TableEditorWindow::Button_SearchNextClick);
+  resize(820, 520);
+}
+
+void TableEditorWindow::BuildMenu() {
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName("MainMenu1");
+  auto add = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  QMenu* file = bar->addMenu("&Datei");
+  file->setObjectName("mi_File");
+  add(file, "mi_fileExportHtml", "Export HTML", &TableEditorWindow::mi_fileExportHtmlClick);
+  add(file, "mi_fileSaveAsDelimited", "Save As Delimited",
+      &TableEditorWindow::mi_fileSaveAsDelimitedClick);
+  file->addSeparator()->setObjectName("N1");
+  appendDbf_ = add(file, "mi_fileAppenddbf", "Append dbf",
+                   &TableEditorWindow::mi_fileAppenddbfClick);
+  appendDelimited_ = add(file, "mi_fileAppendDelimited", "Append Delimited",
+                         &TableEditorWindow::mi_fileAppendDelimitedClick);
+  separatorN2_ = file->addSeparator();
+  separatorN2_->setObjectName("N2");
+  add(file, "mi_filePrint", "&Drucken...", &TableEditorWindow::mi_filePrintClick);
+  file->addSeparator()->setObjectName("N3");
+  add(file, "mi_fileExit", "&Beenden", &TableEditorWindow::Button_okClick);
+
+  editMenu_ = bar->addMenu("&Bearbeiten");
+  editMenu_->setObjectName("mi_edit");
+  add(editMenu_, "mi_editAppend", "Append", &TableEditorWindow::mi_editAppendClick);
+  QAction* pack = add(editMenu_, "mi_editPack", "Pack", &TableEditorWindow::mi_editPackClick);
+  pack->setToolTip(QString::fromUtf8("Markierte Datensätze löschen"));
+  editMenu_->setToolTipsVisible(true);
+
+  QMenu* view = bar->addMenu("&Ansicht");
+  view->setObjectName("mi_view");
+  add(view, "mi_viewSearch", "&Suchen", &TableEditorWindow::Button_searchClick);
+  add(view, "mi_viewSearchNext", "&Weitersuchen", &TableEditorWindow::Button_SearchNextClick);
+
+  QMenu* help = bar->addMenu("&Hilfe");
+  help->setObjectName("mi_Help");
+  structure_ = add(help, "mi_helpdbf", "dbf Structure", [this] {
+    ShowNotAvailable(this, structure_->text());
+    program_.shell.cancel = false;
+  });
+  add(help, "mi_helpCommon", "Common", [this] { ShowNotAvailable(this, "Hilfe 3210"); });
+  add(help, "mi_helphilfebild", "Hilfe&bild", [this] { ShowNotAvailable(this, "Hilfebild"); });
+  add(help, "mi_helpDatei", "&Datei",
+      [this] { prompts_.ShowMessage(Utf8ToCp850(ToUtf8(fileName_->text()))); });
+  static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
+}
+
+void TableEditorWindow::BuildNavigator() {
+  navigator_ = new QWidget(this);
+  navigator_->setObjectName("DBNavigator1");
+  auto* row = new QHBoxLayout(navigator_);
+  row->setContentsMargins(0, 0, 0, 0);
+  for (int i = 0; i < 10; ++i) {
+    auto* button = new QToolButton(navigator_);
+    button->setObjectName(kNavigator[i].name);
+    button->setText(QString::fromUtf8(kNavigator[i].text));
+    button->setToolTip(kNavigator[i].tip);
+    row->addWidget(button);
+    navButtons_[i] = button;
+  }
+  row->addStretch(1);
+  auto move = [this](auto step) {
+    return [this, step] {
+      SyncCurrentFromGrid();
+      Guarded([&] { step(table_); });
+      GoToRecord(table_.DbfRecNo());
+    };
+  };
+  connect(navButtons_[0], &QToolButton::clicked, this, move([](CurrentTable& t) { t.DbfGoTop(); }));
+  connect(navButtons_[1], &QToolButton::clicked, this, move([](CurrentTable& t) { t.DbfSkip(-1); }));
+  connect(navButtons_[2], &QToolButton::clicked, this, move([](CurrentTable& t) {
+            t.DbfSkip(1);
+            if (t.DbfEof()) t.DbfGoBottom();
+          }));
+  connect(navButtons_[3], &QToolButton::clicked, this, move([](CurrentTable& t) { t.DbfGoBottom(); }));
+  connect(navButtons_[4], &QToolButton::clicked, this, [this] {
+    Guarded([&] {
+      table_.DbfBlankBuffer();
+      table_.DbfAppendRecord();
+    });
+    model_->Reload();
+    GoToRecord(table_.DbfRecNo());
+  });
+  connect(navButtons_[5], &QToolButton::clicked, this, [this] {
+    SyncCurrentFromGrid();
+    Guarded([&] { table_.DbfDelete(!table_.DbfDeleted()); });
+    model_->Reload();
+    GoToRecord(table_.DbfRecNo());
+  });
+  connect(navButtons_[6], &QToolButton::clicked, this, [this] { grid_->edit(grid_->currentIndex()); });
+  connect(navButtons_[7], &QToolButton::clicked, this,
+          [this] { grid_->setCurrentIndex(grid_->currentIndex()); });  // commits the editor
+  connect(navButtons_[8], &QToolButton::clicked, this, [this] { model_->Reload(); });
+  connect(navButtons_[9], &QToolButton::clicked, this, [this] {
+    const std::int64_t record = table_.DbfRecNo();
+    model_->Reload();
+    GoToRecord(record);
+  });
+}
+
+template <typename Command>
+void TableEditorWindow::Guarded(Command&& command) {
+  try {
+    command();
+  } catch (const DbfError& fault) {
+    prompts_.ShowErrorAlways(AnsiToOemAnyLength(std::string("Dataset error: ") + fault.what()));
+  }
+}
+
+void TableEditorWindow::DbfSetTitles(const QString& title, const QString& subtitle) {
+  title1_->setText(title);
+  title2_->setText(subtitle);
+  if (structure_ != nullptr) structure_->setText(subtitle);
+}
+
+PickResult TableEditorWindow::DbfShow(const QString& modeText, bool pick) {
+  pick_ = pick;
+  closeOnChoice_ = modeText == "CLOSE";
+  const QString path = FromUtf8(table_.Path());
+  fileName_->setText(path);
+  table_.SetHideDeleted(pick);
+  if (pick) {
+    setWindowTitle(title2_->text() + "   " + title1_->text());
+  } else {
+    setWindowTitle(title2_->text() + "  " + title1_->text() + "  (" + path + ")");
+  }
+  for (int i = 4; i < 10; ++i) navButtons_[i]->setVisible(!pick);
+  appendDbf_->setVisible(!pick);
+  appendDelimited_->setVisible(!pick);
+  separatorN2_->setVisible(!pick);
+  editMenu_->menuAction()->setVisible(!pick);
+  model_->SetEditable(!pick);
+  grid_->setEditTriggers(pick ? QAbstractItemView::NoEditTriggers
+                              : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                    QAbstractItemView::AnyKeyPressed);
+  if (!pick) {
+    const std::filesystem::path folder = std::filesystem::path(table_.Path()).parent_path();
+    const std::string temporary = program_.config.temporaryFolder;
+    std::error_code error;
+    if (!temporary.empty() && std::filesystem::equivalent(folder, temporary, error)) {
+      prompts_.ShowMessage(
+          Utf8ToCp850("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner."));
+    }
+  }
+
+  const std::int64_t start = table_.DbfRecNo();
+  model_->Reload();
+  grid_->resizeColumnsToContents();
+  GoToRecord(start);
+  if (closeOnChoice_) {
+    grid_->setCurrentIndex(model_->index(grid_->currentIndex().row(), rememberedColumn_));
+  } else {
+    PlaceDialog(*this);
+  }
+  recNo_->clear();
+  key_ = 27;
+  grid_->setFocus();
+  exec();
+  table_.SetHideDeleted(false);
+  if (key_ == 13) {
+    table_.DbfGo(chosenRecord_);
+    return PickResult::Chosen;
+  }
+  return PickResult::Cancelled;
+}
+
+void TableEditorWindow::GoToRecord(std::int64_t record) {
+  int row = model_->RowOf(record);
+  if (row < 0 && model_->rowCount() > 0) row = 0;
+  if (row < 0) return;
+  const int column = std::max(0, grid_->currentIndex().column());
+  grid_->setCurrentIndex(model_->index(row, column));
+  grid_->scrollTo(grid_->currentIndex());
+  if (model_->RecordAt(row) != 0) table_.DbfGo(model_->RecordAt(row));
+}
+
+void TableEditorWindow::SyncCurrentFromGrid() {
+  const std::int64_t record = model_->RecordAt(grid_->currentIndex().row());
+  if (record != 0) table_.DbfGo(record);
+}
+
+void TableEditorWindow::ShowRecordLabel() {
+  recNo_->setText(QString("%1/%2").arg(table_.DbfRecNo()).arg(table_.DbfRecCount()));
+}
+
+void TableEditorWindow::Button_okClick() {
+  program_.shell.cancel = false;
+  if (QWidget* editor = grid_->indexWidget(grid_->currentIndex())) editor->clearFocus();
+  grid_->setCurrentIndex(grid_->currentIndex());  // posts a pending edit
+  SyncCurrentFromGrid();
+  key_ = 13;
+  chosenRecord_ = table_.DbfRecNo();
+  rememberedColumn_ = std::max(0, grid_->currentIndex().column());
+  accept();
+}
+
+void TableEditorWindow::Button_cancelClick() {
+  program_.shell.cancel = true;
+  key_ = 27;
+  reject();
+}
+
+void TableEditorWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    Button_cancelClick();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TableEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool vertical = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+    if (closeOnChoice_ && vertical) {
+      Button_okClick();  // the record current before the cursor moves
+      return true;
+    }
+    if (!pick_ && key->key() == Qt::Key_Down &&
+        grid_->currentIndex().row() == model_->rowCount() - 1) {
+      // Moving below the last row appends a blank record, as a data grid does.
+      Guarded([&] {
+        table_.DbfBlankBuffer();
+        table_.DbfAppendRecord();
+      });
+      model_->Reload();
+      GoToRecord(table_.DbfRecNo());
+      return true;
+    }
+    // Keys reach the grid itself only while no cell editor is open.
+    if (pick_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      Button_okClick();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TableEditorWindow::SortByColumn(int column) {
+  SyncCurrentFromGrid();
+  const std::int64_t record = table_.DbfRecNo();
+  const std::string index =
+      (std::filesystem::absolute(std::filesystem::path(program_.config.temporaryFolder) /
+                                 "$morvtemp"))
+          .string();
+  Guarded([&] {
+    table_.DbfIndexOn(table_.DbfFieldName(column + 1), index);
+    table_.DbfGo(record);
+  });
+  model_->Reload();
+  GoToRecord(record);
+}
+
+void TableEditorWindow::Search(bool fromNext) {
+  const int savedHelp = program_.shell.helpNumber;
+  if (!fromNext) {
+    program_.shell.helpNumber = kSearchHelp;
+    const std::string typed = prompts_.AskText("Suchbegriff eingeben", 50, searchText_);
+    program_.shell.helpNumber = savedHelp;
+    if (program_.shell.cancel) {
+      program_.shell.cancel = false;
+      return;
+    }
+    searchText_ = typed;
+  }
+  SyncCurrentFromGrid();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Guarded([&] { found_ = SearchTable(table_, Cp850ToUtf8(searchText_), fromNext); });
+  QApplication::restoreOverrideCursor();
+  if (!found_) {
+    prompts_.ShowMessage(searchText_ + " nicht gefunden");
+    return;
+  }
+  GoToRecord(table_.DbfRecNo());
+  if (closeOnChoice_) Button_okClick();
+}
+
+void TableEditorWindow::Button_searchClick() { Search(false); }
+void TableEditorWindow::Button_SearchNextClick() { Search(true); }
+
+void TableEditorWindow::mi_editAppendClick() {
+  SyncCurrentFromGrid();
+  Guarded([&] {
+    (void)table_.DbfField(1);  // the record buffer holds the current record
+    table_.DbfAppendRecord();
+  });
+  model_->Reload();
+  GoToRecord(table_.DbfRecNo());
+}
+
+void TableEditorWindow::mi_editPackClick() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Guarded([&] { table_.DbfPack(); });
+  QApplication::restoreOverrideCursor();
+  model_->Reload();
+  GoToRecord(1);
+}
+
+void TableEditorWindow::mi_fileExportHtmlClick() {
+  const QString proposal = QFileInfo(FromUtf8(table_.Path())).completeBaseName() + ".htm";
+  const QString file = QFileDialog::getSaveFileName(this, "Export HTML", proposal,
+                                                    "HTML files (*.htm *.html);;All files (*)");
+  if (file.isEmpty()) return;
+  std::string error;
+  if (!ExportTableHtml(program_, table_, ToUtf8(file), error)) {
+    prompts_.ShowErrorAlways(Utf8ToCp850(error));
+    return;
+  }
+  const std::string browser = program_.config.htmlBrowser;
+  if (browser.empty()) {
+    launcher_.Open(ToUtf8(file));
+  } else {
+    launcher_.Start(browser, {ToUtf8(file)});
+  }
+}
+
+void TableEditorWindow::mi_fileSaveAsDelimitedClick() {
+  const QString file =
+      QFileDialog::getSaveFileName(this, "Save As Delimited", {}, "txt (*.txt);;All files (*)");
+  if (file.isEmpty()) return;
+  Guarded([&] { table_.DbfCopyToDelimited(ToUtf8(file)); });
+}
+
+void TableEditorWindow::mi_fileAppenddbfClick() {
+  const QString file = QFileDialog::getOpenFileName(this, "Append dbf", {}, "*.dbf (*.dbf)");
+  if (file.isEmpty()) return;
+  Guarded([&] { table_.DbfAppendFrom(ToUtf8(file)); });
+  model_->Reload();
+}
+
+void TableEditorWindow::mi_fileAppendDelimitedClick() {
+  const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", {}, "*.txt (*.txt)");
+  if (file.isEmpty()) return;
+  Guarded([&] { table_.DbfAppendFromDelimited(ToUtf8(file)); });
+  model_->Reload();
+}
+
+void TableEditorWindow::mi_filePrintClick() {
+  SyncCurrentFromGrid();
+  ReportOutput output(program_, prompts_, launcher_, printer_);
+  Guarded([&] {
+    PrintTable(output, program_, prompts_, table_, ToUtf8(windowTitle()),
+               Utf8ToCp850(ToUtf8(title1_->text())));
+  });
+  program_.shell.cancel = false;
+  model_->Reload();
+  GoToRecord(table_.DbfRecNo());
+}
+
+}  // namespace zt6::gui
