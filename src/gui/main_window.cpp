@@ -112,7 +112,9 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
     program_.config.drawingAreaY = std::max(1, height - 1);
     redraw->start();
   };
-  resize(program.config.drawingAreaX + 1, program.config.drawingAreaY + 1 + menuBar()->sizeHint().height());
+  const int width = program.config.drawingAreaX > 0 ? program.config.drawingAreaX + 1 : 1024;
+  const int height = program.config.drawingAreaY > 0 ? program.config.drawingAreaY + 1 : 768;
+  resize(width, height + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {

@@ -1,0 +1,252 @@
+// The main window driven through its menu and the real dialogs: a new design typed in,
+// materials picked from the table, the unit switches, Cancel, and the close query.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <tuple>
+
+#include <QAction>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTableView>
+
+#include "app/project_file.h"
+#include "calc/calculation_run.h"
+#include "gui/dbf_table_model.h"
+#include "gui/drawing_view.h"
+#include "support/gui_fixture.h"
+
+namespace zt6 {
+namespace {
+
+using test_support::ClickButton;
+using test_support::TextOf;
+using test_support::Type;
+
+// Chooses a row of the pick window and confirms it; notes the material number shown.
+test_support::ModalScript::Action PickRow(int row, QString& shownNumber) {
+  return [row, &shownNumber](QWidget* window) {
+    auto* grid = window->findChild<QTableView*>("DBGrid1");
+    ASSERT_NE(grid, nullptr);
+    ASSERT_GT(grid->model()->rowCount(), row);
+    grid->setCurrentIndex(grid->model()->index(row, 0));
+    shownNumber = grid->model()->index(row, 0).data().toString();
+    ClickButton(window, "Button_ok");
+  };
+}
+
+// The summary after a calculation: a message box, or the message list left with OK.
+void CloseSummary(test_support::ModalScript& script) {
+  script.Expect("MessageBox|Tin_radiodialog|Tin_codedialog", [](QWidget* window) {
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+      box->accept();
+    } else {
+      ClickButton(window, "Button_ok");
+    }
+  });
+}
+
+class MainWindowTest : public test_support::GuiFixture {
+ protected:
+  std::string ProjectText() const {
+    return ProjectFileText(program.design, program.docs, program.config.format);
+  }
+  // Opens the bundled 12x14 example as if from the command line.
+  void OpenExample() {
+    const std::string source = std::string(ZT6_DATA_DIR) + "/examples/welle_12x14.zt6";
+    std::filesystem::copy_file(source, dir.path() / "welle_12x14.zt6");
+    program.recent.entries[0] = (dir.path() / "welle_12x14.zt6").string();
+    Run("mi_file1");
+    ASSERT_EQ(program.projectName, "welle_12x14");
+  }
+};
+
+TEST_F(MainWindowTest, NewRecalculationTypedDimensionsPickedMaterialsAndLoad) {
+  QString shaftNumber, hubNumber;
+  script.Expect("Tin_radiodialog", [](QWidget* w) {
+    ClickButton(w, "RadioButton_2");  // "Nachrechnung"
+    ClickButton(w, "Button_ok");
+  });
+  script.Expect("TForm_uni5", [](QWidget* w) {
+    Type(w, "Edit_zeichname1", QString::fromUtf8("Welle Getriebe Süd"));
+    ClickButton(w, "Button_ok");
+  });
+  script.Expect("TForm_zt6abm", [](QWidget* w) {
+    ClickButton(w, "RadioGroup_abm2");  // self-defined
+    Type(w, "Edit_name", "12x14");
+    Type(w, "Edit_d1", "12");
+    Type(w, "Edit_d3", "14,2");  // a comma reads as the decimal point
+    Type(w, "Edit_d5", "13");
+    Type(w, "Edit_z", "31");
+    Type(w, "Edit_beta", "60");
+    Type(w, "Edit_tgi", "0.04");
+    ClickButton(w, "Button_tge");  // TGe takes the text of TGi
+    Type(w, "Edit_l", "26");
+    ClickButton(w, "Button_ok");
+  });
+  script.Expect("TForm_ztwst", [](QWidget* w) {
+    ClickButton(w, "Button1");
+    ClickButton(w, "Button2");
+    ClickButton(w, "Button_ok");
+  });
+  script.Expect("Tdbf4", PickRow(0, shaftNumber));
+  script.Expect("Tdbf4", PickRow(1, hubNumber));
+  script.Expect("TForm_zt4last", [](QWidget* w) {
+    ClickButton(w, "RadioGroup13");  // TN computed from P and n
+    Type(w, "Edit_p", "10");
+    Type(w, "Edit_n", "1000");
+    ClickButton(w, "Button_tmax");
+    ClickButton(w, "Button_ka");
+    ClickButton(w, "Button_ok");
+  });
+  CloseSummary(script);
+  Run("mi_fileNew");
+
+  const DesignRecord& d = program.design;
+  EXPECT_EQ(Cp850ToUtf8(d.drawing.shaftName1), "Welle Getriebe Süd");
+  EXPECT_EQ(d.dimensionSource, DimensionSource::SelfDefined);
+  EXPECT_EQ(d.designation, "12x14");
+  EXPECT_DOUBLE_EQ(d.Dii, 12.0);
+  EXPECT_DOUBLE_EQ(d.Dee, 14.2);
+  EXPECT_DOUBLE_EQ(d.D, 13.0);
+  EXPECT_EQ(d.z, 31);
+  EXPECT_DOUBLE_EQ(d.TGi, 0.04);
+  EXPECT_DOUBLE_EQ(d.TGe, 0.04);
+  EXPECT_DOUBLE_EQ(d.l, 26.0);
+  EXPECT_EQ(Cp850ToUtf8(d.material[0].number), shaftNumber.trimmed().toStdString());
+  EXPECT_EQ(Cp850ToUtf8(d.material[1].number), hubNumber.trimmed().toStdString());
+  EXPECT_NE(d.material[0].Re, 0);
+  EXPECT_NEAR(d.TN, 10 * 60000 / (1000 * 2 * 3.14159265358979), 0.05);  // as shown, 3 digits
+  EXPECT_NEAR(d.Tmax, 3 * d.TN, 0.05);  // from the TN field, through its own field
+  EXPECT_DOUBLE_EQ(d.KA, 1.0);
+  EXPECT_TRUE(program.modified);
+
+  // The record was calculated: the same inputs through the core give the same results.
+  DesignRecord again = d;
+  RunMessages messages;
+  TableAccess access(program.table, prompts, program.config);
+  DatabaseTables tables(access);
+  CalculationRun(again, messages, tables);
+  EXPECT_DOUBLE_EQ(again.MReV, d.MReV);
+  EXPECT_GT(d.MReV, d.Dee);
+  EXPECT_DOUBLE_EQ(again.material[0].Seq, d.material[0].Seq);
+
+  // The Quick drawing (the default result graphic) is on the screen, with the designation.
+  const auto& records = program.drawing.Records();
+  ASSERT_FALSE(records.empty());
+  EXPECT_TRUE(std::any_of(records.begin(), records.end(),
+                          [](const std::string& r) { return r.find("12x14") != std::string::npos; }));
+  EXPECT_EQ(window->windowTitle().toStdString(), "ZT6  -  Kerbverzahnung DIN 5481");
+}
+
+TEST_F(MainWindowTest, UnitSwitchThereAndBackLeavesEveryDialogsRecordUnchanged) {
+  OpenExample();
+  const DesignRecord before = program.design;
+  script.Expect("TForm_zt6abm", [](QWidget* w) {
+    const QString dii = TextOf(w, "Edit_d1");
+    ClickButton(w, "Button_metric");
+    EXPECT_NE(TextOf(w, "Edit_d1"), dii);  // now in inches
+    ClickButton(w, "Button_metric");
+    EXPECT_EQ(TextOf(w, "Edit_d1").toDouble(), dii.toDouble());
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_editabmessungen");
+  script.Expect("TForm_ztwst", [](QWidget* w) {
+    ClickButton(w, "Button_metric");
+    EXPECT_TRUE(w->findChild<QLabel*>("Label_plim1")->text().endsWith("psi"));
+    ClickButton(w, "Button_metric");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_EditMaterial");
+  script.Expect("TForm_zt4last", [](QWidget* w) {
+    ClickButton(w, "Button_metric");
+    ClickButton(w, "Button_metric");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_editLast");
+
+  const DesignRecord& d = program.design;
+  EXPECT_EQ(program.config.format.units, UnitSystem::Metric);
+  for (const auto& [name, was, is] :
+       {std::tuple{"Dii", before.Dii, d.Dii}, {"Dee", before.Dee, d.Dee}, {"D", before.D, d.D},
+        {"l", before.l, d.l}, {"TGi", before.TGi, d.TGi}, {"DRi", before.DRi, d.DRi},
+        {"TN", before.TN, d.TN}, {"Tmax", before.Tmax, d.Tmax}}) {
+    EXPECT_NEAR(is, was, std::abs(was) * 0.002 + 1e-9) << name;
+  }
+  EXPECT_EQ(d.z, before.z);
+  EXPECT_EQ(d.material[0].Re, before.material[0].Re);
+  EXPECT_EQ(d.material[1].Re, before.material[1].Re);
+}
+
+TEST_F(MainWindowTest, CancelInEachDialogChangesNothing) {
+  OpenExample();
+  const std::string before = ProjectText();
+  program.modified = false;
+  struct Case {
+    const char* item;
+    const char* dialog;
+    const char* field;
+  };
+  for (const Case& c : {Case{"mi_editabmessungen", "TForm_zt6abm", "Edit_l"},
+                        Case{"mi_EditMaterial", "TForm_ztwst", "Edit_Re1"},
+                        Case{"mi_editLast", "TForm_zt4last", "Edit_tmax"},
+                        Case{"mi_EditText", "TForm_uni5", "Edit_info1"}}) {
+    const std::string field = c.field;
+    script.Expect(c.dialog, [field](QWidget* w) {
+      Type(w, field.c_str(), "999");
+      ClickButton(w, "Button_cancel");
+    });
+    Run(c.item);
+    EXPECT_EQ(ProjectText(), before) << c.dialog;
+  }
+  // Escape cancels as well.
+  script.Expect("TForm_zt4last", [](QWidget* w) {
+    Type(w, "Edit_ka", "7");
+    QTest::keyClick(w, Qt::Key_Escape);
+  });
+  Run("mi_editLast");
+  EXPECT_EQ(ProjectText(), before);
+}
+
+TEST_F(MainWindowTest, CloseAsksToSaveAndCancelKeepsTheWindowOpen) {
+  OpenExample();
+  program.modified = true;
+  script.Expect("YesNoCancel", [](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().startsWith("Datei speichern (")) << box->text().toStdString();
+    box->button(QMessageBox::Cancel)->click();
+  });
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(script.Done());
+
+  std::ofstream(dir.path() / "tmp" / "$welle.dx$") << "0\nEOF\n";
+  script.Expect("YesNoCancel", [](QWidget* w) {
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
+  });
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(script.Done());
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "tmp" / "$welle.dx$"));
+  EXPECT_TRUE(script.unexpected.empty());
+}
+
+TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {
+  EXPECT_EQ(window->Item("mi_fileNew")->text(), QString("&Neu..."));
+  EXPECT_FALSE(window->Item("mi_file1")->isVisible());
+  EXPECT_FALSE(window->Item("sep_fileRecent")->isVisible());
+  Run("mi_helplanguageKorea");
+  EXPECT_EQ(window->Item("mi_fileNew")->text(), QString::fromUtf8("새로만들기(&N)"));
+  EXPECT_EQ(window->Item("mi_editLast")->text(), QString::fromUtf8("하중(&L)"));
+  Run("mi_helplanguageenglisch");
+  EXPECT_EQ(window->Item("mi_fileNew")->text(), QString("&New..."));
+  EXPECT_EQ(program.config.menuLanguage, 2);
+
+  script.Expect("NotAvailable", [](QWidget* w) { qobject_cast<QMessageBox*>(w)->accept(); });
+  Run("mi_fileprint");
+  EXPECT_FALSE(window->Item("mi_editvorauslegung")->isEnabled());
+}
+
+}  // namespace
+}  // namespace zt6
