@@ -1,6 +1,7 @@
 #include "gui/dbf_table_model.h"
 
 #include "gui/qt_text.h"
+#include "report/codepage.h"
 #include "report/number_parse.h"
 #include "tables/dbf_error.h"
 
@@ -62,7 +63,7 @@ QVariant DbfTableModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) {
-    QString text = FromCp850(table.DbfField(field));
+    QString text = FromUtf8(Cp1252ToUtf8(table.DbfField(field)));  // tables hold Windows texts
     return role == Qt::DisplayRole ? text.trimmed() : text;
   }
   if (role == Qt::TextAlignmentRole) {
@@ -75,7 +76,7 @@ QVariant DbfTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant DbfTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return {};
-  if (orientation == Qt::Horizontal) return FromCp850(table_.DbfFieldName(section + 1));
+  if (orientation == Qt::Horizontal) return FromUtf8(Cp1252ToUtf8(table_.DbfFieldName(section + 1)));
   // The indicator column marks records flagged deleted.
   const std::int64_t record = RecordAt(section);
   auto& table = const_cast<CurrentTable&>(table_);
@@ -103,7 +104,7 @@ bool DbfTableModel::setData(const QModelIndex& index, const QVariant& value, int
     if (column->type == 'N' || column->type == 'F') {
       table_.DbfReplaceReal(name, ParseReal(ToUtf8(value.toString())));
     } else {
-      table_.DbfReplaceText(name, ToCp850(value.toString()));
+      table_.DbfReplaceText(name, Utf8ToCp1252(ToUtf8(value.toString())));
     }
   }
   table_.DbfWriteRecord();

@@ -323,7 +323,7 @@ void MainWindow::OpenTable() {
     QApplication::processEvents();
   });
   ui_.SetWaitCursor(false);
-  ProjectTableWindow window(FromCp850(program_.projectDirectory), headings, rows, this);
+  ProjectTableWindow window(FromUtf8(program_.projectDirectory), headings, rows, this);
   while (true) {
     const std::optional<std::string> file = window.Choose();
     if (!file) break;
