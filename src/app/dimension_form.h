@@ -39,6 +39,8 @@ class DimensionForm {
   // With "self-defined" the dimension fields and their buttons are enabled, Button_db
   // and RadioGroup_tol are for the database source.
   bool DimensionsEnabled() const { return source == 2; }
+  // The unit system the lengths are shown in.
+  UnitSystem Units() const { return format_.units; }
 
   // Label of a field (Edit_d1 ...), the caption of RadioGroup_tol ("RadioGroup_tol")
   // and the items of the tolerance class ("fein"/"grob" as "RadioGroup_tol1"/"2").

@@ -23,7 +23,8 @@ void PlaceDialog(QWidget& dialog) {
     font.setPointSizeF(points * scale.elementPercent / 100.0);
     dialog.setFont(font);
   }
-  dialog.adjustSize();
+  // A window that chose its own size keeps it; the others take the size their contents ask.
+  if (!dialog.testAttribute(Qt::WA_Resized)) dialog.adjustSize();
   QSize size = dialog.size();
   if (scale.windowPercent > 0) {
     size = QSize(size.width() * scale.windowPercent / 100, size.height() * scale.windowPercent / 100);

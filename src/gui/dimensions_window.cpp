@@ -83,6 +83,17 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
     grid->addWidget(label, r, 0);
     grid->addWidget(edit, r, 1);
     const std::string field = row.field;
+    // The unit shown beside lengths follows the unit switch.
+    if (field != "Edit_name" && field != "Edit_z") {
+      auto* unit = new QLabel(this);
+      unit->setObjectName(QString("Label_unit_") + QString(row.field).mid(5));
+      if (field == "Edit_beta") {
+        unit->setText(QString::fromUtf8("°"));
+      } else {
+        lengthUnits_.push_back(unit);
+      }
+      grid->addWidget(unit, r, 4);
+    }
     const bool alwaysOn = field == "Edit_l";
     if (!alwaysOn) dimensionWidgets_.push_back(edit);
     if (row.proposal != nullptr) {
@@ -146,6 +157,8 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
 
 void DimensionsWindow::Refill() {
   binding_.Push();
+  const QString unit = form_.Units() == UnitSystem::English ? "in" : "mm";
+  for (QLabel* label : lengthUnits_) label->setText(unit);
   if (QAbstractButton* b = source_->button(form_.source)) b->setChecked(true);
   if (QAbstractButton* b = tolerance_->button(form_.toleranceClass)) b->setChecked(true);
   ApplyEnabling();

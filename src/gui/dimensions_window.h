@@ -8,6 +8,7 @@
 #include "gui/form_binding.h"
 
 class QButtonGroup;
+class QLabel;
 class QGroupBox;
 class QPushButton;
 
@@ -33,6 +34,7 @@ class DimensionsWindow : public QDialog {
   QGroupBox* toleranceBox_;
   QPushButton* databaseButton_;
   std::vector<QWidget*> dimensionWidgets_;
+  std::vector<QLabel*> lengthUnits_;
 };
 
 }  // namespace zt6::gui

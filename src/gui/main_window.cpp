@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
+#include <filesystem>
 
 #include "app/material_lookup.h"
 #include "app/print_calculation_report.h"
@@ -327,7 +328,8 @@ void MainWindow::OpenTable() {
   while (true) {
     const std::optional<std::string> file = window.Choose();
     if (!file) break;
-    program_.projectName = *file;
+    // The project name is the file name without its extension, found in the project folder.
+    program_.projectName = std::filesystem::path(*file).stem().string();
     ReadProject(program_, prompts_, tables_, program_.projectName);
     if (program_.shell.cancel) break;
     CalculationRun(program_.design, program_.messages, tables_);

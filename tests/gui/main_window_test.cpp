@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTableView>
+#include <QTableWidget>
 
 #include "app/project_file.h"
 #include "calc/calculation_run.h"
@@ -230,6 +231,35 @@ TEST_F(MainWindowTest, CloseAsksToSaveAndCancelKeepsTheWindowOpen) {
   EXPECT_TRUE(script.Done());
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "tmp" / "$welle.dx$"));
   EXPECT_TRUE(script.unexpected.empty());
+}
+
+TEST_F(MainWindowTest, ProjectTableListsTheFolderAndOpensTheChosenFile) {
+  for (const char* name : {"welle_12x14.zt6", "din5481_17x20.zt6"}) {
+    const std::filesystem::path source = std::filesystem::path(ZT6_DATA_DIR) / "examples" / name;
+    std::filesystem::copy_file(source, dir.path() / name);
+  }
+  int rows = 0, columns = 0;
+  QString chosen;
+  script.Expect("TForm_preview", [&](QWidget* w) {
+    auto* grid = w->findChild<QTableWidget*>("StringGrid1");
+    ASSERT_NE(grid, nullptr);
+    rows = grid->rowCount();
+    columns = grid->columnCount();
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "File");
+    EXPECT_EQ(grid->horizontalHeaderItem(8)->text(), "D [mm]");
+    chosen = grid->item(1, 0)->text();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      grid->visualItemRect(grid->item(1, 3)).center());
+  });
+  script.Expect("TForm_preview", [](QWidget* w) {
+    w->findChild<QAction*>("mi_fileExit")->trigger();
+  });
+  Run("mi_fileOpenTable");
+  EXPECT_EQ(rows, 2);
+  EXPECT_EQ(columns, 18);
+  EXPECT_EQ(QString::fromStdString(program.projectName) + ".zt6", chosen);
+  EXPECT_FALSE(program.modified);
+  EXPECT_TRUE(window->windowTitle().contains(chosen.left(6))) << window->windowTitle().toStdString();
 }
 
 TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {

@@ -1,0 +1,87 @@
+// Pictures of the windows for a person to look at: written only when ZT6_SCREENSHOT_DIR
+// names a folder (run under a real display, e.g. Xvfb with QT_QPA_PLATFORM=xcb).
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/gui_fixture.h"
+
+namespace zt6 {
+namespace {
+
+using test_support::ClickButton;
+
+class Screenshots : public test_support::GuiFixture {
+ protected:
+  void SetUp() override {
+    const char* folder = std::getenv("ZT6_SCREENSHOT_DIR");
+    if (folder == nullptr) GTEST_SKIP() << "ZT6_SCREENSHOT_DIR not set";
+    out = folder;
+    std::filesystem::create_directories(out);
+  }
+  void Save(QWidget* widget, const std::string& name) {
+    QTest::qWait(50);
+    EXPECT_TRUE(widget->grab().save(QString::fromStdString((out / (name + ".png")).string())));
+  }
+  // Grabs a dialog the menu item opens, then cancels it.
+  void Dialog(const std::string& item, const std::string& dialog, const std::string& name) {
+    script.Expect(dialog, [this, name](QWidget* w) {
+      Save(w, name);
+      ClickButton(w, "Button_cancel");
+    });
+    Run(item);
+  }
+  std::filesystem::path out;
+};
+
+TEST_F(Screenshots, EveryWindow) {
+  window->resize(1100, 820);
+  Run("mi_viewQuick");
+  Save(window.get(), "01_main_quick");
+  Dialog("mi_editabmessungen", "TForm_zt6abm", "02_dimensions");
+  Dialog("mi_EditMaterial", "TForm_ztwst", "03_material");
+  Dialog("mi_editLast", "TForm_zt4last", "04_load");
+  Dialog("mi_EditText", "TForm_uni5", "05_identification");
+  script.Expect("TForm_ztwst", [](QWidget* w) {
+    ClickButton(w, "Button1");
+    ClickButton(w, "Button_cancel");
+  });
+  script.Expect("Tdbf4", [this](QWidget* w) {
+    Save(w, "06_pick_material");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_EditMaterial");
+  script.Expect("Tdbf4", [this](QWidget* w) {
+    Save(w, "07_table_editor_din5481");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_dbfDin5481");
+  Run("mi_helplanguageKorea");
+  Save(window.get(), "08_main_korean");
+  QMenu* file = window->findChild<QMenu*>("mi_file");
+  file->popup(window->mapToGlobal(QPoint(0, 20)));
+  Save(file, "09_korean_file_menu");
+  file->hide();
+  QMenu* view = window->findChild<QMenu*>("mi_View");
+  view->popup(window->mapToGlobal(QPoint(100, 20)));
+  Save(view, "10_korean_view_menu");
+  view->hide();
+  Run("mi_helplanguagedeutsch");
+  script.Expect("TForm_zt6abm", [this](QWidget* w) {
+    ClickButton(w, "RadioGroup_abm1");
+    ClickButton(w, "Button_metric");
+    Save(w, "11_dimensions_database_inch");
+    ClickButton(w, "Button_metric");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_editabmessungen");
+}
+
+}  // namespace
+}  // namespace zt6
