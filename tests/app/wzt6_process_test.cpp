@@ -55,6 +55,23 @@ TEST(Wzt6Process, DocumentedExitCodes) {
   EXPECT_EQ(RunWzt6("missing.zt6 /CAD1:1").exitCode, 1);
 }
 
+TEST(Wzt6Process, WithoutADisplayTheWindowIsRefusedWhileBatchRunsWork) {
+  const std::string example = std::string(ZT6_DATA_DIR) + "/examples/welle_12x14.zt6";
+  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                              std::string(ZT6_WZT6_EXE) + " '" + example + "' 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::array<char, 4096> buffer{};
+  std::string out;
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(out.find("wzt6: "), std::string::npos) << out;
+  EXPECT_NE(out.find("/?"), std::string::npos) << out;
+}
+
 TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
   namespace fs = std::filesystem;
   using test_support::FileBytes;
