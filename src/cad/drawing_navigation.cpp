@@ -91,9 +91,12 @@ bool DrawingWindow::MouseDown(MouseButton button, PixelPoint point) {
     ResetZoom();
     repaint = true;
   } else if (button == MouseButton::Left && doubleClicked_) {
+    // The full reset must not stretch the picture: the window keeps its aspect rule.
+    const bool keepAspect = keepAspect_;
     RestoreLimit();
     ResetZoom();
     ReSetWindow();
+    keepAspect_ = keepAspect;
     repaint = true;
   } else if (button == MouseButton::Left && !dragging_) {
     dragging_ = true;

@@ -540,6 +540,8 @@ TEST_F(DrawingWindowTest, DoubleClickThenClickResetsEverything) {
   EXPECT_EQ(window.Records().size(), records + 2);
   EXPECT_EQ(window.Records()[records], "10;1;1;999;749;0;0;100;75");
   EXPECT_EQ(window.Records().back(), "10;0;0;1000;750;0;0;1;1");
+  // The replay after the reset keeps the proportions of the drawing.
+  EXPECT_TRUE(window.KeepAspect());
   // The double click is used up: the next left button starts a rubber band.
   EXPECT_FALSE(window.MouseDown(MouseButton::Left, {5, 5}));
   EXPECT_TRUE(window.Dragging());

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "gui/drawing_view.h"
 #include "support/gui_fixture.h"
 
 namespace zt6 {
@@ -44,6 +45,9 @@ TEST_F(Screenshots, EveryWindow) {
   window->resize(1100, 820);
   Run("mi_viewQuick");
   Save(window.get(), "01_main_quick");
+  QTest::mouseDClick(&window->View(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+  Save(&window->View(), "01b_after_double_click");
+  QTest::mouseClick(&window->View(), Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
   Dialog("mi_editabmessungen", "TForm_zt6abm", "02_dimensions");
   Dialog("mi_EditMaterial", "TForm_ztwst", "03_material");
   Dialog("mi_editLast", "TForm_zt4last", "04_load");
