@@ -1,5 +1,7 @@
 #include "app/table_editor_actions.h"
 
+#include "report/html_escape.h"
+
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -29,20 +31,6 @@ std::string UpperAnsi(std::string_view text) {
       c = static_cast<char>(b - 0x10);
     } else if (b == 0xFF) {  // ÿ
       c = static_cast<char>(0x9F);
-    }
-  }
-  return out;
-}
-
-// A text shown in a page: markup characters as entities, so "<" is read as text.
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
     }
   }
   return out;
@@ -111,18 +99,18 @@ bool ExportTableHtml(const Program& program, CurrentTable& table, const std::str
 
   std::vector<std::string> lines{
       "<HTML>",
-      "<head><title>" + Escaped(title) + "</title></head>",
+      "<head><title>" + HtmlEscaped(title) + "</title></head>",
       "<BODY BGCOLOR=\"C0C0C0\">",
       "<P>" + std::string(kProgramTitle) + "V" + kProgramVersion + " #" +
-          Escaped(OemToAnsiAnyLength(info.ownerText, ascii)) + " - " +
-          Escaped(OemToAnsiAnyLength(info.installationText, ascii)) + "</P>",
-      "<P>" + Escaped(UpperAnsi(chosen)) + "</P>",
+          HtmlEscaped(OemToAnsiAnyLength(info.ownerText, ascii)) + " - " +
+          HtmlEscaped(OemToAnsiAnyLength(info.installationText, ascii)) + "</P>",
+      "<P>" + HtmlEscaped(UpperAnsi(chosen)) + "</P>",
       "<P>" + info.date + " - " + info.time + "</P>",
       "<HR>",
       std::string(kTableStart)};
   std::string names = "<TR>";
   for (int n = 1; n <= table.DbfFieldCount(); ++n)
-    names += "<TD><CENTER>" + Escaped(table.DbfFieldName(n)) + "</CENTER></TD>";
+    names += "<TD><CENTER>" + HtmlEscaped(table.DbfFieldName(n)) + "</CENTER></TD>";
   lines.push_back(names + "</TR>");
   {
     KeepRecord keep(table);
@@ -130,7 +118,7 @@ bool ExportTableHtml(const Program& program, CurrentTable& table, const std::str
       table.DbfGo(k);
       std::string row = "<TR>";
       for (int n = 1; n <= table.DbfFieldCount(); ++n)
-        row += "<TD>" + Escaped(FieldText(table, n)) + "</TD>";
+        row += "<TD>" + HtmlEscaped(FieldText(table, n)) + "</TD>";
       lines.push_back(row + "</TR>");
     }
   }
@@ -179,11 +167,11 @@ void PrintTable(ReportOutput& output, Program& program, Prompts& prompts, Curren
         out = "<TR>";
         for (std::size_t i = 0; i < texts.size(); ++i) {
           if (heading) {
-            out += "<TD><CENTER>" + Escaped(texts[i]) + "</CENTER></TD>";
+            out += "<TD><CENTER>" + HtmlEscaped(texts[i]) + "</CENTER></TD>";
           } else if (i == 0) {
-            out += "<TD>" + Escaped(texts[i]) + "</TD>";
+            out += "<TD>" + HtmlEscaped(texts[i]) + "</TD>";
           } else {
-            out += "<TD><DIV ALIGN=RIGHT>" + Escaped(texts[i]) + "</DIV></TD>";
+            out += "<TD><DIV ALIGN=RIGHT>" + HtmlEscaped(texts[i]) + "</DIV></TD>";
           }
         }
         writer.Markup(out + "</TR>");

@@ -11,6 +11,13 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& text)
   return button;
 }
 
+OkCancel OkCancelButtons(QWidget* parent) {
+  QPushButton* ok = NamedButton(parent, "Button_ok", "OK");
+  ok->setDefault(true);
+  ok->setAutoDefault(true);
+  return OkCancel{ok, NamedButton(parent, "Button_cancel", "Abbrechen")};
+}
+
 QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text,
                         const QString& topic) {
   QPushButton* button = NamedButton(parent, name, text);

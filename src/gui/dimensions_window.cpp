@@ -118,10 +118,7 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
   layout->addLayout(grid);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = NamedButton(this, "Button_ok", "OK");
-  ok->setDefault(true);
-  ok->setAutoDefault(true);
-  QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+  const auto [ok, cancel] = OkCancelButtons(this);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   buttons->addWidget(HelpButton(this, "Button_help", "&Hilfetext", "Hilfetext 5005"));

@@ -41,10 +41,7 @@ IdentificationWindow::IdentificationWindow(IdentificationForm& form, const QStri
   }
   layout->addLayout(info);
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = NamedButton(this, "Button_ok", "OK");
-  ok->setDefault(true);
-  ok->setAutoDefault(true);
-  QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+  const auto [ok, cancel] = OkCancelButtons(this);
   buttons->addStretch(1);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);

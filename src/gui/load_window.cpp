@@ -126,10 +126,7 @@ LoadWindow::LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent)
   layout->addLayout(helpImages);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = NamedButton(this, "Button_ok", "OK");
-  ok->setDefault(true);
-  ok->setAutoDefault(true);
-  QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+  const auto [ok, cancel] = OkCancelButtons(this);
   QPushButton* units = NamedButton(this, "Button_metric", "Nm <--> lb-in");
   buttons->addWidget(ok);
   buttons->addWidget(cancel);

@@ -79,10 +79,7 @@ MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* pa
   layout->addLayout(groups);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* ok = NamedButton(this, "Button_ok", "OK");
-  ok->setDefault(true);
-  ok->setAutoDefault(true);
-  QPushButton* cancel = NamedButton(this, "Button_cancel", "Abbrechen");
+  const auto [ok, cancel] = OkCancelButtons(this);
   QPushButton* units = NamedButton(this, "Button_metric", "Mpa <--> psi");
   buttons->addWidget(ok);
   buttons->addWidget(cancel);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "report/codepage.h"
+#include "report/html_escape.h"
 #include "report/line_builder.h"
 #include "report/number_format.h"
 
@@ -139,19 +140,7 @@ void ReportWriter::WriteHtml(std::string_view oemLine) {
 }
 
 // Texts are escaped so that a message such as "Dii<DFe" is shown, not taken for a tag.
-std::string ReportWriter::Html(std::string_view oemText) const {
-  std::string out;
-  out.reserve(oemText.size());
-  for (const char c : oemText) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string ReportWriter::Html(std::string_view oemText) const { return HtmlEscaped(oemText); }
 
 std::string ReportWriter::TabValue(std::string_view value) const {
   std::string out(value);
