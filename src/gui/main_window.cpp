@@ -90,6 +90,10 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
       view_(new DrawingView(program.drawing, this)),
       tableEditor_(new TableEditorWindow(program, prompts, launcher, printer, this)) {
   setObjectName("Thh");
+  // Korean captions need a face with Hangul; naming it keeps menu widths measured right.
+  QFont font = QApplication::font();
+  font.setFamilies({font.family(), "NanumGothic", "Noto Sans CJK KR", "UnDotum"});
+  QApplication::setFont(font);
   MainWindowForDialogs() = this;
   CurrentDialogScale() = DialogScale{program.config.dialogScale, program.config.dialogElementScale};
   ui_.SetParent(this);
