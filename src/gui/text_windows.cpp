@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -146,8 +148,9 @@ ReportTextWindow::ReportTextWindow(const std::string& path, QWidget* parent)
   connect(quit, &QAction::triggered, this, &QDialog::accept);
   connect(markAll, &QAction::triggered, memo_, &QPlainTextEdit::selectAll);
   connect(copy, &QAction::triggered, memo_, &QPlainTextEdit::copy);
+  // The desktop's text program stands in for Notepad.
   connect(exportNotepad, &QAction::triggered, this,
-          [this] { ShowNotAvailable(this, "Export Notepad"); });
+          [file] { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); });
   connect(print, &QAction::triggered, this, [this] { ShowNotAvailable(this, "Drucken"); });
   resize(820, 600);
   PlaceDialog(*this);

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -260,6 +261,18 @@ TEST_F(MainWindowTest, ProjectTableListsTheFolderAndOpensTheChosenFile) {
   EXPECT_EQ(QString::fromStdString(program.projectName) + ".zt6", chosen);
   EXPECT_FALSE(program.modified);
   EXPECT_TRUE(window->windowTitle().contains(chosen.left(6))) << window->windowTitle().toStdString();
+}
+
+TEST_F(MainWindowTest, ReportOnTheScreenOpensTheTextWindow) {
+  OpenExample();
+  QString text;
+  script.Expect("TForm_showtextfile", [&](QWidget* w) {
+    text = w->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+    qobject_cast<QDialog*>(w)->accept();
+  });
+  Run("mi_ViewAusdruck");
+  EXPECT_TRUE(text.contains("12x14")) << text.left(400).toStdString();
+  EXPECT_TRUE(text.contains(QString::fromUtf8("Zähnezahl"))) << text.left(400).toStdString();
 }
 
 TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {
