@@ -256,7 +256,14 @@ void MainWindow::FormCreate() {
   if (program_.config.menuLanguage > 0) commands_->SetLanguage(program_.config.menuLanguage);
   RefreshCaptions();
   RefreshTitle();
-  AfterCalculationRefresh();
+  // The first calculation's picture; after a refused first run (no project yet) the
+  // area stays empty rather than greeting the user with the message summary.
+  if (!program_.messages.FatalFlag()) {
+    AfterCalculationRefresh();
+  } else {
+    Item("mi_viewErrorMessages")->setText(FromUtf8(commands_->MessageItemCaption()));
+    Item("mi_viewErrorMessages")->setEnabled(commands_->MessageItemEnabled());
+  }
 }
 
 void MainWindow::RefreshCaptions() {
