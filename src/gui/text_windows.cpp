@@ -99,9 +99,10 @@ MessageWindow::MessageWindow(const QString& message, const QString& cause,
 
 void MessageWindow::Confirm() {
   if (changed_) {
-    const auto answer = QMessageBox::question(
-        this, "ZT6", "Save Changes ?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    saveConfirmed = answer == QMessageBox::Yes;
+    QMessageBox question(QMessageBox::Question, "ZT6", "Save Changes ?",
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    question.setObjectName("SaveChanges");
+    saveConfirmed = question.exec() == QMessageBox::Yes;
   }
   accept();
 }

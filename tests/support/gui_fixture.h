@@ -31,7 +31,13 @@ namespace zt6::test_support {
 inline void ClickButton(QWidget* window, const char* name) {
   auto* button = window->findChild<QAbstractButton*>(name);
   ASSERT_NE(button, nullptr) << name << " in " << window->objectName().toStdString();
-  QTest::mouseClick(button, Qt::LeftButton);
+  // A radio button takes a mouse click only on its circle and label, not anywhere in its
+  // stretched box; click() presses it as such a click would.
+  if (button->isCheckable()) {
+    button->click();
+  } else {
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
 }
 
 // Replaces the text of the named edit as typing would.
