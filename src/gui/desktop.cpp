@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <clocale>
 #include <cstdlib>
 #include <iostream>
 
@@ -28,6 +29,8 @@ bool DisplayAvailable() {
 
 int RunDesktop(Program& program, int argc, char** argv) {
   QApplication app(argc, argv);
+  // Qt takes the user's locale; numbers are written and read with the point throughout.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName("ZT6");
   program.shell.messageBoxesEnabled = true;
   QtUi ui(program.shell);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
@@ -90,10 +91,6 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
       view_(new DrawingView(program.drawing, this)),
       tableEditor_(new TableEditorWindow(program, prompts, launcher, printer, this)) {
   setObjectName("Thh");
-  // Korean captions need a face with Hangul; naming it keeps menu widths measured right.
-  QFont font = QApplication::font();
-  font.setFamilies({font.family(), "NanumGothic", "Noto Sans CJK KR", "UnDotum"});
-  QApplication::setFont(font);
   MainWindowForDialogs() = this;
   CurrentDialogScale() = DialogScale{program.config.dialogScale, program.config.dialogElementScale};
   ui_.SetParent(this);
@@ -267,6 +264,14 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::RefreshCaptions() {
+  // Korean captions are measured and drawn whole only with a Hangul face first in line.
+  QFont font = QApplication::font();
+  if (commands_->Captions().Language() == 8) {
+    font.setFamilies({"NanumGothic", "Noto Sans CJK KR", "UnDotum", QFontInfo(font).family()});
+  }
+  menuBar()->setFont(font);
+  for (const auto& [name, menu] : menus_) menu->setFont(font);
+
   for (const auto& [name, action] : actions_) {
     if (name.rfind("sep_", 0) == 0) continue;
     if (name.size() == 8 && name.rfind("mi_file", 0) == 0 && std::isdigit(name[7])) continue;

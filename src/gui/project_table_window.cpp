@@ -49,11 +49,15 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
       grid_->setItem(static_cast<int>(r), static_cast<int>(c), cell);
     }
   }
-  for (int c = 0; c < grid_->columnCount(); ++c) grid_->setColumnWidth(c, 48);
-  const std::pair<int, int> widths[] = {{0, 150}, {1, 64}, {2, 90}, {3, 90},
-                                        {4, 100}, {12, 100}, {13, 100}};
-  for (const auto& [column, width] : widths) {
-    if (column < grid_->columnCount()) grid_->setColumnWidth(column, width);
+  // The table's widths are the least a column gets; wider texts widen their column.
+  std::vector<int> widths(static_cast<std::size_t>(grid_->columnCount()), 48);
+  for (const auto& [column, width] : {std::pair{0, 150}, {1, 64}, {2, 90}, {3, 90}, {4, 100},
+                                      {12, 100}, {13, 100}}) {
+    if (column < grid_->columnCount()) widths[static_cast<std::size_t>(column)] = width;
+  }
+  grid_->resizeColumnsToContents();
+  for (int c = 0; c < grid_->columnCount(); ++c) {
+    grid_->setColumnWidth(c, std::max(widths[static_cast<std::size_t>(c)], grid_->columnWidth(c)));
   }
   grid_->verticalHeader()->setVisible(false);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);

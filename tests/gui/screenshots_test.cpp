@@ -85,6 +85,21 @@ TEST_F(Screenshots, EveryWindow) {
     ClickButton(w, "Button_cancel");
   });
   Run("mi_editabmessungen");
+  std::filesystem::copy_file(std::filesystem::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6",
+                             dir.path() / "welle_12x14.zt6");
+  std::filesystem::copy_file(std::filesystem::path(ZT6_DATA_DIR) / "examples" / "din5481_17x20.zt6",
+                             dir.path() / "din5481_17x20.zt6");
+  program.modified = false;  // nothing to save before the project table
+  script.Expect("TForm_preview", [this](QWidget* w) {
+    Save(w, "12_project_table");
+    qobject_cast<QDialog*>(w)->reject();
+  });
+  Run("mi_fileOpenTable");
+  script.Expect("Tin_radiodialog", [this](QWidget* w) {
+    Save(w, "13_new_choice");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileNew");
 }
 
 }  // namespace
