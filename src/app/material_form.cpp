@@ -12,19 +12,8 @@ namespace zt6 {
 
 namespace {
 
-// The object names of one group's fields; the two groups spell them differently.
-struct GroupFields {
-  const char* number;
-  const char* name;
-  const char* Re;
-  const char* fS;
-  const char* fH;
-};
-
-constexpr std::array<GroupFields, 2> kGroups{{
-    {"Edit_ident1", "Edit_Name1", "Edit_Re1", "Edit_fs1", "Edit_fh1"},
-    {"Edit_ident2", "Edit_name2", "Edit_re2", "Edit_fs2", "Edit_fh2"},
-}};
+using GroupFields = MaterialForm::GroupFields;
+constexpr const std::array<GroupFields, 2>& kGroups = MaterialForm::kGroups;
 
 std::size_t Index(int part) { return part == 2 ? 1 : 0; }
 

@@ -2,6 +2,7 @@
 // The material dialog without its window: the fields of shaft (1) and hub (2), the
 // permissible-pressure lines, the material database buttons, unit switch, write-back.
 
+#include <array>
 #include <string>
 
 #include "app/form_fields.h"
@@ -14,6 +15,19 @@ namespace zt6 {
 
 class MaterialForm {
  public:
+  // The object names of one group's fields; the two groups spell them differently.
+  struct GroupFields {
+    const char* number;
+    const char* name;
+    const char* Re;
+    const char* fS;
+    const char* fH;
+  };
+  static constexpr std::array<GroupFields, 2> kGroups{{
+      {"Edit_ident1", "Edit_Name1", "Edit_Re1", "Edit_fs1", "Edit_fh1"},
+      {"Edit_ident2", "Edit_name2", "Edit_re2", "Edit_fs2", "Edit_fh2"},
+  }};
+
   MaterialForm(DesignRecord& design, RunMessages& messages, FormatSettings& format,
                TableAccess& access, bool& cancelFlag);
 

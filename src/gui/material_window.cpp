@@ -14,23 +14,6 @@
 
 namespace zt6::gui {
 
-namespace {
-
-struct PartFields {
-  const char* ident;
-  const char* name;
-  const char* re;
-  const char* fs;
-  const char* fh;
-};
-
-constexpr PartFields kParts[2] = {
-    {"Edit_ident1", "Edit_Name1", "Edit_Re1", "Edit_fs1", "Edit_fh1"},
-    {"Edit_ident2", "Edit_name2", "Edit_re2", "Edit_fs2", "Edit_fh2"},
-};
-
-}  // namespace
-
 MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* parent)
     : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields) {
   setObjectName("TForm_ztwst");
@@ -38,7 +21,7 @@ MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* pa
   auto* layout = new QVBoxLayout(this);
   auto* groups = new QHBoxLayout;
   for (int p = 0; p < 2; ++p) {
-    const PartFields& f = kParts[p];
+    const MaterialForm::GroupFields& f = MaterialForm::kGroups[static_cast<std::size_t>(p)];
     auto* box = new QGroupBox(p == 0 ? " Innenteil (Welle) " : QString::fromUtf8(" Außenteil (Nabe) "), this);
     box->setObjectName(p == 0 ? "GroupBox1" : "GroupBox2");
     auto* grid = new QGridLayout(box);
@@ -48,14 +31,14 @@ MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* pa
       grid->addWidget(edit, row, 1);
       return edit;
     };
-    addRow(0, "Werkstoffnummer", f.ident, 9);
+    addRow(0, "Werkstoffnummer", f.number, 9);
     addRow(1, "Werkstoffname", f.name, 18);
-    QLineEdit* re = addRow(2, QString::fromUtf8("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.re, 0);
+    QLineEdit* re = addRow(2, QString::fromUtf8("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.Re, 0);
     unit_[p] = new QLabel(box);
     unit_[p]->setObjectName(QString("Label_unit%1").arg(p + 1));
     grid->addWidget(unit_[p], 2, 2);
-    QLineEdit* fs = addRow(3, QString::fromUtf8("Stützfaktor fS"), f.fs, 0);
-    QLineEdit* fh = addRow(4, QString::fromUtf8("Härteeinflußfaktor fH"), f.fh, 0);
+    QLineEdit* fs = addRow(3, QString::fromUtf8("Stützfaktor fS"), f.fS, 0);
+    QLineEdit* fh = addRow(4, QString::fromUtf8("Härteeinflußfaktor fH"), f.fH, 0);
     pressure_[p] = new QLabel(box);
     pressure_[p]->setObjectName(QString("Label_plim%1").arg(p + 1));
     grid->addWidget(pressure_[p], 5, 0, 1, 3);

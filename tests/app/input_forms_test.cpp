@@ -284,10 +284,7 @@ class MaterialPickTest : public InputFormsTest {
   void SetUp() override {
     InputFormsTest::SetUp();
     Table("wst1base",
-          {{"WSTNR", 'C', 9, 0}, {"NAME", 'C', 18, 0}, {"TEXT", 'C', 9, 0}, {"TYP", 'N', 2, 0},
-           {"RM", 'N', 5, 0}, {"RE", 'N', 5, 0}, {"F7", 'N', 5, 0}, {"F8", 'N', 8, 2},
-           {"F9", 'N', 8, 2}, {"F10", 'N', 8, 2}, {"F11", 'N', 8, 2}, {"NORM", 'C', 35, 0},
-           {"ZUSTAND", 'C', 35, 0}},
+          test_support::MaterialTableFields(),
           {{"1.0037", "S235JR", "", "1", "360", "235", "", "", "", "", "", "", ""},
            {"1.7131", "16MnCr5 Maß", "", "3", "780", "590", "", "", "", "", "", "", ""}});
     Table("zt5wstyp",

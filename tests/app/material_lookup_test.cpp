@@ -19,10 +19,7 @@ class MaterialLookupTest : public test_support::LookupFixture {
   void SetUp() override {
     LookupFixture::SetUp();
     Table("wst1base",
-          {{"WSTNR", 'C', 9, 0}, {"NAME", 'C', 18, 0}, {"TEXT", 'C', 9, 0}, {"TYP", 'N', 2, 0},
-           {"RM", 'N', 5, 0}, {"RE", 'N', 5, 0}, {"F7", 'N', 5, 0}, {"F8", 'N', 8, 2},
-           {"F9", 'N', 8, 2}, {"F10", 'N', 8, 2}, {"F11", 'N', 8, 2}, {"NORM", 'C', 35, 0},
-           {"ZUSTAND", 'C', 35, 0}},
+          test_support::MaterialTableFields(),
           {{"1,0037", "S235JR", "St37-2", "1", "360", "235", "", "", "", "", "", "EN 10025-2", ""},
            {"1.7131", "16MnCr5 Maß", "", "3", "780", "590", "7", "1.5", "", "", "", "EN 10084",
             "einsatzgehärtet"},

@@ -28,6 +28,14 @@ inline void WriteTable(const std::filesystem::path& file, const std::vector<DbfF
   ASSERT_TRUE(created.ok) << created.error;
 }
 
+// The fields of the material table "wst1base", in its order.
+inline std::vector<DbfFieldSpec> MaterialTableFields() {
+  return {{"WSTNR", 'C', 9, 0},  {"NAME", 'C', 18, 0}, {"TEXT", 'C', 9, 0},  {"TYP", 'N', 2, 0},
+          {"RM", 'N', 5, 0},     {"RE", 'N', 5, 0},    {"F7", 'N', 5, 0},    {"F8", 'N', 8, 2},
+          {"F9", 'N', 8, 2},     {"F10", 'N', 8, 2},   {"F11", 'N', 8, 2},   {"NORM", 'C', 35, 0},
+          {"ZUSTAND", 'C', 35, 0}};
+}
+
 // A table folder and a temporary folder with the lookups wired to a scripted Ui.
 class LookupFixture : public ::testing::Test {
  protected:
