@@ -287,12 +287,7 @@ class MaterialPickTest : public InputFormsTest {
           test_support::MaterialTableFields(),
           {{"1.0037", "S235JR", "", "1", "360", "235", "", "", "", "", "", "", ""},
            {"1.7131", "16MnCr5 Maß", "", "3", "780", "590", "", "", "", "", "", "", ""}});
-    Table("zt5wstyp",
-          {{"TYP", 'N', 2, 0}, {"NAME", 'C', 20, 0}, {"FS3", 'N', 5, 2}, {"FH3", 'N', 5, 2},
-           {"FSWELLE", 'N', 5, 2}, {"FHNABE", 'N', 5, 2}, {"FSNABE", 'N', 5, 2},
-           {"FHWELLE", 'N', 5, 2}},
-          {{"1", "Baustahl", "", "", "1.2", "1.0", "1.5", "1.0"},
-           {"3", "einsatzgehärtet", "", "", "1.25", "1.1", "1.6", "1.15"}});
+    MaterialGroupTable();
     design.material[0].number.clear();
   }
 };

@@ -24,12 +24,7 @@ class MaterialLookupTest : public test_support::LookupFixture {
            {"1.7131", "16MnCr5 Maß", "", "3", "780", "590", "7", "1.5", "", "", "", "EN 10084",
             "einsatzgehärtet"},
            {"0.6030", "EN-GJL-300", "GG-30", "42", "300", "300", "", "", "", "", "", "", ""}});
-    Table("zt5wstyp",
-          {{"TYP", 'N', 2, 0}, {"NAME", 'C', 20, 0}, {"FS3", 'N', 5, 2}, {"FH3", 'N', 5, 2},
-           {"FSWELLE", 'N', 5, 2}, {"FHNABE", 'N', 5, 2}, {"FSNABE", 'N', 5, 2},
-           {"FHWELLE", 'N', 5, 2}},
-          {{"1", "Baustahl", "", "", "1.2", "1.0", "1.5", "1.0"},
-           {"3", "einsatzgehärtet", "", "", "1.25", "1.1", "1.6", "1.15"}});
+    MaterialGroupTable();
   }
 };
 

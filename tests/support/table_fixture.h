@@ -57,6 +57,15 @@ class LookupFixture : public ::testing::Test {
              const std::vector<std::vector<std::string>>& records) {
     WriteTable(tables.path() / (name + ".dbf"), fields, records);
   }
+  // The material groups 1 and 3 with their factors fS and fH for shaft and hub.
+  void MaterialGroupTable() {
+    Table("zt5wstyp",
+          {{"TYP", 'N', 2, 0}, {"NAME", 'C', 20, 0}, {"FS3", 'N', 5, 2}, {"FH3", 'N', 5, 2},
+           {"FSWELLE", 'N', 5, 2}, {"FHNABE", 'N', 5, 2}, {"FSNABE", 'N', 5, 2},
+           {"FHWELLE", 'N', 5, 2}},
+          {{"1", "Baustahl", "", "", "1.2", "1.0", "1.5", "1.0"},
+           {"3", "einsatzgehärtet", "", "", "1.25", "1.1", "1.6", "1.15"}});
+  }
   std::vector<std::string> MessageTexts() const {
     std::vector<std::string> texts;
     for (const RecordedPrompt& p : ui.Of("message")) texts.push_back(p.text);
