@@ -1,5 +1,6 @@
 #include "app/drawing_command.h"
 
+#include "app/output_file_choice.h"
 #include "app/cad_setup.h"
 #include "app/configuration_file.h"
 #include "app/plot_program.h"
@@ -24,7 +25,8 @@ std::optional<std::string> PromptCadPorts::ChooseOutputFile(const std::string& e
   if (batchCad) return program_.projectName + "." + extension;
   const std::string folder = FolderSettingPath(program_.config.cadFolder).string();
   const std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
-  return prompts_.ui().ChooseFileToWrite(folder, filter, program_.projectName);
+  return zt6::ChooseOutputFile(program_, prompts_, folder, filter,
+                               OutputFileProposal(program_.projectName, extension), extension);
 }
 
 // Windowless runs never start the plot program: nothing is written for it.

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "app/folder_join.h"
+#include "app/output_file_choice.h"
 #include "app/print_text_file.h"
 #include "app/program_identity.h"
 #include "app/run_summary.h"
@@ -139,13 +140,8 @@ bool ReportOutput::CreateReportFile(const std::string& path) {
 
 bool ReportOutput::ChooseFile(const std::string& pattern, const std::string& proposal) {
   const std::optional<std::string> chosen =
-      prompts_.ui().ChooseFileToWrite(program_.projectDirectory, pattern, proposal);
-  if (!chosen) {
-    prompts_.shell().cancel = true;
-    return false;
-  }
-  prompts_.CheckFileForWriting(*chosen);
-  if (prompts_.shell().cancel) return false;
+      ChooseOutputFile(program_, prompts_, program_.projectDirectory, pattern, proposal, "");
+  if (!chosen) return false;
   outputPath_ = *chosen;
   return true;
 }
@@ -153,7 +149,8 @@ bool ReportOutput::ChooseFile(const std::string& pattern, const std::string& pro
 void ReportOutput::Open(int device, std::string name) {
   ShellState& shell = prompts_.shell();
   const Configuration& config = program_.config;
-  if (name.empty()) name = program_.projectName;
+  // The project's own name proposes a text file, never the project file itself.
+  if (name.empty() || name == program_.projectName) name = OutputFileProposal(program_.projectName, "txt");
   if (name.find('.') == std::string::npos) name += ".txt";
   if (device == 90) return;
 
@@ -343,7 +340,8 @@ void ReportOutput::Close() {
         break;
       case 9:
         ++writer_.fileCounter;
-        WriteWindowsCopy(program_.projectName + ".txt");
+        // Beside the project, named after it: "welle.zt6" gives "welle.txt".
+        WriteWindowsCopy(std::filesystem::path(program_.projectName).replace_extension("txt").string());
         break;
       case 7:
         OpenBrowser();

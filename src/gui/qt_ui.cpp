@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "gui/dialog_placement.h"
+#include "gui/file_filter.h"
 #include "gui/plot_settings_window.h"
 #include "gui/prompt_dialogs.h"
 #include "gui/qt_text.h"
@@ -15,10 +16,20 @@ namespace zt6::gui {
 
 namespace {
 
-// "*.zt6" as a file dialog filter.
-QString FilterOf(const std::string& pattern) {
-  const QString p = FromUtf8(pattern.empty() ? std::string("*") : pattern);
-  return p + " (" + p + ")";
+// A file dialog named for the tests; the program asks its own overwrite question
+// after a save dialog, so Qt's is off.
+std::optional<std::string> RunFileDialog(QWidget* parent, bool save, const std::string& directory,
+                                         const std::string& filter, const std::string& proposal) {
+  QFileDialog dialog(parent, QString(), FromUtf8(directory), QtFileFilter(filter));
+  dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (!proposal.empty()) dialog.selectFile(FromUtf8(proposal));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  return ToUtf8(chosen.front());
 }
 
 }  // namespace
@@ -74,22 +85,13 @@ std::optional<std::string> QtUi::ChooseDirectory(const std::string& current) {
 
 std::optional<std::string> QtUi::ChooseFileToRead(const std::string& directory,
                                                   const std::string& pattern) {
-  const QString chosen =
-      QFileDialog::getOpenFileName(parent_, {}, FromUtf8(directory), FilterOf(pattern));
-  if (chosen.isEmpty()) return std::nullopt;
-  return ToUtf8(chosen);
+  return RunFileDialog(parent_, false, directory, pattern, {});
 }
 
 std::optional<std::string> QtUi::ChooseFileToWrite(const std::string& directory,
                                                    const std::string& pattern,
                                                    const std::string& proposal) {
-  QString start = FromUtf8(directory);
-  if (!proposal.empty()) start = start.isEmpty() ? FromUtf8(proposal) : start + "/" + FromUtf8(proposal);
-  // The program asks its own overwrite question after the choice.
-  const QString chosen = QFileDialog::getSaveFileName(parent_, {}, start, FilterOf(pattern), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
-  if (chosen.isEmpty()) return std::nullopt;
-  return ToUtf8(chosen);
+  return RunFileDialog(parent_, true, directory, pattern, proposal);
 }
 
 void QtUi::ShowTextScreen(const std::vector<std::string>& lines) {

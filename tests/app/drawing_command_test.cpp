@@ -51,7 +51,7 @@ TEST(DrawingCommand, TheUserChoosesTypeAndFile) {
   const auto files = b.ui.Of("filewrite");
   ASSERT_EQ(files.size(), 1u);
   EXPECT_EQ(files[0].caption, "*.dxf|*.dxf|*.*|*.*");
-  EXPECT_EQ(files[0].items, std::vector<std::string>{"welle"});
+  EXPECT_EQ(files[0].items, std::vector<std::string>{"welle.dxf"});
   EXPECT_TRUE(test_support::FileBytes(b.dir.path() / "profil.dxf").ends_with("EOF\r\n"));
 
   Bench cancelled;
