@@ -2,7 +2,7 @@
 # Installs the Debian packages ZT6 needs to build and test. Safe to run again.
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev qt6-base-dev fonts-dejavu-core
+  python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
   fonts-nanum)
 missing=()
 for p in "${packages[@]}"; do

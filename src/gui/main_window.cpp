@@ -20,9 +20,11 @@
 #include "calc/calculation_run.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
+#include "gui/menu_style.h"
 #include "gui/project_table_window.h"
 #include "gui/qt_input_dialogs.h"
 #include "gui/qt_text.h"
+#include "gui/qt_translations.h"
 #include "gui/qt_ui.h"
 #include "gui/table_editor_window.h"
 
@@ -125,6 +127,12 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenu() {
+  // One style for every menu of the process; it outlives the windows that use it.
+  static MenuStyle* const menuStyle = [] {
+    auto* style = new MenuStyle();
+    style->setParent(QApplication::instance());
+    return style;
+  }();
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   for (const MenuEntry& entry : MainMenuTree()) {
@@ -134,6 +142,7 @@ void MainWindow::BuildMenu() {
       case MenuEntryKind::Menu: {
         QMenu* menu = parent != nullptr ? parent->addMenu(QString()) : bar->addMenu(QString());
         menu->setObjectName(FromUtf8(entry.name));
+        menu->setStyle(menuStyle);
         menus_[entry.name] = menu;
         action = menu->menuAction();
         break;
@@ -264,6 +273,7 @@ void MainWindow::FormCreate() {
 }
 
 void MainWindow::RefreshCaptions() {
+  UseQtTranslations(commands_->Captions().Language());
   // Korean captions are measured and drawn whole only with a Hangul face first in line.
   QFont font = QApplication::font();
   if (commands_->Captions().Language() == 8) {

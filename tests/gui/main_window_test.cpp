@@ -8,8 +8,11 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -17,7 +20,9 @@
 #include "calc/calculation_run.h"
 #include "gui/dbf_table_model.h"
 #include "gui/drawing_view.h"
+#include "support/drawn_texts.h"
 #include "support/gui_fixture.h"
+#include "app/menu_captions.h"
 
 namespace zt6 {
 namespace {
@@ -289,6 +294,68 @@ TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {
   script.Expect("NotAvailable", [](QWidget* w) { qobject_cast<QMessageBox*>(w)->accept(); });
   Run("mi_fileprint");
   EXPECT_FALSE(window->Item("mi_editvorauslegung")->isEnabled());
+}
+
+// Every item of every menu is drawn whole in each language: captions with two or
+// three accelerators ("축(&a) + 허브(&H) 산품도(&P)") once lost their middle.
+TEST_F(MainWindowTest, EveryMenuCaptionIsShownWholeInEveryLanguage) {
+  const std::pair<const char*, int> languages[] = {{"mi_helplanguagedeutsch", 1},
+                                                   {"mi_helplanguageenglisch", 2},
+                                                   {"mi_helplanguageRoman", 7},
+                                                   {"mi_helplanguageKorea", 8}};
+  for (const auto& [item, language] : languages) {
+    Run(item);
+    MenuCaptions table;
+    table.Load(language, program.words);
+    for (QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
+      menu->popup(window->mapToGlobal(QPoint(0, 0)));
+      const QString drawn = test_support::DrawnTexts(*menu).join("");
+      for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isVisible() || action->text().isEmpty()) continue;
+        const std::string name = action->objectName().toStdString();
+        if (name.rfind("mi_file", 0) == 0 && name.size() == 8) continue;  // recent files
+        if (name != "mi_viewErrorMessages") {
+          EXPECT_EQ(action->text().toStdString(), table.Caption(name)) << name;
+        }
+        const QString shown = QString(action->text()).remove('&');
+        EXPECT_TRUE(drawn.contains(shown))
+            << language << " " << name << ": " << shown.toStdString() << " drawn as "
+            << drawn.toStdString();
+      }
+      menu->hide();
+    }
+  }
+}
+
+// Qt's own buttons and dialogs speak the program's menu language (English where Qt has
+// no translation, as for Romanian).
+TEST_F(MainWindowTest, StandardButtonsAndFileDialogsFollowTheMenuLanguage) {
+  const std::tuple<const char*, const char*, const char*> languages[] = {
+      {"mi_helplanguagedeutsch", "&Ja", "Abbrechen"},
+      {"mi_helplanguageenglisch", "&Yes", "Cancel"},
+      {"mi_helplanguageRoman", "&Yes", "Cancel"},
+      {"mi_helplanguageKorea", "예(&Y)", "취소"}};
+  for (const auto& [item, yes, cancel] : languages) {
+    Run(item);
+    QString shownYes, shownCancel, dialogCancel;
+    script.Expect("YesNoCancel", [&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      shownYes = box->button(QMessageBox::Yes)->text();
+      shownCancel = box->button(QMessageBox::Cancel)->text();
+      box->button(QMessageBox::Cancel)->click();
+    });
+    ui.AskYesNoCancel("ZT6", "?");
+    script.Expect("SaveDialog", [&](QWidget* w) {
+      for (auto* button : w->findChildren<QPushButton*>())
+        if (button->text() == QString::fromUtf8(cancel)) dialogCancel = button->text();
+      qobject_cast<QDialog*>(w)->reject();
+    });
+    ui.ChooseFileToWrite(dir.path().string(), "*.dxf", "a.dxf");
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(shownYes.toStdString(), yes) << item;
+    EXPECT_EQ(shownCancel.toStdString(), cancel) << item;
+    EXPECT_EQ(dialogCancel.toStdString(), cancel) << item;
+  }
 }
 
 }  // namespace

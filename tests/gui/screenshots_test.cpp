@@ -75,7 +75,15 @@ TEST_F(Screenshots, EveryWindow) {
   QMenu* view = window->findChild<QMenu*>("mi_View");
   view->popup(window->mapToGlobal(QPoint(100, 20)));
   Save(view, "10_korean_view_menu");
+  QMenu* profile = window->findChild<QMenu*>("mi_viewprofil");
+  profile->popup(window->mapToGlobal(QPoint(300, 60)));
+  Save(profile, "10b_korean_view_submenu");
+  profile->hide();
   view->hide();
+  QMenu* cad = window->findChild<QMenu*>("mi_CAD");
+  cad->popup(window->mapToGlobal(QPoint(200, 20)));
+  Save(cad, "10c_korean_cad_menu");
+  cad->hide();
   Run("mi_helplanguagedeutsch");
   script.Expect("TForm_zt6abm", [this](QWidget* w) {
     ClickButton(w, "RadioGroup_abm1");
