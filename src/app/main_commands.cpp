@@ -139,6 +139,7 @@ void MainCommands::New() {
   ResetDocumentation(program_.docs, program_.design.drawing,
                      TodayText(program_.config.format.dateCode));
   program_.drawing.Clear();
+  if (onProjectCleared) onProjectCleared();
 
   shell.helpNumber = kCalculationKindHelp;
   const int kind = prompts_.AskChoice("Berechnungsart", {"Auslegung", "Nachrechnung"}, 2);

@@ -4,6 +4,7 @@
 // query, with the save query before each. The window calls these and then refreshes
 // what they report; they never touch a widget.
 
+#include <functional>
 #include <string>
 
 #include "app/input_dialogs.h"
@@ -58,6 +59,10 @@ class MainCommands {
   bool RecentSeparatorVisible() const;
 
   const MenuCaptions& Captions() const { return captions_; }
+
+  // Called when a command changed the title or cleared the drawing before its dialogs
+  // (New), so the window shows that while the dialogs are open.
+  std::function<void()> onProjectCleared;
 
  private:
   Program& program_;

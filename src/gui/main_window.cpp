@@ -100,6 +100,11 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   ui_.SetTemporaryFolder(&program.config.temporaryFolder);
   dialogs_ = std::make_unique<QtInputDialogs>(program, prompts, access_, this);
   commands_ = std::make_unique<MainCommands>(program, prompts, tables_, *dialogs_, cadPorts_);
+  commands_->onProjectCleared = [this] {
+    lastScreenKind_ = 0;
+    RefreshTitle();
+    view_->update();
+  };
   setCentralWidget(view_);
   BuildMenu();
   BindHandlers();

@@ -93,6 +93,8 @@ MessageWindow::MessageWindow(const QString& message, const QString& cause,
   layout->addLayout(row);
   connect(ok, &QPushButton::clicked, this, &MessageWindow::Confirm);
   connect(help, &QPushButton::clicked, this, [this] { ShowNotAvailable(this, "Hilfe 1970"); });
+  // Opened to be read and confirmed: Enter closes it instead of breaking a line in the cause.
+  ok->setFocus();
   resize(560, 420);
   PlaceDialog(*this);
 }

@@ -216,6 +216,21 @@ TEST_F(MainWindowTest, CancelInEachDialogChangesNothing) {
   EXPECT_EQ(ProjectText(), before);
 }
 
+// New forgets the open project before its first dialog: the title no longer names it
+// while the dialogs are open.
+TEST_F(MainWindowTest, NewClearsTheTitleBeforeItsDialogs) {
+  OpenExample();
+  ASSERT_TRUE(window->windowTitle().contains("welle_12x14"));
+  QString titleDuringNew;
+  script.Expect("Tin_radiodialog", [this, &titleDuringNew](QWidget* w) {
+    titleDuringNew = window->windowTitle();
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileNew");
+  EXPECT_FALSE(titleDuringNew.isEmpty());
+  EXPECT_FALSE(titleDuringNew.contains("welle_12x14")) << titleDuringNew.toStdString();
+}
+
 TEST_F(MainWindowTest, CloseAsksToSaveAndCancelKeepsTheWindowOpen) {
   OpenExample();
   program.modified = true;

@@ -99,6 +99,18 @@ TEST_F(PromptWindowsTest, MessageWindowReturnsEditsOnlyWhenSavingWasConfirmed) {
 
   script.Expect("Thelperr", [](QWidget* w) { ClickButton(w, "Button_ok"); });
   EXPECT_FALSE(ui.ShowMessageWindow("m", "c", "r").editedCause.has_value());
+
+  // Enter right after opening confirms; it must not break a line in the cause.
+  QString focused;
+  script.Expect("Thelperr", [&focused](QWidget* w) {
+    focused = w->focusWidget() != nullptr ? w->focusWidget()->objectName() : QString();
+    QTest::keyClick(w->focusWidget() != nullptr ? w->focusWidget() : w, Qt::Key_Return);
+    if (w->isVisible()) qobject_cast<QDialog*>(w)->reject();
+  });
+  MessageWindowResult entered = ui.ShowMessageWindow("m", "c", "r");
+  EXPECT_EQ(focused.toStdString(), "Button_ok");
+  EXPECT_FALSE(entered.cancelled);
+  EXPECT_FALSE(entered.editedCause.has_value());
   EXPECT_TRUE(script.Done());
   EXPECT_TRUE(script.unexpected.empty());
 }
