@@ -67,6 +67,11 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
                            {FromUtf8(form.Label("RadioGroup_tol1")),
                             FromUtf8(form.Label("RadioGroup_tol2"))},
                            tolerance_);
+  // Hidden for typed dimensions, but its room is kept so the dialog and the DIN 5481
+  // button stay where they are when the source changes.
+  QSizePolicy keepRoom = toleranceBox_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  toleranceBox_->setSizePolicy(keepRoom);
   top->addWidget(toleranceBox_);
   databaseButton_ = NamedButton(this, "Button_db", "DIN 5481");
   top->addWidget(databaseButton_);

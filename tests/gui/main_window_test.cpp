@@ -231,6 +231,27 @@ TEST_F(MainWindowTest, NewClearsTheTitleBeforeItsDialogs) {
   EXPECT_FALSE(titleDuringNew.contains("welle_12x14")) << titleDuringNew.toStdString();
 }
 
+// Switching between typed and database dimensions keeps the dialog's size and the
+// DIN 5481 button where it was.
+TEST_F(MainWindowTest, DimensionsDialogKeepsItsLayoutWhenTheSourceChanges) {
+  QRect selfDefined, database;
+  QSize sizeSelf, sizeDatabase;
+  script.Expect("TForm_zt6abm", [&](QWidget* w) {
+    ClickButton(w, "RadioGroup_abm2");
+    QApplication::processEvents();
+    sizeSelf = w->size();
+    selfDefined = w->findChild<QWidget*>("Button_db")->geometry();
+    ClickButton(w, "RadioGroup_abm1");
+    QApplication::processEvents();
+    sizeDatabase = w->size();
+    database = w->findChild<QWidget*>("Button_db")->geometry();
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_editabmessungen");
+  EXPECT_EQ(sizeSelf, sizeDatabase);
+  EXPECT_EQ(selfDefined, database);
+}
+
 TEST_F(MainWindowTest, CloseAsksToSaveAndCancelKeepsTheWindowOpen) {
   OpenExample();
   program.modified = true;
