@@ -58,6 +58,12 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
     prompts.ShowErrorAlways(Oem("Die Verzahnung ist unvollständig; es kann nichts gezeichnet werden"));
     return DrawingOutcome::Cancelled;
   }
+  if (program.design.z > kMaxTeethDrawn) {
+    program.messages.Add(Oem("Zu viele Zähne zum Zeichnen: z = ") + std::to_string(program.design.z) +
+                         Oem(", höchstens ") + std::to_string(kMaxTeethDrawn));
+    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    return DrawingOutcome::Cancelled;
+  }
   program.drawing.SetSettings(DrawingSettingsOf(program.config));
   CadOutput cad(program.drawing, program.messages, program.shell.cancel, ports);
   cad.SetSettings(CadSettingsOf(program, fixedTime));

@@ -8,6 +8,7 @@
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
 #include "calc/run_messages.h"
+#include "report/codepage.h"
 #include "report/safe_file.h"
 
 namespace zt6 {
@@ -82,7 +83,12 @@ void CadOutput::ScreenInsert(std::string_view name, double x, double y, double a
     return;
   }
   const FileContent content = ReadWholeFile(BlockFilePath(name), kMaxBlockFileBytes);
-  if (!content.ok || content.tooLarge) {
+  if (content.tooLarge) {
+    messages_.Add(Oem("Blockdatei zu groß: ") + std::string(name));
+    cancel_ = true;
+    return;
+  }
+  if (!content.ok) {
     messages_.Add("Invalid temp directory");
     cancel_ = true;
     return;

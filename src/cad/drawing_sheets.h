@@ -43,6 +43,10 @@ bool DrawingAvailable(int kind);
 // The profile needs teeth and finite diameters.
 bool DrawableGeometry(const DesignRecord& design);
 
+// Every tooth is drawn on its own; above this count a drawing is refused rather than
+// filling memory and the temporary folder (real serrations have a few hundred at most).
+inline constexpr int kMaxTeethDrawn = 20000;
+
 // The entries of the drawing list in the vocabulary's language, CP850: kinds 1..17
 // and "return" as the 18th.
 std::vector<std::string> DrawingListTexts(const Vocabulary& words);

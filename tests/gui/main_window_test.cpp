@@ -252,6 +252,53 @@ TEST_F(MainWindowTest, DimensionsDialogKeepsItsLayoutWhenTheSourceChanges) {
   EXPECT_EQ(selfDefined, database);
 }
 
+// A tooth count too large to draw says so, with its own cause and remedy, instead of
+// blaming the temporary folder; ten thousand teeth are still drawn.
+TEST_F(MainWindowTest, TooManyTeethToDrawGiveTheirOwnMessage) {
+  for (const int z : {1000000, 10000}) {
+    program.design.z = z;
+    {
+      TableAccess access(program.table, prompts, program.config);
+      DatabaseTables tables(access);
+      CalculationRun(program.design, program.messages, tables);
+    }
+    program.drawing.Clear();
+    QStringList shown;
+    bool chosen = false;
+    // The summary's list: the tooth message is chosen once, then the list is left.
+    auto list = [&shown, &chosen](QWidget* w) {
+      for (auto* button : w->findChildren<QAbstractButton*>()) {
+        shown << button->text();
+        if (!chosen && button->text().contains(QString::fromUtf8("Zähne"))) {
+          chosen = true;
+          button->click();
+          ClickButton(w, "Button_ok");
+          return;
+        }
+      }
+      qobject_cast<QDialog*>(w)->reject();
+    };
+    if (z > 20000) {
+      script.Expect("Tin_radiodialog", list);
+      script.Expect("Thelperr", [&shown](QWidget* w) {
+        for (auto* edit : w->findChildren<QPlainTextEdit*>()) shown << edit->toPlainText();
+        ClickButton(w, "Button_ok");
+      });
+    }
+    Run("mi_viewQuick");
+    const QString all = shown.join("\n");
+    if (z > 20000) {
+      EXPECT_TRUE(all.contains(QString::fromUtf8("Zu viele Zähne zum Zeichnen: z = 100"))) << all.toStdString();
+      EXPECT_TRUE(all.contains("Jeder Zahn wird einzeln gezeichnet")) << all.toStdString();
+      EXPECT_FALSE(all.contains("Temp")) << all.toStdString();
+      EXPECT_TRUE(program.drawing.Records().empty());
+    } else {
+      EXPECT_TRUE(script.unexpected.empty());
+      EXPECT_FALSE(program.drawing.Records().empty());
+    }
+  }
+}
+
 TEST_F(MainWindowTest, CloseAsksToSaveAndCancelKeepsTheWindowOpen) {
   OpenExample();
   program.modified = true;
