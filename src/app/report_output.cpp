@@ -10,6 +10,7 @@
 #include "app/print_text_file.h"
 #include "app/program_identity.h"
 #include "app/run_summary.h"
+#include "app/text_editor.h"
 #include "calc/message_descriptions.h"
 #include "report/blanks.h"
 #include "report/codepage.h"
@@ -288,10 +289,12 @@ void ReportOutput::OpenTextProgram() {
   }
   prompts_.ui().SetWaitCursor(true);
   if (!WriteWindowsCopy(copy)) return;
-  const bool started =
-      textProgram.empty() ? launcher_.Open(copy) : launcher_.Start(textProgram, {copy});
-  if (!started)
-    prompts_.ShowErrorAlways(Utf8ToCp850(textProgram.empty() ? copy : textProgram) + " not found");
+  if (textProgram.empty()) {
+    OpenInTextEditor(copy, launcher_, prompts_);
+    return;
+  }
+  if (!launcher_.Start(textProgram, {copy}))
+    prompts_.ShowErrorAlways(Utf8ToCp850(textProgram) + " not found");
 }
 
 void ReportOutput::OpenBrowser() {

@@ -17,6 +17,7 @@
 #include "app/report_output.h"
 #include "app/run_summary.h"
 #include "app/session_file.h"
+#include "app/text_editor.h"
 #include "calc/calculation_run.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
@@ -98,6 +99,8 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   ui_.SetParent(this);
   ui_.SetTableEditor(tableEditor_);
   ui_.SetTemporaryFolder(&program.config.temporaryFolder);
+  ui_.SetTextEditorOpener(
+      [this](const std::string& file) { OpenInTextEditor(file, launcher_, prompts_); });
   dialogs_ = std::make_unique<QtInputDialogs>(program, prompts, access_, this);
   commands_ = std::make_unique<MainCommands>(program, prompts, tables_, *dialogs_, cadPorts_);
   commands_->onProjectCleared = [this] {

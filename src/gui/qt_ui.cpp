@@ -118,7 +118,7 @@ PickResult QtUi::PickRow(const std::string& title, CurrentTable& /*table*/, Pick
 }
 
 void QtUi::ShowTextFile(const std::string& path) {
-  ReportTextWindow window(path, parent_);
+  ReportTextWindow window(path, textEditorOpener_, parent_);
   window.exec();
 }
 

@@ -2,6 +2,8 @@
 // The Ui port with real windows: message boxes, the prompt dialogs, file and folder
 // dialogs, the text windows and the table pick window.
 
+#include <functional>
+
 #include "app/shell_state.h"
 #include "app/ui.h"
 
@@ -21,6 +23,10 @@ class QtUi : public Ui {
   void SetParent(QWidget* parent) { parent_ = parent; }
   // The configured temporary folder, which the plot settings window proposes.
   void SetTemporaryFolder(const std::string* folder) { temporaryFolder_ = folder; }
+  // Shows a text file in a text editor of the desktop (the report window's Export).
+  void SetTextEditorOpener(std::function<void(const std::string&)> opener) {
+    textEditorOpener_ = std::move(opener);
+  }
 
   void MessageBox(const std::string& caption, const std::string& text) override;
   Answer AskYesNoCancel(const std::string& caption, const std::string& question) override;
@@ -50,6 +56,7 @@ class QtUi : public Ui {
   QWidget* parent_ = nullptr;
   const std::string* temporaryFolder_ = nullptr;
   int waitCursors_ = 0;
+  std::function<void(const std::string&)> textEditorOpener_;
 };
 
 }  // namespace zt6::gui

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
-#include <QUrl>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -112,7 +110,9 @@ void MessageWindow::Confirm() {
 QString MessageWindow::Cause() const { return cause_->toPlainText(); }
 QString MessageWindow::Remedy() const { return remedy_->toPlainText(); }
 
-ReportTextWindow::ReportTextWindow(const std::string& path, QWidget* parent)
+ReportTextWindow::ReportTextWindow(const std::string& path,
+                                   std::function<void(const std::string&)> openInEditor,
+                                   QWidget* parent)
     : QDialog(parent), memo_(new QPlainTextEdit(this)) {
   setObjectName("TForm_showtextfile");
   const QString file = FromUtf8(path);
@@ -151,9 +151,10 @@ ReportTextWindow::ReportTextWindow(const std::string& path, QWidget* parent)
   connect(quit, &QAction::triggered, this, &QDialog::accept);
   connect(markAll, &QAction::triggered, memo_, &QPlainTextEdit::selectAll);
   connect(copy, &QAction::triggered, memo_, &QPlainTextEdit::copy);
-  // The desktop's text program stands in for Notepad.
-  connect(exportNotepad, &QAction::triggered, this,
-          [file] { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); });
+  // A windowed text editor of the desktop stands in for Notepad.
+  connect(exportNotepad, &QAction::triggered, this, [path, openInEditor] {
+    if (openInEditor) openInEditor(path);
+  });
   connect(print, &QAction::triggered, this, [this] { ShowNotAvailable(this, "Drucken"); });
   resize(820, 600);
   PlaceDialog(*this);

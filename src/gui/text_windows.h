@@ -2,6 +2,7 @@
 // The three small text windows: the text screen, the message window with cause and
 // remedy, and the report text window.
 
+#include <functional>
 #include <QDialog>
 #include <optional>
 #include <string>
@@ -46,8 +47,10 @@ class ReportTextWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // path: a text file in Windows-1252.
-  explicit ReportTextWindow(const std::string& path, QWidget* parent);
+  // path: a text file in Windows-1252; openInEditor shows it in a text editor
+  // ("Export Notepad").
+  ReportTextWindow(const std::string& path, std::function<void(const std::string&)> openInEditor,
+                   QWidget* parent);
 
  private:
   QPlainTextEdit* memo_;

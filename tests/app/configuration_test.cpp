@@ -20,6 +20,7 @@
 #include "report/codepage.h"
 #include "report/text_lines.h"
 #include "support/file_bytes.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -381,28 +382,7 @@ TEST(ConfigurationText, GarbageLoadsWithoutHarm) {
 
 // --- files, places, saving ------------------------------------------------
 
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const std::optional<std::string>& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    if (value)
-      ::setenv(name, value->c_str(), 1);
-    else
-      ::unsetenv(name);
-  }
-  ~ScopedEnvironment() {
-    if (old_)
-      ::setenv(name_, old_->c_str(), 1);
-    else
-      ::unsetenv(name_);
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
+using test_support::ScopedEnvironment;
 
 std::string Contents(const fs::path& file) { return test_support::FileBytes(file); }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "report/codepage.h"
 #include "support/file_bytes.h"
 #include "support/fixed_time.h"
+#include "support/scoped_environment.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -144,11 +146,19 @@ TEST(ReportOutput, TextProgramAndBrowserGetTheFileOrAreReportedMissing) {
   struct Case {
     int device;
     std::string program;  // configured text program or browser
-    enum { Open, Start, Missing } outcome;
+    enum { Open, Start, Missing, Editor } outcome;
     std::string file;     // handed over, in the temporary folder
   };
+  // Without a configured text program, a windowed editor found on the path opens it.
+  test_support::TempDir editors("zt6_report_output_editors");
+  const fs::path editor = editors.path() / "mousepad";
+  { std::ofstream(editor) << "#!/bin/sh\n"; }
+  fs::permissions(editor, fs::perms::owner_all);
+  test_support::ScopedEnvironment path("PATH", editors.path().string());
+  test_support::ScopedEnvironment dataDirs("XDG_DATA_DIRS", editors.path().string());
+  test_support::ScopedEnvironment dataHome("XDG_DATA_HOME", editors.path().string());
   const Case cases[] = {
-      {5, "", Case::Open, "outwin.txt"},
+      {5, "", Case::Editor, "outwin.txt"},
       {5, "/bin/true", Case::Start, "outwin.txt"},
       {5, "/nonexistent/textprogramm", Case::Missing, ""},
       {7, "", Case::Open, "zt6.htm"},
@@ -179,6 +189,10 @@ TEST(ReportOutput, TextProgramAndBrowserGetTheFileOrAreReportedMissing) {
     if (c.outcome == Case::Open) {
       EXPECT_TRUE(call.open);
       EXPECT_EQ(call.program, file);
+    } else if (c.outcome == Case::Editor) {
+      EXPECT_FALSE(call.open);
+      EXPECT_EQ(call.program, editor.string());
+      EXPECT_EQ(call.arguments, Files{file});
     } else {
       EXPECT_FALSE(call.open);
       EXPECT_EQ(call.program, c.program);

@@ -10,6 +10,7 @@
 
 #include "app/recording_launcher.h"
 #include "app/recording_printer.h"
+#include "support/scoped_environment.h"
 #include "support/file_bytes.h"
 #include "support/fixed_time.h"
 #include "support/table_fixture.h"
@@ -21,16 +22,7 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 // The owner and installation texts come from the environment; other tests expect none.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) { setenv(name, value, 1); }
-  ~ScopedEnvironment() { unsetenv(name_); }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  const char* name_;
-};
+using test_support::ScopedEnvironment;
 
 class TableEditorTest : public test_support::LookupFixture {
  protected:

@@ -22,6 +22,8 @@
 #include "gui/drawing_view.h"
 #include "support/drawn_texts.h"
 #include "support/gui_fixture.h"
+#include "support/file_bytes.h"
+#include "support/scoped_environment.h"
 #include "app/menu_captions.h"
 
 namespace zt6 {
@@ -361,6 +363,41 @@ TEST_F(MainWindowTest, ReportOnTheScreenOpensTheTextWindow) {
   Run("mi_ViewAusdruck");
   EXPECT_TRUE(text.contains("12x14")) << text.left(400).toStdString();
   EXPECT_TRUE(text.contains(QString::fromUtf8("Zähnezahl"))) << text.left(400).toStdString();
+}
+
+// Export Notepad starts a windowed editor found on the path, or says that none was
+// found; before, it handed the file to the desktop, whose terminal editor never opened.
+TEST_F(MainWindowTest, ExportNotepadOpensAnEditorOrSaysThereIsNone) {
+  OpenExample();
+  test_support::TempDir bin("zt6_gui_editors");
+  test_support::ScopedEnvironment path("PATH", bin.path().string());
+  test_support::ScopedEnvironment dataDirs("XDG_DATA_DIRS", bin.path().string());
+  test_support::ScopedEnvironment dataHome("XDG_DATA_HOME", bin.path().string());
+  auto exportNotepad = [this] {
+    script.Expect("TForm_showtextfile", [](QWidget* w) {
+      w->findChild<QAction*>("mi_dateiExportNotepad")->trigger();
+      qobject_cast<QDialog*>(w)->accept();
+    });
+  };
+  QString message;
+  exportNotepad();
+  script.Expect("MessageBox", [&message](QWidget* w) {
+    message = qobject_cast<QMessageBox*>(w)->text();
+    qobject_cast<QMessageBox*>(w)->accept();
+  });
+  Run("mi_ViewAusdruck");
+  EXPECT_TRUE(message.contains("Kein Texteditor")) << message.toStdString();
+  EXPECT_TRUE(launcher.calls.empty());
+
+  const auto kate = bin.path() / "kate";
+  { std::ofstream(kate) << "#!/bin/sh\n"; }
+  std::filesystem::permissions(kate, std::filesystem::perms::owner_all);
+  exportNotepad();
+  Run("mi_ViewAusdruck");
+  ASSERT_EQ(launcher.calls.size(), 1u);
+  EXPECT_EQ(launcher.calls[0].program, kate.string());
+  ASSERT_EQ(launcher.calls[0].arguments.size(), 1u);
+  EXPECT_TRUE(test_support::FileBytes(launcher.calls[0].arguments[0]).find("12x14") != std::string::npos);
 }
 
 TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {
