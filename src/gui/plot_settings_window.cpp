@@ -16,6 +16,7 @@
 
 #include "cad/plot_command_line.h"
 #include "gui/dialog_placement.h"
+#include "gui/file_filter.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -198,7 +199,8 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   });
   connect(pathButton, &QPushButton::clicked, this, [=, this] {
     const QString chosen = QFileDialog::getOpenFileName(
-        this, {}, path->text(), "PLOTRIX for Windows (wplotrix*);;PLOTRIX for MS-DOS (plotrix*)");
+        this, {}, path->text(),
+        QtFileFilter("PLOTRIX for Windows|wplotrix*|PLOTRIX for MS-DOS|plotrix*|*.*|*.*"));
     if (chosen.isEmpty()) return;
     path->setText(chosen);
     rebuild();
