@@ -9,7 +9,8 @@ After changing a rule or a source file, run
     python3 data/tables/derive_tables.py --check build/zt6
                                                     # also calculates every size
 
-and review the diff. Rows corrected by hand in a CSV file are overwritten by a
+and review the diff (--out DIR writes the files to DIR instead, for comparing them with
+the shipped ones). Rows corrected by hand in a CSV file are overwritten by a
 new run: carry such corrections into sources/ (or into a rule here) first.
 
 --check runs `zt6 calc` once per size in self-defined mode with the row's
@@ -33,6 +34,8 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SOURCES = HERE / "sources"
+# Where the CSV files are written (and read by --check); --out changes it.
+output = HERE
 
 INTERFERENCE = ("Fehler : Dii < DFe !", "Fehler : Dee > DFi !")
 
@@ -48,6 +51,9 @@ RUNOUT_LIMITS = (5, 20, 50, 125)
 FACE_WIDTHS = (10, 20, 50)
 # The hub tip diameter from which the space angle is 55 instead of 60 degrees.
 SPACE_ANGLE_SPLIT = 60
+# Field 10 of the size table: the source a row was checked against, or that it was not.
+PUBLISHED_SOURCE = "DIN5481-05"
+UNVERIFIED = "ungeprueft"
 
 
 def Dec(value):
@@ -110,20 +116,40 @@ def ReadCsv(path):
 
 
 def Sizes():
-    """The size rows with the gaps filled by the stated rules."""
+    """The size rows: hub tip d1 and z from the size list; D, z, gamma e, d3 and re max of the
+    sizes the published shaft table holds from that table; D of the other sizes from the
+    second tabulation of pitch diameters; the remaining gaps filled by the stated rules."""
+    published = {row["size"]: row for row in ReadCsv(SOURCES / "din5481_2005_shaft.csv")}
+    pitch = {row["designation"]: Dec(row["D_mm"])
+             for row in ReadCsv(SOURCES / "din5481_pitch_diameters.csv")}
     sizes = []
     for row in ReadCsv(SOURCES / "din5481_sizes.csv"):
+        designation = row["designation"]
         Dii = Dec(row["d1_hub_tip_mm"])
         Dee = Dec(row["d3_shaft_tip_mm"])
-        sizes.append({
-            "designation": row["designation"],
+        z = int(row["z"])
+        size = {
+            "designation": designation,
             "Dii": Dii,
             "Dee": Dee,
-            "D": RoundToStep((Dii + Dee) / 2, "0.5"),
-            "z": int(row["z"]),
-            "gamma_e": 55 if Dii >= SPACE_ANGLE_SPLIT else 60,
-            "status": row["status"],
-        })
+            "D": pitch[designation],
+            "z": z,
+            "gamma_e": Dec(55 if Dii >= SPACE_ANGLE_SPLIT else 60),
+            "re_max": Dec(0),
+            "status": UNVERIFIED,
+        }
+        shaft = published.get(designation)
+        if shaft:
+            # The two sources must agree where both give a value; the table's own
+            # values then stand.
+            assert int(shaft["z"]) == z, designation
+            assert Dec(shaft["d3_mm"]) == Dee, designation
+            assert Dec(shaft["D_mm"]) == size["D"], designation
+            size.update(D=Dec(shaft["D_mm"]), gamma_e=Dec(shaft["gamma_e_deg"]),
+                        re_max=Dec(shaft["Re_max_mm"]), status=PUBLISHED_SOURCE)
+        sizes.append(size)
+    assert set(published) <= {s["designation"] for s in sizes}, "published size missing"
+    assert len(pitch) == len(sizes), "pitch diameter list and size list differ"
     return sizes
 
 
@@ -195,7 +221,7 @@ def WriteTable(name, fields, rows):
         for field, value in zip(fields, row):
             parts = field.split(":")
             assert len(value) <= int(parts[2]), (name, field, value)
-    with open(HERE / f"{name}.csv", "w", newline="", encoding="utf-8") as f:
+    with open(output / f"{name}.csv", "w", newline="", encoding="utf-8") as f:
         writer = csv.writer(f, lineterminator="\n")
         writer.writerow(fields)
         writer.writerows(rows)
@@ -208,8 +234,8 @@ def Derive():
                ["DESIG:C:10", "DII:N:6:2", "DEE:N:6:2", "D:N:6:2", "Z:N:3:0", "GAMMAE:N:5:1",
                 "RIMAX:N:6:3", "REMAX:N:6:3", "PREFIX:C:10", "STATUS:C:10"],
                [[s["designation"], Fixed(s["Dii"], 2), Fixed(s["Dee"], 2), Fixed(s["D"], 2),
-                 str(s["z"]), Fixed(s["gamma_e"], 1), Fixed(0, 3), Fixed(0, 3), "",
-                 "ungeprueft"] for s in sizes])
+                 str(s["z"]), Fixed(s["gamma_e"], 1), Fixed(0, 3), Fixed(s["re_max"], 3), "",
+                 s["status"]] for s in sizes])
 
     tol_rows = []
     for s in sizes:
@@ -284,7 +310,7 @@ def Derive():
 def Check(zt6):
     """Calculates every size row self-defined; returns the number of failing runs."""
     def Table(name):
-        with open(HERE / f"{name}.csv", newline="", encoding="utf-8") as f:
+        with open(output / f"{name}.csv", newline="", encoding="utf-8") as f:
             return list(csv.reader(f))[1:]
 
     failures = 0
@@ -326,7 +352,12 @@ def Check(zt6):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--check", metavar="ZT6", help="calculate every size with this zt6")
+    parser.add_argument("--out", metavar="DIR", type=Path,
+                        help="write the CSV files there instead of beside the script")
     args = parser.parse_args()
+    if args.out:
+        global output
+        output = args.out
     Derive()
     if args.check:
         failures = Check(args.check)
