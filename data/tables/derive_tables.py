@@ -115,10 +115,16 @@ def ReadCsv(path):
         return list(csv.DictReader(f))
 
 
+def Disagreement(designation, what, first, second):
+    sys.exit(f"derive_tables.py: {designation}: {what} differs between the sources "
+             f"({first} and {second}); settle it in sources/ first")
+
+
 def Sizes():
-    """The size rows: hub tip d1 and z from the size list; D, z, gamma e, d3 and re max of the
-    sizes the published shaft table holds from that table; D of the other sizes from the
-    second tabulation of pitch diameters; the remaining gaps filled by the stated rules."""
+    """The size rows. d1, d3 and z come from the size list; for the sizes of the published
+    shaft table, z, d3 and the pitch diameter must agree with it, and its D, gamma e and
+    re max stand. The other sizes take D from the second tabulation of pitch diameters and
+    gamma e by the stated rule."""
     published = {row["size"]: row for row in ReadCsv(SOURCES / "din5481_2005_shaft.csv")}
     pitch = {row["designation"]: Dec(row["D_mm"])
              for row in ReadCsv(SOURCES / "din5481_pitch_diameters.csv")}
@@ -128,6 +134,8 @@ def Sizes():
         Dii = Dec(row["d1_hub_tip_mm"])
         Dee = Dec(row["d3_shaft_tip_mm"])
         z = int(row["z"])
+        if designation not in pitch:
+            sys.exit(f"derive_tables.py: {designation} has no pitch diameter")
         size = {
             "designation": designation,
             "Dii": Dii,
@@ -138,18 +146,20 @@ def Sizes():
             "re_max": Dec(0),
             "status": UNVERIFIED,
         }
-        shaft = published.get(designation)
+        shaft = published.pop(designation, None)
         if shaft:
-            # The two sources must agree where both give a value; the table's own
-            # values then stand.
-            assert int(shaft["z"]) == z, designation
-            assert Dec(shaft["d3_mm"]) == Dee, designation
-            assert Dec(shaft["D_mm"]) == size["D"], designation
-            size.update(D=Dec(shaft["D_mm"]), gamma_e=Dec(shaft["gamma_e_deg"]),
-                        re_max=Dec(shaft["Re_max_mm"]), status=PUBLISHED_SOURCE)
+            for what, ours, theirs in (("z", z, int(shaft["z"])),
+                                       ("d3", Dee, Dec(shaft["d3_mm"])),
+                                       ("D", size["D"], Dec(shaft["D_mm"]))):
+                if ours != theirs:
+                    Disagreement(designation, what, ours, theirs)
+            size.update(gamma_e=Dec(shaft["gamma_e_deg"]), re_max=Dec(shaft["Re_max_mm"]),
+                        status=PUBLISHED_SOURCE)
         sizes.append(size)
-    assert set(published) <= {s["designation"] for s in sizes}, "published size missing"
-    assert len(pitch) == len(sizes), "pitch diameter list and size list differ"
+    if published:
+        sys.exit(f"derive_tables.py: published sizes missing from the size list: {list(published)}")
+    if len(pitch) != len(sizes):
+        sys.exit("derive_tables.py: the pitch diameter list and the size list differ")
     return sizes
 
 
@@ -355,8 +365,8 @@ def main():
     parser.add_argument("--out", metavar="DIR", type=Path,
                         help="write the CSV files there instead of beside the script")
     args = parser.parse_args()
+    global output
     if args.out:
-        global output
         output = args.out
     Derive()
     if args.check:
