@@ -426,6 +426,7 @@ void TableEditorWindow::SortByColumn(int column) {
 }
 
 void TableEditorWindow::Search(bool fromNext) {
+  if (!PostEdit()) return;
   const int savedHelp = program_.shell.helpNumber;
   if (!fromNext) {
     program_.shell.helpNumber = kSearchHelp;
@@ -437,7 +438,6 @@ void TableEditorWindow::Search(bool fromNext) {
     }
     searchText_ = typed;
   }
-  if (!PostEdit()) return;
   SyncCurrentFromGrid();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   Guarded([&] { found_ = SearchTable(table_, Cp850ToUtf8(searchText_), fromNext); });
