@@ -151,8 +151,8 @@ std::string StoredTypedText(const DbfColumn& column, std::string_view ansi) {
   const std::string_view text = TrimBlanks(ansi);
   if (column.type == 'C' &&
       TrimBlanksAtEnd(ansi).size() > static_cast<std::size_t>(column.length)) {
-    throw DbfError("Feld " + ColumnLabel(column) + ": " + std::string(text) + WindowsText(" ist länger als ") +
-                   std::to_string(column.length) + " Zeichen");
+    throw DbfError("Feld " + ColumnLabel(column) + ": " + std::string(text) +
+                   WindowsText(" ist länger als ") + std::to_string(column.length) + " Zeichen");
   }
   if (IsNumeric(column) && !text.empty()) {
     const double typed = NumberOf(text);
