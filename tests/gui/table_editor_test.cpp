@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QTableView>
 #include <QTest>
+#include <fstream>
 #include <functional>
 
 #include "gui/table_editor_window.h"
