@@ -1,8 +1,13 @@
 #include "gui/dbf_table_model.h"
 
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
+
 #include "gui/qt_text.h"
+#include "report/blanks.h"
 #include "report/codepage.h"
-#include "report/number_parse.h"
 #include "tables/dbf_error.h"
 
 namespace zt6::gui {
@@ -56,15 +61,31 @@ QVariant DbfTableModel::data(const QModelIndex& index, int role) const {
   auto& table = const_cast<CurrentTable&>(table_);
   if (table.DbfRecNo() != record) table.DbfGo(record);
   const int field = index.column() + 1;
+  if (role == Qt::FontRole || role == Qt::ForegroundRole) {
+    // A record flagged deleted stays in the grid until packing; it must not look kept.
+    if (!table.DbfDeleted()) return {};
+    if (role == Qt::ForegroundRole) {
+      return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    }
+    QFont font;
+    font.setStrikeOut(true);
+    return font;
+  }
   if (IsLogical(index.column())) {
     if (role == Qt::CheckStateRole) {
-      return table.DbfLogical(table.DbfFieldName(field)) ? Qt::Checked : Qt::Unchecked;
+      const std::optional<std::string> typed = edit_.Text(table_, record, field);
+      const bool on = typed ? *typed == "Y" : table.DbfLogical(table.DbfFieldName(field));
+      return on ? Qt::Checked : Qt::Unchecked;
     }
     return {};
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) {
-    QString text = FromUtf8(Cp1252ToUtf8(table.DbfField(field)));  // tables hold Windows texts
-    return role == Qt::DisplayRole ? text.trimmed() : text;
+    const std::string value = edit_.Text(table_, record, field).value_or(table.DbfField(field));
+    // Tables hold Windows texts. The blanks that pad a field are no part of its value;
+    // a text keeps its leading blanks for editing.
+    const bool text = table.FieldByNumber(field)->type == 'C';
+    return FromUtf8(Cp1252ToUtf8(role == Qt::EditRole && text ? TrimBlanksAtEnd(value)
+                                                              : TrimBlanks(value)));
   }
   if (role == Qt::TextAlignmentRole) {
     const DbfColumn* column = table.FieldByNumber(field);
@@ -93,23 +114,37 @@ Qt::ItemFlags DbfTableModel::flags(const QModelIndex& index) const {
 bool DbfTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   const std::int64_t record = RecordAt(index.row());
   if (!editable_ || record == 0) return false;
-  table_.DbfGo(record);
-  const std::string name = table_.DbfFieldName(index.column() + 1);
-  if (IsLogical(index.column())) {
-    if (role != Qt::CheckStateRole) return false;
-    table_.DbfReplaceLogical(name, value.toInt() == Qt::Checked);
-  } else {
-    if (role != Qt::EditRole) return false;
-    const DbfColumn* column = table_.FieldByNumber(index.column() + 1);
-    if (column->type == 'N' || column->type == 'F') {
-      table_.DbfReplaceReal(name, ParseReal(ToUtf8(value.toString())));
-    } else {
-      table_.DbfReplaceText(name, Utf8ToCp1252(ToUtf8(value.toString())));
-    }
+  const bool logical = IsLogical(index.column());
+  if (role != (logical ? Qt::CheckStateRole : Qt::EditRole)) return false;
+  const std::string text = logical ? std::string(value.toInt() == Qt::Checked ? "T" : "F")
+                                   : Utf8ToCp1252(ToUtf8(value.toString()));
+  try {
+    if (edit_.Record() != record) Post();  // the values of a record left behind
+    edit_.Set(table_, record, index.column() + 1, text);
+  } catch (const DbfError& fault) {
+    emit EntryRefused(fault.what());
+    return false;
   }
-  table_.DbfWriteRecord();
   emit dataChanged(index, index);
   return true;
+}
+
+void DbfTableModel::Post() {
+  const std::int64_t record = edit_.Record();
+  if (record == 0) return;
+  edit_.Post(table_);
+  RecordChanged(record);
+}
+
+void DbfTableModel::Drop() {
+  const std::int64_t record = edit_.Record();
+  edit_.Drop();
+  if (record != 0) RecordChanged(record);
+}
+
+void DbfTableModel::RecordChanged(std::int64_t record) {
+  const int row = RowOf(record);
+  if (row >= 0) emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
 }  // namespace zt6::gui

@@ -16,6 +16,7 @@
 
 #include "app/report_output.h"
 #include "app/table_editor_actions.h"
+#include "gui/dbf_grid.h"
 #include "gui/dbf_table_model.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
@@ -60,7 +61,7 @@ TableEditorWindow::TableEditorWindow(Program& program, Prompts& prompts, Launche
       printer_(printer),
       table_(program.table),
       model_(new DbfTableModel(program.table, this)),
-      grid_(new QTableView(this)),
+      grid_(new DbfGrid(this)),
       title1_(new QLabel(this)),
       title2_(new QLabel(this)),
       fileName_(new QLabel(this)),
@@ -97,6 +98,15 @@ TableEditorWindow::TableEditorWindow(Program& program, Prompts& prompts, Launche
   layout->addWidget(grid_, 1);
   connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           &TableEditorWindow::SortByColumn);
+  connect(model_, &DbfTableModel::EntryRefused, this, &TableEditorWindow::ShowRefusal);
+  // Leaving the record typed into writes it.
+  connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            const std::int64_t edited = model_->EditedRecord();
+            if (edited != 0 && model_->RecordAt(current.row()) != edited) {
+              Guarded([&] { model_->Post(); });
+            }
+          });
   connect(grid_, &QTableView::clicked, this, [this](const QModelIndex&) {
     SyncCurrentFromGrid();
     ShowRecordLabel();
@@ -108,6 +118,10 @@ TableEditorWindow::TableEditorWindow(Program& program, Prompts& prompts, Launche
   ok->setDefault(true);
   ok->setAutoDefault(true);
   QPushButton* cancel = Button(this, "Button_cancel", "Abbrechen");
+  // A click on OK or Abbrechen leaves the focus in an open cell editor, so the button
+  // decides whether its text is posted or dropped.
+  ok->setFocusPolicy(Qt::TabFocus);
+  cancel->setFocusPolicy(Qt::TabFocus);
   QPushButton* search = Button(this, "Button_search", "&Suchen");
   QPushButton* next = Button(this, "Button_SearchNext", "&Weitersuchen");
   buttons->addWidget(ok);
@@ -189,6 +203,7 @@ void TableEditorWindow::BuildNavigator() {
   row->addStretch(1);
   auto move = [this](auto step) {
     return [this, step] {
+      if (!PostEdit()) return;
       SyncCurrentFromGrid();
       Guarded([&] { step(table_); });
       GoToRecord(table_.DbfRecNo());
@@ -202,6 +217,7 @@ void TableEditorWindow::BuildNavigator() {
           }));
   connect(navButtons_[3], &QToolButton::clicked, this, move([](CurrentTable& t) { t.DbfGoBottom(); }));
   connect(navButtons_[4], &QToolButton::clicked, this, [this] {
+    if (!PostEdit()) return;
     Guarded([&] {
       table_.DbfBlankBuffer();
       table_.DbfAppendRecord();
@@ -210,16 +226,18 @@ void TableEditorWindow::BuildNavigator() {
     GoToRecord(table_.DbfRecNo());
   });
   connect(navButtons_[5], &QToolButton::clicked, this, [this] {
+    if (!PostEdit()) return;
     SyncCurrentFromGrid();
     Guarded([&] { table_.DbfDelete(!table_.DbfDeleted()); });
     model_->Reload();
     GoToRecord(table_.DbfRecNo());
   });
   connect(navButtons_[6], &QToolButton::clicked, this, [this] { grid_->edit(grid_->currentIndex()); });
-  connect(navButtons_[7], &QToolButton::clicked, this,
-          [this] { grid_->setCurrentIndex(grid_->currentIndex()); });  // commits the editor
-  connect(navButtons_[8], &QToolButton::clicked, this, [this] { model_->Reload(); });
+  connect(navButtons_[7], &QToolButton::clicked, this, [this] { PostEdit(); });
+  connect(navButtons_[8], &QToolButton::clicked, this, [this] { DropEdit(); });
   connect(navButtons_[9], &QToolButton::clicked, this, [this] {
+    if (!PostEdit()) return;
+    SyncCurrentFromGrid();
     const std::int64_t record = table_.DbfRecNo();
     model_->Reload();
     GoToRecord(record);
@@ -272,6 +290,7 @@ PickResult TableEditorWindow::DbfShow(const QString& modeText, bool pick) {
   }
 
   const std::int64_t start = table_.DbfRecNo();
+  model_->Drop();
   model_->Reload();
   grid_->resizeColumnsToContents();
   GoToRecord(start);
@@ -311,10 +330,32 @@ void TableEditorWindow::ShowRecordLabel() {
   recNo_->setText(QString("%1/%2").arg(table_.DbfRecNo()).arg(table_.DbfRecCount()));
 }
 
+bool TableEditorWindow::PostEdit() {
+  refused_ = false;
+  grid_->CommitOpenEditor();
+  if (refused_) return false;
+  bool posted = false;
+  Guarded([&] {
+    model_->Post();
+    posted = true;
+  });
+  return posted;
+}
+
+void TableEditorWindow::DropEdit() {
+  grid_->DropOpenEditor();
+  model_->Drop();
+}
+
+void TableEditorWindow::ShowRefusal(const std::string& why) {
+  refused_ = true;
+  prompts_.ShowErrorAlways(AnsiToOemAnyLength(why) +
+                           Utf8ToCp850(".\nDer Datensatz behält seinen bisherigen Wert."));
+}
+
 void TableEditorWindow::Button_okClick() {
+  if (!PostEdit()) return;  // the window stays open with the value to correct
   program_.shell.cancel = false;
-  if (QWidget* editor = grid_->indexWidget(grid_->currentIndex())) editor->clearFocus();
-  grid_->setCurrentIndex(grid_->currentIndex());  // posts a pending edit
   SyncCurrentFromGrid();
   key_ = 13;
   chosenRecord_ = table_.DbfRecNo();
@@ -322,10 +363,13 @@ void TableEditorWindow::Button_okClick() {
   accept();
 }
 
-void TableEditorWindow::Button_cancelClick() {
+void TableEditorWindow::Button_cancelClick() { reject(); }
+
+void TableEditorWindow::reject() {
+  DropEdit();
   program_.shell.cancel = true;
   key_ = 27;
-  reject();
+  QDialog::reject();
 }
 
 void TableEditorWindow::keyPressEvent(QKeyEvent* event) {
@@ -347,6 +391,7 @@ bool TableEditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!pick_ && key->key() == Qt::Key_Down &&
         grid_->currentIndex().row() == model_->rowCount() - 1) {
       // Moving below the last row appends a blank record, as a data grid does.
+      if (!PostEdit()) return true;
       Guarded([&] {
         table_.DbfBlankBuffer();
         table_.DbfAppendRecord();
@@ -365,6 +410,7 @@ bool TableEditorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TableEditorWindow::SortByColumn(int column) {
+  if (!PostEdit()) return;
   SyncCurrentFromGrid();
   const std::int64_t record = table_.DbfRecNo();
   const std::string index =
@@ -380,6 +426,7 @@ void TableEditorWindow::SortByColumn(int column) {
 }
 
 void TableEditorWindow::Search(bool fromNext) {
+  if (!PostEdit()) return;
   const int savedHelp = program_.shell.helpNumber;
   if (!fromNext) {
     program_.shell.helpNumber = kSearchHelp;
@@ -407,6 +454,7 @@ void TableEditorWindow::Button_searchClick() { Search(false); }
 void TableEditorWindow::Button_SearchNextClick() { Search(true); }
 
 void TableEditorWindow::mi_editAppendClick() {
+  if (!PostEdit()) return;
   SyncCurrentFromGrid();
   Guarded([&] {
     (void)table_.DbfField(1);  // the record buffer holds the current record
@@ -417,6 +465,7 @@ void TableEditorWindow::mi_editAppendClick() {
 }
 
 void TableEditorWindow::mi_editPackClick() {
+  if (!PostEdit()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   Guarded([&] { table_.DbfPack(); });
   QApplication::restoreOverrideCursor();
@@ -424,10 +473,32 @@ void TableEditorWindow::mi_editPackClick() {
   GoToRecord(1);
 }
 
+QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QString& proposal,
+                                             const QString& filter) {
+  // The program asks its own overwrite question, after refusing the table itself.
+  const QString file = QFileDialog::getSaveFileName(this, caption, proposal, filter, nullptr,
+                                                    QFileDialog::DontConfirmOverwrite);
+  if (file.isEmpty()) return {};
+  if (table_.IsTableFile(ToUtf8(file))) {
+    prompts_.ShowErrorAlways(Utf8ToCp850("Die geöffnete Tabelle " + ToUtf8(file) +
+                                         " kann nicht überschrieben werden. Bitte einen "
+                                         "anderen Dateinamen wählen."));
+    return {};
+  }
+  program_.shell.cancel = false;
+  prompts_.CheckFileForWriting(ToUtf8(file));
+  if (program_.shell.cancel) {
+    program_.shell.cancel = false;
+    return {};
+  }
+  return file;
+}
+
 void TableEditorWindow::mi_fileExportHtmlClick() {
+  if (!PostEdit()) return;
   const QString proposal = QFileInfo(FromUtf8(table_.Path())).completeBaseName() + ".htm";
-  const QString file = QFileDialog::getSaveFileName(this, "Export HTML", proposal,
-                                                    "HTML files (*.htm *.html);;All files (*)");
+  const QString file =
+      ChooseFileToWrite("Export HTML", proposal, "HTML files (*.htm *.html);;All files (*)");
   if (file.isEmpty()) return;
   std::string error;
   if (!ExportTableHtml(program_, table_, ToUtf8(file), error)) {
@@ -443,13 +514,14 @@ void TableEditorWindow::mi_fileExportHtmlClick() {
 }
 
 void TableEditorWindow::mi_fileSaveAsDelimitedClick() {
-  const QString file =
-      QFileDialog::getSaveFileName(this, "Save As Delimited", {}, "txt (*.txt);;All files (*)");
+  if (!PostEdit()) return;
+  const QString file = ChooseFileToWrite("Save As Delimited", {}, "txt (*.txt);;All files (*)");
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfCopyToDelimited(ToUtf8(file)); });
 }
 
 void TableEditorWindow::mi_fileAppenddbfClick() {
+  if (!PostEdit()) return;
   const QString file = QFileDialog::getOpenFileName(this, "Append dbf", {}, "*.dbf (*.dbf)");
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFrom(ToUtf8(file)); });
@@ -457,6 +529,7 @@ void TableEditorWindow::mi_fileAppenddbfClick() {
 }
 
 void TableEditorWindow::mi_fileAppendDelimitedClick() {
+  if (!PostEdit()) return;
   const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", {}, "*.txt (*.txt)");
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFromDelimited(ToUtf8(file)); });
@@ -464,6 +537,7 @@ void TableEditorWindow::mi_fileAppendDelimitedClick() {
 }
 
 void TableEditorWindow::mi_filePrintClick() {
+  if (!PostEdit()) return;
   SyncCurrentFromGrid();
   ReportOutput output(program_, prompts_, launcher_, printer_);
   Guarded([&] {

@@ -16,12 +16,12 @@
 class QLabel;
 class QMenu;
 class QAction;
-class QTableView;
 class QToolButton;
 class QWidget;
 
 namespace zt6::gui {
 
+class DbfGrid;
 class DbfTableModel;
 
 class TableEditorWindow : public QDialog {
@@ -53,6 +53,9 @@ class TableEditorWindow : public QDialog {
   void mi_filePrintClick();
   void SortByColumn(int column);
 
+  // Abbrechen, Esc and closing the window: what was typed and not posted is dropped.
+  void reject() override;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +70,16 @@ class TableEditorWindow : public QDialog {
   void SyncCurrentFromGrid();
   void ShowRecordLabel();
   void Search(bool fromNext);
+  // Finishes an open cell editor and writes the record typed into, as a data grid does
+  // before it leaves the record. False when a typed value was refused or the record
+  // could not be written; the command asking for it stops then.
+  bool PostEdit();
+  void DropEdit();
+  void ShowRefusal(const std::string& why);
+  // The file a save dialog chose, or empty: never the open table's own file, and an
+  // existing file only after the overwrite question.
+  QString ChooseFileToWrite(const QString& caption, const QString& proposal,
+                            const QString& filter);
 
   Program& program_;
   Prompts& prompts_;
@@ -74,7 +87,7 @@ class TableEditorWindow : public QDialog {
   Printer& printer_;
   CurrentTable& table_;
   DbfTableModel* model_;
-  QTableView* grid_;
+  DbfGrid* grid_;
   QLabel* title1_;
   QLabel* title2_;
   QLabel* fileName_;
@@ -91,6 +104,7 @@ class TableEditorWindow : public QDialog {
   int rememberedColumn_ = 0;
   std::string searchText_;
   bool found_ = false;
+  bool refused_ = false;  // a typed value was refused since PostEdit began
   int key_ = 27;
   std::int64_t chosenRecord_ = 0;
 };

@@ -233,6 +233,10 @@ bool CurrentTable::IsOpen() const { return state_->open; }
 
 const std::string& CurrentTable::Path() const { return state_->table.path; }
 
+bool CurrentTable::IsTableFile(const std::string& path) const {
+  return state_->open && SameFile(path, state_->table.path);
+}
+
 void CurrentTable::DbfClose() {
   if (!state_->open) return;
   const bool pending = state_->headerPending;
@@ -570,6 +574,9 @@ void CurrentTable::DbfAppendFromDelimited(const std::string& textPath) {
 void CurrentTable::DbfCopyToDelimited(const std::string& textPath) const {
   RequireOpen(state_->open);
   const State& s = *state_;
+  if (IsTableFile(textPath)) {
+    throw DbfError(WindowsText("Eine Tabelle kann nicht über sich selbst geschrieben werden"));
+  }
   std::string text;
   for (std::int64_t k = 1; k <= s.Count(); ++k)
     text += DelimitedLine(s.Layout().columns, s.Record(k));

@@ -45,6 +45,8 @@ class CurrentTable {
   void DbfUsePath(const std::string& path);
   bool IsOpen() const;
   const std::string& Path() const;  // the file actually open (maybe the temporary copy)
+  // True when path names the open table's file, however it is spelled.
+  bool IsTableFile(const std::string& path) const;
   // Closes the table; header upkeep when records were changed. No-op when closed.
   void DbfClose();
 
@@ -95,7 +97,7 @@ class CurrentTable {
   void DbfPack();
   void DbfAppendFrom(const std::string& otherTablePath);
   void DbfAppendFromDelimited(const std::string& textPath);
-  void DbfCopyToDelimited(const std::string& textPath) const;
+  void DbfCopyToDelimited(const std::string& textPath) const;  // never over the table itself
 
  private:
   struct State;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <optional>
 
@@ -56,9 +57,20 @@ void RequireType(const DbfColumn& column, bool matches, const char* what) {
   if (!matches) throw DbfError("Feld " + ColumnLabel(column) + " ist kein " + what);
 }
 
+// Eight digits that name a day of the calendar (year, month, day).
 bool IsDate(std::string_view text) {
-  return text.size() == 8 &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (text.size() != 8 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  const auto number = [text](std::size_t at, std::size_t length) {
+    int value = 0;
+    for (const char c : text.substr(at, length)) value = value * 10 + (c - '0');
+    return value;
+  };
+  const std::chrono::year_month_day day{std::chrono::year(number(0, 4)),
+                                        std::chrono::month(static_cast<unsigned>(number(4, 2))),
+                                        std::chrono::day(static_cast<unsigned>(number(6, 2)))};
+  return day.ok();
 }
 
 std::string TruthLetter(const DbfColumn& column, bool value) {
@@ -132,6 +144,26 @@ std::string StoredText(const DbfColumn& column, std::string_view ansi) {
       if (column.length < 8) DoesNotFit(column, text);
       return LeftAligned(text, column.length);
   }
+}
+
+std::string StoredTypedText(const DbfColumn& column, std::string_view ansi) {
+  const std::string stored = StoredText(column, ansi);
+  const std::string_view text = TrimBlanks(ansi);
+  if (column.type == 'C' &&
+      TrimBlanksAtEnd(ansi).size() > static_cast<std::size_t>(column.length)) {
+    throw DbfError("Feld " + ColumnLabel(column) + ": " + std::string(text) +
+                   WindowsText(" ist länger als ") + std::to_string(column.length) + " Zeichen");
+  }
+  if (IsNumeric(column) && !text.empty()) {
+    const double typed = NumberOf(text);
+    if (std::abs(NumberOf(stored) - typed) > 1e-9 * std::max(1.0, std::abs(typed))) {
+      throw DbfError("Feld " + ColumnLabel(column) + ": " + std::string(text) +
+                     (column.decimals == 0 ? std::string(" ist keine ganze Zahl")
+                                           : " hat mehr als " + std::to_string(column.decimals) +
+                                                 " Nachkommastellen"));
+    }
+  }
+  return stored;
 }
 
 std::string StoredReal(const DbfColumn& column, double value) {

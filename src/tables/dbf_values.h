@@ -34,6 +34,10 @@ std::string BlankValue(const DbfColumn& column);
 // number ("," or "." as decimal point), L a truth letter, D eight digits; blank gives a
 // blank field; M cannot be written.
 std::string StoredText(const DbfColumn& column, std::string_view ansi);
+// A value typed by the user: as StoredText, but what StoredText would change is refused
+// too, so the field holds what was typed: text longer than a C field, a number with
+// more decimals than its field keeps.
+std::string StoredTypedText(const DbfColumn& column, std::string_view ansi);
 std::string StoredReal(const DbfColumn& column, double value);
 std::string StoredInteger(const DbfColumn& column, std::int64_t value);
 std::string StoredLogical(const DbfColumn& column, bool value);

@@ -504,6 +504,20 @@ TEST_F(CurrentTableTest, AppendFromMatchesFieldsByNameAndConvertsTheirTypes) {
   EXPECT_EQ(table_.DbfRecCount(), 3);
 }
 
+TEST_F(CurrentTableTest, CopyToDelimitedNeverWritesOverTheTableItself) {
+  const fs::path path = MakeParts("t.dbf", 2);
+  const std::string before = Bytes(path);
+  Use("t");
+  const std::string otherSpelling = (TableFolder() / "." / "t.dbf").string();
+  EXPECT_TRUE(table_.IsTableFile(otherSpelling));
+  EXPECT_FALSE(table_.IsTableFile((TableFolder() / "t.txt").string()));
+  EXPECT_THROW(table_.DbfCopyToDelimited(table_.Path()), DbfError);
+  EXPECT_THROW(table_.DbfCopyToDelimited(otherSpelling), DbfError);
+  EXPECT_EQ(Bytes(path), before);
+  table_.DbfClose();
+  EXPECT_FALSE(table_.IsTableFile(path.string()));  // nothing open
+}
+
 TEST_F(CurrentTableTest, FaultsLeaveTheObjectUsable) {
   MakeParts("t.dbf", 2);
   EXPECT_THROW(table_.DbfGo(1), DbfError);  // nothing open
