@@ -1,8 +1,8 @@
 #include "gui/dbf_table_model.h"
 
+#include "base/codepage.h"
+#include "base/number_parse.h"
 #include "gui/qt_text.h"
-#include "report/codepage.h"
-#include "report/number_parse.h"
 #include "tables/dbf_error.h"
 
 namespace zt6::gui {
