@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/configuration.h"
+#include "app/files/configuration.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/project_file.h"
+#include "app/files/project_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
+#include "base/codepage.h"
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
-#include "report/codepage.h"
 
 namespace zt6 {
 

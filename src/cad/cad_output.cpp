@@ -4,15 +4,15 @@
 #include <numbers>
 #include <system_error>
 
+#include "base/codepage.h"
+#include "base/safe_file.h"
 #include "cad/arc_construction.h"
 #include "cad/block_file.h"
 #include "cad/dxf_file_writer.h"
-#include "cad/manufacturing_frame.h"
 #include "cad/iges_writer.h"
+#include "cad/manufacturing_frame.h"
 #include "cad/text_cad_writer.h"
 #include "calc/run_messages.h"
-#include "report/codepage.h"
-#include "report/safe_file.h"
 
 namespace zt6 {
 
@@ -304,6 +304,7 @@ void CadOutput::FinishOutput() {
     cancel_ = true;
     return;
   }
+  if (type_ != CadOutputType::Plot && ports_.TakeOutput(bytes)) return;
   const SafeWriteResult written = WriteFileSafely(outputFile_, bytes);
   if (!written.ok) {
     ports_.ReportWriteError(outputFile_, written.error);

@@ -20,6 +20,10 @@ class CadPorts {
   // The plot output: a status line while it is written, the plot program after.
   virtual void ShowStatus(const std::string& cp850) = 0;
   virtual void RunPlotProgram(const std::string& dxfFile) = 0;
+  // The finished file's bytes before they are written to the chosen file: true when
+  // the program takes them itself (the companion command writes them where it was
+  // asked to), so no file is written.
+  virtual bool TakeOutput(const std::string& /*bytes*/) { return false; }
   // A CAD file could not be written; the previous file, if any, is unchanged.
   virtual void ReportWriteError(const std::string& file, const std::string& error) = 0;
   virtual void RequestRepaint() = 0;

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <numbers>
 
+#include "base/codepage.h"
+#include "base/safe_file.h"
 #include "cad/arc_construction.h"
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
 #include "calc/run_messages.h"
-#include "report/codepage.h"
-#include "report/safe_file.h"
 
 namespace zt6 {
 

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/format_settings.h"
 #include "cad/dxf_writer.h"
-#include "report/format_settings.h"
 
 namespace zt6 {
 

@@ -11,9 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "base/codepage.h"
 #include "cad/drawing_window.h"
 #include "cad/pixel_round.h"
-#include "report/codepage.h"
 
 namespace zt6 {
 namespace {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/format_settings.h"
 #include "cad/cad_output.h"
 #include "cad/manufacturing_frame.h"
 #include "calc/design_record.h"
 #include "docs/documentation_data.h"
-#include "report/format_settings.h"
 #include "report/vocabulary.h"
 
 namespace zt6 {

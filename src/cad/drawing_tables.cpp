@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "base/blanks.h"
+#include "base/codepage.h"
+#include "base/number_format.h"
 #include "cad/drawing_table_builder.h"
-#include "report/blanks.h"
-#include "report/codepage.h"
-#include "report/number_format.h"
 
 namespace zt6 {
 

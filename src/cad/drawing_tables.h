@@ -4,9 +4,9 @@
 // is drawn with its top-left corner at (x, y) on layer 4 through the table builder;
 // labels come from the report vocabulary, numbers in the report's forms.
 
+#include "base/format_settings.h"
 #include "cad/cad_output.h"
 #include "calc/design_record.h"
-#include "report/format_settings.h"
 #include "report/vocabulary.h"
 
 namespace zt6 {

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "base/codepage.h"
+#include "base/number_format.h"
 #include "cad/arc_construction.h"
-#include "report/codepage.h"
-#include "report/number_format.h"
 
 namespace zt6 {
 

@@ -1,9 +1,9 @@
 #include "cad/fit_table.h"
 
+#include "base/codepage.h"
+#include "base/number_format.h"
 #include "cad/drawing_table_builder.h"
 #include "calc/iso286.h"
-#include "report/codepage.h"
-#include "report/number_format.h"
 
 namespace zt6 {
 

@@ -2,9 +2,9 @@
 // The fit table of the manufacturing drawings: the ISO fits of the tip diameters with
 // their smallest and largest sizes.
 
+#include "base/format_settings.h"
 #include "cad/cad_output.h"
 #include "calc/design_record.h"
-#include "report/format_settings.h"
 
 namespace zt6 {
 

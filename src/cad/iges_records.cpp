@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace zt6 {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace zt6 {
 

@@ -9,10 +9,10 @@
 #include <system_error>
 #include <utility>
 
-#include "app/program_identity.h"
+#include "base/codepage.h"
+#include "base/program_identity.h"
 #include "cad/iges_records.h"
 #include "calc/run_messages.h"
-#include "report/codepage.h"
 
 namespace zt6 {
 

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/format_settings.h"
 #include "cad/cad_file_writer.h"
 #include "cad/dxf_writer.h"
-#include "report/format_settings.h"
 
 namespace zt6 {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 

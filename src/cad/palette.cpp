@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
+#include "base/codepage.h"
 #include "cad/drawing_window.h"
-#include "report/codepage.h"
 
 namespace zt6 {
 

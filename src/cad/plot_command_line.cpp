@@ -1,8 +1,8 @@
 #include "cad/plot_command_line.h"
 
-#include "app/folder_join.h"
-#include "report/number_format.h"
-#include "report/number_parse.h"
+#include "base/folder_join.h"
+#include "base/number_format.h"
+#include "base/number_parse.h"
 
 namespace zt6 {
 

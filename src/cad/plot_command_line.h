@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/format_settings.h"
+#include "base/format_settings.h"
 
 namespace zt6 {
 

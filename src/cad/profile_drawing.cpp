@@ -5,7 +5,7 @@
 #include <numbers>
 #include <string>
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace zt6 {
 

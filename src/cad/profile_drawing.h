@@ -4,9 +4,9 @@
 // tooth, with centre lines and diameter dimensions when asked. Everything goes
 // through the CAD output layer, so every output format gets the same geometry.
 
+#include "base/format_settings.h"
 #include "cad/cad_output.h"
 #include "calc/design_record.h"
-#include "report/format_settings.h"
 
 namespace zt6 {
 

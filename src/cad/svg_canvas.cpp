@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/utf8.h"
+#include "base/utf8.h"
 
 namespace zt6 {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/format_settings.h"
 #include "cad/cad_file_writer.h"
 #include "cad/dxf_writer.h"
-#include "report/format_settings.h"
 
 namespace zt6 {
 

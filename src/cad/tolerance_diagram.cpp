@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace zt6 {
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <utility>
 
+#include "base/codepage.h"
 #include "calc/iso286_tables.h"
 #include "calc/program_math.h"
-#include "report/codepage.h"
 
 namespace zt6 {
 namespace {

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <string>
 
-#include "report/format_settings.h"
-#include "report/number_format.h"
+#include "base/format_settings.h"
+#include "base/number_format.h"
 
 namespace zt6 {
 namespace {

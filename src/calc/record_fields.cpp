@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "report/number_parse.h"
+#include "base/number_parse.h"
 
 namespace zt6 {
 

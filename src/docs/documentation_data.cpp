@@ -3,8 +3,8 @@
 #include <chrono>
 #include <ctime>
 
+#include "base/number_format.h"
 #include "calc/design_record.h"
-#include "report/number_format.h"
 
 namespace zt6 {
 

@@ -5,9 +5,9 @@
 #include <QGuiApplication>
 #include <QPalette>
 
+#include "base/blanks.h"
+#include "base/codepage.h"
 #include "gui/qt_text.h"
-#include "report/blanks.h"
-#include "report/codepage.h"
 #include "tables/dbf_error.h"
 
 namespace zt6::gui {

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/batch_ports.h"
-#include "app/posix_launcher.h"
-#include "app/prompts.h"
+#include "app/ports/batch_ports.h"
+#include "app/ports/posix_launcher.h"
+#include "app/ports/prompts.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 

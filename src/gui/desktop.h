@@ -1,7 +1,7 @@
 #pragma once
 // Starts the desktop window once the command-line step has prepared the interactive run.
 
-#include "app/program.h"
+#include "app/state/program.h"
 
 namespace zt6::gui {
 

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/dimension_form.h"
+#include "app/forms/dimension_form.h"
 #include "gui/form_binding.h"
 
 class QButtonGroup;

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "app/form_fields.h"
+#include "app/forms/form_fields.h"
 
 namespace zt6::gui {
 

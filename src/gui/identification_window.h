@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/identification_form.h"
+#include "app/forms/identification_form.h"
 #include "gui/form_binding.h"
 
 namespace zt6::gui {

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/load_form.h"
+#include "app/forms/load_form.h"
 #include "gui/form_binding.h"
 
 class QButtonGroup;

@@ -9,16 +9,15 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/material_lookup.h"
-#include "app/print_calculation_report.h"
-#include "app/program_identity.h"
-#include "app/project_io.h"
-#include "app/project_table.h"
-#include "app/report_output.h"
-#include "app/run_summary.h"
-#include "app/session_file.h"
-#include "app/text_editor.h"
-#include "calc/calculation_run.h"
+#include "app/commands/print_calculation_report.h"
+#include "app/commands/project_table.h"
+#include "app/commands/report_output.h"
+#include "app/commands/run_summary.h"
+#include "app/files/project_io.h"
+#include "app/files/session_file.h"
+#include "app/lookups/material_lookup.h"
+#include "app/ports/text_editor.h"
+#include "base/program_identity.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/menu_style.h"
@@ -30,55 +29,6 @@
 #include "gui/table_editor_window.h"
 
 namespace zt6::gui {
-
-namespace {
-
-// Items whose window comes with a later version: they say so when chosen.
-constexpr const char* kNotYetAvailable[] = {
-    "mi_fileprint",        "mi_fileprintersetup",  "mi_fileConfig",
-    "mi_docdrawinginfo",   "mi_docuShowChanges1",  "mi_docuPrintChanges",
-    "mi_docuNewChange",    "mi_docuModifyChanges", "mi_docudeleteChange",
-    "mi_Document1",        "mi_Document2",         "mi_Document3",
-    "mi_Document4",        "mi_Document5",         "mi_DocumentSetup",
-    "mi_OleStartExcel",    "mi_OlePrintoutExcel",  "mi_HelpHilfebild",
-    "mi_helpDemo",
-};
-
-// Items with no command behind them in this system: shown, but disabled.
-constexpr const char* kWithoutCommand[] = {"mi_editvorauslegung", "mi_helphistory",
-                                           "mi_OleImportExcel", "mi_OleExportExcel"};
-
-// The maker's web page and mail address are not part of this build: the items are hidden.
-constexpr const char* kHidden[] = {"mi_helpwww", "mi_helpemail", "sep_help2"};
-
-struct ScreenItem {
-  const char* name;
-  int kind;
-};
-
-constexpr ScreenItem kScreenDrawings[] = {
-    {"mi_viewQuick", 5},
-    {"mi_viewprofilwelle", 1},
-    {"mi_viewprofilnabe", 2},
-    {"mi_viewprofilwellenabe", 9},
-    {"mi_viewfertigungszeichnungwelle", 6},
-    {"mi_viewfertigungszeichnungnabe", 7},
-    {"mi_viewfertigungszeichnungwellenabe", 8},
-    {"mi_viewtabellewelle", 3},
-    {"mi_viewtabellenabe", 4},
-    {"mi_viewtabellewellenabe", 10},
-    {"mi_viewtabelletolwelle", 11},
-    {"mi_viewtabelletolnabe", 12},
-    {"mi_viewtabelletolwellenabe", 13},
-    {"mi_viewPassung", 14},
-};
-
-constexpr ScreenItem kCadDrawings[] = {
-    {"mi_cadprofilwelle", 15}, {"mi_cadprofilnabe", 16}, {"mi_cadprofilwellenabe", 17},
-    {"mi_cadfertwelle", 6},    {"mi_cadfertnabe", 7},    {"mi_cadfertwellenabe", 8},
-};
-
-}  // namespace
 
 MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& launcher,
                        Printer& printer, QWidget* parent)
@@ -169,12 +119,8 @@ void MainWindow::BuildMenu() {
       const std::string name = entry.name;
       connect(action, &QAction::triggered, this, [this, name] { Click(name); });
     }
-  }
-  for (const char* name : kWithoutCommand) {
-    if (QAction* action = Item(name)) action->setEnabled(false);
-  }
-  for (const char* name : kHidden) {
-    if (QAction* action = Item(name)) action->setVisible(false);
+    if (entry.command == MenuCommand::WithoutCommand) action->setEnabled(false);
+    if (entry.command == MenuCommand::Hidden) action->setVisible(false);
   }
 }
 
@@ -184,84 +130,69 @@ QAction* MainWindow::Item(const std::string& name) const {
 }
 
 void MainWindow::BindHandlers() {
-  auto on = [this](const std::string& item, std::function<void()> handler) {
-    handlers_[item + "Click"] = std::move(handler);
+  using C = MenuCommand;
+  auto on = [this](MenuCommand command, std::function<void(const MenuEntry&)> handler) {
+    handlers_[command] = std::move(handler);
   };
-  on("mi_fileNew", [this] { commands_->New(); });
-  on("mi_fileOpen", [this] { commands_->Open(); });
-  on("mi_fileOpenTable", [this] { OpenTable(); });
-  on("mi_FileSave", [this] { commands_->Save(); });
-  on("mi_FileSaveAs", [this] { commands_->SaveAs(); });
-  for (int k = 1; k <= 4; ++k) {
-    on("mi_file" + std::to_string(k), [this, k] { commands_->OpenRecent(k); });
-  }
-  on("mi_fileexit", [this] { close(); });
-  on("mi_EditText", [this] { commands_->EditText(); });
-  on("mi_editabmessungen", [this] { commands_->EditDimensions(); });
-  on("mi_EditMaterial", [this] { commands_->EditMaterial(); });
-  on("mi_editLast", [this] { commands_->EditLoad(); });
-  on("mi_ViewAusdruck", [this] { Report(false); });
-  on("mi_viewErrorMessages", [this] { Report(true); });
-  for (const ScreenItem& item : kScreenDrawings) {
-    const int kind = item.kind;
-    on(item.name, [this, kind] { ShowDrawing(kind); });
-  }
-  for (const ScreenItem& item : kCadDrawings) {
-    const int kind = item.kind;
-    on(item.name, [this, kind] { CadDrawing(kind); });
-  }
-  on("mi_cadsonstige", [this] { DrawingMenu(program_, prompts_, cadPorts_, CadOutputType::Choose); });
-  on("mi_dbfDin5481", [this] { PickSize(access_, PickMode::Browse, program_.design); });
-  const std::pair<const char*, ToleranceTable> toleranceItems[] = {
-      {"mi_dbfzt6f2", ToleranceTable::Hub},
-      {"mi_dbfzt6f1f", ToleranceTable::ShaftFine},
-      {"mi_dbfzt6f1g", ToleranceTable::ShaftCoarse},
-      {"mi_dbfzt6tol", ToleranceTable::TotalTolerances}};
-  for (const auto& [name, table] : toleranceItems) {
-    const ToleranceTable which = table;
-    on(name, [this, which] { ViewToleranceTable(access_, which, PickMode::Browse, program_.design); });
-  }
-  on("mi_dbfzt6fr", [this] { ViewRunoutTable(access_); });
-  on("mi_dbfmaterial", [this] { ViewMaterialTable(access_); });
-  on("mi_dbwstyp", [this] { ViewMaterialGroups(access_, program_.messages); });
-  on("mi_helpErrorMessages", [this] {
+  auto plain = [&on](MenuCommand command, std::function<void()> handler) {
+    on(command, [handler = std::move(handler)](const MenuEntry&) { handler(); });
+  };
+  plain(C::New, [this] { commands_->New(); });
+  plain(C::Open, [this] { commands_->Open(); });
+  plain(C::OpenTable, [this] { OpenTable(); });
+  plain(C::Save, [this] { commands_->Save(); });
+  plain(C::SaveAs, [this] { commands_->SaveAs(); });
+  on(C::OpenRecent, [this](const MenuEntry& e) { commands_->OpenRecent(e.argument); });
+  plain(C::Exit, [this] { close(); });
+  plain(C::EditText, [this] { commands_->EditText(); });
+  plain(C::EditDimensions, [this] { commands_->EditDimensions(); });
+  plain(C::EditMaterial, [this] { commands_->EditMaterial(); });
+  plain(C::EditLoad, [this] { commands_->EditLoad(); });
+  plain(C::Report, [this] { Report(false); });
+  plain(C::RunMessages, [this] { Report(true); });
+  on(C::ScreenDrawing, [this](const MenuEntry& e) { ShowDrawing(e.argument); });
+  on(C::CadDrawing, [this](const MenuEntry& e) { CadDrawing(e.argument); });
+  plain(C::DrawingList,
+        [this] { DrawingMenu(program_, prompts_, cadPorts_, CadOutputType::Choose); });
+  plain(C::Din5481Table, [this] { PickSize(access_, PickMode::Browse, program_.design); });
+  on(C::ToleranceTable, [this](const MenuEntry& e) {
+    ViewToleranceTable(access_, static_cast<ToleranceTable>(e.argument), PickMode::Browse,
+                       program_.design);
+  });
+  plain(C::RunoutTable, [this] { ViewRunoutTable(access_); });
+  plain(C::MaterialTable, [this] { ViewMaterialTable(access_); });
+  plain(C::MaterialGroups, [this] { ViewMaterialGroups(access_, program_.messages); });
+  plain(C::MessageSummary, [this] {
     RunSummary summary(program_.messages, prompts_, DescriptionFilePath(program_));
     summary.Summary();
   });
-  const std::pair<const char*, int> languages[] = {{"mi_helplanguagedeutsch", 1},
-                                                   {"mi_helplanguageenglisch", 2},
-                                                   {"mi_helplanguageRoman", 7},
-                                                   {"mi_helplanguageKorea", 8}};
-  for (const auto& [name, language] : languages) {
-    const int n = language;
-    on(name, [this, n] {
-      commands_->SetLanguage(n);
-      RefreshCaptions();
-    });
-  }
-  on("mi_HelpAbout", [this] {
+  on(C::Language, [this](const MenuEntry& e) {
+    commands_->SetLanguage(e.argument);
+    RefreshCaptions();
+  });
+  plain(C::About, [this] {
     QMessageBox::about(this, "ZT6",
                        FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
                            "\n\nVersion " + kProgramVersion + " Windows");
   });
-  for (const char* name : kNotYetAvailable) {
-    const std::string item = name;
-    on(item, [this, item] {
-      QAction* action = Item(item);
-      ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(item));
-    });
-  }
+  on(C::NotYetAvailable, [this](const MenuEntry& e) {
+    QAction* action = Item(e.name);
+    ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
+  });
 }
 
-void MainWindow::Click(const std::string& itemName) {
-  const auto handler = handlers_.find(itemName + "Click");
-  if (handler == handlers_.end()) return;
-  handler->second();
+bool MainWindow::Click(const std::string& itemName) {
+  const MenuEntry* entry = FindMenuEntry(itemName);
+  if (entry == nullptr || entry->kind != MenuEntryKind::Item) return false;
+  const auto handler = handlers_.find(entry->command);
+  if (handler == handlers_.end()) return false;
+  handler->second(*entry);
   RefreshTitle();
   RefreshRecentItems();
   Item("mi_viewErrorMessages")->setText(FromUtf8(commands_->MessageItemCaption()));
   Item("mi_viewErrorMessages")->setEnabled(commands_->MessageItemEnabled());
   view_->update();
+  return true;
 }
 
 void MainWindow::FormCreate() {
@@ -346,9 +277,7 @@ void MainWindow::Report(bool runMessages) {
 }
 
 void MainWindow::OpenTable() {
-  if (!commands_->SaveQuery()) return;
-  program_.projectName.clear();
-  program_.drawing.Clear();
+  if (!commands_->BeginProjectTable()) return;
   lastScreenKind_ = 0;
   const QString title = FromUtf8(commands_->Title());
   const std::vector<std::string> headings = ProjectTableHeadings(program_);
@@ -362,14 +291,9 @@ void MainWindow::OpenTable() {
   while (true) {
     const std::optional<std::string> file = window.Choose();
     if (!file) break;
-    // The project name is the file name without its extension, found in the project folder.
-    program_.projectName = std::filesystem::path(*file).stem().string();
-    ReadProject(program_, prompts_, tables_, program_.projectName);
-    if (program_.shell.cancel) break;
-    CalculationRun(program_.design, program_.messages, tables_);
-    program_.modified = false;
+    if (!commands_->OpenFromProjectTable(*file)) break;
+    lastScreenKind_ = ResultGraphicKind(program_.config.resultGraphic);
     RefreshCaptions();
-    AfterCalculationRefresh();
     RefreshTitle();
   }
   RefreshTitle();

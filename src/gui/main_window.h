@@ -8,14 +8,14 @@
 #include <memory>
 #include <string>
 
-#include "app/drawing_command.h"
-#include "app/launcher.h"
-#include "app/main_commands.h"
-#include "app/printer.h"
-#include "app/program.h"
-#include "app/prompts.h"
-#include "app/size_lookup.h"
-#include "app/table_access.h"
+#include "app/commands/drawing_command.h"
+#include "app/commands/main_commands.h"
+#include "app/lookups/size_lookup.h"
+#include "app/lookups/table_access.h"
+#include "app/ports/launcher.h"
+#include "app/ports/printer.h"
+#include "app/ports/prompts.h"
+#include "app/state/program.h"
 
 class QAction;
 class QMenu;
@@ -35,8 +35,11 @@ class MainWindow : public QMainWindow {
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Runs the handler of a menu item by its name ("mi_fileNew"), as its click does.
-  void Click(const std::string& itemName);
+  // Runs the command of a menu item by its name ("mi_fileNew"), as its click does.
+  // False for a name that is no item of the menu or whose command has no handler.
+  bool Click(const std::string& itemName);
+  // True when the window carries out that command.
+  bool Handles(MenuCommand command) const { return handlers_.contains(command); }
   // After start-up: captions, language, title and the picture of the first calculation.
   void FormCreate();
 
@@ -76,7 +79,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MainCommands> commands_;
   std::map<std::string, QAction*> actions_;
   std::map<std::string, QMenu*> menus_;
-  std::map<std::string, std::function<void()>> handlers_;
+  std::map<MenuCommand, std::function<void(const MenuEntry&)>> handlers_;
   int lastScreenKind_ = 0;
   bool destroyed_ = false;
 };

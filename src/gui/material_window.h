@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/material_form.h"
+#include "app/forms/material_form.h"
 #include "gui/form_binding.h"
 
 class QLabel;

@@ -1,9 +1,9 @@
 #include "gui/qt_input_dialogs.h"
 
-#include "app/dimension_form.h"
-#include "app/identification_form.h"
-#include "app/load_form.h"
-#include "app/material_form.h"
+#include "app/forms/dimension_form.h"
+#include "app/forms/identification_form.h"
+#include "app/forms/load_form.h"
+#include "app/forms/material_form.h"
 #include "gui/dimensions_window.h"
 #include "gui/identification_window.h"
 #include "gui/load_window.h"

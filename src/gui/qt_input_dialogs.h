@@ -3,10 +3,10 @@
 
 #include <QWidget>
 
-#include "app/input_dialogs.h"
-#include "app/program.h"
-#include "app/prompts.h"
-#include "app/table_access.h"
+#include "app/lookups/table_access.h"
+#include "app/ports/input_dialogs.h"
+#include "app/ports/prompts.h"
+#include "app/state/program.h"
 
 namespace zt6::gui {
 

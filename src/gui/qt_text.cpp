@@ -1,6 +1,6 @@
 #include "gui/qt_text.h"
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6::gui {
 

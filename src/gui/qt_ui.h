@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "app/shell_state.h"
-#include "app/ui.h"
+#include "app/ports/ui.h"
+#include "app/state/shell_state.h"
 
 class QWidget;
 

@@ -14,13 +14,13 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "app/report_output.h"
-#include "app/table_editor_actions.h"
+#include "app/commands/report_output.h"
+#include "app/commands/table_editor_actions.h"
+#include "base/codepage.h"
 #include "gui/dbf_grid.h"
 #include "gui/dbf_table_model.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
-#include "report/codepage.h"
 #include "tables/dbf_error.h"
 
 namespace zt6::gui {

@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <string>
 
-#include "app/launcher.h"
-#include "app/printer.h"
-#include "app/program.h"
-#include "app/prompts.h"
-#include "app/ui.h"
+#include "app/ports/launcher.h"
+#include "app/ports/printer.h"
+#include "app/ports/prompts.h"
+#include "app/ports/ui.h"
+#include "app/state/program.h"
 
 class QLabel;
 class QMenu;

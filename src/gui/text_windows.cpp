@@ -15,9 +15,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/codepage.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
-#include "report/codepage.h"
 
 namespace zt6::gui {
 

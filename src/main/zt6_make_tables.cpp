@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "report/safe_file.h"
+#include "base/safe_file.h"
 #include "tables/dbf_writer.h"
 #include "tables/table_source.h"
 

@@ -2,9 +2,9 @@
 
 #include <numbers>
 
-#include "report/blanks.h"
-#include "report/codepage.h"
-#include "report/number_format.h"
+#include "base/blanks.h"
+#include "base/codepage.h"
+#include "base/number_format.h"
 
 namespace zt6 {
 

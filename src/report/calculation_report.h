@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/format_settings.h"
 #include "calc/design_record.h"
-#include "report/format_settings.h"
 #include "report/report_writer.h"
 #include "report/vocabulary.h"
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "report/codepage.h"
-#include "report/html_escape.h"
+#include "base/codepage.h"
+#include "base/html_escape.h"
+#include "base/number_format.h"
 #include "report/line_builder.h"
-#include "report/number_format.h"
 
 namespace zt6 {
 

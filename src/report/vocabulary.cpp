@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <system_error>
 
-#include "report/safe_file.h"
+#include "base/safe_file.h"
 #include "tables/dbf_delimited.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_file.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/blanks.h"
 #include "tables/dbf_values.h"
-#include "report/blanks.h"
 
 namespace zt6 {
 

@@ -1,6 +1,6 @@
 #include "tables/dbf_file.h"
 
-#include "report/safe_file.h"
+#include "base/safe_file.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_messages.h"
 

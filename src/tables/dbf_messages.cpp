@@ -1,6 +1,6 @@
 #include "tables/dbf_messages.h"
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 #include "tables/dbf_error.h"
 
 namespace zt6 {

@@ -7,11 +7,11 @@
 #include <cmath>
 #include <optional>
 
-#include "report/codepage.h"
-#include "report/number_parse.h"
+#include "base/blanks.h"
+#include "base/codepage.h"
+#include "base/number_parse.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_messages.h"
-#include "report/blanks.h"
 
 namespace zt6 {
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string_view>
 
-#include "report/safe_file.h"
+#include "base/safe_file.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_file.h"
 #include "tables/dbf_header.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/folder_join.h"
-#include "report/safe_file.h"
+#include "base/folder_join.h"
+#include "base/safe_file.h"
 #include "tables/dbf_file.h"
 #include "tables/dbf_messages.h"
 

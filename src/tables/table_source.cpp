@@ -3,8 +3,8 @@
 #include <charconv>
 #include <optional>
 
-#include "report/codepage.h"
-#include "report/text_lines.h"
+#include "base/codepage.h"
+#include "base/text_lines.h"
 
 namespace zt6 {
 

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "base/safe_file.h"
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
 #include "cad/drawing_sheets.h"
 #include "cad/drawing_window.h"
 #include "calc/calculation_run.h"
 #include "calc/run_messages.h"
-#include "report/safe_file.h"
 #include "support/designs.h"
 #include "support/temp_dir.h"
 

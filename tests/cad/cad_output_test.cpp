@@ -11,7 +11,7 @@
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
 #include "cad_fixture.h"
-#include "report/codepage.h"
+#include "base/codepage.h"
 #include "support/dxf_audit.h"
 
 namespace zt6 {

@@ -13,7 +13,7 @@
 #include "cad/manufacturing_frame.h"
 #include "cad_fixture.h"
 #include "dxf_entities.h"
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 namespace {

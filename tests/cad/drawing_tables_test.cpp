@@ -13,7 +13,7 @@
 #include "cad/fit_table.h"
 #include "cad_fixture.h"
 #include "calc/iso286.h"
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 namespace {

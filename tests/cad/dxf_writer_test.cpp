@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "report/codepage.h"
-#include "support/file_bytes.h"
+#include "base/codepage.h"
 #include "support/dxf_audit.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {

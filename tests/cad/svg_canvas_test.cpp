@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/codepage.h"
 #include "cad/drawing_window.h"
-#include "report/codepage.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 namespace {

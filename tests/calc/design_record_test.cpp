@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/design_record.h"
-#include "calc/units.h"
+#include "base/units.h"
 
 namespace zt6 {
 namespace {

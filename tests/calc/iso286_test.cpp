@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 namespace {

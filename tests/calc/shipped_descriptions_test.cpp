@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "base/codepage.h"
 #include "calc/message_descriptions.h"
 #include "calc/run_messages.h"
-#include "report/codepage.h"
 
 namespace zt6 {
 namespace {

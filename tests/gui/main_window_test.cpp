@@ -16,15 +16,15 @@
 #include <QTableView>
 #include <QTableWidget>
 
-#include "app/project_file.h"
+#include "app/commands/menu_captions.h"
+#include "app/files/project_file.h"
 #include "calc/calculation_run.h"
 #include "gui/dbf_table_model.h"
 #include "gui/drawing_view.h"
 #include "support/drawn_texts.h"
-#include "support/gui_fixture.h"
 #include "support/file_bytes.h"
+#include "support/gui_fixture.h"
 #include "support/scoped_environment.h"
-#include "app/menu_captions.h"
 
 namespace zt6 {
 namespace {
@@ -398,6 +398,20 @@ TEST_F(MainWindowTest, ExportNotepadOpensAnEditorOrSaysThereIsNone) {
   EXPECT_EQ(launcher.calls[0].program, kate.string());
   ASSERT_EQ(launcher.calls[0].arguments.size(), 1u);
   EXPECT_TRUE(test_support::FileBytes(launcher.calls[0].arguments[0]).find("12x14") != std::string::npos);
+}
+
+// Every item of the menu tree has its handler in the window; a name that is no item
+// is refused rather than ignored.
+TEST_F(MainWindowTest, EveryMenuCommandHasAHandler) {
+  for (const MenuEntry& e : MainMenuTree()) {
+    if (e.kind != MenuEntryKind::Item || e.command == MenuCommand::WithoutCommand ||
+        e.command == MenuCommand::Hidden)
+      continue;
+    EXPECT_TRUE(window->Handles(e.command)) << e.name;
+    EXPECT_NE(window->Item(e.name), nullptr) << e.name;
+  }
+  EXPECT_FALSE(window->Click("mi_fileNeu"));
+  EXPECT_FALSE(window->Click("mi_file"));  // a submenu
 }
 
 TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {

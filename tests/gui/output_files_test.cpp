@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include "app/project_io.h"
+#include "app/files/project_io.h"
 #include "gui/file_filter.h"
 #include "support/file_bytes.h"
 #include "support/gui_fixture.h"

@@ -18,8 +18,8 @@
 #include <fstream>
 #include <functional>
 
+#include "base/blanks.h"
 #include "gui/table_editor_window.h"
-#include "report/blanks.h"
 #include "support/file_bytes.h"
 #include "support/gui_fixture.h"
 #include "support/table_fixture.h"

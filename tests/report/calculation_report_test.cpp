@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 
 namespace zt6 {
 namespace {

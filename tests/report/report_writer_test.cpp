@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "report/codepage.h"
+#include "base/codepage.h"
 #include "report/line_builder.h"
 
 namespace zt6 {

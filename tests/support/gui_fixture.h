@@ -11,17 +11,17 @@
 #include <memory>
 #include <string>
 
-#include "app/batch_ports.h"
-#include "app/program.h"
-#include "app/prompts.h"
-#include "app/recording_launcher.h"
-#include "app/size_lookup.h"
-#include "app/table_access.h"
+#include "app/lookups/size_lookup.h"
+#include "app/lookups/table_access.h"
+#include "app/ports/batch_ports.h"
+#include "app/ports/prompts.h"
+#include "app/ports/recording_launcher.h"
+#include "app/state/program.h"
+#include "base/codepage.h"
 #include "calc/calculation_run.h"
-#include "support/designs.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
-#include "report/codepage.h"
+#include "support/designs.h"
 #include "support/modal_script.h"
 #include "support/temp_dir.h"
 
@@ -82,7 +82,7 @@ class GuiFixture : public ::testing::Test {
 
   // Runs a menu command while the script answers its windows.
   void Run(const std::string& item) {
-    window->Click(item);
+    EXPECT_TRUE(window->Click(item)) << item << " is no menu item";
     EXPECT_TRUE(script.unexpected.empty()) << "unexpected window " << script.unexpected.front();
     EXPECT_TRUE(script.Done()) << "script not finished after " << item;
   }

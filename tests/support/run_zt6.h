@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/zt6_commands.h"
+#include "app/cli/zt6_commands.h"
 
 namespace zt6::test_support {
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "app/configuration.h"
-#include "app/prompts.h"
-#include "app/scripted_ui.h"
-#include "app/table_access.h"
+#include "app/files/configuration.h"
+#include "app/lookups/table_access.h"
+#include "app/ports/prompts.h"
+#include "app/ports/scripted_ui.h"
+#include "base/codepage.h"
 #include "calc/run_messages.h"
-#include "report/codepage.h"
 #include "support/temp_dir.h"
 #include "tables/current_table.h"
 #include "tables/dbf_writer.h"

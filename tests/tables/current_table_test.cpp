@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "report/codepage.h"
-#include "support/file_bytes.h"
-#include "raw_dbf.h"
-#include "tables/dbf_error.h"
+#include "base/codepage.h"
 #include "current_table_fixture.h"
+#include "raw_dbf.h"
+#include "support/file_bytes.h"
+#include "tables/dbf_error.h"
 
 namespace zt6 {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/codepage.h"
 #include "current_table_fixture.h"
 #include "raw_dbf.h"
-#include "report/codepage.h"
 #include "tables/dbf_error.h"
 
 namespace zt6 {

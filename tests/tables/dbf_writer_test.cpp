@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/codepage.h"
 #include "raw_dbf.h"
-#include "report/codepage.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "base/blanks.h"
+#include "base/codepage.h"
+#include "base/number_parse.h"
 #include "calc/run_messages.h"
-#include "report/blanks.h"
-#include "report/codepage.h"
-#include "report/number_parse.h"
 #include "support/table_fixture.h"
 #include "tables/current_table.h"
 

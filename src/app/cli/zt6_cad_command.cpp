@@ -1,0 +1,147 @@
+#include "app/cli/zt6_cad_command.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "app/cli/command_options.h"
+#include "app/cli/zt6_commands.h"
+#include "app/commands/cad_setup.h"
+#include "app/commands/drawing_command.h"
+#include "app/ports/batch_ports.h"
+#include "app/startup/windowless_session.h"
+#include "base/codepage.h"
+#include "base/number_parse.h"
+#include "base/safe_file.h"
+#include "cad/drawing_sheets.h"
+#include "cad/svg_canvas.h"
+
+namespace zt6 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CadOptions : FileCommandOptions {
+  std::string format = "dxf";
+  int drawing = 0;
+};
+
+std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
+                                          const UsageErrorFn& usageError) {
+  std::vector<OptionSpec> specs = kFileCommandSpecs;
+  specs.push_back({"--format"});
+  specs.push_back({"--drawing"});
+  const auto arguments = ParseCommandArguments(args, specs, usageError);
+  if (!arguments) return std::nullopt;
+  CadOptions options;
+  if (const auto format = arguments->Last("--format")) {
+    if (!OneOf(*format, {"dxf", "igs", "txt", "svg"}, "format", usageError)) return std::nullopt;
+    options.format = *format;
+  }
+  const auto drawing = arguments->Last("--drawing");
+  if (drawing) {
+    const std::optional<std::int32_t> n = TryParseWhole(*drawing);
+    if (!n || *n < 1 || *n > drawing_kind::kLast) {
+      usageError("--drawing takes a drawing number 1.." + std::to_string(drawing_kind::kLast));
+      return std::nullopt;
+    }
+    options.drawing = *n;
+  }
+  const auto common = TakeFileCommandOptions(*arguments, "cad", usageError);
+  if (!common) return std::nullopt;
+  if (!drawing) {
+    usageError("cad needs --drawing N");
+    return std::nullopt;
+  }
+  static_cast<FileCommandOptions&>(options) = *common;
+  return options;
+}
+
+// A folder of this run alone for the screen's block files, so parallel runs do not
+// share "$zahn1.dx$".
+class PrivateFolder {
+ public:
+  PrivateFolder() {
+    std::error_code ec;
+    std::string pattern = (fs::temp_directory_path(ec) / "zt6-cad-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~PrivateFolder() {
+    std::error_code ec;
+    if (!path_.empty()) fs::remove_all(path_, ec);
+  }
+  PrivateFolder(const PrivateFolder&) = delete;
+  PrivateFolder& operator=(const PrivateFolder&) = delete;
+  const fs::path& Path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The finished CAD file is taken as it is, for standard output or the -o file.
+class CommandCadPorts : public PromptCadPorts {
+ public:
+  CommandCadPorts(Program& program, Prompts& prompts, Launcher& launcher, fs::path folder)
+      : PromptCadPorts(program, prompts, launcher), folder_(std::move(folder)) {}
+  // Named in the private folder, should anything ever be written under it.
+  std::optional<std::string> ChooseOutputFile(const std::string& extension) override {
+    return (folder_ / ("drawing." + extension)).string();
+  }
+  bool TakeOutput(const std::string& bytes) override {
+    taken = bytes;
+    return true;
+  }
+  std::optional<std::string> taken;
+
+ private:
+  fs::path folder_;
+};
+
+CadOutputType FileTypeOf(const std::string& format) {
+  if (format == "igs") return CadOutputType::Iges;
+  if (format == "txt") return CadOutputType::Text;
+  return CadOutputType::Dxf;
+}
+
+}  // namespace
+
+int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const std::function<int(std::string_view)>& usageError) {
+  const auto options = ParseCadOptions(args, usageError);
+  if (!options) return kExitUsage;
+
+  WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
+                            err, err);
+  if (const int read = session.Read(options->file); read != kExitDone) return read;
+  Program& program = session.program;
+  if (options->language > 0) program.words.Load(options->language);
+
+  PrivateFolder work;
+  if (work.Path().empty()) {
+    err << "zt6 cad: no temporary folder\n";
+    return kExitRefused;
+  }
+  const bool svg = options->format == "svg";
+  // Block files and the IGES working file stay private to this run.
+  program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
+  CommandCadPorts ports(program, session.prompts, session.launcher, work.Path());
+  const DrawingOutcome drawn =
+      DrawingCommand(program, session.prompts, ports, options->drawing,
+                     svg ? CadOutputType::Screen : FileTypeOf(options->format));
+  if (drawn != DrawingOutcome::Drawn) return kExitRefused;
+
+  if (!svg) {
+    if (!ports.taken) return kExitRefused;
+    return DeliverOutput(*ports.taken, options->output, "cad", out, err);
+  }
+  const DrawingSettings& screen = program.drawing.Settings();
+  SvgCanvas canvas(screen.screenWidth + 1, screen.screenHeight + 1,
+                   WindowsRgb(screen.backgroundColour));
+  program.drawing.sleepEnabled = false;
+  program.drawing.Replay(canvas);
+  return DeliverOutput(canvas.Document(), options->output, "cad", out, err);
+}
+
+}  // namespace zt6

@@ -1,0 +1,97 @@
+#include "app/cli/zt6_report_command.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "app/cli/command_options.h"
+#include "app/cli/zt6_commands.h"
+#include "app/commands/print_calculation_report.h"
+#include "app/commands/report_output.h"
+#include "app/startup/windowless_session.h"
+#include "base/codepage.h"
+#include "base/safe_file.h"
+#include "base/text_lines.h"
+#include "report/calculation_report.h"
+
+namespace zt6 {
+
+namespace {
+
+enum class Encoding { Utf8, Dos, Windows };
+
+struct ReportOptions : FileCommandOptions {
+  std::string form = "text";
+  Encoding encoding = Encoding::Utf8;
+};
+
+std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args,
+                                                const UsageErrorFn& usageError) {
+  std::vector<OptionSpec> specs = kFileCommandSpecs;
+  specs.push_back({"--format"});
+  specs.push_back({"--encoding"});
+  const auto arguments = ParseCommandArguments(args, specs, usageError);
+  if (!arguments) return std::nullopt;
+  ReportOptions options;
+  if (const auto form = arguments->Last("--format")) {
+    if (!OneOf(*form, {"text", "tsv", "html"}, "format", usageError)) return std::nullopt;
+    options.form = *form;
+  }
+  if (const auto encoding = arguments->Last("--encoding")) {
+    if (!OneOf(*encoding, {"utf8", "dos", "windows"}, "encoding", usageError)) return std::nullopt;
+    options.encoding = *encoding == "dos"       ? Encoding::Dos
+                       : *encoding == "windows" ? Encoding::Windows
+                                                : Encoding::Utf8;
+  }
+  const auto common = TakeFileCommandOptions(*arguments, "report", usageError);
+  if (!common) return std::nullopt;
+  static_cast<FileCommandOptions&>(options) = *common;
+  return options;
+}
+
+// The device whose form and paging the command writes: a file, a spreadsheet file,
+// a web page.
+int DeviceOfForm(const std::string& form) {
+  if (form == "tsv") return 6;
+  if (form == "html") return 7;
+  return 3;
+}
+
+// Text and tab-separated reports are DOS text; HTML is Windows text already and says so.
+std::string Encoded(const std::string& report, const std::string& form, Encoding encoding,
+                    bool asciiSpecial) {
+  if (form == "html" || encoding == Encoding::Dos) return report;
+  if (encoding == Encoding::Utf8) return Cp850ToUtf8(report);
+  LineWriter copy;
+  for (const std::string& line : SplitLines(report))
+    copy.Line(OemToAnsiAnyLength(line, asciiSpecial));
+  return copy.Text();
+}
+
+}  // namespace
+
+int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const std::function<int(std::string_view)>& usageError) {
+  const auto options = ParseReportOptions(args, usageError);
+  if (!options) return kExitUsage;
+
+  WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
+                            err, err);
+  if (options->language > 0) session.program.words.Load(options->language);
+  if (const int read = session.Read(options->file); read != kExitDone) return read;
+  Program& program = session.program;
+
+  ReportWriter& writer = program.report;
+  SetUpCalculationReport(program);
+  const std::string shownName = Utf8ToCp850(options->output.value_or("-"));
+  writer.Begin(DeviceOfForm(options->form), shownName, ReportSettingsOf(program.config),
+               ReportPageInfoOf(program, std::nullopt));
+  writer.PageHeader(0, 0);
+  WriteCalculationReport(program);
+  writer.Finish();
+
+  const std::string bytes = Encoded(writer.Output(), options->form, options->encoding,
+                                    program.config.format.asciiSpecial);
+  return DeliverOutput(bytes, options->output, "report", out, err);
+}
+
+}  // namespace zt6

@@ -1,0 +1,101 @@
+#include "app/files/project_io.h"
+
+#include <filesystem>
+
+#include "app/files/project_file.h"
+#include "base/codepage.h"
+#include "base/folder_join.h"
+#include "base/safe_file.h"
+#include "calc/calculation_run.h"
+
+namespace zt6 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kProjectPattern = std::string("*.") + kProjectExtension;
+
+// A chosen file moves the project directory to its folder; its name loses the extension.
+std::string TakeChosenFile(Program& program, const std::string& chosen) {
+  const fs::path path(chosen);
+  program.projectDirectory = path.parent_path().string();
+  return path.stem().string();
+}
+
+void RestoreCursor(Prompts& prompts) { prompts.ui().SetWaitCursor(false); }
+
+}  // namespace
+
+std::string ProjectFilePath(const Program& program, const std::string& name) {
+  if (name.find('.') != std::string::npos) return name;
+  return JoinFolder(program.projectDirectory, name + "." + kProjectExtension);
+}
+
+void WriteProject(Program& program, Prompts& prompts, std::string name) {
+  ShellState& shell = program.shell;
+  if (program.projectFromCommandLine && name != "aktuell") {
+    if (shell.archiveMode) {
+      prompts.ShowError(Oem("File- und User- Befehle sind im Archivierungsmodus nicht möglich."));
+      shell.cancel = true;
+      return;
+    }
+    program.projectFromCommandLine = false;
+  }
+  if (name.empty()) {
+    const std::string proposal = shell.demoMode ? "demo" : program.projectName;
+    const auto chosen =
+        prompts.ui().ChooseFileToWrite(program.projectDirectory, kProjectPattern, proposal);
+    if (!chosen || chosen->empty()) {
+      shell.cancel = true;
+      return;
+    }
+    name = TakeChosenFile(program, *chosen);
+  }
+  const std::string path = ProjectFilePath(program, name);
+  prompts.CheckFileForWriting(path);
+  if (shell.cancel) {
+    RestoreCursor(prompts);
+    return;
+  }
+  const SafeWriteResult written =
+      WriteFileSafely(path, ProjectFileText(program.design, program.docs, program.config.format));
+  if (!written.ok) {
+    prompts.ReportFileError(FileError::WriteLine);
+  } else {
+    program.projectName = name;
+  }
+  RestoreCursor(prompts);
+}
+
+void ReadProject(Program& program, Prompts& prompts, StandardTables& tables, std::string name) {
+  ShellState& shell = program.shell;
+  if (name.empty()) {
+    const auto chosen = prompts.ui().ChooseFileToRead(program.projectDirectory, kProjectPattern);
+    if (!chosen || chosen->empty()) {
+      shell.cancel = true;
+      return;
+    }
+    name = TakeChosenFile(program, *chosen);
+  }
+  const std::string path = ProjectFilePath(program, name);
+  const ProjectParseResult parsed = LoadProjectFile(path, program.design, program.docs);
+  if (!parsed.opened) {
+    prompts.CheckFileForReading(path);
+    shell.cancel = true;  // also when the file vanished between the two looks
+    RestoreCursor(prompts);
+    return;
+  }
+  if (!parsed.ok) {
+    prompts.ShowError("Datei " + Utf8ToCp850(path) + Oem(" ist keine gültige Projektdatei !"));
+    shell.cancel = true;
+    RestoreCursor(prompts);
+    return;
+  }
+  program.projectName = name;
+  // Drawings and reports use derived quantities straight after reading.
+  CalculationRun(program.design, program.messages, tables);
+  RestoreCursor(prompts);
+}
+
+}  // namespace zt6

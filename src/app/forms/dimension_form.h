@@ -1,0 +1,69 @@
+#pragma once
+// The dimensions dialog without its window: field texts filled from the design record
+// in the current unit system, the "<" proposals, the unit switch, the DIN 5481 pick
+// and the write-back on OK.
+
+#include <string>
+#include <string_view>
+
+#include "app/forms/form_fields.h"
+#include "app/lookups/table_access.h"
+#include "base/format_settings.h"
+#include "calc/design_record.h"
+#include "calc/run_messages.h"
+#include "report/vocabulary.h"
+
+namespace zt6 {
+
+class DimensionForm {
+ public:
+  DimensionForm(DesignRecord& design, RunMessages& messages, FormatSettings& format,
+                const Vocabulary& words, TableAccess& access, bool& cancelFlag);
+
+  // Edit_name, Edit_d1, Edit_d3, Edit_d5, Edit_z, Edit_beta, Edit_rimax, Edit_remax,
+  // Edit_tgi, Edit_tge, Edit_dri, Edit_dre, Edit_l.
+  FieldTexts fields;
+  int source = 1;          // RadioGroup_abm: 1 Database DIN 5481, 2 self-defined
+  int toleranceClass = 1;  // RadioGroup_tol: 1 fein, 2 grob
+
+  void Fill();
+  void WriteBack();
+  // Writes back, toggles the program's unit system, refills.
+  void SwitchUnits();
+  // A "<" button by its object name (Button_d, Button_z, Button_beta, Button_rimax,
+  // Button_remax, Button_tgi, Button_tge, Button_dri, Button_dre, Button_l).
+  void Propose(std::string_view button);
+  // Button_db: a DIN 5481 row and its tolerance row into the design, fields refilled;
+  // the cancel flag is cleared afterwards whatever happened.
+  void PickDin5481();
+  // With "self-defined" the dimension fields and their buttons are enabled, Button_db
+  // and RadioGroup_tol are for the database source.
+  bool DimensionsEnabled() const { return source == 2; }
+  // The unit system the lengths are shown in.
+  UnitSystem Units() const { return format_.units; }
+
+  // Label of a field (Edit_d1 ...), the caption of RadioGroup_tol ("RadioGroup_tol")
+  // and the items of the tolerance class ("fein"/"grob" as "RadioGroup_tol1"/"2").
+  std::string Label(std::string_view name) const;
+  // OK: false when l reads as 0 (the focus belongs on Edit_l, the dialog stays open);
+  // else clears the cancel flag and writes back.
+  bool Accept();
+
+ private:
+  // Designation and the dimensions, not l.
+  void FillDimensions();
+  void ProposeFilletRadius(bool hub);
+  std::string LengthText(double mm) const;
+  // The field's text as a length in mm.
+  double LengthOf(std::string_view field) const;
+  const std::string& Text(std::string_view field) const;
+
+  DesignRecord& design_;
+  RunMessages& messages_;
+  FormatSettings& format_;
+  const Vocabulary& words_;
+  TableAccess& access_;
+  bool& cancel_;
+};
+
+}  // namespace zt6

@@ -1,0 +1,36 @@
+#include "app/lookups/shipped_tables.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <system_error>
+
+namespace zt6 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The first of the folders (relative to the program's own folder) that holds the file.
+std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, const char* file) {
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  if (ec || program.empty()) return {};
+  for (const fs::path& candidate : candidates) {
+    const fs::path folder = program.parent_path() / candidate;
+    if (fs::is_regular_file(folder / file, ec)) return folder.lexically_normal().string();
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string ShippedTableFolder() {
+  return FolderBesideProgram({"tables", fs::path("..") / "share" / "zt6" / "tables"},
+                             "din5481.dbf");
+}
+
+std::string ShippedDataFolder() {
+  return FolderBesideProgram({".", fs::path("..") / "share" / "zt6"}, "zt6.err");
+}
+
+}  // namespace zt6

@@ -1,0 +1,205 @@
+#include "app/lookups/size_lookup.h"
+
+#include <string>
+
+#include "base/blanks.h"
+#include "base/codepage.h"
+#include "base/number_format.h"
+#include "base/number_parse.h"
+#include "calc/program_math.h"
+
+namespace zt6 {
+
+namespace {
+
+constexpr const char* kSizeTable = "din5481";
+constexpr const char* kSizeTitle = "DIN 5481";
+constexpr const char* kRunoutTable = "zt6fr";
+constexpr int kSizeHelp = 9510;
+constexpr int kRunoutHelp = 9590;
+constexpr double kMicrometres = 0.001;
+
+// Field texts become numbers the program's way: first "," as ".", else 0.
+double FieldReal(const CurrentTable& table, int field) { return ParseReal(table.DbfField(field)); }
+std::int32_t FieldWhole(const CurrentTable& table, int field) {
+  return ParseWhole(table.DbfField(field));
+}
+
+// "A - 12x14" when the prefix field holds "A", else the designation alone; held in
+// the DOS code page like every text of the design.
+std::string Designation(const CurrentTable& table) {
+  const std::string name(TrimBlanks(table.DbfField(1)));
+  const std::string prefix(TrimBlanks(table.DbfField(9)));
+  return AnsiToOem(prefix.empty() ? name : prefix + " - " + name);
+}
+
+void TakeSizeRow(const CurrentTable& table, DesignRecord& d) {
+  d.designation = Designation(table);
+  d.Dii = FieldReal(table, 2);
+  d.Dee = FieldReal(table, 3);
+  d.D = FieldReal(table, 4);
+  d.z = FieldWhole(table, 5);
+  const double gammaE = FieldReal(table, 6);
+  d.gammaE = gammaE == 0 ? 60 : gammaE;
+  d.riMax = FieldReal(table, 7);
+  d.reMax = FieldReal(table, 8);
+  d.tableRow = static_cast<std::int32_t>(table.DbfRecNo());
+}
+
+// The size table ordered by Dii, as the pick window shows it; a table without a
+// usable second field is a table fault like any other.
+bool OpenSizeTable(TableAccess& access) {
+  if (!access.Use(kSizeTable)) return false;
+  return access.Run([&] { access.table().DbfIndexOn(access.table().DbfFieldName(2), kSizeTable); });
+}
+
+PickResult ShowPick(TableAccess& access, const std::string& title, PickMode mode, int help) {
+  access.prompts().shell().helpNumber = help;
+  return access.prompts().ui().PickRow(title, access.table(), mode);
+}
+
+void ReadToleranceFields(const CurrentTable& table, ToleranceTable k, DesignRecord& d) {
+  if (k == ToleranceTable::TotalTolerances) {
+    d.TGi = FieldReal(table, 2);
+    d.TGe = FieldReal(table, 3);
+    d.DRi = FieldReal(table, 4);
+    d.DRe = FieldReal(table, 5);
+    return;
+  }
+  const int part = k == ToleranceTable::Hub ? 1 : 0;
+  d.Falpha[part] = FieldReal(table, 2) * kMicrometres;
+  d.Fp[part] = FieldReal(table, 3) * kMicrometres;
+  const int fbeta = FbetaField(d.l);
+  d.Fbeta[part] = fbeta == 0 ? 0 : FieldReal(table, fbeta) * kMicrometres;
+}
+
+}  // namespace
+
+const char* ToleranceTableName(ToleranceTable table) {
+  switch (table) {
+    case ToleranceTable::ShaftFine: return "zt6f1f";
+    case ToleranceTable::ShaftCoarse: return "zt6f1g";
+    case ToleranceTable::Hub: return "zt6f2f";
+    case ToleranceTable::TotalTolerances: return "zt6tol";
+  }
+  return "";
+}
+
+const char* ToleranceTableTitle(ToleranceTable table) {
+  return table == ToleranceTable::Hub ? "zt6f2" : ToleranceTableName(table);
+}
+
+int FbetaField(double l) {
+  // The width is rounded up to whole millimetres the way the program always did it.
+  const double rounded = RoundHalfEven(l + 0.5);
+  if (rounded <= 10) return 4;
+  if (rounded <= 20) return 5;
+  if (rounded <= 50) return 6;
+  return 0;
+}
+
+double DatabaseTables::Runout(double D) {
+  double fr = 0;
+  CurrentTable& table = access_.table();
+  if (!access_.Use(kRunoutTable)) return 0;
+  const bool done = access_.Run([&] {
+    table.DbfGo(1);
+    double candidate = 0;
+    do {
+      candidate = FieldReal(table, 2) * kMicrometres;
+      table.DbfSkip(1);
+    } while (!(D <= FieldReal(table, 1) || table.DbfEof()));
+    // Past the last range limit no value applies.
+    if (D > FieldReal(table, 1)) candidate = 0;
+    table.DbfClose();
+    fr = candidate;
+  });
+  return done ? fr : 0;
+}
+
+bool DatabaseTables::ReadToleranceRow(ToleranceTable k, DesignRecord& d, RunMessages&) {
+  CurrentTable& table = access_.table();
+  if (!access_.Use(ToleranceTableName(k))) return false;
+  bool read = false;
+  access_.Run([&] {
+    if (d.tableRow != 0) {
+      table.DbfGo(d.tableRow);
+      ReadToleranceFields(table, k, d);
+      read = true;
+    }
+    table.DbfClose();
+  });
+  return read;
+}
+
+bool DatabaseTables::SizeByDiameter(double d, DesignRecord& design) {
+  if (!OpenSizeTable(access_)) return false;
+  CurrentTable& table = access_.table();
+  bool taken = false;
+  access_.Run([&] {
+    // The key is formatted like the field text so that both compare alike.
+    // Above the largest size the search finds nothing; the largest one is offered then
+    // rather than an empty row past the end.
+    if (!table.DbfFindNear(FormatFixed(d, 6, 2, access_.prompts().format()))) table.DbfGoBottom();
+    if (ShowPick(access_, kSizeTitle, PickMode::Choose, kSizeHelp) == PickResult::Chosen) {
+      TakeSizeRow(table, design);
+      taken = true;
+    }
+    table.DbfClose();
+  });
+  return taken;
+}
+
+bool PickSize(TableAccess& access, PickMode mode, DesignRecord& design) {
+  if (!OpenSizeTable(access)) return false;
+  CurrentTable& table = access.table();
+  bool taken = false;
+  access.Run([&] {
+    if (design.tableRow != 0) table.DbfGo(design.tableRow);
+    const PickResult result = ShowPick(access, kSizeTitle, mode, kSizeHelp);
+    if (mode == PickMode::Choose && result == PickResult::Chosen) {
+      TakeSizeRow(table, design);
+      taken = true;
+    }
+    table.DbfClose();
+  });
+  return taken;
+}
+
+bool RereadSize(TableAccess& access, DesignRecord& design) {
+  if (!access.Use(kSizeTable)) return false;
+  CurrentTable& table = access.table();
+  bool read = false;
+  access.Run([&] {
+    if (design.tableRow != 0) {
+      table.DbfGo(design.tableRow);
+      TakeSizeRow(table, design);
+      read = true;
+    }
+    table.DbfClose();
+  });
+  return read;
+}
+
+void ViewToleranceTable(TableAccess& access, ToleranceTable k, PickMode mode,
+                        DesignRecord& design) {
+  if (!access.Use(ToleranceTableName(k))) return;
+  CurrentTable& table = access.table();
+  access.Run([&] {
+    const int help = 9610 + 10 * static_cast<int>(k);
+    const PickResult result = ShowPick(access, ToleranceTableTitle(k), mode, help);
+    if (mode == PickMode::Choose && result == PickResult::Chosen)
+      ReadToleranceFields(table, k, design);
+    table.DbfClose();
+  });
+}
+
+void ViewRunoutTable(TableAccess& access) {
+  if (!access.Use(kRunoutTable)) return;
+  access.Run([&] {
+    ShowPick(access, kRunoutTable, PickMode::Browse, kRunoutHelp);
+    access.table().DbfClose();
+  });
+}
+
+}  // namespace zt6

@@ -1,0 +1,44 @@
+#pragma once
+// The DIN 5481 size table and its four parallel tolerance tables, and the runout
+// table: which row is taken and how its field texts become numbers of the design.
+// Every lookup opens its table, reads and closes it again.
+
+#include "app/lookups/table_access.h"
+#include "app/ports/ui.h"
+#include "calc/design_record.h"
+#include "calc/standard_tables.h"
+
+namespace zt6 {
+
+// The tables of database mode as the calculation run and the design variant use them.
+class DatabaseTables final : public StandardTables {
+ public:
+  explicit DatabaseTables(TableAccess& access) : access_(access) {}
+  double Runout(double D) override;
+  bool ReadToleranceRow(ToleranceTable table, DesignRecord& design,
+                        RunMessages& messages) override;
+  bool SizeByDiameter(double d, DesignRecord& design) override;
+
+ private:
+  TableAccess& access_;
+};
+
+// The size table in the pick window, opened on the design's table row; in choose
+// mode the chosen row becomes the design's size. True when a row was taken.
+bool PickSize(TableAccess& access, PickMode mode, DesignRecord& design);
+// Reads the size row at the design's table row again. True when it was read.
+bool RereadSize(TableAccess& access, DesignRecord& design);
+// Tolerance table k in the pick window; in choose mode the chosen row is read.
+void ViewToleranceTable(TableAccess& access, ToleranceTable table, PickMode mode,
+                        DesignRecord& design);
+void ViewRunoutTable(TableAccess& access);
+
+// The table names and the titles their windows show.
+const char* ToleranceTableName(ToleranceTable table);
+const char* ToleranceTableTitle(ToleranceTable table);
+
+// The column of the F beta guide value for an engaged width l (4, 5 or 6), or 0
+// when l is beyond the table.
+int FbetaField(double l);
+
+}  // namespace zt6

@@ -1,0 +1,32 @@
+#pragma once
+// A Launcher that starts programs itself with posix_spawn, for runs without a desktop
+// toolkit. Programs are not waited for; finished ones are reaped on the next start and
+// when the launcher goes, so none lingers as a zombie.
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ports/launcher.h"
+
+namespace zt6 {
+
+class PosixLauncher : public Launcher {
+ public:
+  PosixLauncher() = default;
+  ~PosixLauncher() override;
+  PosixLauncher(const PosixLauncher&) = delete;
+  PosixLauncher& operator=(const PosixLauncher&) = delete;
+
+  // A program without "/" is searched in PATH; false when it cannot be started.
+  bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
+  // Through "xdg-open".
+  bool Open(const std::string& fileOrAddress) override;
+
+ private:
+  void ReapFinished();
+  std::vector<pid_t> running_;
+};
+
+}  // namespace zt6

@@ -1,0 +1,16 @@
+#include "app/ports/recording_launcher.h"
+
+namespace zt6 {
+
+bool RecordingLauncher::Start(const std::string& program,
+                              const std::vector<std::string>& arguments) {
+  calls.push_back({false, program, arguments});
+  return succeed;
+}
+
+bool RecordingLauncher::Open(const std::string& fileOrAddress) {
+  calls.push_back({true, fileOrAddress, {}});
+  return succeed;
+}
+
+}  // namespace zt6

@@ -1,0 +1,50 @@
+#include "app/startup/windowless_session.h"
+
+#include <filesystem>
+
+#include "app/cli/zt6_commands.h"
+#include "app/files/project_io.h"
+#include "app/lookups/shipped_tables.h"
+#include "base/codepage.h"
+
+namespace zt6 {
+
+WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostream& out,
+                                     std::ostream& err)
+    : ui(out, err),
+      prompts(ui, program.shell, program.config.format),
+      access(program.table, prompts, program.config),
+      tables(access),
+      launcher(err),
+      printer(err),
+      err_(err) {
+  program.shippedTableFolder = options.tableFolder.value_or(ShippedTableFolder());
+  program.shippedDataFolder = ShippedDataFolder();
+  if (options.readSettings) {
+    LoadSettingsAndSession(program, kBatchScreenSize);
+  } else {
+    program.config.dbfFolder = Utf8ToCp850(program.shippedTableFolder);
+  }
+  if (options.tableFolder) program.config.dbfFolder = Utf8ToCp850(*options.tableFolder);
+  if (!options.command) return;
+  std::error_code ec;
+  if (program.config.temporaryFolder.empty())
+    program.config.temporaryFolder =
+        Utf8ToCp850(std::filesystem::temp_directory_path(ec).string());
+  if (program.config.menuLanguage > 0) program.words.Load(program.config.menuLanguage);
+  program.shell.noGui = true;
+}
+
+int WindowlessSession::Read(const std::string& file) {
+  program.shell.cancel = false;  // a missing configuration file is no refusal here
+  ReadProject(program, prompts, tables, file);
+  if (program.shell.cancel) return kExitRefused;
+  program.projectName = file;
+  program.projectFromCommandLine = true;
+  const RunMessages& messages = program.messages;
+  if (!messages.FatalFlag()) return kExitDone;
+  for (int k = 1; k <= messages.Count(); ++k) err_ << Cp850ToUtf8(messages.Message(k)) << '\n';
+  return kExitFatalRun;
+}
+
+}  // namespace zt6

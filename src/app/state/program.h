@@ -1,0 +1,51 @@
+#pragma once
+// The process-wide state of one ZT6 process, owned once by main and handed out
+// piece by piece, so every test can start from a fresh instance.
+
+#include <string>
+#include <vector>
+
+#include "app/files/configuration.h"
+#include "app/files/configuration_file.h"
+#include "app/files/session_file.h"
+#include "app/state/shell_state.h"
+#include "base/program_identity.h"
+#include "cad/drawing_window.h"
+#include "calc/design_record.h"
+#include "calc/run_messages.h"
+#include "docs/documentation_data.h"
+#include "report/report_writer.h"
+#include "report/vocabulary.h"
+#include "tables/current_table.h"
+
+namespace zt6 {
+
+// "ZT6  -  " + connection term + " DIN 5481"; the term is fixed at start-up.
+std::string ProgramTitleLine(const std::string& connectionTerm = "Kerbverzahnung");
+
+struct Program {
+  DesignRecord design;
+  DocumentationData docs = InitialDocumentation(TodayText(1));
+  RunMessages messages;
+  CurrentTable table{messages};  // the one table object of the run
+  ShellState shell;
+  Configuration config;        // the settings; config.format drives numbers and texts
+  ConfigurationPlace configPlace;
+  RecentFiles recent;
+  ReportWriter report;         // the one report writer of the run
+  Vocabulary words;            // report words of the current language
+  DrawingWindow drawing{shell.cancel};  // the drawing command stream of the window
+
+  std::string startDirectory;  // working directory at program start
+  std::string shippedTableFolder;  // the tables installed with the program, if found
+  std::string shippedDataFolder;   // the message descriptions installed with it, if found
+  std::string userDirectory;   // typed at the user-directory prompt
+  std::string projectName;
+  std::string projectDirectory;
+  bool projectFromCommandLine = false;
+  bool modified = false;
+  int plotLine = 1;            // the selected plot command line, 1-based
+  std::vector<std::string> arguments;  // command-line arguments without the program name
+};
+
+}  // namespace zt6

@@ -1,0 +1,79 @@
+#include "base/safe_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace zt6 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A name beside the target that no other writer of the same file picks at once.
+fs::path TemporaryBeside(const fs::path& file) {
+  static std::mt19937_64 generator{std::random_device{}()};
+  fs::path work = file;
+  work += ".tmp" + std::to_string(generator() % 1000000);
+  return work;
+}
+
+}  // namespace
+
+SafeWriteResult WriteFileSafely(const fs::path& file, std::string_view content) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(file, ec);
+  const bool exists = !ec && fs::exists(status);
+  if (exists && fs::is_directory(status)) return {false, "is a folder"};
+  if (exists && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+    return {false, "write-protected"};
+
+  const fs::path work = TemporaryBeside(file);
+  {
+    std::ofstream out(work, std::ios::binary | std::ios::trunc);
+    if (!out) return {false, "cannot create the file"};
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    if (out.fail()) {
+      fs::remove(work, ec);
+      return {false, "write error (disk full?)"};
+    }
+  }
+  if (exists) fs::permissions(work, status.permissions(), ec);
+  fs::rename(work, file, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(work, ignored);
+    return {false, ec.message()};
+  }
+  return {true, {}};
+}
+
+FileContent ReadWholeFile(const fs::path& file, std::size_t maxBytes) {
+  FileContent result;
+  std::error_code ec;
+  if (fs::is_directory(file, ec)) return result;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return result;
+  result.bytes.reserve(4096);
+  char buffer[65536];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (result.bytes.size() + got > maxBytes) {
+      result.tooLarge = true;
+      result.bytes.clear();
+      return result;
+    }
+    result.bytes.append(buffer, got);
+  }
+  if (in.bad()) {
+    result.bytes.clear();
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+}  // namespace zt6

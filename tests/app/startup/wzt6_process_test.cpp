@@ -1,0 +1,153 @@
+// Runs the real wzt6 executable and checks what a shell script would see.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/startup/help_screen.h"
+#include "base/codepage.h"
+#include "support/designs.h"
+#include "support/file_bytes.h"
+#include "support/temp_dir.h"
+
+namespace zt6 {
+namespace {
+
+struct ProcessResult {
+  int exitCode = -1;
+  std::string out;
+};
+
+// workDir, when given, becomes the working and the temporary folder of the run.
+ProcessResult RunWzt6(const std::string& arguments, const std::string& workDir = "") {
+  const std::string place =
+      workDir.empty() ? "" : "cd '" + workDir + "' && TEMP='" + workDir + "' ";
+  const std::string command =
+      place + std::string(ZT6_WZT6_EXE) + " " + arguments + " 2>/dev/null";
+  ProcessResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return result;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  return result;
+}
+
+TEST(Wzt6Process, HelpPrintsExactlyTheHelpScreen) {
+  std::string expected;
+  for (const std::string& line : HelpScreenLines()) expected += line + "\n";
+  for (const char* args : {"'/?'", "'?'"}) {
+    const ProcessResult r = RunWzt6(args);
+    EXPECT_EQ(r.exitCode, 0) << args;
+    EXPECT_EQ(r.out, expected) << args;
+  }
+}
+
+TEST(Wzt6Process, DocumentedExitCodes) {
+  EXPECT_EQ(RunWzt6("/HELP").exitCode, 0);
+  EXPECT_EQ(RunWzt6("/HELP").out, "");
+  EXPECT_EQ(RunWzt6("missing.zt6 /I /NOGUI").exitCode, 1);
+  EXPECT_EQ(RunWzt6("missing.zt6 /CAD1:1").exitCode, 1);
+}
+
+TEST(Wzt6Process, WithoutADisplayTheWindowIsRefusedWhileBatchRunsWork) {
+  const std::string example = std::string(ZT6_DATA_DIR) + "/examples/welle_12x14.zt6";
+  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                              std::string(ZT6_WZT6_EXE) + " '" + example + "' 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::array<char, 4096> buffer{};
+  std::string out;
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(out.find("wzt6: "), std::string::npos) << out;
+  EXPECT_NE(out.find("/?"), std::string::npos) << out;
+}
+
+TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
+  namespace fs = std::filesystem;
+  using test_support::FileBytes;
+  const fs::path examples = fs::path(ZT6_DATA_DIR) / "examples";
+  int projects = 0;
+  for (const auto& entry : fs::directory_iterator(examples)) {
+    if (entry.path().extension() != ".zt6") continue;
+    ++projects;
+    const std::string name = entry.path().stem().string();
+    SCOPED_TRACE(name);
+    test_support::TempDir dir("zt6_batch_" + name);
+    const ProcessResult r = RunWzt6("'" + entry.path().string() + "' /I /NOGUI", dir.path());
+    EXPECT_EQ(r.exitCode, 0);
+    const std::string report = FileBytes(dir.path() / (name + ".txt"));
+    const bool german = report.find("ABMESSUNGEN") != std::string::npos;
+    EXPECT_TRUE(german || report.find("DIMENSIONS") != std::string::npos);
+    EXPECT_NE(report.find('\t'), std::string::npos);
+    if (german) {  // the umlaut in code page 1252, not 850
+      EXPECT_NE(report.find(Utf8ToCp1252("Zähnezahl")), std::string::npos);
+      EXPECT_EQ(report.find(Oem("Zähnezahl")), std::string::npos);
+    }
+  }
+  EXPECT_GE(projects, 3);
+
+  test_support::TempDir dir("zt6_batch_failures");
+  // Not a project file: exit 1, nothing written.
+  dir.Write("kaputt.zt6", "kein Projekt\r\n");
+  EXPECT_EQ(RunWzt6("kaputt.zt6 /I /NOGUI", dir.path()).exitCode, 1);
+  EXPECT_FALSE(fs::exists(dir.path() / "kaputt.txt"));
+  // Dii above D: the run ends with a fatal message; no report, still exit 0.
+  const std::string project = test_support::ProjectWithFatalRun();
+  ASSERT_FALSE(project.empty());
+  dir.Write("fatal.zt6", project);
+  EXPECT_EQ(RunWzt6("fatal.zt6 /I /NOGUI", dir.path()).exitCode, 0);
+  EXPECT_FALSE(fs::exists(dir.path() / "fatal.txt"));
+}
+
+// The batch CAD route: drawing j as DXF named after the project, in the working folder.
+TEST(Wzt6Process, BatchCadWritesTheDrawingNamedAfterTheProject) {
+  namespace fs = std::filesystem;
+  using test_support::FileBytes;
+  const fs::path examples = fs::path(ZT6_DATA_DIR) / "examples";
+  test_support::TempDir dir("zt6_batch_cad");
+  const ProcessResult r =
+      RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /cad1:9 /NOGUI", dir.path());
+  EXPECT_EQ(r.exitCode, 0);
+  const std::string dxf = FileBytes(dir.path() / "welle_12x14.dxf");
+  EXPECT_TRUE(dxf.starts_with("  0\r\nSECTION\r\n  2\r\nHEADER\r\n"));
+  EXPECT_TRUE(dxf.ends_with("  0\r\nEOF\r\n"));
+  EXPECT_NE(dxf.find("zahn2"), std::string::npos);
+
+  // Dii above D: the run ends with a fatal message; no drawing, still exit 0.
+  const std::string project = test_support::ProjectWithFatalRun();
+  ASSERT_FALSE(project.empty());
+  dir.Write("fatal.zt6", project);
+  EXPECT_EQ(RunWzt6("fatal.zt6 /CAD1:1 /NOGUI", dir.path()).exitCode, 0);
+  EXPECT_FALSE(fs::exists(dir.path() / "fatal.dxf"));
+  // A drawing that cannot be written is a failed run.
+  test_support::TempDir blocked("zt6_batch_cad_blocked");
+  fs::create_directory(blocked.path() / "welle_12x14.dxf");
+  EXPECT_EQ(RunWzt6("'" + (examples / "welle_12x14.zt6").string() + "' /CAD1:1 /NOGUI",
+                    blocked.path()).exitCode, 1);
+  // IGES and text files too; the window formats and unknown drawings are refused.
+  const std::string welle = "'" + (examples / "welle_12x14.zt6").string() + "'";
+  EXPECT_EQ(RunWzt6(welle + " /CAD2:6 /NOGUI", dir.path()).exitCode, 0);
+  const std::string igs = FileBytes(dir.path() / "welle_12x14.igs");
+  EXPECT_EQ(igs.substr(72, 8), "S0000001");
+  EXPECT_NE(igs.find("4HFILE,11Hwelle_12x14"), std::string::npos);
+  EXPECT_EQ(RunWzt6(welle + " /cad5:14 /NOGUI", dir.path()).exitCode, 0);
+  const std::string txt = FileBytes(dir.path() / "welle_12x14.txt");
+  EXPECT_TRUE(txt.starts_with("MINMAX\t0.000000\t0.000000\t160.000000\t120.000000\r\n"));
+  EXPECT_TRUE(txt.ends_with("EOF\r\n"));
+  for (const char* refused : {" /CAD3:1 /NOGUI", " /CAD4:1 /NOGUI", " /CAD1:18 /NOGUI"})
+    EXPECT_EQ(RunWzt6(welle + refused, blocked.path()).exitCode, 2) << refused;
+  EXPECT_EQ(std::distance(fs::directory_iterator(blocked.path()), fs::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace zt6
