@@ -16,10 +16,12 @@
 
 #include "app/commands/report_output.h"
 #include "app/commands/table_editor_actions.h"
+#include "app/files/output_file_choice.h"
 #include "base/codepage.h"
 #include "gui/dbf_grid.h"
 #include "gui/dbf_table_model.h"
 #include "gui/dialog_placement.h"
+#include "gui/file_filter.h"
 #include "gui/qt_text.h"
 #include "tables/dbf_error.h"
 
@@ -474,11 +476,16 @@ void TableEditorWindow::mi_editPackClick() {
 }
 
 QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QString& proposal,
-                                             const QString& filter) {
+                                             const std::string& filter) {
   // The program asks its own overwrite question, after refusing the table itself.
-  const QString file = QFileDialog::getSaveFileName(this, caption, proposal, filter, nullptr,
-                                                    QFileDialog::DontConfirmOverwrite);
+  const QString file = QFileDialog::getSaveFileName(this, caption, proposal, QtFileFilter(filter),
+                                                    nullptr, QFileDialog::DontConfirmOverwrite);
   if (file.isEmpty()) return {};
+  if (IsOpenProjectFile(program_, ToUtf8(file))) {
+    prompts_.ShowErrorAlways(Utf8ToCp850(QFileInfo(file).fileName().toStdString()) +
+                             Oem(" ist die geöffnete Projektdatei und wird nicht überschrieben !"));
+    return {};
+  }
   if (table_.IsTableFile(ToUtf8(file))) {
     prompts_.ShowErrorAlways(Utf8ToCp850("Die geöffnete Tabelle " + ToUtf8(file) +
                                          " kann nicht überschrieben werden. Bitte einen "
@@ -498,7 +505,7 @@ void TableEditorWindow::mi_fileExportHtmlClick() {
   if (!PostEdit()) return;
   const QString proposal = QFileInfo(FromUtf8(table_.Path())).completeBaseName() + ".htm";
   const QString file =
-      ChooseFileToWrite("Export HTML", proposal, "HTML files (*.htm *.html);;All files (*)");
+      ChooseFileToWrite("Export HTML", proposal, "HTML files|*.htm;*.html|All files|*.*");
   if (file.isEmpty()) return;
   std::string error;
   if (!ExportTableHtml(program_, table_, ToUtf8(file), error)) {
@@ -515,14 +522,14 @@ void TableEditorWindow::mi_fileExportHtmlClick() {
 
 void TableEditorWindow::mi_fileSaveAsDelimitedClick() {
   if (!PostEdit()) return;
-  const QString file = ChooseFileToWrite("Save As Delimited", {}, "txt (*.txt);;All files (*)");
+  const QString file = ChooseFileToWrite("Save As Delimited", {}, "txt|*.txt|All files|*.*");
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfCopyToDelimited(ToUtf8(file)); });
 }
 
 void TableEditorWindow::mi_fileAppenddbfClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, "Append dbf", {}, "*.dbf (*.dbf)");
+  const QString file = QFileDialog::getOpenFileName(this, "Append dbf", {}, QtFileFilter("*.dbf"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFrom(ToUtf8(file)); });
   model_->Reload();
@@ -530,7 +537,7 @@ void TableEditorWindow::mi_fileAppenddbfClick() {
 
 void TableEditorWindow::mi_fileAppendDelimitedClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", {}, "*.txt (*.txt)");
+  const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", {}, QtFileFilter("*.txt"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFromDelimited(ToUtf8(file)); });
   model_->Reload();

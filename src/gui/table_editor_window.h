@@ -76,10 +76,10 @@ class TableEditorWindow : public QDialog {
   bool PostEdit();
   void DropEdit();
   void ShowRefusal(const std::string& why);
-  // The file a save dialog chose, or empty: never the open table's own file, and an
-  // existing file only after the overwrite question.
+  // The file a save dialog chose (Windows-style filter), or empty: never the open table's
+  // or the open project's own file, and an existing file only after the overwrite question.
   QString ChooseFileToWrite(const QString& caption, const QString& proposal,
-                            const QString& filter);
+                            const std::string& windowsFilter);
 
   Program& program_;
   Prompts& prompts_;
