@@ -223,8 +223,11 @@ TEST(ProfileSheet, DimensionTextsCarryTheMeanDiameters) {
   ASSERT_TRUE(cad_test::Produce(f, d, drawing_kind::kShaft, CadOutputType::Dxf));
   std::vector<std::string> texts;
   const auto groups = f.DxfGroups();
-  for (const DxfGroup& g : groups)
-    if (g.code == 1) texts.push_back(g.value);
+  std::string entity;
+  for (const DxfGroup& g : groups) {
+    if (g.code == 0) entity = g.value;
+    if (g.code == 1 && entity == "TEXT") texts.push_back(g.value);
+  }
   char expected[64];
   std::snprintf(expected, sizeof expected, "Dee = %.4g ", d.DeeMean);
   ASSERT_EQ(texts.size(), 3u);
