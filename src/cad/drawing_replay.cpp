@@ -205,7 +205,7 @@ void DrawingWindow::ReplayRecord(const std::string& record, Canvas& screen,
     case 9: {
       const std::vector<double> f = reals(4);
       textHeight_ = f[0] * 1.6 * settings_.textHeightFactor;
-      textWidth_ = f[1] * 1.1 * settings_.textWidthFactor;
+      textWidth_ = CharacterWidth(f[1]);
       textAngle_ = f[3];
       break;
     }

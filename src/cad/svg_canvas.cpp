@@ -24,6 +24,43 @@ constexpr double kEmPerCell = 0.89;
 constexpr double kAscentPerCell = 0.81;
 constexpr double kAverageWidthPerCell = 0.40;
 
+// Advance widths of the printable ASCII characters in thousandths of an em, as Arial
+// and Helvetica have them: a text's natural width before it is held to its room.
+constexpr int kAsciiAdvance[95] = {
+    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,   //  !"#..
+    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,   // 0..?
+    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,  // @..O
+    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,   // P.._
+    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,   // `..o
+    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584};       // p..~
+
+int Advance(char32_t c) {
+  if (c >= 32 && c <= 126) return kAsciiAdvance[c - 32];
+  switch (c) {
+    case U'Ä': return 667;
+    case U'Ö': return 778;
+    case U'Ü': return 722;
+    case U'ß': return 611;
+    case U'°': return 400;
+    case U'±': return 584;
+    case U'²': return 333;
+    default: return 556;
+  }
+}
+
+// The text's width at an average character width of `average`, in the same unit.
+double NaturalWidth(std::string_view utf8, double average, std::size_t& characters) {
+  double ems = 0;
+  characters = 0;
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const std::optional<char32_t> c = utf8::Decode(utf8, pos);
+    ems += Advance(c.value_or(U'?')) / 1000.0;
+    ++characters;
+  }
+  return ems * kEmPerCell / kAverageWidthPerCell * average;
+}
+
 std::string Number(double v) {
   if (std::abs(v) < 0.0005) return "0";
   char buffer[48];
@@ -198,17 +235,24 @@ void SvgCanvas::Polygon(const std::array<PixelPoint, 4>& corners) {
 void SvgCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_view utf8) {
   const int cell = std::abs(font.height);
   if (cell == 0 || utf8.empty()) return;
-  // Rotation and width act about the cell's top-left corner, where the text is anchored.
+  // Rotation acts about the cell's top-left corner, where the text is anchored.
   std::string transform = "translate(" + Number(topLeft.x) + ' ' + Number(topLeft.y) + ')';
   if (font.escapement != 0) transform += " rotate(" + Number(-font.escapement / 10.0) + ')';
-  if (font.width > 0) {
-    transform += " scale(" + Number(font.width / (kAverageWidthPerCell * cell)) + " 1)";
-  }
   std::string element = "<text" + Attribute("transform", transform) + Attribute("x", "0") +
                         Attribute("y", Number(kAscentPerCell * cell)) +
                         Attribute("font-family", Escape(font.face)) +
                         Attribute("font-size", Number(kEmPerCell * cell)) +
                         Attribute("fill", Colour(text_));
+  if (font.width > 0) {
+    // The face's proportions at the requested average width, but never wider than that
+    // width per character, the room the drawing gave the text; the renderer fits the
+    // glyphs of whatever face it has into this length.
+    std::size_t characters = 0;
+    const double natural = NaturalWidth(utf8, font.width, characters);
+    const double length = std::min(natural, static_cast<double>(characters) * font.width);
+    element += Attribute("textLength", Number(length)) +
+               Attribute("lengthAdjust", "spacingAndGlyphs");
+  }
   if (font.weight >= 600) element += Attribute("font-weight", "bold");
   if (font.italic) element += Attribute("font-style", "italic");
   if (font.underline || font.strikeOut) {
