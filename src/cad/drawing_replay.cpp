@@ -69,10 +69,12 @@ class Mapping {
                       s.printerScaleY / s.screenHeight);
   }
 
-  int Width(double v) const {
-    if (page_ == nullptr) return window_.PixelWidth(v);
+  int Width(double v) const { return RoundPixel(ExactWidth(v)); }
+
+  double ExactWidth(double v) const {
+    if (page_ == nullptr) return v * window_.ScaleX();
     const DrawingSettings& s = window_.Settings();
-    return RoundPixel(page_->width * v * window_.ScaleX() * s.printerScaleX / s.screenWidth);
+    return page_->width * v * window_.ScaleX() * s.printerScaleX / s.screenWidth;
   }
 
   int Height(double v) const {
@@ -288,6 +290,8 @@ void DrawingWindow::ReplayText(std::string_view fields, Canvas& screen,
   font.face = Cp850ToUtf8(settings_.fontName);
   font.height = m.Height(textHeight_);
   font.width = m.Width(textWidth_);
+  // The room the drawing reckoned with, before the width was rounded to pixels.
+  font.length = static_cast<double>(f[2].size()) * m.ExactWidth(textWidth_);
   font.escapement = RoundPixel(textAngle_ * 10);
   const int flags = settings_.textStyleFlags;
   if (flags >= 1 && flags <= 15) {

@@ -164,7 +164,6 @@ class DrawingWindow {
   // World -> screen pixels, and world sizes in pixels.
   int X(double x) const;
   int Y(double y) const;
-  int PixelWidth(double v) const;
   int PixelHeight(double v) const;
 
  private:

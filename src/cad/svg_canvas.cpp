@@ -24,27 +24,28 @@ constexpr double kEmPerCell = 0.89;
 constexpr double kAscentPerCell = 0.81;
 constexpr double kAverageWidthPerCell = 0.40;
 
-// Advance widths of the printable ASCII characters in thousandths of an em, as Arial
-// and Helvetica have them: a text's natural width before it is held to its room.
+// Advance widths of the printable ASCII characters in thousandths of an em, the wider
+// of Arial's and DejaVu Sans's, the faces "Arial" most often turns out to be: a text's
+// natural width is reckoned no narrower than a renderer draws it.
 constexpr int kAsciiAdvance[95] = {
-    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,   //  !"#..
-    556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,   // 0..?
-    1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778,  // @..O
-    667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,   // P.._
-    333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,   // `..o
-    556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584};       // p..~
+    318,  401, 460, 838, 636, 950, 780, 275, 390, 390, 500, 838, 318, 361, 318, 337,  //  !"#..
+    636,  636, 636, 636, 636, 636, 636, 636, 636, 636, 337, 337, 838, 838, 838, 556,  // 0..?
+    1015, 684, 686, 722, 770, 667, 611, 778, 752, 295, 500, 667, 557, 863, 748, 787,  // @..O
+    667,  787, 722, 667, 611, 732, 684, 989, 685, 667, 685, 390, 337, 390, 838, 556,  // P.._
+    500,  613, 635, 550, 635, 615, 352, 635, 634, 278, 278, 579, 278, 974, 634, 612,  // `..o
+    635,  635, 411, 521, 392, 634, 592, 818, 592, 592, 525, 636, 337, 636, 838};      // p..~
 
 int Advance(char32_t c) {
   if (c >= 32 && c <= 126) return kAsciiAdvance[c - 32];
   switch (c) {
-    case U'Ä': return 667;
-    case U'Ö': return 778;
-    case U'Ü': return 722;
-    case U'ß': return 611;
-    case U'°': return 400;
-    case U'±': return 584;
-    case U'²': return 333;
-    default: return 556;
+    case U'Ä': return 684;
+    case U'Ö': return 787;
+    case U'Ü': return 732;
+    case U'ß': return 630;
+    case U'°': return 500;
+    case U'±': return 838;
+    case U'²': return 401;
+    default: return 640;
   }
 }
 
@@ -235,24 +236,33 @@ void SvgCanvas::Polygon(const std::array<PixelPoint, 4>& corners) {
 void SvgCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_view utf8) {
   const int cell = std::abs(font.height);
   if (cell == 0 || utf8.empty()) return;
-  // Rotation acts about the cell's top-left corner, where the text is anchored.
+  // Rotation and width act about the cell's top-left corner, where the text is anchored.
   std::string transform = "translate(" + Number(topLeft.x) + ' ' + Number(topLeft.y) + ')';
   if (font.escapement != 0) transform += " rotate(" + Number(-font.escapement / 10.0) + ')';
+  std::string length;
+  if (font.width > 0) {
+    // The requested average width, but never wider than the room the drawing gave the
+    // text. A renderer that knows textLength fits the glyphs of whatever face it has
+    // into that length; others draw the face as it is, no wider than reckoned here.
+    std::size_t characters = 0;
+    const double natural = NaturalWidth(utf8, font.width, characters);
+    const double room =
+        font.length > 0 ? font.length : static_cast<double>(characters) * font.width;
+    const double fit = natural > room ? room / natural : 1.0;
+    const std::string scale = Number(fit * font.width / (kAverageWidthPerCell * cell));
+    transform += " scale(" + scale + " 1)";
+    // The length in the scaled units, from the scale as written, so that both together
+    // give the room.
+    double written = 1;
+    std::from_chars(scale.data(), scale.data() + scale.size(), written);
+    length = Attribute("textLength", Number(fit * natural / written)) +
+             Attribute("lengthAdjust", "spacingAndGlyphs");
+  }
   std::string element = "<text" + Attribute("transform", transform) + Attribute("x", "0") +
                         Attribute("y", Number(kAscentPerCell * cell)) +
                         Attribute("font-family", Escape(font.face)) +
                         Attribute("font-size", Number(kEmPerCell * cell)) +
-                        Attribute("fill", Colour(text_));
-  if (font.width > 0) {
-    // The face's proportions at the requested average width, but never wider than that
-    // width per character, the room the drawing gave the text; the renderer fits the
-    // glyphs of whatever face it has into this length.
-    std::size_t characters = 0;
-    const double natural = NaturalWidth(utf8, font.width, characters);
-    const double length = std::min(natural, static_cast<double>(characters) * font.width);
-    element += Attribute("textLength", Number(length)) +
-               Attribute("lengthAdjust", "spacingAndGlyphs");
-  }
+                        Attribute("fill", Colour(text_)) + length;
   if (font.weight >= 600) element += Attribute("font-weight", "bold");
   if (font.italic) element += Attribute("font-style", "italic");
   if (font.underline || font.strikeOut) {

@@ -108,7 +108,8 @@ void PainterCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_v
     const double average = metrics.averageCharWidth();
     const double advance = metrics.horizontalAdvance(text);
     if (average > 0 && advance > 0) {
-      const double room = static_cast<double>(text.size()) * font.width;
+      const double room =
+          font.length > 0 ? font.length : static_cast<double>(text.size()) * font.width;
       painter_.scale(std::min(font.width / average, room / advance), 1.0);
     }
   }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -15,6 +16,7 @@
 
 #include "report/codepage.h"
 #include "report/vocabulary.h"
+#include "support/bundled_examples.h"
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
 #include "support/iges_check.h"
@@ -93,6 +95,29 @@ std::vector<std::string> GermanWords(int kind) {
   return found;
 }
 
+// The four numbers of the "name: x1 y1 x2 y2" line the reader printed.
+std::array<double, 4> Box(const std::string& output, const std::string& name) {
+  std::array<double, 4> box{};
+  const std::size_t at = output.find(name + ": ");
+  EXPECT_NE(at, std::string::npos) << name << "\n" << output;
+  if (at == std::string::npos) return box;
+  std::istringstream numbers(output.substr(at + name.size() + 2));
+  for (double& v : box) numbers >> v;
+  return box;
+}
+
+bool Holds(const std::array<double, 4>& outer, const std::array<double, 4>& inner) {
+  constexpr double kTolerance = 1e-6;
+  return inner[0] >= outer[0] - kTolerance && inner[1] >= outer[1] - kTolerance &&
+         inner[2] <= outer[2] + kTolerance && inner[3] <= outer[3] + kTolerance;
+}
+
+std::string Text(const std::array<double, 4>& box) {
+  std::ostringstream text;
+  text << box[0] << " " << box[1] << " " << box[2] << " " << box[3];
+  return text.str();
+}
+
 // The TEXT values the DXF reader decoded.
 std::vector<std::string> DecodedTexts(const std::string& auditOutput) {
   std::vector<std::string> texts;
@@ -125,6 +150,12 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
       EXPECT_EQ(audit.counts.count("blocks") ? audit.counts.at("blocks") : -1, BlocksOf(kind));
       dxfEdges = audit.counts.count("exploded edges") ? audit.counts.at("exploded edges") : 0;
       EXPECT_GT(dxfEdges, 0) << audit.output;
+      // Everything drawn lies within the sheet limits; the manufacturing drawings on A4.
+      const std::array<double, 4> extents = Box(audit.output, "extents");
+      EXPECT_TRUE(Holds(Box(audit.output, "limits"), extents)) << Text(extents);
+      if (kind >= 6 && kind <= 8) {
+        EXPECT_TRUE(Holds({0, 0, 210, 297}, extents)) << Text(extents);
+      }
       // The HEADER's code page lets the reader decode the words as the drawing wrote them.
       const std::vector<std::string> texts = DecodedTexts(audit.output);
       for (const std::string& word : GermanWords(kind))
@@ -151,14 +182,8 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
   if (!ezdxf || !occt) GTEST_SKIP() << "ezdxf or the OpenCASCADE reader is missing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, EveryDrawing,
-                         testing::Values("din5481_17x20.zt6", "getriebe_mit_aenderungen.zt6",
-                                         "inch_shaft.zt6", "welle_12x14.zt6"),
-                         [](const auto& param) {
-                           std::string name = fs::path(param.param).stem().string();
-                           std::replace(name.begin(), name.end(), '_', 'x');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Examples, EveryDrawing, test_support::BundledExamples(),
+                         test_support::ExampleTestName);
 
 }  // namespace
 }  // namespace zt6

@@ -17,11 +17,15 @@ Repairs the audit makes are not failures: ezdxf also repairs the polylines in bl
 of the R12 files it writes itself.
 """
 import math
+import os
 import sys
 from collections import Counter
 
 import ezdxf
 from ezdxf import recover
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from drawing_geometry import dxf_points, exploded  # noqa: E402
 
 
 def print_counts(prefix, layout):
@@ -35,44 +39,13 @@ def print_counts(prefix, layout):
 
 
 def exploded_edges(entities):
-    count = 0
-    for entity in entities:
-        kind = entity.dxftype()
-        if kind in ("INSERT", "POLYLINE"):
-            count += exploded_edges(list(entity.virtual_entities()))
-        elif kind in ("LINE", "ARC", "CIRCLE"):
-            count += 1
-    return count
+    return sum(1 for e in exploded(entities) if e.dxftype() in ("LINE", "ARC", "CIRCLE"))
 
 
-def points(entity):
-    kind = entity.dxftype()
-    if kind == "LINE":
-        return [entity.dxf.start, entity.dxf.end]
-    if kind == "CIRCLE":
-        c, r = entity.dxf.center, entity.dxf.radius
-        return [(c[0] - r, c[1] - r), (c[0] + r, c[1] + r)]
-    if kind == "ARC":
-        box = entity.construction_tool().bounding_box
-        return [box.extmin, box.extmax]
-    if kind == "SOLID":
-        return [entity.dxf.vtx0, entity.dxf.vtx1, entity.dxf.vtx2, entity.dxf.vtx3]
-    if kind == "TEXT":
-        x, y = entity.dxf.insert[0], entity.dxf.insert[1]
-        h = entity.dxf.height
-        w = len(entity.dxf.text) * h * entity.dxf.get("width", 1.0)
-        a = math.radians(entity.dxf.get("rotation", 0.0))
-        u, v = (math.cos(a), math.sin(a)), (-math.sin(a), math.cos(a))
-        return [(x, y), (x + w * u[0], y + w * u[1]), (x + h * v[0], y + h * v[1]),
-                (x + w * u[0] + h * v[0], y + w * u[1] + h * v[1])]
-    return []
-
-
-def extents(entities, box):
-    for entity in entities:
-        if entity.dxftype() in ("INSERT", "POLYLINE"):
-            extents(list(entity.virtual_entities()), box)
-        for p in points(entity):
+def extents(entities):
+    box = [math.inf, math.inf, -math.inf, -math.inf]
+    for entity in exploded(entities):
+        for p in dxf_points(entity):
             box[0], box[1] = min(box[0], p[0]), min(box[1], p[1])
             box[2], box[3] = max(box[2], p[0]), max(box[3], p[1])
     return box
@@ -97,7 +70,7 @@ for block in user_blocks:
 print("exploded edges", exploded_edges(doc.modelspace()))
 limits = doc.header.get("$LIMMIN", (0, 0))[:2] + doc.header.get("$LIMMAX", (0, 0))[:2]
 print("limits: %.6f %.6f %.6f %.6f" % tuple(limits))
-print("extents: %.6f %.6f %.6f %.6f" % tuple(extents(doc.modelspace(), [math.inf, math.inf, -math.inf, -math.inf])))
+print("extents: %.6f %.6f %.6f %.6f" % tuple(extents(doc.modelspace())))
 for layout in [doc.modelspace()] + user_blocks:
     for text in layout.query("TEXT"):
         print("text:", text.dxf.text)
