@@ -137,12 +137,12 @@ void Title(CadOutput& cad, const FrameTitle& title) {
 
 void FileDateProgramLogo(CadOutput& cad, const FrameOptions& options) {
   cad.TextStyle(0, 0, 1.5, 1.2);
-  // The date right-aligned under the border's right end; a long file name stops short
-  // of it.
-  const double dateLeft = options.omitDate
-                              ? kSheetRight
-                              : kBorderRight - cad.TextWidth(options.dateTime.size()) -
-                                    cad.TextHeight();
+  // The date right-aligned under the border's right end (the justification reckons with
+  // the CAD width on every output); a long file name stops short of it.
+  const double dateWidth = static_cast<double>(options.dateTime.size()) * cad.TextHeight() *
+                           cad.TextWidthFactor();
+  const double dateLeft =
+      options.omitDate ? kSheetRight : kBorderRight - dateWidth - cad.TextHeight();
   if (!options.omitFileName) {
     std::string file = options.projectFileText;
     if (file.size() > kFileNameLength) file.resize(kFileNameLength);
