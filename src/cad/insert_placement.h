@@ -23,7 +23,8 @@ class InsertPlacement {
   double Direction(double degrees) const;
   // How much a length along the block direction `degrees` grows.
   double Stretch(double degrees) const;
-  // Radius factor of circles: exact for even scales, the mean otherwise.
+  // Radius factor of circles: exact for even scales, their geometric mean otherwise
+  // (an uneven scale would make an ellipse, which the drawings never ask for).
   double RadiusFactor() const;
   bool Mirrors() const { return a_ * d_ - b_ * c_ < 0; }
 
