@@ -9,6 +9,7 @@
 #include "base/codepage.h"
 #include "cad/block_file.h"
 #include "cad/cad_output.h"
+#include "cad/text_fit.h"
 
 namespace zt6 {
 
@@ -38,15 +39,29 @@ void CadOutput::VerticalDimension(std::string_view text, std::string_view upper,
   if ((yb - ya) / s <= 10) std::swap(ya, yb);
 
   TextStyle(2, 90, 3.5 * s, 2.5 * s);
-  const double w = text_.widthFactor;
+  double w = text_.widthFactor;
   const double nt = 1.0 + static_cast<double>(std::max(upper.size(), lower.size()));
   const double wt = nt * 1.8 * w * s * 1.1;
-  const double total = static_cast<double>(text.size()) * 2.5 * w * s * 1.2 + wt;
-  const double y0 = (ya + yb) / 2 - total / 2;
-  Text(text, xd - s, y0);
+  double n = static_cast<double>(text.size());
+  double y0 = (ya + yb) / 2 - (n * 2.5 * w * s * 1.2 + wt) / 2;
+  // A text longer than the span between the extension lines is fitted into it.
+  const double lo = std::min(y1, y2) + 0.5 * s;
+  const double hi = std::max(y1, y2) - 0.5 * s;
+  const double length = n * text_.height * w;
+  if (y0 < lo || y0 + length > hi) {
+    const double tolerances = upper.empty() && lower.empty() ? 0.0 : wt;
+    const double room = hi - lo - tolerances;
+    const TextFit fit = FitText(text, length, room, LeastRatio(w));
+    w *= fit.ratio;
+    n = static_cast<double>(fit.text.size());
+    y0 = (lo + hi) / 2 - (n * text_.height * w + tolerances) / 2;
+    TextWithin(text, xd - s, y0, room);
+  } else {
+    Text(text, xd - s, y0);
+  }
 
   TextStyle(2, 90, 2.5 * s, 1.8 * s);
-  const double yt = y0 + (static_cast<double>(text.size()) + 1) * 2.5 * w * s * 1.2;
+  const double yt = y0 + (n + 1) * 2.5 * w * s * 1.2;
   if (!upper.empty() && !lower.empty()) {
     const double up = BlockNumber(upper);
     const double low = BlockNumber(lower);

@@ -12,6 +12,7 @@
 #include "cad/iges_writer.h"
 #include "cad/manufacturing_frame.h"
 #include "cad/text_cad_writer.h"
+#include "cad/text_fit.h"
 #include "calc/run_messages.h"
 
 namespace zt6 {
@@ -21,6 +22,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
+// The screen's text width against the width of a text style.
+constexpr double kScreenTextWidth = 0.95;
 // Block files are the program's own intermediate files: always full precision and the
 // program's code page, whatever the settings of the CAD files are.
 constexpr int kBlockFileDecimals = 9;
@@ -349,12 +352,15 @@ void CadOutput::LineStyle(int n) {
 }
 
 void CadOutput::TextStyle(int font, double angle, double height, double width) {
+  styleFont_ = font;
+  styleWidth_ = width;
   text_.height = height;
   const double ratio = width == 0 || height == 0 ? 0.7 : width / height;
   text_.widthFactor = settings_.textWidthFactor * ratio;
   text_.angle = angle;
   text_.obliqueAngle = settings_.textAngle;
-  if (ToScreenOutsideBlocks()) screen_.SetTextStyle(font, angle, height, 0.95 * width);
+  if (ToScreenOutsideBlocks())
+    screen_.SetTextStyle(font, angle, height, kScreenTextWidth * width);
 }
 
 void CadOutput::Justification(int horizontal, int vertical) {
@@ -443,6 +449,31 @@ void CadOutput::Text(std::string_view cp850, double x, double y) {
   } else if (file_) {
     file_->Text(PrimitiveState(), cp850, x, y);
   }
+}
+
+double CadOutput::TextWidth(std::size_t characters) const {
+  const double n = static_cast<double>(characters);
+  // The screen draws with its own font width; its block files are read back through
+  // a text style of the recorded width factor.
+  if (ToScreenOutsideBlocks()) return n * screen_.CharacterWidth(kScreenTextWidth * styleWidth_);
+  const double cad = n * text_.height * text_.widthFactor;
+  if (ToScreenBlockFile()) return screen_.CharacterWidth(kScreenTextWidth * cad);
+  return cad;
+}
+
+void CadOutput::TextWithin(std::string_view cp850, double x, double y, double room) {
+  const TextFit fit =
+      FitText(cp850, TextWidth(cp850.size()), room, LeastRatio(text_.widthFactor));
+  if (fit.ratio == 1.0) return Text(fit.text, x, y);
+  const DxfTextSettings style = text_;
+  text_.widthFactor *= fit.ratio;
+  if (ToScreenOutsideBlocks())
+    screen_.SetTextStyle(styleFont_, text_.angle, text_.height,
+                         kScreenTextWidth * styleWidth_ * fit.ratio);
+  Text(fit.text, x, y);
+  text_ = style;
+  if (ToScreenOutsideBlocks())
+    screen_.SetTextStyle(styleFont_, text_.angle, text_.height, kScreenTextWidth * styleWidth_);
 }
 
 void CadOutput::Solid(double x1, double y1, double x2, double y2, double x3, double y3,

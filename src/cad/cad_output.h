@@ -69,6 +69,11 @@ class CadOutput {
   void Circle(double x, double y, double r);
   void Arc(double x, double y, double a1, double a2, double r);
   void Text(std::string_view cp850, double x, double y);
+  // A text written from (x, y) to the right that must end within `room`, the way the
+  // output measures it: its width factor shrinks, then characters are cut (text_fit.h).
+  void TextWithin(std::string_view cp850, double x, double y, double room);
+  // The width a text of n characters takes on this output at the current text style.
+  double TextWidth(std::size_t characters) const;
   // Corners in DXF order: the third and fourth are exchanged against the outline.
   void Solid(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
              double y4);
@@ -152,6 +157,8 @@ class CadOutput {
   bool inBlocks_ = false;
   int layer_ = 0;
   DxfTextSettings text_;
+  int styleFont_ = 0;        // font and width of the last text style, for the screen
+  double styleWidth_ = 0;
   int justifyH_ = 0;
   int justifyV_ = 0;
   double lineSpacing_ = 1.0;

@@ -29,6 +29,7 @@ struct TextFont {
   std::string face = "Arial";
   int height = 0;       // character cell height in pixels
   int width = 0;        // average character width in pixels; 0 = the face's own
+  double length = 0;    // the text's room in pixels, never exceeded; 0 = no limit
   int escapement = 0;   // tenths of a degree, counter-clockwise
   int weight = 100;     // 700 = bold
   bool italic = false;

@@ -69,10 +69,12 @@ class Mapping {
                       s.printerScaleY / s.screenHeight);
   }
 
-  int Width(double v) const {
-    if (page_ == nullptr) return window_.PixelWidth(v);
+  int Width(double v) const { return RoundPixel(ExactWidth(v)); }
+
+  double ExactWidth(double v) const {
+    if (page_ == nullptr) return v * window_.ScaleX();
     const DrawingSettings& s = window_.Settings();
-    return RoundPixel(page_->width * v * window_.ScaleX() * s.printerScaleX / s.screenWidth);
+    return page_->width * v * window_.ScaleX() * s.printerScaleX / s.screenWidth;
   }
 
   int Height(double v) const {
@@ -205,7 +207,7 @@ void DrawingWindow::ReplayRecord(const std::string& record, Canvas& screen,
     case 9: {
       const std::vector<double> f = reals(4);
       textHeight_ = f[0] * 1.6 * settings_.textHeightFactor;
-      textWidth_ = f[1] * 1.1 * settings_.textWidthFactor;
+      textWidth_ = CharacterWidth(f[1]);
       textAngle_ = f[3];
       break;
     }
@@ -288,6 +290,8 @@ void DrawingWindow::ReplayText(std::string_view fields, Canvas& screen,
   font.face = Cp850ToUtf8(settings_.fontName);
   font.height = m.Height(textHeight_);
   font.width = m.Width(textWidth_);
+  // The room the drawing reckoned with, before the width was rounded to pixels.
+  font.length = static_cast<double>(f[2].size()) * m.ExactWidth(textWidth_);
   font.escapement = RoundPixel(textAngle_ * 10);
   const int flags = settings_.textStyleFlags;
   if (flags >= 1 && flags <= 15) {

@@ -1,5 +1,6 @@
 #include "cad/drawing_sheets.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -26,18 +27,21 @@ bool HasToothBlocks(int kind) {
          kind >= kShaftProfile;
 }
 
+// The table sheets reach 5 mm beyond their table, as they do on the left.
+double TableSheetRight(int tableKind) { return std::max(120.0, DataTableWidth(tableKind) + 5); }
+
 std::array<double, 4> SheetLimits(int kind, const DesignRecord& d) {
   switch (kind) {
     case kShaftTable:
-    case kHubTable: return {-5, -5, 120, 100};
+    case kHubTable: return {-5, -5, TableSheetRight(kDataKind), 100};
     case kQuick:
     case kToleranceDiagram: return {0, 0, 160, 120};
     case kShaftManufacturing:
     case kHubManufacturing:
     case kShaftAndHubManufacturing: return {-5, -5, 225, 310};
-    case kShaftAndHubTable: return {-5, -5, 120, 150};
+    case kShaftAndHubTable: return {-5, -5, TableSheetRight(kDataKind), 150};
     case kShaftToleranceTable:
-    case kHubToleranceTable: return {-5, -5, 120, 160};
+    case kHubToleranceTable: return {-5, -5, TableSheetRight(kToleranceKind), 160};
     case kShaftAndHubToleranceTable: return {-2, -5, 300, 200};
     default: return {-d.Dii, -0.8 * d.Dii, d.Dii, 0.8 * d.Dii};
   }

@@ -6,15 +6,26 @@ namespace {
 
 constexpr int kRuleLayer = 17;
 constexpr int kTextLayer = 18;
+// Room kept free before a column's right rule, in text heights.
+constexpr double kCellMargin = 0.15;
+
+// A column is as wide as that many characters of 0.9 text heights.
+double ColumnWidth(double h, int characters) { return 0.9 * h * characters; }
 
 }  // namespace
+
+double TableWidth(double h, const TableColumnWidths& widths) {
+  double width = 0;
+  for (const int characters : widths) width += ColumnWidth(h, characters);
+  return width;
+}
 
 DrawingTable::DrawingTable(CadOutput& cad, double x, double y, double h,
                            const TableColumnWidths& widths)
     : cad_(cad), y_(y), h_(h), bottom_(y - 2 * h) {
   columnX_[0] = x;
   for (std::size_t i = 0; i < widths.size(); ++i) {
-    columnX_[i + 1] = columnX_[i] + 0.9 * h * widths[i];
+    columnX_[i + 1] = columnX_[i] + ColumnWidth(h, widths[i]);
     used_[i] = widths[i] > 0;
   }
 }
@@ -26,9 +37,12 @@ std::vector<double> DrawingTable::Boundaries() const {
   return xs;
 }
 
+// Each text ends a little before the column's right rule, on every output.
 void DrawingTable::CellTexts(const TableCells& cells, double bottom) {
   for (std::size_t i = 0; i < cells.size() && i < used_.size(); ++i)
-    if (!cells[i].empty()) cad_.Text(" " + cells[i], columnX_[i], bottom + 0.5 * h_);
+    if (!cells[i].empty() && used_[i])
+      cad_.TextWithin(" " + cells[i], columnX_[i], bottom + 0.5 * h_,
+                      columnX_[i + 1] - columnX_[i] - kCellMargin * h_);
 }
 
 void DrawingTable::Header(const TableCells& cells) {

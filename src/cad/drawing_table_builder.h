@@ -17,6 +17,9 @@ using TableColumnWidths = std::array<int, kTableColumns>;
 // Cell texts (CP850) from the first column on; empty cells are left blank.
 using TableCells = std::vector<std::string>;
 
+// The width of a table of text height h with those columns.
+double TableWidth(double h, const TableColumnWidths& widths);
+
 class DrawingTable {
  public:
   // x, y: top-left corner; h: text height. Draws nothing yet.

@@ -132,7 +132,16 @@ std::vector<DataRow> HubRows(const DesignRecord& d, const RowTexts& t) {
   return rows;
 }
 
+TableColumnWidths DataColumns(int kind) {
+  return kind == table_kind::kTolerance ? TableColumnWidths{26, 7, 4, 10}
+                                        : TableColumnWidths{20, 6, 4, 10};
+}
+
 }  // namespace
+
+double DataTableWidth(int kind) {
+  return TableWidth(kTextHeight, DataColumns(kind));
+}
 
 void DrawDataTable(CadOutput& cad, const DesignRecord& d, int part, int kind, double x,
                    double y, const Vocabulary& words, const FormatSettings& format) {
@@ -143,9 +152,7 @@ void DrawDataTable(CadOutput& cad, const DesignRecord& d, int part, int kind, do
   const bool tolerance = kind == table_kind::kTolerance;
   const RowTexts t(words, format);
   cad.Layer(kTableLayer);
-  const TableColumnWidths widths =
-      tolerance ? TableColumnWidths{26, 7, 4, 10} : TableColumnWidths{20, 6, 4, 10};
-  DrawingTable table(cad, x, y, kTextHeight, widths);
+  DrawingTable table(cad, x, y, kTextHeight, DataColumns(kind));
   table.Header({t.W(shaft ? "Welle" : "Nabe") + " " + d.designation});
   for (const DataRow& row : shaft ? ShaftRows(d, t) : HubRows(d, t))
     if (tolerance ? row.inTolerance : row.inData) table.Row(row.cells);

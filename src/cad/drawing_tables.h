@@ -27,6 +27,9 @@ inline constexpr int kTolerance = 2;
 void DrawDataTable(CadOutput& cad, const DesignRecord& design, int part, int kind, double x,
                    double y, const Vocabulary& words, const FormatSettings& format);
 
+// How wide the data table of that kind is drawn.
+double DataTableWidth(int kind);
+
 // `TABLE_3`: torques, factors and flank pressures.
 void DrawLoadTable(CadOutput& cad, const DesignRecord& design, double x, double y,
                    const Vocabulary& words, const FormatSettings& format);

@@ -248,8 +248,6 @@ int DrawingWindow::Y(double y) const {
   return viewport_.y2 - RoundPixel((y - visibleWorld_.y1) * sy_);
 }
 
-int DrawingWindow::PixelWidth(double v) const { return RoundPixel(v * sx_); }
-
 int DrawingWindow::PixelHeight(double v) const { return RoundPixel(v * sy_); }
 
 }  // namespace zt6

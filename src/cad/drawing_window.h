@@ -17,6 +17,9 @@
 
 namespace zt6 {
 
+// Recorded text widths are widened by this much when the stream is replayed.
+inline constexpr double kReplayTextWidth = 1.1;
+
 // The settings of the drawing area, taken from the configuration.
 struct DrawingSettings {
   int screenWidth = 1023;        // W: drawing-area width - 1
@@ -87,6 +90,10 @@ class DrawingWindow {
 
   void SetSettings(const DrawingSettings& settings);
   const DrawingSettings& Settings() const { return settings_; }
+  // The average character width the replay gives a text of the recorded style width.
+  double CharacterWidth(double recordedWidth) const {
+    return recordedWidth * kReplayTextWidth * settings_.textWidthFactor;
+  }
 
   // --- Recording -------------------------------------------------------------------
   // Viewport as fractions of the virtual screen, y upwards; border shrinks it by one
@@ -157,7 +164,6 @@ class DrawingWindow {
   // World -> screen pixels, and world sizes in pixels.
   int X(double x) const;
   int Y(double y) const;
-  int PixelWidth(double v) const;
   int PixelHeight(double v) const;
 
  private:

@@ -45,6 +45,15 @@ CadTextMode CadTextModeOf(int configured) {
   }
 }
 
+std::string_view DxfCodePageName(CadTextMode mode) {
+  switch (mode) {
+    case CadTextMode::Ansi: return "ANSI_1252";
+    case CadTextMode::Oem: return "DOS850";  // AutoCAD's name of code page 850
+    case CadTextMode::Ascii: break;
+  }
+  return {};
+}
+
 std::string DxfReal(double value, int decimals) {
   // A coordinate that is not a number would make the whole file unreadable.
   if (!std::isfinite(value)) value = 0.0;
@@ -95,6 +104,13 @@ void DxfWriter::Group(int code, int value) { Group(code, std::to_string(value));
 void DxfWriter::Header(double x1, double y1, double x2, double y2) {
   Group(0, "SECTION");
   Group(2, "HEADER");
+  // Release 12: the groups and entities written here are those of that release.
+  Group(9, "$ACADVER");
+  Group(1, "AC1009");
+  if (const std::string_view codePage = DxfCodePageName(textMode_); !codePage.empty()) {
+    Group(9, "$DWGCODEPAGE");
+    Group(3, codePage);
+  }
   const std::pair<const char*, std::pair<double, double>> limits[] = {
       {"$EXTMIN", {x1, y1}}, {"$EXTMAX", {x2, y2}}, {"$LIMMIN", {x1, y1}}, {"$LIMMAX", {x2, y2}}};
   for (const auto& [name, point] : limits) {

@@ -16,6 +16,9 @@ namespace zt6 {
 // How TEXT values leave the program's code page 850.
 enum class CadTextMode { Oem = 1, Ansi = 2, Ascii = 3 };
 CadTextMode CadTextModeOf(int configured);  // unknown values mean Oem
+// The $DWGCODEPAGE of the HEADER that tells readers how to decode the TEXT values:
+// empty for the transliteration, which leaves plain ASCII.
+std::string_view DxfCodePageName(CadTextMode mode);
 
 // The text settings of the CAD layer in force for one TEXT entity.
 struct DxfTextSettings {

@@ -21,15 +21,10 @@ namespace {
 constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr std::size_t kParameterColumns = 64;
 constexpr std::size_t kGlobalColumns = 72;
-constexpr std::size_t kMembersPerRecord = 12;
-constexpr std::size_t kBlockNameLength = 8;
 constexpr int kTypeCircularArc = 100;
 constexpr int kTypeCopiousData = 106;
 constexpr int kTypeLine = 110;
-constexpr int kTypeMatrix = 124;
 constexpr int kTypeGeneralNote = 212;
-constexpr int kTypeSubfigure = 308;
-constexpr int kTypeInstance = 408;
 
 // Organisation of global parameter 22: always 30 characters.
 constexpr const char* kOrganisation = "MORVANE GMBH                  ";
@@ -105,8 +100,7 @@ void IgesFileWriter::StartSheet(double, double, double x2, double y2) {
   pLineCount_ = 0;
   lineFont_ = 1;
   colour_ = 0;
-  inSubfigure_ = false;
-  members_.clear();
+  recording_ = false;
   blocks_.clear();
   StartSection();
   GlobalSection(std::max(x2, y2));
@@ -158,22 +152,20 @@ int IgesFileWriter::WriteEntity(const EntityFields& fields,
                                 const std::vector<std::string>& records) {
   pLineCount_ = 0;
   dePointer_ += 2;
-  const bool member = inSubfigure_ && fields.memberOfBlock;
-  if (member) members_.push_back(dePointer_);
   for (const std::string& record : records)
     for (const std::string& piece : CutIgesRecord(record, kParameterColumns))
       WriteParameterLine(piece, dePointer_);
 
   const std::string type = std::to_string(fields.type);
   const std::string colour = std::to_string(colour_);
-  const std::string status = member || fields.type == kTypeMatrix ? "00010000" : "00000000";
+  // Every entity stands on its own: blocks are written out, so nothing is a member.
   const std::string first[] = {type,          std::to_string(pPointer_),
                                "1",           std::to_string(lineFont_),
                                colour,        "",
                                fields.matrix, "",
-                               status};
+                               "00000000"};
   const std::string second[] = {
-      type, "", colour, std::to_string(pLineCount_), fields.form, "", "", fields.label, ""};
+      type, "", colour, std::to_string(pLineCount_), fields.form, "", "", "", ""};
   for (const auto& fieldsOfLine : {first, second}) {
     std::string line;
     for (std::size_t i = 0; i < 9; ++i) line += IgesField(fieldsOfLine[i]);
@@ -199,22 +191,76 @@ void IgesFileWriter::Layer(const CadPrimitiveState& state) {
   }
 }
 
+IgesFileWriter::BlockPrimitive IgesFileWriter::Kept(BlockPrimitive::Kind kind,
+                                                   const std::array<double, 8>& xy) {
+  BlockPrimitive primitive;
+  primitive.kind = kind;
+  primitive.xy = xy;
+  return primitive;
+}
+
+void IgesFileWriter::Record(BlockPrimitive primitive) {
+  primitive.colour = colour_;
+  primitive.lineFont = lineFont_;
+  blocks_.back().primitives.push_back(std::move(primitive));
+}
+
 void IgesFileWriter::Line(const CadPrimitiveState&, double x1, double y1, double x2, double y2) {
-  WriteEntity({kTypeLine, "", "", "", true},
-              {"110," + Coordinate(x1) + "," + Coordinate(y1) + ",0.0," + Coordinate(x2) + "," +
-               Coordinate(y2) + ",0.0;"});
+  if (Recording()) return Record(Kept(BlockPrimitive::Kind::Line, {x1, y1, x2, y2}));
+  WriteLine(x1, y1, x2, y2);
 }
 
 void IgesFileWriter::Circle(const CadPrimitiveState&, double x, double y, double r) {
-  const std::string start = Coordinate(x + r) + "," + Coordinate(y);
-  WriteEntity({kTypeCircularArc, "0", "", "", true},
-              {"100,0.0," + Coordinate(x) + "," + Coordinate(y) + "," + start + "," + start + ";"});
+  if (Recording()) {
+    BlockPrimitive circle = Kept(BlockPrimitive::Kind::Circle, {x, y});
+    circle.r = r;
+    return Record(std::move(circle));
+  }
+  WriteCircle(x, y, r);
 }
 
 void IgesFileWriter::Arc(const CadPrimitiveState&, double x, double y, double a1, double a2,
                          double r) {
+  if (Recording()) {
+    BlockPrimitive arc = Kept(BlockPrimitive::Kind::Arc, {x, y});
+    arc.r = r;
+    arc.a1 = a1;
+    arc.a2 = a2;
+    return Record(std::move(arc));
+  }
+  WriteArc(x, y, a1, a2, r);
+}
+
+void IgesFileWriter::Solid(const CadPrimitiveState&, const std::array<double, 8>& xy) {
+  if (Recording()) return Record(Kept(BlockPrimitive::Kind::Solid, xy));
+  WriteSolid(xy);
+}
+
+void IgesFileWriter::Text(const CadPrimitiveState& state, std::string_view cp850, double x,
+                          double y) {
+  if (Recording()) {
+    BlockPrimitive text = Kept(BlockPrimitive::Kind::Text, {x, y});
+    text.text = state.text;
+    text.value = std::string(cp850);
+    return Record(std::move(text));
+  }
+  WriteText(state.text, cp850, x, y);
+}
+
+void IgesFileWriter::WriteLine(double x1, double y1, double x2, double y2) {
+  WriteEntity({kTypeLine, "", ""}, {"110," + Coordinate(x1) + "," + Coordinate(y1) + ",0.0," +
+                                    Coordinate(x2) + "," + Coordinate(y2) + ",0.0;"});
+}
+
+void IgesFileWriter::WriteCircle(double x, double y, double r) {
+  const std::string start = Coordinate(x + r) + "," + Coordinate(y);
+  WriteEntity({kTypeCircularArc, "0", ""},
+              {"100,0.0," + Coordinate(x) + "," + Coordinate(y) + "," + start + "," + start + ";"});
+}
+
+void IgesFileWriter::WriteArc(double x, double y, double a1, double a2, double r) {
   if (r == 0) return;
-  WriteEntity({kTypeCircularArc, "0", "", "", true},
+  WriteEntity({kTypeCircularArc, "0", ""},
               {"100,0.0," + Coordinate(x) + "," + Coordinate(y) + "," +
                Coordinate(x + r * std::cos(a1 * kDegree)) + "," +
                Coordinate(y + r * std::sin(a1 * kDegree)) + "," +
@@ -222,23 +268,22 @@ void IgesFileWriter::Arc(const CadPrimitiveState&, double x, double y, double a1
                Coordinate(y + r * std::sin(a2 * kDegree)) + ";"});
 }
 
-void IgesFileWriter::Solid(const CadPrimitiveState&, const std::array<double, 8>& xy) {
+void IgesFileWriter::WriteSolid(const std::array<double, 8>& xy) {
   const auto point = [&](std::size_t corner) {
     return Coordinate(xy[2 * corner]) + "," + Coordinate(xy[2 * corner + 1]);
   };
   // Closed path through corners 1, 4, 3, 2 and back to 1.
-  WriteEntity({kTypeCopiousData, "0", "11", "", true},
+  WriteEntity({kTypeCopiousData, "0", "11"},
               {"106,1,5,0.0," + point(0) + ",", point(3) + ",", point(2) + ",", point(1) + ",",
                point(0) + ";"});
 }
 
-void IgesFileWriter::Text(const CadPrimitiveState& state, std::string_view cp850, double x,
-                          double y) {
+void IgesFileWriter::WriteText(const DxfTextSettings& settings, std::string_view cp850, double x,
+                               double y) {
   const std::string text = TextOf(cp850);
   if (text.empty()) return;
   const double n = static_cast<double>(text.size());
-  const DxfTextSettings& settings = state.text;
-  WriteEntity({kTypeGeneralNote, "0", "", "", true},
+  WriteEntity({kTypeGeneralNote, "0", ""},
               {"212,1," + std::to_string(text.size()) + "," +
                    Coordinate(n * settings.height * settings.widthFactor) + "," +
                    Coordinate(settings.height) + ",1,," +
@@ -248,58 +293,92 @@ void IgesFileWriter::Text(const CadPrimitiveState& state, std::string_view cp850
 }
 
 void IgesFileWriter::BeginBlock(const CadPrimitiveState&, std::string_view name) {
-  if (inSubfigure_) EndBlock();  // subfigures are not nested here
-  blocks_.push_back({std::string(name), 0});
-  members_.clear();
-  inSubfigure_ = true;
+  if (recording_) EndBlock();  // blocks are not nested here
+  blocks_.push_back({std::string(name), false, {}});
+  recording_ = true;
 }
 
 void IgesFileWriter::EndBlock() {
-  if (!inSubfigure_) return;
-  inSubfigure_ = false;
-  Block& block = blocks_.back();
-  const std::string name = block.name.substr(0, kBlockNameLength);
-  std::vector<std::string> records{"308,0," + Hollerith(name) + "," +
-                                   std::to_string(members_.size()) + ","};
-  for (std::size_t i = 0; i < members_.size(); ++i) {
-    if (i % kMembersPerRecord == 0) records.emplace_back();
-    records.back() += std::to_string(members_[i]) + ",";
-  }
-  records.back().back() = ';';
-  block.dePointer = WriteEntity({kTypeSubfigure, "", "", name, false}, records);
-  members_.clear();
+  if (!recording_) return;
+  recording_ = false;
+  blocks_.back().complete = true;
+}
+
+std::optional<std::size_t> IgesFileWriter::FindBlock(std::string_view name) {
+  for (std::size_t i = 0; i < blocks_.size(); ++i)
+    if (blocks_[i].complete && blocks_[i].name == name) return i;
+  messages_.Add("Blockname " + std::string(name) + " not found !");
+  return std::nullopt;
 }
 
 void IgesFileWriter::Insert(const CadPrimitiveState&, std::string_view name, double x, double y,
                             double angle, double sx, double sy) {
-  int subfigure = 0;
-  const auto found = std::find_if(blocks_.begin(), blocks_.end(), [&](const Block& block) {
-    return block.dePointer != 0 && block.name == name;
-  });
-  if (found != blocks_.end()) {
-    subfigure = found->dePointer;
-  } else {
-    messages_.Add("Blockname " + std::string(name) + " not found !");
+  // Only complete blocks are found, so a block never holds itself.
+  const std::optional<std::size_t> block = FindBlock(name);
+  if (!block) return;
+  if (Recording()) {
+    BlockPrimitive insert = Kept(BlockPrimitive::Kind::Insert, {x, y});
+    insert.a1 = angle;
+    insert.sx = sx;
+    insert.sy = sy;
+    insert.block = *block;
+    return Record(std::move(insert));
   }
-  const std::string d = std::to_string(subfigure);
-  // An instance carries one scale factor. Uneven scales take the smaller one, so the
-  // block stays inside the room the drawing gave it; a mirroring scale is not kept.
-  const double factor = sx > 0 && sy > 0 ? std::min(sx, sy) : 1.0;
-  const std::string scale = factor == 1.0 ? "1.0" : IgesMatrixEntry(factor, setup_.format);
-  if (angle == 0) {
-    WriteEntity({kTypeInstance, "", "", "", true},
-                {"408," + d + "," + Coordinate(x) + "," + Coordinate(y) + ",0.0," + scale + ";"});
-    return;
+  const int colour = colour_;
+  const int lineFont = lineFont_;
+  WritePlaced(blocks_[*block], InsertPlacement::Of(x, y, angle, sx, sy));
+  colour_ = colour;
+  lineFont_ = lineFont;
+}
+
+void IgesFileWriter::WritePlaced(const Block& block, const InsertPlacement& placement) {
+  using Kind = BlockPrimitive::Kind;
+  for (const BlockPrimitive& p : block.primitives) {
+    colour_ = p.colour;
+    lineFont_ = p.lineFont;
+    const PlacedPoint at = placement.Point(p.xy[0], p.xy[1]);
+    switch (p.kind) {
+      case Kind::Line: {
+        const PlacedPoint to = placement.Point(p.xy[2], p.xy[3]);
+        WriteLine(at.x, at.y, to.x, to.y);
+        break;
+      }
+      case Kind::Circle:
+        WriteCircle(at.x, at.y, p.r * placement.RadiusFactor());
+        break;
+      case Kind::Arc: {
+        double a1 = placement.Direction(p.a1);
+        double a2 = placement.Direction(p.a2);
+        if (placement.Mirrors()) std::swap(a1, a2);  // a mirrored arc runs the other way
+        WriteArc(at.x, at.y, a1, a2, p.r * placement.RadiusFactor());
+        break;
+      }
+      case Kind::Solid: {
+        std::array<double, 8> xy{};
+        for (std::size_t i = 0; i < 8; i += 2) {
+          const PlacedPoint corner = placement.Point(p.xy[i], p.xy[i + 1]);
+          xy[i] = corner.x;
+          xy[i + 1] = corner.y;
+        }
+        WriteSolid(xy);
+        break;
+      }
+      case Kind::Text: {
+        // Height across the base line, width along it.
+        DxfTextSettings text = p.text;
+        const double across = placement.Stretch(p.text.angle + 90);
+        text.height *= across;
+        if (across > 0) text.widthFactor *= placement.Stretch(p.text.angle) / across;
+        text.angle = placement.Direction(p.text.angle);
+        WriteText(text, p.value, at.x, at.y);
+        break;
+      }
+      case Kind::Insert:
+        WritePlaced(blocks_[p.block],
+                    placement.After(InsertPlacement::Of(p.xy[0], p.xy[1], p.a1, p.sx, p.sy)));
+        break;
+    }
   }
-  const double c = std::cos(angle * kDegree);
-  const double s = std::sin(angle * kDegree);
-  const auto m = [&](double value) { return IgesMatrixEntry(value, setup_.format); };
-  const int matrix =
-      WriteEntity({kTypeMatrix, "", "0", "", false},
-                  {"124," + m(c) + "," + m(-s) + ",0.0," + Coordinate(x) + ",",
-                   m(s) + "," + m(c) + ",0.0," + Coordinate(y) + ",", "0.0,0.0,1.0,0.0;"});
-  WriteEntity({kTypeInstance, std::to_string(matrix), "", "", true},
-              {"408," + d + ",0.0,0.0,0.0," + scale + ";"});
 }
 
 std::string IgesFileWriter::Finish() {

@@ -1,15 +1,19 @@
 #pragma once
-// The IGES file of output type 2: lines, arcs, circles, filled solids as closed paths,
-// texts as general notes, blocks as subfigure definitions and inserts as subfigure
-// instances (with a transformation matrix when rotated).
+// The IGES file of output type 2: lines, arcs, circles, filled solids as closed paths
+// and texts as general notes. A block is kept in memory and every insert writes the
+// block's entities placed where the insert puts them (turned, scaled, moved): common
+// readers such as OpenCASCADE drop scaled subfigure instances, and read a subfigure
+// definition that no instance uses as geometry at the origin.
 //
 // Directory entries precede the parameter data in the file while both grow entity by
 // entity: the directory lines are held in memory, the parameter lines go to a working
 // file that is read back behind the directory when the output is finished.
 
+#include <array>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +21,7 @@
 #include "base/format_settings.h"
 #include "cad/cad_file_writer.h"
 #include "cad/dxf_writer.h"
+#include "cad/insert_placement.h"
 
 namespace zt6 {
 
@@ -74,17 +79,40 @@ class IgesFileWriter : public CadFileWriter {
     int type = 0;
     std::string matrix;  // transformation matrix field
     std::string form;
-    std::string label;
-    bool memberOfBlock = true;  // false for the matrix of an insert and the 308 itself
+  };
+  // A primitive drawn inside a block, kept to be written once per insert.
+  struct BlockPrimitive {
+    enum class Kind { Line, Circle, Arc, Solid, Text, Insert };
+    Kind kind = Kind::Line;
+    int colour = 0;
+    int lineFont = 1;
+    std::array<double, 8> xy{};  // the points: two for a line, four for a solid, else one
+    double r = 0, a1 = 0, a2 = 0;  // circle and arc; a1 is the angle of an insert
+    double sx = 1, sy = 1;         // scales of an insert
+    DxfTextSettings text;
+    std::string value;       // the text (CP850)
+    std::size_t block = 0;   // the inserted block
   };
   struct Block {
-    std::string name;   // as begun, for finding it again
-    int dePointer = 0;  // of its 308 entity; 0 until the definition is complete
+    std::string name;
+    bool complete = false;  // inserts find a block only once it is complete
+    std::vector<BlockPrimitive> primitives;
   };
 
   // Writes the records as parameter lines and the two directory lines; returns the
   // entity's DE pointer.
   int WriteEntity(const EntityFields& fields, const std::vector<std::string>& records);
+  void WriteLine(double x1, double y1, double x2, double y2);
+  void WriteCircle(double x, double y, double r);
+  void WriteArc(double x, double y, double a1, double a2, double r);
+  void WriteSolid(const std::array<double, 8>& xy);
+  void WriteText(const DxfTextSettings& settings, std::string_view cp850, double x, double y);
+  bool Recording() const { return recording_; }
+  static BlockPrimitive Kept(BlockPrimitive::Kind kind, const std::array<double, 8>& xy);
+  void Record(BlockPrimitive primitive);
+  // The complete block of that name, or none (with the run message).
+  std::optional<std::size_t> FindBlock(std::string_view name);
+  void WritePlaced(const Block& block, const InsertPlacement& placement);
   void WriteParameterLine(std::string_view data, int dePointer);
   std::string Coordinate(double value) const;
   std::string TextOf(std::string_view cp850) const;
@@ -108,8 +136,7 @@ class IgesFileWriter : public CadFileWriter {
   int pLineCount_ = 0;
   int lineFont_ = 1;
   int colour_ = 0;
-  bool inSubfigure_ = false;
-  std::vector<int> members_;
+  bool recording_ = false;     // between begin and end of a block
   std::vector<Block> blocks_;  // per file: an insert never finds a block of another output
 };
 

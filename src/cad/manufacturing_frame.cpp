@@ -10,6 +10,11 @@ namespace zt6 {
 namespace {
 
 constexpr std::size_t kFileNameLength = 150;
+// Room kept free before a rule, in text heights.
+constexpr double kCellMargin = 0.15;
+// Right edge of the border and of the A4 sheet.
+constexpr double kBorderRight = 205;
+constexpr double kSheetRight = 210;
 constexpr std::array<double, 5> kNoteColumns{4, 6.7, 9.4, 12.1, 14.8};
 
 const char* const kNoteEnglish[] = {
@@ -24,6 +29,12 @@ const char* const kNoteGerman[] = {
     "nicht ausdrücklich zugestanden. Zuwiderhandlungen verpflich-",
     "ten zu Schadensersatz. Alle Rechte für den Fall der Patent-",
     "erteilung oder Gebrauchsmuster-Eintragung vorbehalten."};
+
+// A text of the title block, change table or sign-off rows, ending before the rule
+// at `right`.
+void InCell(CadOutput& cad, std::string_view text, double x, double y, double right) {
+  cad.TextWithin(text, x, y, right - x - kCellMargin * cad.TextHeight());
+}
 
 void Border(CadOutput& cad) {
   cad.Layer(5);
@@ -54,17 +65,17 @@ void Grid(CadOutput& cad) {
 
 void Headings(CadOutput& cad, const FrameOptions& options) {
   cad.TextStyle(0, 0, 1.6, 1.3);
-  cad.Text("Zust.", 19, 6);
-  cad.Text(Oem("Änderung"), 30, 6);
-  cad.Text("Datum", 54, 6);
-  cad.Text("Name", 65.6, 6);
+  InCell(cad, "Zust.", 19, 6, 26);
+  InCell(cad, Oem("Änderung"), 30, 6, 52);
+  InCell(cad, "Datum", 54, 6, 65);
+  InCell(cad, "Name", 65.6, 6, 73);
   cad.TextStyle(0, 0, 1.8, 1.5);
-  cad.Text("Datum", 85, 39.8);
-  cad.Text("Name", 100, 39.8);
-  cad.Text("Bearb.", 74, 35.6);
-  cad.Text("Gepr.", 74, 31.4);
-  cad.Text("Norm", 74, 27.2);
-  cad.Text(options.releaseText, 74, 23.2);
+  InCell(cad, "Datum", 85, 39.8, 98);
+  InCell(cad, "Name", 100, 39.8, 116);
+  InCell(cad, "Bearb.", 74, 35.6, 82);
+  InCell(cad, "Gepr.", 74, 31.4, 82);
+  InCell(cad, "Norm", 74, 27.2, 82);
+  InCell(cad, options.releaseText, 74, 23.2, 82);
 }
 
 void ProtectionNote(CadOutput& cad) {
@@ -79,13 +90,15 @@ void SignOff(CadOutput& cad, const DocumentationData& docs) {
   cad.TextStyle(0, 0, 1.8, 1.5);
   constexpr std::array<double, 4> rows{35.6, 31.2, 27.0, 23.0};
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    cad.Text(docs.signOff[i].date, 83.5, rows[i]);
-    cad.Text(docs.signOff[i].name, 100, rows[i]);
+    InCell(cad, docs.signOff[i].date, 83.5, rows[i], 98);
+    InCell(cad, docs.signOff[i].name, 100, rows[i], 116);
   }
-  cad.Text("Blatt", 194, 18);
-  cad.Text("Bl.", 200, 10.4);
-  if (!docs.replacementFor.empty()) cad.Text(Oem("Ersatz für ") + docs.replacementFor, 118, 6.5);
-  if (!docs.replacedBy.empty()) cad.Text("Ersetzt durch " + docs.replacedBy, 162, 6.5);
+  InCell(cad, "Blatt", 194, 18, kBorderRight);
+  InCell(cad, "Bl.", 200, 10.4, kBorderRight);
+  if (!docs.replacementFor.empty())
+    InCell(cad, Oem("Ersatz für ") + docs.replacementFor, 118, 6.5, 160);
+  if (!docs.replacedBy.empty())
+    InCell(cad, "Ersetzt durch " + docs.replacedBy, 162, 6.5, kBorderRight);
 }
 
 void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style) {
@@ -96,10 +109,10 @@ void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style) {
   for (std::size_t i = first; i < count; ++i) {
     const double y = 6.5 + 4.2 * static_cast<double>(i - first + 1);
     const AendRecord& change = docs.changes[i];
-    cad.Text(ChangeIndexText(i + 1, style), 21, y);
-    cad.Text(change.changeText, 27, y);
-    cad.Text(change.date, 52.5, y);
-    cad.Text(change.editor, 66, y);
+    InCell(cad, ChangeIndexText(i + 1, style), 21, y, 26);
+    InCell(cad, change.changeText, 27, y, 52);
+    InCell(cad, change.date, 52.5, y, 65);
+    InCell(cad, change.editor, 66, y, 73);
   }
 }
 
@@ -116,28 +129,34 @@ void FreeTexts(CadOutput& cad, const DocumentationData& docs) {
 void Title(CadOutput& cad, const FrameTitle& title) {
   cad.Layer(5);
   cad.TextStyle(0, 0, 5, 4);
-  cad.Text(title.name, 120, 32.5);
-  cad.Text(title.number, 120, 12);
+  InCell(cad, title.name, 120, 32.5, kBorderRight);
+  InCell(cad, title.number, 120, 12, 192);  // left of the sheet box
   cad.TextStyle(0, 0, 3.5, 2.8);
-  cad.Text(title.secondLine, 120, 25);
+  InCell(cad, title.secondLine, 120, 25, kBorderRight);
 }
 
 void FileDateProgramLogo(CadOutput& cad, const FrameOptions& options) {
   cad.TextStyle(0, 0, 1.5, 1.2);
+  // The date right-aligned under the border's right end (the justification reckons with
+  // the CAD width on every output); a long file name stops short of it.
+  const double dateWidth = static_cast<double>(options.dateTime.size()) * cad.TextHeight() *
+                           cad.TextWidthFactor();
+  const double dateLeft =
+      options.omitDate ? kSheetRight : kBorderRight - dateWidth - cad.TextHeight();
   if (!options.omitFileName) {
     std::string file = options.projectFileText;
     if (file.size() > kFileNameLength) file.resize(kFileNameLength);
-    cad.Text(file, 18, 1);
+    InCell(cad, file, 18, 1, dateLeft);
   }
   if (!options.omitDate) {
-    // Right-aligned under the border's right end, clear of a long file name.
     cad.Justification(2, 0);
-    cad.Text(options.dateTime, 205, 1);
+    cad.Text(options.dateTime, kBorderRight, 1);
     cad.Justification(0, 0);
   }
   if (!options.omitTitleLine) {
+    // Above the border, below the A4 sheet's top edge.
     cad.TextStyle(0, 0, 3.5, 3);
-    cad.Text(options.titleLine, 1, 300);
+    InCell(cad, options.titleLine, 1, 293, kSheetRight);
   }
   const bool showsLogos =
       cad.Type() == CadOutputType::Screen || cad.Type() == CadOutputType::Plot;

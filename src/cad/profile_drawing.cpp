@@ -77,13 +77,14 @@ std::array<ProfileVertex, 8> ShaftToothSpaceOutline(const DesignRecord& d) {
   // The root arc touches the root circle at (0, Die/2).
   const double re = d.reMean;
   const ProfilePoint rootRight{re * std::cos(g.a), d.DieMean / 2 + re * (1 - std::sin(g.a))};
+  // Both tip lands run clockwise about the origin (left to right over the top).
   return {{{Mirrored(tipMiddle), -theta},
            {Mirrored(tip), 0},
            {Mirrored(flank), 0},
            {Mirrored(rootRight), kPi - d.gammaERad},
            {rootRight, 0},
            {flank, 0},
-           {tip, theta},
+           {tip, -theta},
            {tipMiddle, 0}}};
 }
 

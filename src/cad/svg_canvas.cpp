@@ -24,6 +24,44 @@ constexpr double kEmPerCell = 0.89;
 constexpr double kAscentPerCell = 0.81;
 constexpr double kAverageWidthPerCell = 0.40;
 
+// Advance widths of the printable ASCII characters in thousandths of an em, the wider
+// of Arial's and DejaVu Sans's, the faces "Arial" most often turns out to be: a text's
+// natural width is reckoned no narrower than a renderer draws it.
+constexpr int kAsciiAdvance[95] = {
+    318,  401, 460, 838, 636, 950, 780, 275, 390, 390, 500, 838, 318, 361, 318, 337,  //  !"#..
+    636,  636, 636, 636, 636, 636, 636, 636, 636, 636, 337, 337, 838, 838, 838, 556,  // 0..?
+    1015, 684, 686, 722, 770, 667, 611, 778, 752, 295, 500, 667, 557, 863, 748, 787,  // @..O
+    667,  787, 722, 667, 611, 732, 684, 989, 685, 667, 685, 390, 337, 390, 838, 556,  // P.._
+    500,  613, 635, 550, 635, 615, 352, 635, 634, 278, 278, 579, 278, 974, 634, 612,  // `..o
+    635,  635, 411, 521, 392, 634, 592, 818, 592, 592, 525, 636, 337, 636, 838};      // p..~
+
+int Advance(char32_t c) {
+  if (c >= 32 && c <= 126) return kAsciiAdvance[c - 32];
+  switch (c) {
+    case U'Ä': return 684;
+    case U'Ö': return 787;
+    case U'Ü': return 732;
+    case U'ß': return 630;
+    case U'°': return 500;
+    case U'±': return 838;
+    case U'²': return 401;
+    default: return 640;
+  }
+}
+
+// The text's width at an average character width of `average`, in the same unit.
+double NaturalWidth(std::string_view utf8, double average, std::size_t& characters) {
+  double ems = 0;
+  characters = 0;
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    const std::optional<char32_t> c = utf8::Decode(utf8, pos);
+    ems += Advance(c.value_or(U'?')) / 1000.0;
+    ++characters;
+  }
+  return ems * kEmPerCell / kAverageWidthPerCell * average;
+}
+
 std::string Number(double v) {
   if (std::abs(v) < 0.0005) return "0";
   char buffer[48];
@@ -201,14 +239,30 @@ void SvgCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_view 
   // Rotation and width act about the cell's top-left corner, where the text is anchored.
   std::string transform = "translate(" + Number(topLeft.x) + ' ' + Number(topLeft.y) + ')';
   if (font.escapement != 0) transform += " rotate(" + Number(-font.escapement / 10.0) + ')';
+  std::string length;
   if (font.width > 0) {
-    transform += " scale(" + Number(font.width / (kAverageWidthPerCell * cell)) + " 1)";
+    // The requested average width, but never wider than the room the drawing gave the
+    // text. A renderer that knows textLength fits the glyphs of whatever face it has
+    // into that length; others draw the face as it is, no wider than reckoned here.
+    std::size_t characters = 0;
+    const double natural = NaturalWidth(utf8, font.width, characters);
+    const double room =
+        font.length > 0 ? font.length : static_cast<double>(characters) * font.width;
+    const double fit = natural > room ? room / natural : 1.0;
+    const std::string scale = Number(fit * font.width / (kAverageWidthPerCell * cell));
+    transform += " scale(" + scale + " 1)";
+    // The length in the scaled units, from the scale as written, so that both together
+    // give the room.
+    double written = 1;
+    std::from_chars(scale.data(), scale.data() + scale.size(), written);
+    length = Attribute("textLength", Number(fit * natural / written)) +
+             Attribute("lengthAdjust", "spacingAndGlyphs");
   }
   std::string element = "<text" + Attribute("transform", transform) + Attribute("x", "0") +
                         Attribute("y", Number(kAscentPerCell * cell)) +
                         Attribute("font-family", Escape(font.face)) +
                         Attribute("font-size", Number(kEmPerCell * cell)) +
-                        Attribute("fill", Colour(text_));
+                        Attribute("fill", Colour(text_)) + length;
   if (font.weight >= 600) element += Attribute("font-weight", "bold");
   if (font.italic) element += Attribute("font-style", "italic");
   if (font.underline || font.strikeOut) {

@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPolygon>
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -101,10 +102,16 @@ void PainterCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_v
   painter_.translate(topLeft.x, topLeft.y);
   if (font.escapement != 0) painter_.rotate(-font.escapement / 10.0);
   if (font.width > 0) {
-    // The requested average character width, as the cell's font would have it.
+    // The requested average character width, as the cell's font would have it, but
+    // never wider than that width per character: the room the drawing gave the text.
     const QFontMetricsF metrics(qfont);
     const double average = metrics.averageCharWidth();
-    if (average > 0) painter_.scale(font.width / average, 1.0);
+    const double advance = metrics.horizontalAdvance(text);
+    if (average > 0 && advance > 0) {
+      const double room =
+          font.length > 0 ? font.length : static_cast<double>(text.size()) * font.width;
+      painter_.scale(std::min(font.width / average, room / advance), 1.0);
+    }
   }
   painter_.drawText(QPointF(0, QFontMetricsF(qfont).ascent()), text);
   painter_.restore();

@@ -99,7 +99,7 @@ constexpr Entry kEntries[] = {
     {"Meßkreisdurchmesser", "meas. circle diameter"},
     {"Maß über Meßkreise", "dimension over balls"},
     {"Zahnlücke", "tooth gap"},
-    {"Maß zwischen Meßkreisen", "dimension over balls"},
+    {"Maß zwischen Meßkreisen", "dimension between balls"},
     {"Gesamttoleranz", "Total tolerance"},
     {"Toleranz", "Tolerance"},
     {"min", "min"},

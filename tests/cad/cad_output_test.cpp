@@ -135,7 +135,7 @@ TEST(CadDimension, ToleranceTexts) {
   for (const Case& c : cases) {
     CadFixture f;
     const auto groups = DrawDxf(f, [&](CadOutput& cad) {
-      cad.VerticalDimension("Dii = 12", c.upper, c.lower, 0, -6, 0, 6, 20);
+      cad.VerticalDimension("Dii = 12", c.upper, c.lower, 0, -15, 0, 15, 20);
     });
     std::vector<std::string> texts;
     for (const auto& text : Entities(groups, "TEXT")) texts.push_back(TextOf(text));

@@ -94,7 +94,8 @@ DesignRecord Example() {
 }
 
 TEST(DrawingTableBuilder, ColumnsRowsAndCellTexts) {
-  // h = 2: columns of 5 and 3 characters are 9 and 5.4 wide, rows 4 high.
+  // h = 2: columns of 5 and 3 characters are 9 and 5.4 wide, rows 4 high. " Title" at
+  // width factor 0.75 would be 9 wide: it is narrowed to end 0.3 before the rule.
   const Drawn drawn = DrawDxf([](CadOutput& cad) {
     DrawingTable table(cad, 10, 50, 2, {5, 3});
     EXPECT_DOUBLE_EQ(table.ColumnX(1), 19);
@@ -108,8 +109,9 @@ TEST(DrawingTableBuilder, ColumnsRowsAndCellTexts) {
     const char* text;
     const char* layer;
     double x, y;
+    double widthFactor = 0.75;
   };
-  for (const Expected& e : {Expected{" Title", "17", 10, 47}, Expected{" a", "18", 10, 43},
+  for (const Expected& e : {Expected{" Title", "17", 10, 47, 8.7 / 12}, Expected{" a", "18", 10, 43},
                             Expected{" b", "18", 19, 43}, Expected{" x", "18", 19, 39}}) {
     const DrawnText* t = drawn.Find(e.text);
     ASSERT_NE(t, nullptr) << e.text;
@@ -117,7 +119,7 @@ TEST(DrawingTableBuilder, ColumnsRowsAndCellTexts) {
     EXPECT_NEAR(t->x, e.x, 1e-6) << e.text;
     EXPECT_NEAR(t->y, e.y, 1e-6) << e.text;
     EXPECT_NEAR(t->height, 2, 1e-6);
-    EXPECT_NEAR(t->widthFactor, 0.75, 1e-6);
+    EXPECT_NEAR(t->widthFactor, e.widthFactor, 1e-6) << e.text;
   }
   EXPECT_EQ(drawn.texts.size(), 4u);  // the empty cell is not written
 
@@ -307,7 +309,11 @@ TEST(StrengthTable, HeaderColumnsMaterialsAndPermissibleWord) {
     ASSERT_EQ(shaft.size(), 8u);
     ASSERT_EQ(hub.size(), 8u);
     EXPECT_EQ(shaft[0]->text, " 30CrMoV9");
-    EXPECT_EQ(hub[0]->text, " EN-GJL-300");
+    // Eleven characters would need a width factor below 0.6 in the 7-character column:
+    // the leading blank goes, the name stays whole and ends before the table's edge.
+    EXPECT_EQ(hub[0]->text, "EN-GJL-300");
+    EXPECT_GE(hub[0]->widthFactor, 0.6);
+    EXPECT_LE(hub[0]->x + 10 * 3.5 * hub[0]->widthFactor, 139.15 + 7 * 0.9 * 3.5);
     EXPECT_EQ(shaft[1]->text, "   1050");  // stress 6.0
     EXPECT_EQ(hub[2]->text, "   2.00");    // fS F3.2
     const std::string permissible = language == 1 ? "zul" : "adm";

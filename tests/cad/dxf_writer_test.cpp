@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -130,11 +131,30 @@ TEST(DxfWriter, HeaderBytes) {
   w.Header(-10, 0, 420, 297.5);
   EXPECT_EQ(w.Bytes(),
             "  0\r\nSECTION\r\n  2\r\nHEADER\r\n"
+            "  9\r\n$ACADVER\r\n  1\r\nAC1009\r\n"
+            "  9\r\n$DWGCODEPAGE\r\n  3\r\nDOS850\r\n"
             "  9\r\n$EXTMIN\r\n 10\r\n-10.00\r\n 20\r\n0.00\r\n"
             "  9\r\n$EXTMAX\r\n 10\r\n420.00\r\n 20\r\n297.50\r\n"
             "  9\r\n$LIMMIN\r\n 10\r\n-10.00\r\n 20\r\n0.00\r\n"
             "  9\r\n$LIMMAX\r\n 10\r\n420.00\r\n 20\r\n297.50\r\n"
             "  9\r\n$LTSCALE\r\n 40\r\n15\r\n  0\r\nENDSEC\r\n");
+
+  // The code page follows the text mode; transliterated texts are ASCII and need none.
+  const std::pair<CadTextMode, const char*> codePages[] = {
+      {CadTextMode::Oem, "DOS850"}, {CadTextMode::Ansi, "ANSI_1252"}, {CadTextMode::Ascii, ""}};
+  for (const auto& [mode, name] : codePages) {
+    DxfWriter writer = Writer(2, mode);
+    writer.Header(0, 0, 1, 1);
+    const GroupList groups = Groups(writer.Bytes());
+    const auto at = std::find(groups.begin(), groups.end(),
+                              GroupList::value_type{9, "$DWGCODEPAGE"});
+    if (*name == '\0') {
+      EXPECT_EQ(at, groups.end());
+    } else {
+      ASSERT_NE(at, groups.end());
+      EXPECT_EQ(*(at + 1), (GroupList::value_type{3, name}));
+    }
+  }
 }
 
 DxfLayerTable ConfiguredLayers() {
@@ -326,7 +346,7 @@ TEST(DxfWriter, WholeFilePassesAnIndependentAudit) {
       {"ENTITIES INSERT", 1},   {"ENTITIES LINE", 1},
       {"ENTITIES SOLID", 1},    {"ENTITIES TEXT", 1},
       {"BLOCK ZAHN POLYLINE", 1}, {"BLOCK ZAHN vertices", 3},
-      {"BLOCK ZAHN bulges", 2}};
+      {"BLOCK ZAHN bulges", 2},   {"exploded edges", 7}};  // with the closed polyline's 3
   EXPECT_EQ(audit.counts, expected) << audit.output;
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -20,6 +21,8 @@ constexpr double kPi = std::numbers::pi;
 ProfilePoint Rotated(ProfilePoint p, double angle) {
   return {p.x * std::cos(angle) - p.y * std::sin(angle), p.x * std::sin(angle) + p.y * std::cos(angle)};
 }
+
+double Distance(ProfilePoint p, ProfilePoint q) { return std::hypot(q.x - p.x, q.y - p.y); }
 
 double Direction(ProfilePoint from, ProfilePoint to) { return std::atan2(to.y - from.y, to.x - from.x); }
 
@@ -78,6 +81,52 @@ TEST(ToothOutline, HubRootArcMeetsFlankAndRootCircleWithoutKink) {
   // The tip is a straight chord on the tip circle.
   EXPECT_EQ(v[3].bulge, 0);
   EXPECT_NEAR(std::hypot(v[4].point.x, v[4].point.y), d.DiiMean / 2, 1e-12);
+}
+
+// The centre of the arc from p to q with included angle phi (counter-clockwise when
+// positive): on the chord's perpendicular bisector, left of the chord for phi > 0.
+ProfilePoint ArcCentre(ProfilePoint p, ProfilePoint q, double phi) {
+  const double c = Distance(p, q);
+  const double offset = c / (2 * std::tan(phi / 2));
+  return {(p.x + q.x) / 2 - offset * (q.y - p.y) / c, (p.y + q.y) / 2 + offset * (q.x - p.x) / c};
+}
+
+// Every arc of both tooth blocks lies on its circle: the tip lands on the tip circle
+// about the origin, the root arcs on their fillet circles.
+TEST(ToothOutline, EveryArcCentreIsTheCentreOfItsCircle) {
+  const DesignRecord d = Calculated12x14();
+  const double h = kPi / d.z;
+  const double filletDistance = d.DeiMean / 2 - d.riMean;  // hub fillet centre from the origin
+  const ProfilePoint hubFillet{filletDistance * std::sin(h), filletDistance * std::cos(h)};
+  struct Arc {
+    const char* block;
+    std::size_t vertex;
+    ProfilePoint centre;
+  };
+  const Arc arcs[] = {{"zahn1", 0, {0, 0}},
+                      {"zahn1", 3, {0, d.DieMean / 2 + d.reMean}},
+                      {"zahn1", 6, {0, 0}},
+                      {"zahn2", 0, {-hubFillet.x, hubFillet.y}},
+                      {"zahn2", 6, hubFillet}};
+  const auto shaft = ShaftToothSpaceOutline(d);
+  const auto hub = HubToothOutline(d);
+  int arcsFound = 0;
+  for (const auto* outline : {&shaft, &hub}) {
+    const std::string block = outline == &shaft ? "zahn1" : "zahn2";
+    for (std::size_t i = 0; i + 1 < outline->size(); ++i) {
+      if ((*outline)[i].bulge == 0) continue;
+      ++arcsFound;
+      const auto arc = std::find_if(std::begin(arcs), std::end(arcs), [&](const Arc& a) {
+        return a.block == block && a.vertex == i;
+      });
+      ASSERT_NE(arc, std::end(arcs)) << block << " has an arc at vertex " << i;
+      const ProfilePoint c =
+          ArcCentre((*outline)[i].point, (*outline)[i + 1].point, (*outline)[i].bulge);
+      EXPECT_NEAR(c.x, arc->centre.x, 1e-9) << block << " vertex " << i + 1;
+      EXPECT_NEAR(c.y, arc->centre.y, 1e-9) << block << " vertex " << i + 1;
+    }
+  }
+  EXPECT_EQ(arcsFound, 5);
 }
 
 TEST(ToothOutline, FlankMissingTheCircleGivesTheOrigin) {
@@ -174,8 +223,11 @@ TEST(ProfileSheet, DimensionTextsCarryTheMeanDiameters) {
   ASSERT_TRUE(cad_test::Produce(f, d, drawing_kind::kShaft, CadOutputType::Dxf));
   std::vector<std::string> texts;
   const auto groups = f.DxfGroups();
-  for (const DxfGroup& g : groups)
-    if (g.code == 1) texts.push_back(g.value);
+  std::string entity;
+  for (const DxfGroup& g : groups) {
+    if (g.code == 0) entity = g.value;
+    if (g.code == 1 && entity == "TEXT") texts.push_back(g.value);
+  }
   char expected[64];
   std::snprintf(expected, sizeof expected, "Dee = %.4g ", d.DeeMean);
   ASSERT_EQ(texts.size(), 3u);

@@ -113,5 +113,39 @@ TEST(SvgCanvas, TextIsAnchoredAtItsTopLeftCorner) {
   EXPECT_NE(svg.find("font-style=\"italic\""), std::string::npos);
 }
 
+// The drawn length of the one text of a document: its textLength times its x scale.
+double DrawnLength(const std::string& svg) {
+  const std::size_t scale = svg.find("scale(");
+  const std::size_t length = svg.find("textLength=\"");
+  if (scale == std::string::npos || length == std::string::npos) return -1;
+  return std::stod(svg.substr(scale + 6)) * std::stod(svg.substr(length + 12));
+}
+
+TEST(SvgCanvas, TextsNeverRunWiderThanTheirRoom) {
+  TextFont font;
+  font.height = 20;
+  font.width = 10;
+  const struct {
+    const char* text;
+    double length;  // the room given; 0: characters times the average width
+    double drawn;   // at most
+  } cases[] = {
+      {"MRemax", 0, 60},    // wide capitals are narrowed into six characters' room
+      {"MRemax", 42.5, 42.5},
+      {"Zähnezahl", 0, 90},
+      {"1 il", 0, 36},      // narrow letters keep their proportions, well inside 40
+  };
+  for (const auto& c : cases) {
+    SvgCanvas canvas(400, 100, {});
+    font.length = c.length;
+    canvas.Text({5, 5}, font, c.text);
+    const std::string svg = canvas.Document();
+    const double drawn = DrawnLength(svg);
+    EXPECT_GT(drawn, 0) << svg;
+    EXPECT_LE(drawn, c.drawn + 1e-3) << c.text << "\n" << svg;
+    EXPECT_NE(svg.find("lengthAdjust=\"spacingAndGlyphs\""), std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace zt6

@@ -305,7 +305,9 @@ void ReadEntries(EntryReader& r, Configuration& c, std::string_view startDirecto
   r.Label();
   c.cadDecimals = Within(r.Integer(), 1, 32, 6);
   r.Label();
-  c.cadTextMode = ZeroBecomes(r.Integer(), 1);
+  // Windows characters unless the configuration names a mode: today's readers take the
+  // code page the HEADER declares, and most know no DOS code page.
+  c.cadTextMode = ZeroBecomes(r.Integer(), 2);
   r.Label();
   for (int& width : c.layerLineWidths) width = r.Integer();
   c.format.asciiSpecial = r.Integer() == 1;

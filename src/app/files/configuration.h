@@ -114,7 +114,7 @@ struct Configuration {
   int spreadsheetSeparator = 2;              // (no label) 1 "English x.xx", 2 "German x,xx"
   std::string releaseFieldText;              // (no label) release field of the title block
   int cadDecimals = 6;                       // "Decimals DXF,TXT"
-  int cadTextMode = 1;                       // "CAD Text Mode" 1 none, 2 DOS->Windows, 3 ASCII
+  int cadTextMode = 2;                       // "CAD Text Mode" 1 none, 2 DOS->Windows, 3 ASCII
   std::array<int, 16> layerLineWidths{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
                                              // "Strichstärke Layer 16..31"
   int dialogElementScale = 100;              // (no label) dialog elements in percent

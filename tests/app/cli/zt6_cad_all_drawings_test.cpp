@@ -1,16 +1,22 @@
 // Every drawing of every bundled example in every CAD file format, each read back by
-// an independent reader: DXF by ezdxf's audit, IGES by OpenCASCADE's reader, whose
-// entity counts must match the primitives of the text CAD file of the same drawing.
+// an independent reader: DXF by ezdxf, which must decode the German words as written,
+// IGES by OpenCASCADE's reader, whose entity counts must match the primitives of the
+// text CAD file of the same drawing and whose edges must be at least the lines, arcs
+// and circles of the DXF.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/codepage.h"
+#include "report/vocabulary.h"
+#include "support/bundled_examples.h"
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
 #include "support/iges_check.h"
@@ -47,27 +53,78 @@ fs::path Written(const fs::path& project, int kind, const std::string& format,
 }
 
 // The IGES entities the text file's records stand for: the same primitives reach both
-// writers; a block ends in a 308, an insert is a 408 with a 124 matrix when turned.
+// writers, and every insert is written as its block's entities, nested blocks too.
 std::map<std::string, int> ExpectedIgesTypes(const std::string& text) {
-  std::map<std::string, int> types;
+  std::map<std::string, std::map<std::string, int>> blocks;  // per block, with inserts
+  std::map<std::string, int>* counts = nullptr;
+  std::map<std::string, int> entities;
   std::istringstream lines(text);
   std::string line;
+  const std::map<std::string, std::string> types = {
+      {"LINE", "type 110"}, {"CIRCLE", "type 100"}, {"ARC", "type 100"},
+      {"SOLID", "type 106"}, {"TEXT", "type 212"}};
   while (std::getline(lines, line)) {
-    const std::string keyword = line.substr(0, line.find('\t'));
-    if (keyword == "LINE") ++types["type 110"];
-    if (keyword == "CIRCLE" || keyword == "ARC") ++types["type 100"];
-    if (keyword == "SOLID") ++types["type 106"];
-    if (keyword == "TEXT") ++types["type 212"];
-    if (keyword == "BLOCK") ++types["type 308"];
-    if (keyword == "INSERT") {
-      ++types["type 408"];
-      std::vector<std::string> fields;
-      std::istringstream parts(line);
-      for (std::string f; std::getline(parts, f, '\t');) fields.push_back(f);
-      if (fields.size() > 4 && std::stod(fields[4]) != 0) ++types["type 124"];
-    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string> fields;
+    std::istringstream parts(line);
+    for (std::string f; std::getline(parts, f, '\t');) fields.push_back(f);
+    if (fields.empty()) continue;
+    if (fields[0] == "BLOCK") counts = &blocks[fields.at(1)];
+    if (fields[0] == "END OF BLOCK") counts = nullptr;
+    if (fields[0] == "SECTION ENTITIES") counts = &entities;
+    if (!counts) continue;
+    if (types.count(fields[0])) ++(*counts)[types.at(fields[0])];
+    if (fields[0] == "INSERT")  // blocks come before their inserts
+      for (const auto& [type, n] : blocks.at(fields.at(1))) (*counts)[type] += n;
   }
-  return types;
+  return entities;
+}
+
+// The German words of the tables, as the drawing code passes them in (UTF-8).
+std::vector<std::string> GermanWords(int kind) {
+  const Vocabulary words;
+  std::vector<std::string> found;
+  const bool shaftTable = kind == 3 || kind == 5 || kind == 6 || kind == 8 || kind == 10 ||
+                          kind == 11 || kind == 13;
+  const bool shaftTolerances = kind == 6 || kind == 8 || kind == 11 || kind == 13;
+  if (shaftTable) {
+    found.push_back(Cp850ToUtf8(words["Zähnezahl"]));
+    found.push_back(Cp850ToUtf8(words["Lückenwinkel"] + " " + words["außen"]));
+  }
+  if (shaftTolerances) found.push_back(Cp850ToUtf8(words["Maß über Meßkreise"] + " max.Ref."));
+  return found;
+}
+
+// The four numbers of the "name: x1 y1 x2 y2" line the reader printed.
+std::array<double, 4> Box(const std::string& output, const std::string& name) {
+  std::array<double, 4> box{};
+  const std::size_t at = output.find(name + ": ");
+  EXPECT_NE(at, std::string::npos) << name << "\n" << output;
+  if (at == std::string::npos) return box;
+  std::istringstream numbers(output.substr(at + name.size() + 2));
+  for (double& v : box) numbers >> v;
+  return box;
+}
+
+bool Holds(const std::array<double, 4>& outer, const std::array<double, 4>& inner) {
+  constexpr double kTolerance = 1e-6;
+  return inner[0] >= outer[0] - kTolerance && inner[1] >= outer[1] - kTolerance &&
+         inner[2] <= outer[2] + kTolerance && inner[3] <= outer[3] + kTolerance;
+}
+
+std::string Text(const std::array<double, 4>& box) {
+  std::ostringstream text;
+  text << box[0] << " " << box[1] << " " << box[2] << " " << box[3];
+  return text.str();
+}
+
+// The TEXT values the DXF reader decoded.
+std::vector<std::string> DecodedTexts(const std::string& auditOutput) {
+  std::vector<std::string> texts;
+  std::istringstream lines(auditOutput);
+  for (std::string line; std::getline(lines, line);)
+    if (line.starts_with("text: ")) texts.push_back(line.substr(6));
+  return texts;
 }
 
 class EveryDrawing : public testing::TestWithParam<std::string> {};
@@ -86,10 +143,25 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
     const auto expected = ExpectedIgesTypes(text);
 
     const fs::path dxf = Written(project, kind, "dxf", dir.path());
+    int dxfEdges = 0;
     if (ezdxf) {
       const test_support::DxfAudit audit = test_support::AuditDxf(dxf);
       EXPECT_EQ(audit.status, 0) << audit.output;
       EXPECT_EQ(audit.counts.count("blocks") ? audit.counts.at("blocks") : -1, BlocksOf(kind));
+      dxfEdges = audit.counts.count("exploded edges") ? audit.counts.at("exploded edges") : 0;
+      EXPECT_GT(dxfEdges, 0) << audit.output;
+      // Everything drawn lies within the sheet limits; the manufacturing drawings on A4.
+      const std::array<double, 4> extents = Box(audit.output, "extents");
+      EXPECT_TRUE(Holds(Box(audit.output, "limits"), extents)) << Text(extents);
+      if (kind >= 6 && kind <= 8) {
+        EXPECT_TRUE(Holds({0, 0, 210, 297}, extents)) << Text(extents);
+      }
+      // The HEADER's code page lets the reader decode the words as the drawing wrote them.
+      const std::vector<std::string> texts = DecodedTexts(audit.output);
+      for (const std::string& word : GermanWords(kind))
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                                [&](const std::string& t) { return t.find(word) != t.npos; }))
+            << word << " not among the decoded texts\n" << audit.output;
     }
 
     const fs::path igs = Written(project, kind, "igs", dir.path());
@@ -103,19 +175,15 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
       EXPECT_EQ(types, expected) << check.output;
       EXPECT_EQ(check.counts.at("entities"), total);
       EXPECT_EQ(check.counts.at("fails"), 0) << check.output;
+      // Every line, arc and circle of the drawing, inserts exploded, becomes an edge.
+      EXPECT_GE(check.counts.at("edges"), dxfEdges) << check.output;
     }
   }
   if (!ezdxf || !occt) GTEST_SKIP() << "ezdxf or the OpenCASCADE reader is missing";
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, EveryDrawing,
-                         testing::Values("din5481_17x20.zt6", "getriebe_mit_aenderungen.zt6",
-                                         "inch_shaft.zt6", "welle_12x14.zt6"),
-                         [](const auto& param) {
-                           std::string name = fs::path(param.param).stem().string();
-                           std::replace(name.begin(), name.end(), '_', 'x');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Examples, EveryDrawing, test_support::BundledExamples(),
+                         test_support::ExampleTestName);
 
 }  // namespace
 }  // namespace zt6

@@ -130,9 +130,9 @@ TEST(DrawingMenu, OneDrawingAfterTheOtherUntilReturn) {
   EXPECT_EQ(lists[0].text, "Bitte wählen");  // the Ui sees UTF-8
   EXPECT_EQ(lists[0].items.size(), 18u);
   EXPECT_EQ(lists[2].current, 3);  // the last drawing stays chosen
-  // The table sheet was the last drawing: its window spans (-5, -5)..(120, 100).
+  // The table sheet was the last drawing: its window spans (-5, -5)..(131, 100).
   const auto& records = b.program.drawing.Records();
-  EXPECT_NE(std::find(records.begin(), records.end(), "10;1;1;1022;766;-5;-5;120;100"),
+  EXPECT_NE(std::find(records.begin(), records.end(), "10;1;1;1022;766;-5;-5;131;100"),
             records.end());
   EXPECT_FALSE(b.program.shell.cancel);
 }

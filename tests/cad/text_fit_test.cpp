@@ -1,0 +1,47 @@
+// Fitting a text into its room: width factor first, never below the least ratio, then
+// leading blanks, then the end.
+
+#include "cad/text_fit.h"
+
+#include <gtest/gtest.h>
+
+namespace zt6 {
+namespace {
+
+TEST(TextFit, ShrinksThenCutsBlanksThenTheEnd) {
+  const struct {
+    const char* text;
+    double natural, room, least;
+    const char* kept;
+    double ratio;
+  } cases[] = {
+      {" Modul", 12, 12, 0.8, " Modul", 1.0},          // just fits
+      {" Modul", 12, 10.2, 0.8, " Modul", 0.85},       // narrower is enough
+      {" Modul", 12, 9.6, 0.8, " Modul", 0.8},         // at the least ratio
+      {"   11.90 max", 24, 18, 0.8, "  11.90 max", 18.0 / 22},  // one blank goes
+      {"   11.90 max", 24, 15, 0.8, "11.90 max", 15.0 / 18},    // all blanks go
+      {" EN-GJL-250", 22, 16, 0.8, "EN-GJL-250", 0.8},  // the blank goes, the name stays
+      {" Lastspitzen", 24, 12, 0.8, "Lastspi", 12.0 / 14},  // 7 characters at 0.8 fit
+      {"abc", 3, 3.5, 0.6, "abc", 1.0},                 // room to spare: unchanged
+      {"abc", 3, 0, 0.6, "", 1.0},                      // no room at all
+      {"", 0, 5, 0.6, "", 1.0},
+  };
+  for (const auto& c : cases) {
+    const TextFit fit = FitText(c.text, c.natural, c.room, c.least);
+    EXPECT_EQ(fit.text, c.kept) << c.text << " in " << c.room;
+    EXPECT_NEAR(fit.ratio, c.ratio, 1e-12) << c.text << " in " << c.room;
+    // What is kept, at its ratio, never needs more than the room.
+    const double perCharacter = c.natural / std::max<std::size_t>(1, std::string(c.text).size());
+    EXPECT_LE(perCharacter * fit.ratio * static_cast<double>(fit.text.size()), c.room + 1e-9);
+  }
+}
+
+TEST(TextFit, LeastRatioKeepsTheWidthFactorAtPointSix) {
+  EXPECT_DOUBLE_EQ(LeastRatio(0.75), 0.8);
+  EXPECT_DOUBLE_EQ(LeastRatio(1.2), 0.5);
+  EXPECT_DOUBLE_EQ(LeastRatio(0.6), 1.0);
+  EXPECT_DOUBLE_EQ(LeastRatio(0.5), 1.0);  // already narrower: not shrunk further
+}
+
+}  // namespace
+}  // namespace zt6
