@@ -256,6 +256,26 @@ TEST(ConfigurationGolden, FilesCutAfterEveryLineReadAsBefore) {
   ExpectGolden(fingerprints, "configuration_cuts.txt");
 }
 
+// Every line in turn holds each odd value: the corrections and the entries they reach
+// are held fixed line by line.
+TEST(ConfigurationGolden, OddValuesOnEveryLineReadAsBefore) {
+  const std::vector<std::string> lines = Lines(ConfigurationText(NonDefault()));
+  const std::vector<std::string> odd = {"",     "0",     "-1",         "1",    "3",
+                                        "5",    "abc",   "99999999999", "1e300", "0,05",
+                                        "true", "FALSE", "7|8|0|9|",    Oem("Ä")};
+  std::string fingerprints;
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    std::string written;
+    for (const std::string& value : odd) {
+      std::vector<std::string> changed = lines;
+      changed[at] = value;
+      written += ConfigurationText(Read(Join(changed)));
+    }
+    fingerprints += std::to_string(at) + " " + Fingerprint(written) + "\n";
+  }
+  ExpectGolden(fingerprints, "configuration_odd_values.txt");
+}
+
 TEST(ConfigurationText, HeadingLabelsAndLayoutAreExact) {
   const std::string text = ConfigurationText(Configuration{});
   const std::string start =
