@@ -239,19 +239,23 @@ std::string Fingerprint(const std::string& bytes) {
 
 // A file cut after any line reads as older files did: which entries are taken, which
 // keep the value held before and which read empty lines past the end is held fixed by
-// the fingerprint of the file written from what was read.
+// the fingerprint of the files written from what was read. Reading starts once from
+// values unlike the file's, which shows where reading stops, and once from the file's
+// own, which shows the entries read past the end.
 TEST(ConfigurationGolden, FilesCutAfterEveryLineReadAsBefore) {
   const std::vector<std::string> lines = Lines(ConfigurationText(NonDefault()));
-  Configuration before;
-  before.graphicsFont = "Verdana";  // shows the font the oldest files fall back to
-  before.graphicsTextWidthFactor = 0.6;
-  before.defaultDataFolder = "/held/";
+  Configuration held;
+  held.graphicsFont = "Verdana";  // shows the font the oldest files fall back to
+  held.graphicsTextWidthFactor = 0.6;
+  held.defaultDataFolder = "/held/";
+  held.plotCommandLines.clear();
   std::string fingerprints;
   for (std::size_t kept = 0; kept <= lines.size(); ++kept) {
-    const std::vector<std::string> cut(lines.begin(),
-                                       lines.begin() + static_cast<std::ptrdiff_t>(kept));
-    const Configuration read = Read(Join(cut), before);
-    fingerprints += std::to_string(kept) + " " + Fingerprint(ConfigurationText(read)) + "\n";
+    const std::string cut = Join(std::vector<std::string>(
+        lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept)));
+    const std::string written =
+        ConfigurationText(Read(cut, held)) + ConfigurationText(Read(cut, NonDefault()));
+    fingerprints += std::to_string(kept) + " " + Fingerprint(written) + "\n";
   }
   ExpectGolden(fingerprints, "configuration_cuts.txt");
 }
