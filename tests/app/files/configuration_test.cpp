@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -188,6 +190,94 @@ TEST(ConfigurationText, EveryEntrySurvivesTheRoundTrip) {
   std::size_t same = 0;
   for (std::size_t i = 0; i < a.size(); ++i) same += a[i] == b[i] ? 1 : 0;
   EXPECT_EQ(same, 2u + 98u + 1u + 2u);
+}
+
+// --- the files written, held fixed ------------------------------------------
+
+const fs::path kGoldenFolder = fs::path(ZT6_DATA_DIR) / ".." / "tests" / "app" / "golden";
+const fs::path kExample = fs::path(ZT6_DATA_DIR) / "examples" / "english" / "zt6.cfg";
+
+// Compares with a checked file; ZT6_WRITE_GOLDEN=1 writes it instead.
+void ExpectGolden(const std::string& bytes, const std::string& name) {
+  const fs::path file = kGoldenFolder / name;
+  if (std::getenv("ZT6_WRITE_GOLDEN") != nullptr) {
+    std::ofstream(file, std::ios::binary) << bytes;
+    ADD_FAILURE() << file << " written: check it by hand before committing";
+    return;
+  }
+  EXPECT_EQ(bytes, test_support::FileBytes(file)) << name;
+}
+
+// Files written by earlier versions of the program must come out byte for byte the
+// same: the defaults, a configuration with every entry moved, and the example.
+TEST(ConfigurationGolden, WritesTheCheckedFilesByteForByte) {
+  ExpectGolden(ConfigurationText(Configuration{}), "configuration_defaults.cfg");
+  ExpectGolden(ConfigurationText(NonDefault()), "configuration_every_entry.cfg");
+
+  // The example reads back into itself, once the two values that reading fills in
+  // for an unset entry (data folder, drawing area) are unset again.
+  const std::string example = test_support::FileBytes(kExample);
+  Configuration read = Read(example);
+  EXPECT_EQ(read.defaultDataFolder, "/home/user/work/");
+  EXPECT_EQ(read.drawingAreaX, 1280 - 9);
+  read.defaultDataFolder.clear();
+  read.drawingAreaX = read.drawingAreaY = 0;
+  EXPECT_EQ(ConfigurationText(read), example);
+}
+
+// 64-bit FNV-1a: a short fingerprint of a written file.
+std::string Fingerprint(const std::string& bytes) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char ch : bytes) {
+    hash ^= static_cast<unsigned char>(ch);
+    hash *= 1099511628211ull;
+  }
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return hex;
+}
+
+// A file cut after any line reads as older files did: which entries are taken, which
+// keep the value held before and which read empty lines past the end is held fixed by
+// the fingerprint of the files written from what was read. Reading starts once from
+// values unlike the file's, which shows where reading stops, and once from the file's
+// own, which shows the entries read past the end.
+TEST(ConfigurationGolden, FilesCutAfterEveryLineReadAsBefore) {
+  const std::vector<std::string> lines = Lines(ConfigurationText(NonDefault()));
+  Configuration held;
+  held.graphicsFont = "Verdana";  // shows the font the oldest files fall back to
+  held.graphicsTextWidthFactor = 0.6;
+  held.defaultDataFolder = "/held/";
+  held.plotCommandLines.clear();
+  std::string fingerprints;
+  for (std::size_t kept = 0; kept <= lines.size(); ++kept) {
+    const std::string cut = Join(std::vector<std::string>(
+        lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept)));
+    const std::string written =
+        ConfigurationText(Read(cut, held)) + ConfigurationText(Read(cut, NonDefault()));
+    fingerprints += std::to_string(kept) + " " + Fingerprint(written) + "\n";
+  }
+  ExpectGolden(fingerprints, "configuration_cuts.txt");
+}
+
+// Every line in turn holds each odd value: the corrections and the entries they reach
+// are held fixed line by line.
+TEST(ConfigurationGolden, OddValuesOnEveryLineReadAsBefore) {
+  const std::vector<std::string> lines = Lines(ConfigurationText(NonDefault()));
+  const std::vector<std::string> odd = {"",     "0",     "-1",         "1",    "3",
+                                        "5",    "abc",   "99999999999", "1e300", "0,05",
+                                        "true", "FALSE", "7|8|0|9|",    Oem("Ä")};
+  std::string fingerprints;
+  for (std::size_t at = 0; at < lines.size(); ++at) {
+    std::string written;
+    for (const std::string& value : odd) {
+      std::vector<std::string> changed = lines;
+      changed[at] = value;
+      written += ConfigurationText(Read(Join(changed)));
+    }
+    fingerprints += std::to_string(at) + " " + Fingerprint(written) + "\n";
+  }
+  ExpectGolden(fingerprints, "configuration_odd_values.txt");
 }
 
 TEST(ConfigurationText, HeadingLabelsAndLayoutAreExact) {
