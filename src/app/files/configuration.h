@@ -34,9 +34,10 @@ struct TextWindowPlace {
 
 // The settings of the configuration file. Each member's label, default (in effect
 // before any file is read) and correction when read are in the entry table,
-// configuration_entries.cpp, which the constructor walks. Arrays index from 0: the
-// CAD layer arrays hold layers 1..5, cadLineWidths layers 0..5, the drawing layer
-// arrays layers 16..31. "Kept" settings keep their place in the file but have no effect.
+// configuration_entries.cpp, which the constructor walks: a member added here needs
+// its entry there. Arrays index from 0: the CAD layer arrays hold layers 1..5,
+// cadLineWidths layers 0..5, the drawing layer arrays layers 16..31. "Kept" settings
+// keep their place in the file but have no effect.
 struct Configuration {
   Configuration();
 
