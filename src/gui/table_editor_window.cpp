@@ -482,8 +482,7 @@ QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QStri
                                                     nullptr, QFileDialog::DontConfirmOverwrite);
   if (file.isEmpty()) return {};
   if (IsOpenProjectFile(program_, ToUtf8(file))) {
-    prompts_.ShowErrorAlways(Utf8ToCp850(QFileInfo(file).fileName().toStdString()) +
-                             Oem(" ist die geöffnete Projektdatei und wird nicht überschrieben !"));
+    prompts_.ShowErrorAlways(OpenProjectRefusal(ToUtf8(file)));
     return {};
   }
   if (table_.IsTableFile(ToUtf8(file))) {

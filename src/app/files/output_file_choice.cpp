@@ -28,6 +28,11 @@ bool IsOpenProjectFile(const Program& program, const std::string& path) {
   return !ec && a == b;
 }
 
+std::string OpenProjectRefusal(const std::string& path) {
+  return Utf8ToCp850(fs::path(path).filename().string()) +
+         Oem(" ist die geöffnete Projektdatei und wird nicht überschrieben !");
+}
+
 std::optional<std::string> ChooseOutputFile(Program& program, Prompts& prompts,
                                             const std::string& folder, const std::string& filter,
                                             const std::string& proposal,
@@ -41,8 +46,7 @@ std::optional<std::string> ChooseOutputFile(Program& program, Prompts& prompts,
   if (!extension.empty() && fs::path(*chosen).filename().string().find('.') == std::string::npos)
     *chosen += "." + extension;
   if (IsOpenProjectFile(program, *chosen)) {
-    prompts.ShowErrorAlways(Utf8ToCp850(fs::path(*chosen).filename().string()) +
-                            Oem(" ist die geöffnete Projektdatei und wird nicht überschrieben !"));
+    prompts.ShowErrorAlways(OpenProjectRefusal(*chosen));
     shell.cancel = true;
     return std::nullopt;
   }

@@ -18,6 +18,8 @@ std::string OutputFileProposal(const std::string& projectName, const std::string
 
 // True when the path names the project file that is open now.
 bool IsOpenProjectFile(const Program& program, const std::string& path);
+// The refusal shown for it (code page 850).
+std::string OpenProjectRefusal(const std::string& path);
 
 // The save dialog in `folder` with the Windows-style filter and the proposal; a chosen
 // name without extension gets `extension`. The open project file is refused with a
