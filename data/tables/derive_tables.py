@@ -9,7 +9,8 @@ After changing a rule or a source file, run
     python3 data/tables/derive_tables.py --check build/zt6
                                                     # also calculates every size
 
-and review the diff. Rows corrected by hand in a CSV file are overwritten by a
+and review the diff (--out DIR writes the files to DIR instead, for comparing them with
+the shipped ones). Rows corrected by hand in a CSV file are overwritten by a
 new run: carry such corrections into sources/ (or into a rule here) first.
 
 --check runs `zt6 calc` once per size in self-defined mode with the row's
@@ -33,6 +34,8 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SOURCES = HERE / "sources"
+# Where the CSV files are written (and read by --check); --out changes it.
+output = HERE
 
 INTERFERENCE = ("Fehler : Dii < DFe !", "Fehler : Dee > DFi !")
 
@@ -48,6 +51,9 @@ RUNOUT_LIMITS = (5, 20, 50, 125)
 FACE_WIDTHS = (10, 20, 50)
 # The hub tip diameter from which the space angle is 55 instead of 60 degrees.
 SPACE_ANGLE_SPLIT = 60
+# Field 10 of the size table: the source a row was checked against, or that it was not.
+PUBLISHED_SOURCE = "DIN5481-05"
+UNVERIFIED = "ungeprueft"
 
 
 def Dec(value):
@@ -109,21 +115,51 @@ def ReadCsv(path):
         return list(csv.DictReader(f))
 
 
+def Disagreement(designation, what, first, second):
+    sys.exit(f"derive_tables.py: {designation}: {what} differs between the sources "
+             f"({first} and {second}); settle it in sources/ first")
+
+
 def Sizes():
-    """The size rows with the gaps filled by the stated rules."""
+    """The size rows. d1, d3 and z come from the size list; for the sizes of the published
+    shaft table, z, d3 and the pitch diameter must agree with it, and its D, gamma e and
+    re max stand. The other sizes take D from the second tabulation of pitch diameters and
+    gamma e by the stated rule."""
+    published = {row["size"]: row for row in ReadCsv(SOURCES / "din5481_2005_shaft.csv")}
+    pitch = {row["designation"]: Dec(row["D_mm"])
+             for row in ReadCsv(SOURCES / "din5481_pitch_diameters.csv")}
     sizes = []
     for row in ReadCsv(SOURCES / "din5481_sizes.csv"):
+        designation = row["designation"]
         Dii = Dec(row["d1_hub_tip_mm"])
         Dee = Dec(row["d3_shaft_tip_mm"])
-        sizes.append({
-            "designation": row["designation"],
+        z = int(row["z"])
+        if designation not in pitch:
+            sys.exit(f"derive_tables.py: {designation} has no pitch diameter")
+        size = {
+            "designation": designation,
             "Dii": Dii,
             "Dee": Dee,
-            "D": RoundToStep((Dii + Dee) / 2, "0.5"),
-            "z": int(row["z"]),
-            "gamma_e": 55 if Dii >= SPACE_ANGLE_SPLIT else 60,
-            "status": row["status"],
-        })
+            "D": pitch[designation],
+            "z": z,
+            "gamma_e": Dec(55 if Dii >= SPACE_ANGLE_SPLIT else 60),
+            "re_max": Dec(0),
+            "status": UNVERIFIED,
+        }
+        shaft = published.pop(designation, None)
+        if shaft:
+            for what, ours, theirs in (("z", z, int(shaft["z"])),
+                                       ("d3", Dee, Dec(shaft["d3_mm"])),
+                                       ("D", size["D"], Dec(shaft["D_mm"]))):
+                if ours != theirs:
+                    Disagreement(designation, what, ours, theirs)
+            size.update(gamma_e=Dec(shaft["gamma_e_deg"]), re_max=Dec(shaft["Re_max_mm"]),
+                        status=PUBLISHED_SOURCE)
+        sizes.append(size)
+    if published:
+        sys.exit(f"derive_tables.py: published sizes missing from the size list: {list(published)}")
+    if len(pitch) != len(sizes):
+        sys.exit("derive_tables.py: the pitch diameter list and the size list differ")
     return sizes
 
 
@@ -195,7 +231,7 @@ def WriteTable(name, fields, rows):
         for field, value in zip(fields, row):
             parts = field.split(":")
             assert len(value) <= int(parts[2]), (name, field, value)
-    with open(HERE / f"{name}.csv", "w", newline="", encoding="utf-8") as f:
+    with open(output / f"{name}.csv", "w", newline="", encoding="utf-8") as f:
         writer = csv.writer(f, lineterminator="\n")
         writer.writerow(fields)
         writer.writerows(rows)
@@ -208,8 +244,8 @@ def Derive():
                ["DESIG:C:10", "DII:N:6:2", "DEE:N:6:2", "D:N:6:2", "Z:N:3:0", "GAMMAE:N:5:1",
                 "RIMAX:N:6:3", "REMAX:N:6:3", "PREFIX:C:10", "STATUS:C:10"],
                [[s["designation"], Fixed(s["Dii"], 2), Fixed(s["Dee"], 2), Fixed(s["D"], 2),
-                 str(s["z"]), Fixed(s["gamma_e"], 1), Fixed(0, 3), Fixed(0, 3), "",
-                 "ungeprueft"] for s in sizes])
+                 str(s["z"]), Fixed(s["gamma_e"], 1), Fixed(0, 3), Fixed(s["re_max"], 3), "",
+                 s["status"]] for s in sizes])
 
     tol_rows = []
     for s in sizes:
@@ -284,7 +320,7 @@ def Derive():
 def Check(zt6):
     """Calculates every size row self-defined; returns the number of failing runs."""
     def Table(name):
-        with open(HERE / f"{name}.csv", newline="", encoding="utf-8") as f:
+        with open(output / f"{name}.csv", newline="", encoding="utf-8") as f:
             return list(csv.reader(f))[1:]
 
     failures = 0
@@ -326,7 +362,12 @@ def Check(zt6):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--check", metavar="ZT6", help="calculate every size with this zt6")
+    parser.add_argument("--out", metavar="DIR", type=Path,
+                        help="write the CSV files there instead of beside the script")
     args = parser.parse_args()
+    global output
+    if args.out:
+        output = args.out
     Derive()
     if args.check:
         failures = Check(args.check)
