@@ -13,7 +13,8 @@ namespace {
 
 // A name beside the target that no other writer of the same file picks at once.
 fs::path TemporaryBeside(const fs::path& file) {
-  static std::mt19937_64 generator{std::random_device{}()};
+  // One generator per thread: sessions may run side by side in threads.
+  thread_local std::mt19937_64 generator{std::random_device{}()};
   fs::path work = file;
   work += ".tmp" + std::to_string(generator() % 1000000);
   return work;

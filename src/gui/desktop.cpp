@@ -14,19 +14,6 @@
 
 namespace zt6::gui {
 
-namespace {
-
-bool Set(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
-
-}  // namespace
-
-bool DisplayAvailable() {
-  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
-}
-
 int RunDesktop(Program& program, int argc, char** argv) {
   QApplication app(argc, argv);
   // Qt takes the user's locale; numbers are written and read with the point throughout.
@@ -44,3 +31,7 @@ int RunDesktop(Program& program, int argc, char** argv) {
 }
 
 }  // namespace zt6::gui
+
+extern "C" int zt6_run_desktop(zt6::Program* program, int argc, char** argv) {
+  return zt6::gui::RunDesktop(*program, argc, argv);
+}

@@ -1,5 +1,5 @@
 // wzt6: the ZT6 program. Help and batch runs end in the command-line step; the
-// desktop window is started afterwards.
+// desktop window is opened afterwards, and only then are its libraries loaded.
 
 #include <iostream>
 #include <string>
@@ -7,8 +7,8 @@
 
 #include "app/startup/startup.h"
 #include "app/startup/windowless_session.h"
-#ifdef ZT6_HAVE_GUI
-#include "gui/desktop.h"
+#ifdef ZT6_DESKTOP_MODULE
+#include "main/desktop_loader.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
       zt6::RunCommandLineStep(program, session.prompts, session.tables, session.Ports());
   if (outcome.exitNow) return outcome.exitCode;
 
-#ifdef ZT6_HAVE_GUI
-  if (zt6::gui::DisplayAvailable()) return zt6::gui::RunDesktop(program, argc, argv);
+#ifdef ZT6_DESKTOP_MODULE
+  if (zt6::DisplayAvailable()) return zt6::RunDesktopModule(program, argc, argv, std::cerr);
   std::cerr << "wzt6: no display for the desktop window; the batch switches (\"wzt6 /?\") "
                "work without one.\n";
 #else

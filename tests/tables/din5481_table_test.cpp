@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/size_lookup.h"
+#include "app/lookups/size_lookup.h"
+#include "base/blanks.h"
+#include "base/text_lines.h"
 #include "calc/calculation_run.h"
 #include "calc/proposals.h"
-#include "report/blanks.h"
-#include "report/text_lines.h"
 #include "support/file_bytes.h"
 #include "support/table_fixture.h"
 
