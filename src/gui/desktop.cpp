@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFont>
 #include <clocale>
-#include <cstdlib>
 #include <iostream>
 
 #include "app/ports/batch_ports.h"
@@ -31,7 +30,3 @@ int RunDesktop(Program& program, int argc, char** argv) {
 }
 
 }  // namespace zt6::gui
-
-extern "C" int zt6_run_desktop(zt6::Program* program, int argc, char** argv) {
-  return zt6::gui::RunDesktop(*program, argc, argv);
-}

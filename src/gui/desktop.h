@@ -1,7 +1,5 @@
 #pragma once
 // Starts the desktop window once the command-line step has prepared the interactive run.
-// wzt6 opens the desktop as a module only when a window is wanted (zt6_run_desktop),
-// so its batch routes never load Qt.
 
 #include "app/state/program.h"
 
@@ -11,6 +9,3 @@ namespace zt6::gui {
 int RunDesktop(Program& program, int argc, char** argv);
 
 }  // namespace zt6::gui
-
-// The module's entry, looked up by name after it is opened.
-extern "C" int zt6_run_desktop(zt6::Program* program, int argc, char** argv);
