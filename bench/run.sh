@@ -13,21 +13,8 @@ root="$(pwd)"
 runs_scale=1
 [ "${1:-}" = "--quick" ] && runs_scale=0
 
-# What only the comparisons need; the build's own packages come from the bootstrap.
-packages=(hyperfine python3-ezdxf gdal-bin)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "bench: missing packages ${missing[*]}; run as root or install them." >&2
-    exit 1
-  fi
-  DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
-scripts/bootstrap.sh
+# The build's packages and those only the comparisons need.
+scripts/bootstrap.sh hyperfine python3-ezdxf gdal-bin
 scripts/build.sh
 build="$root/build"
 for program in zt6 wzt6 dxf_lines dbf_find; do
