@@ -35,13 +35,13 @@ time_them() {
   local name="$1" count="$2"
   shift 2
   hyperfine -N --style none --warmup 2 --runs "$count" --export-json "$work/$name.json" "$@" \
-    >/dev/null
+    >"$work/hyperfine.log" 2>&1 || { cat "$work/hyperfine.log" >&2; exit 1; }
 }
 
 # report NAME GOAL: the medians of NAME.json and the ratio of the first command to each
 # other, with the goal (e.g. "<=0.1"; the first command's time over the other's).
 report() {
-  python3 - "$work/$1.json" "$2" "$3" <<'PY'
+  /usr/bin/python3 - "$work/$1.json" "$2" "$3" <<'PY'
 import json, sys
 results = json.load(open(sys.argv[1]))["results"]
 title, goal = sys.argv[2], sys.argv[3]
@@ -64,7 +64,7 @@ echo "ZT6 benchmarks on $(nproc) cores, $(date -u '+%Y-%m-%d %H:%M UTC')"
 
 # 1. DXF: the program's writer against ezdxf's r12writer, 100,000 lines each.
 time_them dxf "$(runs 10)" "$build/dxf_lines $work/zt6.dxf 100000" \
-  "python3 $root/bench/r12_lines.py $work/ezdxf.dxf 100000"
+  "/usr/bin/python3 $root/bench/r12_lines.py $work/ezdxf.dxf 100000"
 for f in zt6 ezdxf; do
   lines=$(tr -d '\r' <"$work/$f.dxf" | grep -cx 'LINE')
   [ "$lines" -eq 100000 ] || { echo "bench: $f.dxf holds $lines lines, not 100000" >&2; exit 1; }
@@ -94,14 +94,17 @@ else
 fi
 
 # 4. 10,000 projects through one zt6 calc (the four examples, 2,500 copies each).
-mkdir -p "$work/projects"
-for i in $(seq 1 2500); do
-  for example in "$root"/data/examples/*.zt6; do
-    cp "$example" "$work/projects/$(basename "$example" .zt6)_$i.zt6"
-  done
-done
+/usr/bin/python3 - "$root/data/examples" "$work/projects" <<'PY'
+import pathlib, sys
+examples = sorted(pathlib.Path(sys.argv[1]).glob("*.zt6"))
+out = pathlib.Path(sys.argv[2])
+out.mkdir()
+for i in range(1, 2501):
+    for example in examples:
+        (out / f"{example.stem}_{i}.zt6").write_bytes(example.read_bytes())
+PY
 time_them projects "$(runs 5)" "$build/zt6 calc $work/projects"
-python3 - "$work/projects.json" <<'PY'
+/usr/bin/python3 - "$work/projects.json" <<'PY'
 import json, sys
 r = json.load(open(sys.argv[1]))["results"][0]
 m = r["median"]
@@ -121,7 +124,7 @@ cp "$root/data/examples/welle_12x14.zt6" "$work/run/welle.zt6"
 )
 [ -s "$work/run/welle.txt" ] || { echo "bench: wzt6 /I wrote no report" >&2; exit 1; }
 report batch "Batch report: wzt6 /I / zt6 report (goal <= 1.5), wzt6 /I / cp" ""
-python3 - "$work/batch.json" <<'PY'
+/usr/bin/python3 - "$work/batch.json" <<'PY'
 import json, sys
 wzt6, report, cp = (r["median"] for r in json.load(open(sys.argv[1]))["results"])
 for name, a, b, goal in (("wzt6 /I / zt6 report", wzt6, report, 1.5),

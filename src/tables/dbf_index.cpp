@@ -1,7 +1,7 @@
 #include "tables/dbf_index.h"
 
 #include <algorithm>
-#include <numeric>
+#include <cstring>
 
 #include "tables/dbf_values.h"
 
@@ -12,6 +12,11 @@ namespace {
 // Byte-wise comparison as if the shorter text were filled up with blanks, so that
 // trailing blanks never decide.
 int CompareTexts(std::string_view a, std::string_view b) {
+  if (a.size() == b.size()) {  // keys of one field: the usual case, bytes as unsigned
+    if (a.empty()) return 0;
+    const int order = std::memcmp(a.data(), b.data(), a.size());
+    return (order > 0) - (order < 0);
+  }
   const std::size_t length = std::max(a.size(), b.size());
   for (std::size_t i = 0; i < length; ++i) {
     const auto x = static_cast<unsigned char>(i < a.size() ? a[i] : ' ');
@@ -25,27 +30,70 @@ int CompareNumbers(double a, double b) { return a < b ? -1 : (b < a ? 1 : 0); }
 
 }  // namespace
 
-DbfIndex::DbfIndex(bool numeric, std::vector<std::string> keys) : numeric_(numeric) {
-  if (numeric_) {
-    numbers_.reserve(keys.size());
-    for (const std::string& key : keys) numbers_.push_back(NumberOf(key));
-  } else {
-    texts_ = std::move(keys);
-  }
-  const std::size_t count = numeric_ ? numbers_.size() : texts_.size();
-  order_.resize(count);
-  std::iota(order_.begin(), order_.end(), std::uint32_t{1});
-  std::stable_sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
-    return numeric_ ? numbers_[a - 1] < numbers_[b - 1]
-                    : CompareTexts(texts_[a - 1], texts_[b - 1]) < 0;
-  });
-  positions_.resize(count);
-  for (std::size_t p = 0; p < count; ++p) positions_[order_[p] - 1] = p;
+DbfIndex DbfIndex::OfTexts(std::string keys, std::size_t width) {
+  DbfIndex index;
+  index.texts_ = std::move(keys);
+  index.width_ = width;
+  index.Order(width == 0 ? 0 : index.texts_.size() / width);
+  return index;
 }
 
-int DbfIndex::Compare(std::size_t record, std::string_view key) const {
+DbfIndex DbfIndex::OfNumbers(std::vector<double> numbers) {
+  DbfIndex index;
+  index.numeric_ = true;
+  index.numbers_ = std::move(numbers);
+  index.Order(index.numbers_.size());
+  return index;
+}
+
+std::string_view DbfIndex::TextOf(std::uint32_t record) const {
+  return std::string_view(texts_.data() + (record - 1) * width_, width_);
+}
+
+void DbfIndex::Order(std::size_t count) {
+  // Sorted as (leading bytes, record) entries side by side: most comparisons are then
+  // of numbers in cache, and only keys longer than the lead look at the rest. Equal
+  // keys stay in record order, since the record number decides between them.
+  constexpr std::size_t kLead = 2 * sizeof(std::uint64_t);
+  struct Entry {
+    std::uint64_t lead[2];  // the first 16 bytes, big-endian, blank-filled
+    std::uint32_t record;
+  };
+  std::vector<Entry> entries(count);
+  for (std::size_t k = 0; k < count; ++k) {
+    Entry& entry = entries[k];
+    entry = {{0, 0}, static_cast<std::uint32_t>(k + 1)};
+    if (numeric_) continue;
+    const std::string_view text = TextOf(entry.record);
+    for (std::size_t i = 0; i < kLead; ++i) {
+      std::uint64_t& half = entry.lead[i / 8];
+      half = (half << 8) | static_cast<unsigned char>(i < text.size() ? text[i] : ' ');
+    }
+  }
+  std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+    int order = 0;
+    if (numeric_) {
+      order = CompareNumbers(numbers_[a.record - 1], numbers_[b.record - 1]);
+    } else if (a.lead[0] != b.lead[0]) {
+      return a.lead[0] < b.lead[0];
+    } else if (a.lead[1] != b.lead[1]) {
+      return a.lead[1] < b.lead[1];
+    } else if (width_ > kLead) {
+      order = CompareTexts(TextOf(a.record).substr(kLead), TextOf(b.record).substr(kLead));
+    }
+    return order != 0 ? order < 0 : a.record < b.record;
+  });
+  order_.resize(count);
+  positions_.resize(count);
+  for (std::size_t p = 0; p < count; ++p) {
+    order_[p] = entries[p].record;
+    positions_[order_[p] - 1] = p;
+  }
+}
+
+int DbfIndex::Compare(std::uint32_t record, std::string_view key) const {
   return numeric_ ? CompareNumbers(numbers_[record - 1], NumberOf(key))
-                  : CompareTexts(texts_[record - 1], key);
+                  : CompareTexts(TextOf(record), key);
 }
 
 std::size_t DbfIndex::LowerBound(std::string_view key) const {
