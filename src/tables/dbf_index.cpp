@@ -51,33 +51,35 @@ std::string_view DbfIndex::TextOf(std::uint32_t record) const {
 }
 
 void DbfIndex::Order(std::size_t count) {
-  // Sorted as (leading bytes, record) entries side by side: most comparisons are then
-  // of numbers in cache, and only keys longer than the lead look at the rest. Equal
-  // keys stay in record order, since the record number decides between them.
-  constexpr std::size_t kLead = 2 * sizeof(std::uint64_t);
+  // Sorted as 16-byte entries of leading key bytes and record side by side: most
+  // comparisons are then of numbers in cache, and only keys longer than the lead look
+  // at the rest. Equal keys stay in record order: the record number decides.
+  constexpr std::size_t kLead = 12;
   struct Entry {
-    std::uint64_t lead[2];  // the first 16 bytes, big-endian, blank-filled
+    std::uint64_t lead;   // key bytes 1..8, big-endian, blank-filled
+    std::uint32_t lead2;  // key bytes 9..12
     std::uint32_t record;
   };
   std::vector<Entry> entries(count);
   for (std::size_t k = 0; k < count; ++k) {
     Entry& entry = entries[k];
-    entry = {{0, 0}, static_cast<std::uint32_t>(k + 1)};
+    entry = {0, 0, static_cast<std::uint32_t>(k + 1)};
     if (numeric_) continue;
     const std::string_view text = TextOf(entry.record);
-    for (std::size_t i = 0; i < kLead; ++i) {
-      std::uint64_t& half = entry.lead[i / 8];
-      half = (half << 8) | static_cast<unsigned char>(i < text.size() ? text[i] : ' ');
-    }
+    const auto byte = [&text](std::size_t i) -> unsigned {
+      return static_cast<unsigned char>(i < text.size() ? text[i] : ' ');
+    };
+    for (std::size_t i = 0; i < 8; ++i) entry.lead = (entry.lead << 8) | byte(i);
+    for (std::size_t i = 8; i < kLead; ++i) entry.lead2 = (entry.lead2 << 8) | byte(i);
   }
   std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
     int order = 0;
     if (numeric_) {
       order = CompareNumbers(numbers_[a.record - 1], numbers_[b.record - 1]);
-    } else if (a.lead[0] != b.lead[0]) {
-      return a.lead[0] < b.lead[0];
-    } else if (a.lead[1] != b.lead[1]) {
-      return a.lead[1] < b.lead[1];
+    } else if (a.lead != b.lead) {
+      return a.lead < b.lead;
+    } else if (a.lead2 != b.lead2) {
+      return a.lead2 < b.lead2;
     } else if (width_ > kLead) {
       order = CompareTexts(TextOf(a.record).substr(kLead), TextOf(b.record).substr(kLead));
     }
