@@ -102,6 +102,7 @@ int CalcCommand(const std::vector<std::string>& args, std::istream& in, std::ost
   const auto options = ParseCalcOptions(args, usageError);
   if (!options) return kExitUsage;
   if (!IsBatch(*options)) return CalcOne(*options, out, err);
+  if (options->files.empty()) return usageError("--jobs needs project files, a folder or -");
   CalcBatch batch;
   batch.inputs = options->files;
   batch.design = options->design;

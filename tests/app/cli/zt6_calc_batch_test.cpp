@@ -158,6 +158,7 @@ TEST_F(Zt6CalcBatch, RefusalsAndExitCodes) {
   const std::vector<Case> cases = {
       {{examples[0], examples[1], "--jobs", "0"}, 2, "--jobs"},
       {{examples[0], "--jobs", "many"}, 2, "--jobs"},
+      {{"--jobs", "2"}, 2, "--jobs needs project files"},
       {{examples[0], examples[1], "--size", "99x99"}, 1, "unknown size \"99x99\""},
       {{examples[0], examples[1], "--set", "Dx=1"}, 2, "unknown name \"Dx\""},
       {{(dir.path() / "nothing").string()}, 1, "no project files"},
