@@ -60,17 +60,19 @@ void DbfIndex::Order(std::size_t count) {
     std::uint32_t lead2;  // key bytes 9..12
     std::uint32_t record;
   };
-  std::vector<Entry> entries(count);
+  std::vector<Entry> entries;
+  entries.reserve(count);
   for (std::size_t k = 0; k < count; ++k) {
-    Entry& entry = entries[k];
-    entry = {0, 0, static_cast<std::uint32_t>(k + 1)};
-    if (numeric_) continue;
-    const std::string_view text = TextOf(entry.record);
-    const auto byte = [&text](std::size_t i) -> unsigned {
-      return static_cast<unsigned char>(i < text.size() ? text[i] : ' ');
-    };
-    for (std::size_t i = 0; i < 8; ++i) entry.lead = (entry.lead << 8) | byte(i);
-    for (std::size_t i = 8; i < kLead; ++i) entry.lead2 = (entry.lead2 << 8) | byte(i);
+    Entry entry{0, 0, static_cast<std::uint32_t>(k + 1)};
+    if (!numeric_) {
+      const std::string_view text = TextOf(entry.record);
+      const auto byte = [&text](std::size_t i) -> unsigned {
+        return static_cast<unsigned char>(i < text.size() ? text[i] : ' ');
+      };
+      for (std::size_t i = 0; i < 8; ++i) entry.lead = (entry.lead << 8) | byte(i);
+      for (std::size_t i = 8; i < kLead; ++i) entry.lead2 = (entry.lead2 << 8) | byte(i);
+    }
+    entries.push_back(entry);
   }
   std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
     int order = 0;
@@ -89,7 +91,7 @@ void DbfIndex::Order(std::size_t count) {
   positions_.resize(count);
   for (std::size_t p = 0; p < count; ++p) {
     order_[p] = entries[p].record;
-    positions_[order_[p] - 1] = p;
+    positions_[order_[p] - 1] = static_cast<std::uint32_t>(p);
   }
 }
 

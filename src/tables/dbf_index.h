@@ -38,7 +38,7 @@ class DbfIndex {
   std::size_t width_ = 0;
   std::vector<double> numbers_;
   std::vector<std::uint32_t> order_;
-  std::vector<std::size_t> positions_;
+  std::vector<std::uint32_t> positions_;  // records are counted in 32 bits
 };
 
 }  // namespace zt6
