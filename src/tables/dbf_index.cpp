@@ -1,7 +1,9 @@
 #include "tables/dbf_index.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <numeric>
 
 #include "tables/dbf_values.h"
 
@@ -51,48 +53,58 @@ std::string_view DbfIndex::TextOf(std::uint32_t record) const {
 }
 
 void DbfIndex::Order(std::size_t count) {
-  // Sorted as 16-byte entries of leading key bytes and record side by side: most
-  // comparisons are then of numbers in cache, and only keys longer than the lead look
-  // at the rest. Equal keys stay in record order: the record number decides.
-  constexpr std::size_t kLead = 12;
-  struct Entry {
-    std::uint64_t lead;   // key bytes 1..8, big-endian, blank-filled
-    std::uint32_t lead2;  // key bytes 9..12
-    std::uint32_t record;
-  };
-  std::vector<Entry> entries;
-  entries.reserve(count);
-  for (std::size_t k = 0; k < count; ++k) {
-    Entry entry{0, 0, static_cast<std::uint32_t>(k + 1)};
-    if (!numeric_) {
-      const std::string_view text = TextOf(entry.record);
-      const auto byte = [&text](std::size_t i) -> unsigned {
-        return static_cast<unsigned char>(i < text.size() ? text[i] : ' ');
-      };
-      for (std::size_t i = 0; i < 8; ++i) entry.lead = (entry.lead << 8) | byte(i);
-      for (std::size_t i = 8; i < kLead; ++i) entry.lead2 = (entry.lead2 << 8) | byte(i);
-    }
-    entries.push_back(entry);
-  }
-  std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
-    int order = 0;
-    if (numeric_) {
-      order = CompareNumbers(numbers_[a.record - 1], numbers_[b.record - 1]);
-    } else if (a.lead != b.lead) {
-      return a.lead < b.lead;
-    } else if (a.lead2 != b.lead2) {
-      return a.lead2 < b.lead2;
-    } else if (width_ > kLead) {
-      order = CompareTexts(TextOf(a.record).substr(kLead), TextOf(b.record).substr(kLead));
-    }
-    return order != 0 ? order < 0 : a.record < b.record;
-  });
   order_.resize(count);
-  positions_.resize(count);
-  for (std::size_t p = 0; p < count; ++p) {
-    order_[p] = entries[p].record;
-    positions_[order_[p] - 1] = static_cast<std::uint32_t>(p);
+  std::iota(order_.begin(), order_.end(), std::uint32_t{1});
+  // Equal keys stay in record order: the record number decides between them.
+  if (numeric_) {
+    std::sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
+      const int order = CompareNumbers(numbers_[a - 1], numbers_[b - 1]);
+      return order != 0 ? order < 0 : a < b;
+    });
+  } else if (!OrderByBytes()) {
+    std::sort(order_.begin(), order_.end(), [this](std::uint32_t a, std::uint32_t b) {
+      const int order = CompareTexts(TextOf(a), TextOf(b));
+      return order != 0 ? order < 0 : a < b;
+    });
   }
+  positions_.resize(count);
+  for (std::size_t p = 0; p < count; ++p) positions_[order_[p] - 1] = static_cast<std::uint32_t>(p);
+}
+
+bool DbfIndex::OrderByBytes() {
+  // Keys of one width order like their bytes. A stable pass per byte position, the
+  // last first, sorts them completely and leaves equal keys in record order; positions
+  // where every key has the same byte need no pass. Keys that vary in many places
+  // are left to the comparison sort.
+  constexpr std::size_t kMostPasses = 16;
+  const std::size_t count = order_.size();
+  std::vector<std::array<std::uint32_t, 256>> histograms(width_);
+  for (std::size_t k = 0; k < count; ++k) {
+    const char* key = texts_.data() + k * width_;
+    for (std::size_t i = 0; i < width_; ++i) ++histograms[i][static_cast<unsigned char>(key[i])];
+  }
+  std::vector<std::size_t> varying;
+  for (std::size_t i = 0; i < width_; ++i) {
+    const auto& h = histograms[i];
+    if (std::none_of(h.begin(), h.end(), [count](std::uint32_t n) { return n == count; }))
+      varying.push_back(i);
+  }
+  if (varying.size() > kMostPasses) return false;
+  std::vector<std::uint32_t> sorted(count);
+  for (auto i = varying.rbegin(); i != varying.rend(); ++i) {
+    std::array<std::uint32_t, 256> start{};
+    std::uint32_t sum = 0;
+    for (std::size_t b = 0; b < 256; ++b) {
+      start[b] = sum;
+      sum += histograms[*i][b];
+    }
+    for (const std::uint32_t record : order_) {
+      const auto byte = static_cast<unsigned char>(texts_[(record - 1) * width_ + *i]);
+      sorted[start[byte]++] = record;
+    }
+    order_.swap(sorted);
+  }
+  return true;
 }
 
 int DbfIndex::Compare(std::uint32_t record, std::string_view key) const {

@@ -32,6 +32,8 @@ class DbfIndex {
   std::string_view TextOf(std::uint32_t record) const;
   int Compare(std::uint32_t record, std::string_view key) const;
   void Order(std::size_t count);
+  // Sorts text keys byte by byte; false (order untouched) when too many places vary.
+  bool OrderByBytes();
 
   bool numeric_ = false;
   std::string texts_;
