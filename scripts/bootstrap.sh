@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages ZT6 needs to build and test. Safe to run again.
+# Installs the Debian packages ZT6 needs to build and test, and any packages named as
+# arguments (bench/run.sh names those of its comparisons). Safe to run again.
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
-  fonts-nanum)
+  fonts-nanum dpkg-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "base/codepage.h"
 
+#include <array>
 #include <optional>
 
 #include "base/codepage_tables.h"
@@ -50,11 +51,21 @@ char LineSubstitute(unsigned char oem) {
   }
 }
 
-char OemByteToAnsi(unsigned char oem) {
+char ConvertOemByte(unsigned char oem) {
   if (const auto ansi = codepage::UnicodeToCp1252(codepage::Cp850ToUnicode(oem))) {
     return static_cast<char>(*ansi);
   }
   return LineSubstitute(oem);
+}
+
+// Every byte looked up once: tables and reports convert millions of them.
+char OemByteToAnsi(unsigned char oem) {
+  static const std::array<char, 256> kTable = [] {
+    std::array<char, 256> table{};
+    for (std::size_t b = 0; b < table.size(); ++b) table[b] = ConvertOemByte(static_cast<unsigned char>(b));
+    return table;
+  }();
+  return kTable[oem];
 }
 
 template <typename ToByte>

@@ -83,11 +83,13 @@ char32_t Cp850ToUnicode(unsigned char byte) { return ToUnicode(kCp850, byte); }
 char32_t Cp1252ToUnicode(unsigned char byte) { return ToUnicode(kCp1252, byte); }
 
 std::optional<unsigned char> UnicodeToCp850(char32_t cp) {
+  if (cp < 0x80) return static_cast<unsigned char>(cp);  // ASCII, most of every text
   static const Reverse reverse = SortedReverse(kCp850);
   return Find(reverse, cp);
 }
 
 std::optional<unsigned char> UnicodeToCp1252(char32_t cp) {
+  if (cp < 0x80) return static_cast<unsigned char>(cp);
   static const Reverse reverse = SortedReverse(kCp1252);
   return Find(reverse, cp);
 }

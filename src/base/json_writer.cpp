@@ -49,6 +49,7 @@ std::string JsonString(std::string_view utf8) {
 }
 
 void JsonWriter::NewLine() {
+  if (layout_ == JsonLayout::OneLine) return;
   out_ << '\n';
   for (std::size_t i = 0; i < levels_.size(); ++i) out_ << "  ";
 }
@@ -86,7 +87,7 @@ void JsonWriter::EndArray() { Close(']'); }
 
 void JsonWriter::Key(std::string_view utf8) {
   BeforeValue();
-  out_ << JsonString(utf8) << ": ";
+  out_ << JsonString(utf8) << (layout_ == JsonLayout::OneLine ? ":" : ": ");
   afterKey_ = true;
 }
 

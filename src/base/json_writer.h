@@ -1,6 +1,7 @@
 #pragma once
 // A small streaming JSON writer: objects, arrays, strings, numbers and booleans,
-// indented by two blanks per level. Separators are placed by the writer itself.
+// indented by two blanks per level, or all on one line for one record per line.
+// Separators are placed by the writer itself; the outermost value ends with a newline.
 
 #include <cstdint>
 #include <ostream>
@@ -18,9 +19,12 @@ std::string ShortestNumber(double value);
 // The text must be UTF-8; ill-formed bytes become U+FFFD so the output stays valid.
 std::string JsonString(std::string_view utf8);
 
+enum class JsonLayout { Indented, OneLine };
+
 class JsonWriter {
  public:
-  explicit JsonWriter(std::ostream& out) : out_(out) {}
+  explicit JsonWriter(std::ostream& out, JsonLayout layout = JsonLayout::Indented)
+      : out_(out), layout_(layout) {}
 
   void BeginObject();
   void EndObject();
@@ -46,6 +50,7 @@ class JsonWriter {
   void NewLine();
 
   std::ostream& out_;
+  JsonLayout layout_;
   std::vector<Level> levels_;
   bool afterKey_ = false;
 };

@@ -1,9 +1,12 @@
 #include "base/safe_file.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <random>
 #include <system_error>
+
+#include "base/large_buffer.h"
 
 namespace zt6 {
 
@@ -13,7 +16,8 @@ namespace {
 
 // A name beside the target that no other writer of the same file picks at once.
 fs::path TemporaryBeside(const fs::path& file) {
-  static std::mt19937_64 generator{std::random_device{}()};
+  // One generator per thread: sessions may run side by side in threads.
+  thread_local std::mt19937_64 generator{std::random_device{}()};
   fs::path work = file;
   work += ".tmp" + std::to_string(generator() % 1000000);
   return work;
@@ -56,7 +60,13 @@ FileContent ReadWholeFile(const fs::path& file, std::size_t maxBytes) {
   if (fs::is_directory(file, ec)) return result;
   std::ifstream in(file, std::ios::binary);
   if (!in) return result;
-  result.bytes.reserve(4096);
+  // Room for the whole file at once, so that a large one is not copied as it grows.
+  const std::uintmax_t size = fs::file_size(file, ec);
+  if (!ec && size < maxBytes) {
+    ReserveLargeBuffer(result.bytes, static_cast<std::size_t>(size) + 1);
+  } else {
+    result.bytes.reserve(4096);
+  }
   char buffer[65536];
   while (in) {
     in.read(buffer, sizeof buffer);

@@ -14,6 +14,9 @@ std::vector<std::string> SplitLines(std::string_view text);
 // inside a value would shift every value after it.
 std::string SingleLine(std::string_view text);
 
+// The text with its ASCII letters in upper case; other bytes unchanged.
+std::string AsciiUpper(std::string_view text);
+
 // True when text equals upper, ASCII letters of text compared in upper case.
 bool EqualsUpperCased(std::string_view text, std::string_view upper);
 

@@ -5,9 +5,17 @@
 
 namespace zt6 {
 
+namespace {
+constexpr std::size_t kReservedBytes = 16u << 20;
+}  // namespace
+
 DxfFileWriter::DxfFileWriter(int decimals, CadTextMode textMode, const FormatSettings& format,
                              DxfLayerTable layers)
-    : dxf_(decimals, textMode, format), layers_(std::move(layers)) {}
+    : dxf_(decimals, textMode, format), layers_(std::move(layers)) {
+  // A large drawing is never copied to grow: the copies and their fresh pages cost
+  // more than the writing itself.
+  dxf_.Reserve(kReservedBytes);
+}
 
 void DxfFileWriter::StartSheet(double x1, double y1, double x2, double y2) {
   dxf_.Header(x1, y1, x2, y2);
@@ -55,7 +63,7 @@ void DxfFileWriter::PolylineEnd(const CadPrimitiveState& state) {
 
 std::string DxfFileWriter::Finish() {
   dxf_.EndOfFile();
-  return dxf_.Bytes();
+  return dxf_.TakeBytes();
 }
 
 }  // namespace zt6

@@ -1,12 +1,15 @@
 #include "cad/dxf_writer.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "base/codepage.h"
+#include "base/large_buffer.h"
 #include "base/number_format.h"
 #include "cad/arc_construction.h"
 
@@ -15,6 +18,33 @@ namespace zt6 {
 namespace {
 
 constexpr int kMaxDecimals = 32;  // the largest decimals the configuration accepts
+
+// The fixed-point text into buffer (std::to_chars gives the digits printf gives, without
+// its cost); the length written, or 0 when it does not fit.
+std::size_t FixedInto(char* buffer, std::size_t size, double value, int decimals) {
+  const auto result =
+      std::to_chars(buffer, buffer + size, value, std::chars_format::fixed, decimals);
+  return result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - buffer) : 0;
+}
+
+// The group code right-aligned in three places (wider codes take what they need) and
+// CR LF; at most 13 characters.
+std::size_t CodeLine(char* out, int code) {
+  char digits[12];
+  const auto length = static_cast<std::size_t>(std::to_chars(digits, digits + 12, code).ptr - digits);
+  const std::size_t pad = length < 3 ? 3 - length : 0;
+  std::memset(out, ' ', pad);
+  std::memcpy(out + pad, digits, length);
+  out[pad + length] = '\r';
+  out[pad + length + 1] = '\n';
+  return pad + length + 2;
+}
+
+// A line end inside a value would shift every later group by one line.
+void BlankLineEnds(char* text, std::size_t length) {
+  for (std::size_t i = 0; i < length; ++i)
+    if (text[i] == '\r' || text[i] == '\n') text[i] = ' ';
+}
 
 std::string Printf(const char* format, int width, double value) {
   std::string out(40, '\0');
@@ -57,7 +87,10 @@ std::string_view DxfCodePageName(CadTextMode mode) {
 std::string DxfReal(double value, int decimals) {
   // A coordinate that is not a number would make the whole file unreadable.
   if (!std::isfinite(value)) value = 0.0;
-  std::string text = Printf("%.*f", std::clamp(decimals, 0, kMaxDecimals), value);
+  const int places = std::clamp(decimals, 0, kMaxDecimals);
+  char buffer[64];
+  const std::size_t length = FixedInto(buffer, sizeof buffer, value, places);
+  std::string text = length > 0 ? std::string(buffer, length) : Printf("%.*f", places, value);
   DropNegativeZero(text);
   return text;
 }
@@ -88,14 +121,27 @@ DxfWriter::DxfWriter(int decimals, CadTextMode textMode, FormatSettings format)
     : decimals_(decimals), textMode_(textMode), format_(std::move(format)) {}
 
 void DxfWriter::Group(int code, std::string_view value) {
-  char codeText[16];
-  std::snprintf(codeText, sizeof codeText, "%3d", code);
-  bytes_ += codeText;
-  bytes_ += "\r\n";
-  // A line end inside a value would shift every later group by one line.
-  for (const char c : value) bytes_ += (c == '\r' || c == '\n') ? ' ' : c;
-  bytes_ += "\r\n";
+  // A drawing is hundreds of thousands of groups: each is put together on the stack
+  // and appended at once.
+  char line[64];
+  std::size_t n = CodeLine(line, code);
+  if (n + value.size() + 2 > sizeof line) {  // a long text
+    bytes_.append(line, n);
+    const std::size_t start = bytes_.size();
+    bytes_.append(value);
+    BlankLineEnds(bytes_.data() + start, value.size());
+    bytes_.append("\r\n", 2);
+    return;
+  }
+  std::memcpy(line + n, value.data(), value.size());
+  BlankLineEnds(line + n, value.size());
+  n += value.size();
+  line[n++] = '\r';
+  line[n++] = '\n';
+  bytes_.append(line, n);
 }
+
+void DxfWriter::Reserve(std::size_t bytes) { ReserveLargeBuffer(bytes_, bytes); }
 
 void DxfWriter::Group(int code, double value) { Group(code, DxfReal(value, decimals_)); }
 

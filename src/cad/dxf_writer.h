@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/format_settings.h"
 
@@ -50,6 +51,10 @@ class DxfWriter {
   DxfWriter(int decimals, CadTextMode textMode, FormatSettings format);
 
   const std::string& Bytes() const { return bytes_; }
+  // Room for that many bytes before the text is moved to grow (see large_buffer.h).
+  void Reserve(std::size_t bytes);
+  // The bytes written so far, handed over without a copy; the writer starts empty.
+  std::string TakeBytes() { return std::exchange(bytes_, {}); }
   void Reset() { bytes_.clear(); }
 
   void Group(int code, std::string_view value);

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFont>
 #include <clocale>
-#include <cstdlib>
 #include <iostream>
 
 #include "app/ports/batch_ports.h"
@@ -13,19 +12,6 @@
 #include "gui/qt_ui.h"
 
 namespace zt6::gui {
-
-namespace {
-
-bool Set(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0';
-}
-
-}  // namespace
-
-bool DisplayAvailable() {
-  return Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY");
-}
 
 int RunDesktop(Program& program, int argc, char** argv) {
   QApplication app(argc, argv);

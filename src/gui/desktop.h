@@ -5,8 +5,6 @@
 
 namespace zt6::gui {
 
-// True when a display (or an explicit Qt platform) is there to show the window on.
-bool DisplayAvailable();
 // Shows the main window on the program and runs until it closes; the exit code.
 int RunDesktop(Program& program, int argc, char** argv);
 

@@ -148,14 +148,21 @@ struct CurrentTable::State {
   void BuildIndex(int field) {
     const DbfColumn& column = Layout().columns[static_cast<std::size_t>(field - 1)];
     const bool numeric = column.type == 'N' || column.type == 'F';
-    std::vector<std::string> keys;
-    keys.reserve(table.Count());
-    for (std::int64_t k = 1; k <= Count(); ++k) {
-      const std::string_view stored = Record(k).substr(static_cast<std::size_t>(column.offset),
-                                                       static_cast<std::size_t>(column.length));
-      keys.push_back(numeric ? std::string(stored) : StoredToWindows(stored));
+    const auto offset = static_cast<std::size_t>(column.offset);
+    const auto width = static_cast<std::size_t>(column.length);
+    if (numeric) {
+      std::vector<double> numbers;
+      numbers.reserve(table.Count());
+      for (std::int64_t k = 1; k <= Count(); ++k)
+        numbers.push_back(NumberOf(Record(k).substr(offset, width)));
+      index = DbfIndex::OfNumbers(std::move(numbers));
+    } else {
+      // The keys in the Windows code page: a byte for a byte, so every key keeps the width.
+      std::string keys;
+      keys.reserve(table.Count() * width);
+      for (std::int64_t k = 1; k <= Count(); ++k) keys += StoredToWindows(Record(k).substr(offset, width));
+      index = DbfIndex::OfTexts(std::move(keys), width);
     }
-    index.emplace(numeric, std::move(keys));
     indexField = field;
   }
   void RefreshIndex() {

@@ -1,5 +1,7 @@
 #include "tables/dbf_file.h"
 
+#include <algorithm>
+
 #include "base/safe_file.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_messages.h"
@@ -21,10 +23,11 @@ DbfFile DbfFileFromBytes(const std::string& path, std::string bytes) {
   table.path = path;
   table.layout = ReadDbfLayout(bytes, path);
   const DbfLayout& layout = table.layout;
-  table.records =
-      bytes.substr(layout.headerLength, std::size_t{layout.recordCount} * layout.recordLength);
-  bytes.resize(layout.headerLength);
-  table.header = std::move(bytes);
+  // The records keep the file's memory: a large table is not copied once more.
+  table.header = bytes.substr(0, layout.headerLength);
+  bytes.erase(0, std::min<std::size_t>(layout.headerLength, bytes.size()));
+  bytes.resize(std::min(bytes.size(), std::size_t{layout.recordCount} * layout.recordLength));
+  table.records = std::move(bytes);
   return table;
 }
 

@@ -13,8 +13,11 @@ namespace zt6 {
 
 class DbfIndex {
  public:
-  // keys[k] is the key text of record k + 1 (Windows code page).
-  DbfIndex(bool numeric, std::vector<std::string> keys);
+  // Text keys of one width, one after the other: record k's key at (k - 1) * width
+  // (Windows code page). Held in one piece, so a large table sorts in cache.
+  static DbfIndex OfTexts(std::string keys, std::size_t width);
+  // numbers[k] is the key of record k + 1.
+  static DbfIndex OfNumbers(std::vector<double> numbers);
 
   std::size_t Size() const { return order_.size(); }
   std::uint32_t RecordAt(std::size_t position) const { return order_[position]; }
@@ -25,13 +28,19 @@ class DbfIndex {
   bool KeyEquals(std::size_t position, std::string_view key) const;
 
  private:
-  int Compare(std::size_t record, std::string_view key) const;
+  DbfIndex() = default;
+  std::string_view TextOf(std::uint32_t record) const;
+  int Compare(std::uint32_t record, std::string_view key) const;
+  void Order(std::size_t count);
+  // Sorts text keys byte by byte; false (order untouched) when too many places vary.
+  bool OrderByBytes();
 
-  bool numeric_;
-  std::vector<std::string> texts_;
+  bool numeric_ = false;
+  std::string texts_;
+  std::size_t width_ = 0;
   std::vector<double> numbers_;
   std::vector<std::uint32_t> order_;
-  std::vector<std::size_t> positions_;
+  std::vector<std::uint32_t> positions_;  // records are counted in 32 bits
 };
 
 }  // namespace zt6

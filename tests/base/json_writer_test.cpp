@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -54,41 +55,55 @@ TEST(JsonWriter, NumbersAreShortestAndReadBackExactly) {
   }
 }
 
-TEST(JsonWriter, NestedStructureIsValidJson) {
-  std::ostringstream out;
-  JsonWriter json(out);
-  json.BeginObject();
-  json.Key("empty object");
-  json.BeginObject();
-  json.EndObject();
-  json.Key("list");
-  json.BeginArray();
-  json.Integer(-7);
-  json.Number(std::numeric_limits<double>::quiet_NaN());
-  json.String("x");
-  json.BeginArray();
-  json.EndArray();
-  json.BeginObject();
-  json.Key("deep");
-  json.Bool(false);
-  json.EndObject();
-  json.EndArray();
-  json.Key("ok");
-  json.Bool(true);
-  json.EndObject();
+// The same structure in both layouts: valid JSON with the same content; the one-line
+// layout has a single newline, at its end, so each record is one line of a stream.
+TEST(JsonWriter, NestedStructureIsValidJsonInBothLayouts) {
+  for (const JsonLayout layout : {JsonLayout::Indented, JsonLayout::OneLine}) {
+    SCOPED_TRACE(layout == JsonLayout::OneLine ? "one line" : "indented");
+    std::ostringstream out;
+    JsonWriter json(out, layout);
+    json.BeginObject();
+    json.Key("empty object");
+    json.BeginObject();
+    json.EndObject();
+    json.Key("list");
+    json.BeginArray();
+    json.Integer(-7);
+    json.Number(std::numeric_limits<double>::quiet_NaN());
+    json.String("x");
+    json.BeginArray();
+    json.EndArray();
+    json.BeginObject();
+    json.Key("deep");
+    json.Bool(false);
+    json.EndObject();
+    json.EndArray();
+    json.Key("ok");
+    json.Bool(true);
+    json.EndObject();
 
-  const auto read = FlatJsonReader::Read(out.str());
-  ASSERT_TRUE(read) << out.str();
-  EXPECT_EQ(read->at("").text, "3");
-  EXPECT_EQ(read->at("empty object").kind, JsonEntry::Kind::Object);
-  EXPECT_EQ(read->at("empty object").text, "0");
-  EXPECT_EQ(read->at("list").text, "5");
-  EXPECT_EQ(read->at("list.0").text, "-7");
-  EXPECT_EQ(read->at("list.1").text, "0");
-  EXPECT_EQ(read->at("list.2").text, "x");
-  EXPECT_EQ(read->at("list.3").kind, JsonEntry::Kind::Array);
-  EXPECT_EQ(read->at("list.4.deep").text, "false");
-  EXPECT_EQ(read->at("ok").text, "true");
+    const auto read = FlatJsonReader::Read(out.str());
+    ASSERT_TRUE(read) << out.str();
+    EXPECT_EQ(read->at("").text, "3");
+    EXPECT_EQ(read->at("empty object").kind, JsonEntry::Kind::Object);
+    EXPECT_EQ(read->at("empty object").text, "0");
+    EXPECT_EQ(read->at("list").text, "5");
+    EXPECT_EQ(read->at("list.0").text, "-7");
+    EXPECT_EQ(read->at("list.1").text, "0");
+    EXPECT_EQ(read->at("list.2").text, "x");
+    EXPECT_EQ(read->at("list.3").kind, JsonEntry::Kind::Array);
+    EXPECT_EQ(read->at("list.4.deep").text, "false");
+    EXPECT_EQ(read->at("ok").text, "true");
+    const std::string text = out.str();
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    if (layout == JsonLayout::OneLine) {
+      EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
+      EXPECT_EQ(text.find(": "), std::string::npos) << text;
+    } else {
+      EXPECT_GT(std::count(text.begin(), text.end(), '\n'), 10);
+    }
+  }
 }
 
 }  // namespace

@@ -15,11 +15,14 @@ struct Zt6Outcome {
   std::string err;
 };
 
-inline Zt6Outcome RunZt6Command(const std::vector<std::string>& args) {
+// input is what the command reads from standard input.
+inline Zt6Outcome RunZt6Command(const std::vector<std::string>& args,
+                                const std::string& input = "") {
+  std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
   Zt6Outcome outcome;
-  outcome.exitCode = RunZt6(args, out, err);
+  outcome.exitCode = RunZt6(args, out, err, in);
   outcome.out = out.str();
   outcome.err = err.str();
   return outcome;

@@ -365,6 +365,39 @@ TEST_F(CurrentTableTest, FindRetriesWithADecimalCommaAndNeedsAnIndex) {
   EXPECT_FALSE(table_.DbfEof());
 }
 
+// Long keys that agree in their first bytes, equal keys, bytes above ASCII: the order
+// is by every byte of the key (unsigned), equal keys in record order. Keys that vary in
+// few places are sorted byte by byte, keys that vary in many by comparison: both ways.
+TEST_F(CurrentTableTest, IndexOrdersLongKeysByEveryByte) {
+  std::vector<std::vector<std::string>> records = {
+      {"Welle DIN 5481 21x24"}, {"Welle DIN 5481 12x14"}, {"Welle DIN 5481 12x14"},
+      {Utf8ToCp1252("Welle DIN 5481 12xä")}, {"Welle DIN 5481 12x1"}, {"Welle"},
+      {"Welle DIN 5481 12x14"}};
+  std::vector<std::int64_t> expected = {6, 5, 2, 3, 7, 4, 1};
+  for (const bool manyPlacesVary : {false, true}) {
+    SCOPED_TRACE(manyPlacesVary ? "keys varying in every place" : "keys varying in few places");
+    if (manyPlacesVary) {
+      records.push_back({"abcdefghijklmnopqrst"});  // differs from the others everywhere
+      expected.push_back(8);
+    }
+    Create("t.dbf", {{"NAME", 'C', 20, 0}}, records);
+    Use("t");
+    table_.DbfIndexOn("NAME", "t");
+    std::vector<std::int64_t> order{table_.DbfRecNo()};
+    for (table_.DbfSkip(1); !table_.DbfEof(); table_.DbfSkip(1)) order.push_back(table_.DbfRecNo());
+    EXPECT_EQ(order, expected);
+
+    EXPECT_TRUE(table_.DbfFind("Welle DIN 5481 12x14"));
+    EXPECT_EQ(table_.DbfRecNo(), 2);  // the first of the equal keys
+    EXPECT_FALSE(table_.DbfFind("Welle DIN 5481 12x15"));
+    EXPECT_TRUE(table_.DbfFindNear("Welle DIN 5481 12x15"));
+    EXPECT_EQ(table_.DbfRecNo(), 4);
+    EXPECT_TRUE(table_.DbfFind("Welle"));  // blanks after a key do not count
+    EXPECT_EQ(table_.DbfRecNo(), 6);
+    table_.DbfClose();
+  }
+}
+
 TEST_F(CurrentTableTest, FindNearComparesNumberFieldsByValue) {
   Create("t.dbf", {{"VAL", 'N', 6, 2}}, {{"10"}, {"-2"}, {"3.25"}, {"3.25"}, {"1.5"}});
   Use("t");

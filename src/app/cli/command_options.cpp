@@ -59,17 +59,18 @@ std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::str
 
 std::optional<FileCommandOptions> TakeFileCommandOptions(const CommandArguments& arguments,
                                                          std::string_view command,
-                                                         const UsageErrorFn& usageError) {
+                                                         const UsageErrorFn& usageError,
+                                                         bool fileOptional) {
   FileCommandOptions options;
   if (arguments.files.size() > 1) {
     usageError(std::string(command) + " takes one project file");
     return std::nullopt;
   }
-  if (arguments.files.empty()) {
+  if (arguments.files.empty() && !fileOptional) {
     usageError(std::string(command) + " needs a project file");
     return std::nullopt;
   }
-  options.file = arguments.files.front();
+  if (!arguments.files.empty()) options.file = arguments.files.front();
   options.output = arguments.Last("-o");
   options.tableFolder = arguments.Last("--tables");
   if (const auto language = arguments.Last("--language")) {

@@ -42,17 +42,19 @@ std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::str
 
 // The options of the commands that read one project and write one file.
 struct FileCommandOptions {
-  std::string file;
+  std::string file;                        // "" when none is needed and none was given
   std::optional<std::string> output;       // -o; standard output without
   std::optional<std::string> tableFolder;  // --tables
   int language = 0;                        // --language 1|2; 0: the configured one
 };
 inline const std::vector<OptionSpec> kFileCommandSpecs = {
     {"-o"}, {"--tables"}, {"--language"}};
-// Exactly one project file; `command` names the command in the messages ("report").
+// Exactly one project file, or none when fileOptional; `command` names the command in
+// the messages ("report").
 std::optional<FileCommandOptions> TakeFileCommandOptions(const CommandArguments& arguments,
                                                          std::string_view command,
-                                                         const UsageErrorFn& usageError);
+                                                         const UsageErrorFn& usageError,
+                                                         bool fileOptional = false);
 
 // The value when it is one of `allowed`, else the usage error 'unknown WHAT "value"'.
 std::optional<std::string> OneOf(const std::string& value, const std::vector<std::string>& allowed,

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/cli/command_options.h"
+#include "app/cli/design_options.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/cad_setup.h"
 #include "app/commands/drawing_command.h"
@@ -26,11 +27,13 @@ namespace fs = std::filesystem;
 struct CadOptions : FileCommandOptions {
   std::string format = "dxf";
   int drawing = 0;
+  DesignOptions design;
 };
 
 std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
                                           const UsageErrorFn& usageError) {
   std::vector<OptionSpec> specs = kFileCommandSpecs;
+  specs.insert(specs.end(), kDesignSpecs.begin(), kDesignSpecs.end());
   specs.push_back({"--format"});
   specs.push_back({"--drawing"});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
@@ -49,7 +52,11 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
     }
     options.drawing = *n;
   }
-  const auto common = TakeFileCommandOptions(*arguments, "cad", usageError);
+  const auto design = TakeDesignOptions(*arguments, usageError);
+  if (!design) return std::nullopt;
+  options.design = *design;
+  const auto common =
+      TakeFileCommandOptions(*arguments, "cad", usageError, options.design.size.has_value());
   if (!common) return std::nullopt;
   if (!drawing) {
     usageError("cad needs --drawing N");
@@ -114,7 +121,10 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 
   WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
                             err, err);
-  if (const int read = session.Read(options->file); read != kExitDone) return read;
+  if (const int read = ReadShapedProject(session, options->file, options->design, "cad", err);
+      read != kExitDone) {
+    return read;
+  }
   Program& program = session.program;
   if (options->language > 0) program.words.Load(options->language);
 

@@ -2,6 +2,8 @@
 // The companion command line "zt6": calculation runs and ISO 286 limits for scripts
 // and checks, without windows.
 
+#include <iostream>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,7 +16,9 @@ inline constexpr int kExitRefused = 1;   // unreadable or refused input
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitFatalRun = 3;  // the run ended with a fatal message
 
-// args are the words after the program name. Results go to out, messages to err.
-int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// args are the words after the program name. Results go to out, messages to err;
+// "zt6 calc -" reads file names from in.
+int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           std::istream& in = std::cin);
 
 }  // namespace zt6

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/cli/command_options.h"
+#include "app/cli/design_options.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/report_output.h"
@@ -22,11 +23,13 @@ enum class Encoding { Utf8, Dos, Windows };
 struct ReportOptions : FileCommandOptions {
   std::string form = "text";
   Encoding encoding = Encoding::Utf8;
+  DesignOptions design;
 };
 
 std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args,
                                                 const UsageErrorFn& usageError) {
   std::vector<OptionSpec> specs = kFileCommandSpecs;
+  specs.insert(specs.end(), kDesignSpecs.begin(), kDesignSpecs.end());
   specs.push_back({"--format"});
   specs.push_back({"--encoding"});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
@@ -42,7 +45,11 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
                        : *encoding == "windows" ? Encoding::Windows
                                                 : Encoding::Utf8;
   }
-  const auto common = TakeFileCommandOptions(*arguments, "report", usageError);
+  const auto design = TakeDesignOptions(*arguments, usageError);
+  if (!design) return std::nullopt;
+  options.design = *design;
+  const auto common =
+      TakeFileCommandOptions(*arguments, "report", usageError, options.design.size.has_value());
   if (!common) return std::nullopt;
   static_cast<FileCommandOptions&>(options) = *common;
   return options;
@@ -77,7 +84,10 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
                             err, err);
   if (options->language > 0) session.program.words.Load(options->language);
-  if (const int read = session.Read(options->file); read != kExitDone) return read;
+  if (const int read = ReadShapedProject(session, options->file, options->design, "report", err);
+      read != kExitDone) {
+    return read;
+  }
   Program& program = session.program;
 
   ReportWriter& writer = program.report;

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "app/files/project_folder.h"
 #include "app/files/project_io.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
@@ -16,28 +17,6 @@ namespace zt6 {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
-// Project files of the folder by name, as the folder listing of the system gives them.
-std::vector<fs::path> ProjectFiles(const std::string& folder) {
-  std::vector<fs::path> files;
-  std::error_code ec;
-  const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path& path = it->path();
-    if (!it->is_regular_file(ec)) continue;
-    if (Upper(path.extension().string()) == "." + Upper(kProjectExtension)) files.push_back(path);
-  }
-  std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
-    return Upper(a.filename().string()) < Upper(b.filename().string());
-  });
-  return files;
-}
 
 // The file's modification date as "yyyy/mm/dd", whatever the date setting.
 std::string FileDate(const fs::path& path) {

@@ -33,7 +33,8 @@ bool FolderExists(std::string_view setting) {
 // removing a real file tells.
 bool FolderWritable(std::string_view setting) {
   if (!FolderExists(setting)) return false;
-  static std::mt19937_64 generator{std::random_device{}()};
+  // One generator per thread: sessions may run side by side in threads.
+  thread_local std::mt19937_64 generator{std::random_device{}()};
   const fs::path folder = FolderSettingPath(setting);
   for (int attempt = 0; attempt < 3; ++attempt) {
     const fs::path probe = folder / (".zt6probe" + std::to_string(generator() % 1000000000));

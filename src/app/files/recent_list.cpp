@@ -1,17 +1,13 @@
 #include "app/files/recent_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
+
+#include "base/text_lines.h"
 
 namespace zt6 {
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // Characters, not bytes: paths are file-system names in UTF-8.
 std::size_t CharacterCount(const std::string& text) {
@@ -25,9 +21,9 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 }  // namespace
 
 void AddRecent(RecentFiles& recent, const std::string& path) {
-  const std::string key = Upper(path);
+  const std::string key = AsciiUpper(path);
   for (int k = 1; k <= static_cast<int>(recent.entries.size()); ++k) {
-    if (Upper(recent.entries[static_cast<std::size_t>(k - 1)]) == key) {
+    if (AsciiUpper(recent.entries[static_cast<std::size_t>(k - 1)]) == key) {
       RemoveRecent(recent, k);
       break;
     }

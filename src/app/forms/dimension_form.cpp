@@ -156,13 +156,22 @@ void DimensionForm::Propose(std::string_view button) {
   }
 }
 
+void DimensionForm::TakeToleranceRow() {
+  DatabaseTables(access_).ReadToleranceRow(ToleranceTable::TotalTolerances, design_, messages_);
+  // Only the dimension fields: a hub length typed before is kept.
+  FillDimensions();
+}
+
 void DimensionForm::PickDin5481() {
-  if (PickSize(access_, PickMode::Choose, design_)) {
-    DatabaseTables(access_).ReadToleranceRow(ToleranceTable::TotalTolerances, design_, messages_);
-    // Only the dimension fields: a hub length typed before is kept.
-    FillDimensions();
-  }
+  if (PickSize(access_, PickMode::Choose, design_)) TakeToleranceRow();
   cancel_ = false;
+}
+
+bool DimensionForm::TakeDin5481(std::string_view designation) {
+  const bool taken = TakeSizeByDesignation(access_, designation, design_);
+  if (taken) TakeToleranceRow();
+  cancel_ = false;
+  return taken;
 }
 
 std::string DimensionForm::Label(std::string_view name) const {

@@ -36,6 +36,9 @@ class DimensionForm {
   // Button_db: a DIN 5481 row and its tolerance row into the design, fields refilled;
   // the cancel flag is cleared afterwards whatever happened.
   void PickDin5481();
+  // The same for the row named by its designation, as a command line names it instead
+  // of picking it ("21x24"); false when the table has no such row or cannot be read.
+  bool TakeDin5481(std::string_view designation);
   // With "self-defined" the dimension fields and their buttons are enabled, Button_db
   // and RadioGroup_tol are for the database source.
   bool DimensionsEnabled() const { return source == 2; }
@@ -52,6 +55,8 @@ class DimensionForm {
  private:
   // Designation and the dimensions, not l.
   void FillDimensions();
+  // After a size row was taken: its tolerance row, then the fields.
+  void TakeToleranceRow();
   void ProposeFilletRadius(bool hub);
   std::string LengthText(double mm) const;
   // The field's text as a length in mm.

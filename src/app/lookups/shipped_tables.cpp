@@ -8,9 +8,6 @@ namespace zt6 {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The first of the folders (relative to the program's own folder) that holds the file.
 std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, const char* file) {
   std::error_code ec;
   const fs::path program = fs::read_symlink("/proc/self/exe", ec);
@@ -21,8 +18,6 @@ std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, cons
   }
   return {};
 }
-
-}  // namespace
 
 std::string ShippedTableFolder() {
   return FolderBesideProgram({"tables", fs::path("..") / "share" / "zt6" / "tables"},

@@ -2,9 +2,16 @@
 // Where the standard tables installed with the program are: beside the program in a
 // build tree ("tables/"), or in the installation's shared data ("../share/zt6/tables").
 
+#include <filesystem>
+#include <initializer_list>
 #include <string>
 
 namespace zt6 {
+
+// The first of the folders (relative to the program's own folder) that holds the
+// file, or "" when none does.
+std::string FolderBesideProgram(std::initializer_list<std::filesystem::path> candidates,
+                                const char* file);
 
 // The folder holding the shipped "din5481.dbf", or "" when none is found.
 std::string ShippedTableFolder();

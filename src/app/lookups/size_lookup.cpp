@@ -6,6 +6,7 @@
 #include "base/codepage.h"
 #include "base/number_format.h"
 #include "base/number_parse.h"
+#include "base/text_lines.h"
 #include "calc/program_math.h"
 
 namespace zt6 {
@@ -160,6 +161,38 @@ bool PickSize(TableAccess& access, PickMode mode, DesignRecord& design) {
     if (mode == PickMode::Choose && result == PickResult::Chosen) {
       TakeSizeRow(table, design);
       taken = true;
+    }
+    table.DbfClose();
+  });
+  return taken;
+}
+
+std::vector<std::string> SizeDesignations(TableAccess& access) {
+  std::vector<std::string> names;
+  if (!OpenSizeTable(access)) return names;
+  CurrentTable& table = access.table();
+  const bool read = access.Run([&] {
+    for (table.DbfGoTop(); !table.DbfEof(); table.DbfSkip(1)) names.push_back(Designation(table));
+    table.DbfClose();
+  });
+  if (!read) names.clear();
+  return names;
+}
+
+bool TakeSizeByDesignation(TableAccess& access, std::string_view designation,
+                           DesignRecord& design) {
+  const std::string wanted = AsciiUpper(TrimBlanks(Utf8ToCp850(designation)));
+  const auto matches = [&wanted](const std::string& name) { return EqualsUpperCased(name, wanted); };
+  if (!OpenSizeTable(access)) return false;
+  CurrentTable& table = access.table();
+  bool taken = false;
+  access.Run([&] {
+    for (table.DbfGoTop(); !table.DbfEof() && !taken; table.DbfSkip(1)) {
+      if (matches(AnsiToOem(TrimBlanks(table.DbfField(1)))) ||
+          matches(Designation(table))) {
+        TakeSizeRow(table, design);
+        taken = true;
+      }
     }
     table.DbfClose();
   });

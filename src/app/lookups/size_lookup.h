@@ -3,6 +3,10 @@
 // table: which row is taken and how its field texts become numbers of the design.
 // Every lookup opens its table, reads and closes it again.
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "app/lookups/table_access.h"
 #include "app/ports/ui.h"
 #include "calc/design_record.h"
@@ -26,6 +30,15 @@ class DatabaseTables final : public StandardTables {
 // The size table in the pick window, opened on the design's table row; in choose
 // mode the chosen row becomes the design's size. True when a row was taken.
 bool PickSize(TableAccess& access, PickMode mode, DesignRecord& design);
+// The designations of the size table in the pick window's order ("7x8", "A - 12x14");
+// empty when the table cannot be read.
+std::vector<std::string> SizeDesignations(TableAccess& access);
+// The row of that designation taken as the pick window takes a chosen row. A name
+// matches the designation field or the whole designation with its prefix, ignoring
+// blanks at either end and the case of letters ("21X24"). False when no row matches
+// or the table cannot be read.
+bool TakeSizeByDesignation(TableAccess& access, std::string_view designation,
+                           DesignRecord& design);
 // Reads the size row at the design's table row again. True when it was read.
 bool RereadSize(TableAccess& access, DesignRecord& design);
 // Tolerance table k in the pick window; in choose mode the chosen row is read.

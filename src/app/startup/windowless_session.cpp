@@ -6,6 +6,7 @@
 #include "app/files/project_io.h"
 #include "app/lookups/shipped_tables.h"
 #include "base/codepage.h"
+#include "calc/calculation_run.h"
 
 namespace zt6 {
 
@@ -36,11 +37,27 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
 }
 
 int WindowlessSession::Read(const std::string& file) {
+  if (const int loaded = Load(file); loaded != kExitDone) return loaded;
+  return FatalOutcome();
+}
+
+int WindowlessSession::Load(const std::string& file) {
   program.shell.cancel = false;  // a missing configuration file is no refusal here
   ReadProject(program, prompts, tables, file);
   if (program.shell.cancel) return kExitRefused;
   program.projectName = file;
   program.projectFromCommandLine = true;
+  return kExitDone;
+}
+
+int WindowlessSession::Calculate() {
+  program.shell.cancel = false;
+  CalculationRun(program.design, program.messages, tables);
+  if (program.shell.cancel) return kExitRefused;
+  return FatalOutcome();
+}
+
+int WindowlessSession::FatalOutcome() {
   const RunMessages& messages = program.messages;
   if (!messages.FatalFlag()) return kExitDone;
   for (int k = 1; k <= messages.Count(); ++k) err_ << Cp850ToUtf8(messages.Message(k)) << '\n';

@@ -40,6 +40,11 @@ class WindowlessSession {
   // Reads and calculates the project: kExitDone, kExitRefused when it cannot be read,
   // kExitFatalRun (messages written to the error stream) after a fatal message.
   int Read(const std::string& file);
+  // Reads the project as Read does, without regard to how its calculation ended.
+  int Load(const std::string& file);
+  // Calculates the design again: kExitRefused when a standard table cannot be read,
+  // else as Read.
+  int Calculate();
   OutputPorts Ports() { return {launcher, printer}; }
 
   Program program;
@@ -51,6 +56,9 @@ class WindowlessSession {
   BatchPrinter printer;
 
  private:
+  // kExitFatalRun with the messages on the error stream after a fatal run, else kExitDone.
+  int FatalOutcome();
+
   std::ostream& err_;
 };
 

@@ -11,6 +11,7 @@
 #include "base/number_parse.h"
 #include "base/safe_file.h"
 #include "support/flat_json.h"
+#include "support/json_checks.h"
 #include "support/run_zt6.h"
 #include "tables/table_source.h"
 
@@ -18,8 +19,9 @@ namespace zt6 {
 namespace {
 
 using test_support::FlatJson;
-using test_support::FlatJsonReader;
 using test_support::JsonEntry;
+using test_support::NumberAt;
+using test_support::ReadJson;
 
 using Outcome = test_support::Zt6Outcome;
 
@@ -36,21 +38,6 @@ std::vector<std::string> SelfDefined(std::initializer_list<std::string> more) {
   }
   for (const std::string& arg : more) args.push_back(arg);
   return args;
-}
-
-FlatJson ReadJson(const std::string& text) {
-  const auto json = FlatJsonReader::Read(text);
-  EXPECT_TRUE(json) << "not valid JSON:\n" << text;
-  return json.value_or(FlatJson{});
-}
-
-double NumberAt(const FlatJson& json, const std::string& path) {
-  const auto it = json.find(path);
-  if (it == json.end() || it->second.kind != JsonEntry::Kind::Number) {
-    ADD_FAILURE() << "no number at " << path;
-    return 0;
-  }
-  return it->second.number;
 }
 
 TEST(Zt6Fit, PrintsLimitsAndSignedDeviations) {

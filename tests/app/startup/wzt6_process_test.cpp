@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -70,6 +71,28 @@ TEST(Wzt6Process, WithoutADisplayTheWindowIsRefusedWhileBatchRunsWork) {
   EXPECT_EQ(WEXITSTATUS(status), 1);
   EXPECT_NE(out.find("wzt6: "), std::string::npos) << out;
   EXPECT_NE(out.find("/?"), std::string::npos) << out;
+}
+
+// wzt6 hands a window's command line over to the desktop program: on Qt's offscreen
+// platform the window ends after its first drawing when asked to.
+TEST(Wzt6Process, WindowOpensThroughTheDesktopProgram) {
+#ifndef ZT6_DESKTOP_PROGRAM_BUILT
+  GTEST_SKIP() << "built without Qt";
+#else
+  test_support::TempDir dir("zt6_window");
+  const std::string example = std::string(ZT6_DATA_DIR) + "/examples/welle_12x14.zt6";
+  const std::string command = "cd '" + dir.path().string() + "' && XDG_CONFIG_HOME='" +
+                              dir.path().string() +
+                              "' QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 "
+                              "timeout 60 " + std::string(ZT6_WZT6_EXE) + " '" + example +
+                              "' >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  // The window wrote its session file on closing: it really ran.
+  EXPECT_TRUE(std::filesystem::exists(dir.path() / "zt6.cff") ||
+              std::filesystem::exists(dir.path() / "zt6" / "zt6.cff"));
+#endif
 }
 
 TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {

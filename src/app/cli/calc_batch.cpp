@@ -1,0 +1,209 @@
+#include "app/cli/calc_batch.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <filesystem>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include "app/cli/design_output.h"
+#include "app/cli/zt6_commands.h"
+#include "app/files/project_file.h"
+#include "app/files/project_folder.h"
+#include "app/lookups/size_lookup.h"
+#include "app/startup/windowless_session.h"
+#include "base/json_writer.h"
+#include "calc/calculation_run.h"
+
+namespace zt6 {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FileLine {
+  std::string text;  // one JSON object and its newline
+  int exitCode = kExitDone;
+};
+
+std::string WithoutTrailingNewlines(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
+// One worker's session; the messages its prompts write are kept for the file's line.
+class CalcWorker {
+ public:
+  explicit CalcWorker(const CalcBatch& batch)
+      : batch_(batch),
+        session_({.readSettings = false, .command = true, .tableFolder = batch.tableFolder},
+                 messages_, messages_) {}
+
+  FileLine Calculate(const std::string& file) {
+    messages_.str({});
+    session_.program.shell.cancel = false;
+    DesignRecord design;
+    std::string error;
+    int code = kExitDone;
+    bool calculated = false;
+    try {
+      DocumentationData docs;
+      const ProjectParseResult loaded = LoadProjectFile(file, design, docs);
+      if (!loaded.ok) {
+        code = kExitRefused;
+        error = loaded.problem;
+      } else {
+        code = ShapeDesign(session_, design, batch_.design, "calc", messages_);
+        if (code == kExitDone) {
+          RunMessages& messages = session_.program.messages;
+          CalculationRun(design, messages, session_.tables);
+          calculated = true;
+          if (session_.program.shell.cancel) {
+            code = kExitRefused;  // a table could not be read
+          } else if (messages.FatalFlag()) {
+            code = kExitFatalRun;
+          }
+        }
+      }
+    } catch (const std::exception& e) {
+      code = kExitRefused;
+      calculated = false;
+      error = e.what();
+    }
+    if (error.empty()) error = WithoutTrailingNewlines(messages_.str());
+    return {Line(file, code, error, calculated ? &design : nullptr), code};
+  }
+
+ private:
+  std::string Line(const std::string& file, int code, const std::string& error,
+                   const DesignRecord* design) {
+    std::ostringstream line;
+    JsonWriter json(line, JsonLayout::OneLine);
+    json.BeginObject();
+    json.Key("file");
+    json.String(file);
+    json.Key("exit");
+    json.Integer(code);
+    if (!error.empty()) {
+      json.Key("error");
+      json.String(error);
+    }
+    if (design != nullptr) WriteDesignMembers(json, *design, session_.program.messages);
+    json.EndObject();
+    return line.str();
+  }
+
+  const CalcBatch& batch_;
+  std::ostringstream messages_;
+  WindowlessSession session_;
+};
+
+// The lines in the order of the files, handed from the workers to the writer.
+class OrderedLines {
+ public:
+  explicit OrderedLines(std::size_t count) : lines_(count) {}
+  void Put(std::size_t index, FileLine line) {
+    {
+      const std::lock_guard lock(mutex_);
+      lines_[index] = std::move(line);
+    }
+    ready_.notify_one();
+  }
+  FileLine Take(std::size_t index) {
+    std::unique_lock lock(mutex_);
+    ready_.wait(lock, [&] { return lines_[index].has_value(); });
+    FileLine line = std::move(*lines_[index]);
+    lines_[index].reset();
+    return line;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::vector<std::optional<FileLine>> lines_;
+};
+
+void AddInput(const std::string& input, std::vector<std::string>& files, std::ostream& err,
+              int& worst) {
+  std::error_code ec;
+  if (!fs::is_directory(input, ec)) {
+    files.push_back(input);
+    return;
+  }
+  const std::vector<fs::path> projects = ProjectFiles(input);
+  if (projects.empty()) {
+    err << "zt6 calc: " << input << ": no project files (*.zt6) in this folder\n";
+    worst = std::max(worst, kExitRefused);
+  }
+  for (const fs::path& project : projects) files.push_back(project.string());
+}
+
+// The size and the assignments do not depend on the project: refused once, up front.
+int CheckDesignOptions(const CalcBatch& batch, std::ostream& err) {
+  DesignRecord scratch;
+  for (const std::string& assignment : batch.design.assignments) {
+    if (!ApplyAssignment(assignment, scratch, "calc", err)) return kExitUsage;
+  }
+  if (!batch.design.size) return kExitDone;
+  WindowlessSession session({.readSettings = false, .command = true, .tableFolder = batch.tableFolder},
+                            err, err);
+  DesignOptions sizeOnly;
+  sizeOnly.size = batch.design.size;
+  return ShapeDesign(session, scratch, sizeOnly, "calc", err);
+}
+
+}  // namespace
+
+std::vector<std::string> ExpandCalcInputs(const std::vector<std::string>& inputs,
+                                          std::istream& in, std::ostream& err, int& worst) {
+  std::vector<std::string> files;
+  for (const std::string& input : inputs) {
+    if (input != "-") {
+      AddInput(input, files, err, worst);
+      continue;
+    }
+    for (std::string name; std::getline(in, name);) {
+      name = WithoutTrailingNewlines(name);
+      if (!name.empty()) AddInput(name, files, err, worst);
+    }
+  }
+  return files;
+}
+
+int RunCalcBatch(const CalcBatch& batch, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (const int checked = CheckDesignOptions(batch, err); checked != kExitDone) return checked;
+  int worst = kExitDone;
+  const std::vector<std::string> files = ExpandCalcInputs(batch.inputs, in, err, worst);
+  if (files.empty()) return worst;
+
+  const auto write = [&](const FileLine& line) {
+    out << line.text;
+    worst = std::max(worst, line.exitCode);
+  };
+  const std::size_t threads = std::min<std::size_t>(std::max(batch.jobs, 1u), files.size());
+  if (threads == 1) {
+    CalcWorker worker(batch);
+    for (const std::string& file : files) write(worker.Calculate(file));
+    out.flush();
+    return worst;
+  }
+
+  OrderedLines lines(files.size());
+  std::atomic<std::size_t> next{0};
+  std::vector<std::jthread> workers;
+  workers.reserve(threads);
+  for (std::size_t t = 0; t < threads; ++t) {
+    workers.emplace_back([&] {
+      CalcWorker worker(batch);
+      for (std::size_t i = next++; i < files.size(); i = next++) lines.Put(i, worker.Calculate(files[i]));
+    });
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) write(lines.Take(i));
+  out.flush();
+  return worst;
+}
+
+}  // namespace zt6

@@ -1,0 +1,114 @@
+#include "app/cli/zt6_calc_command.h"
+
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include "app/cli/calc_batch.h"
+#include "app/cli/design_options.h"
+#include "app/cli/design_output.h"
+#include "app/cli/zt6_commands.h"
+#include "app/files/project_file.h"
+#include "app/startup/windowless_session.h"
+#include "base/number_parse.h"
+#include "calc/calculation_run.h"
+
+namespace zt6 {
+
+namespace {
+
+struct CalcOptions {
+  std::vector<std::string> files;
+  DesignOptions design;
+  bool json = false;
+  std::optional<std::string> tableFolder;
+  std::optional<unsigned> jobs;  // --jobs
+};
+
+std::optional<CalcOptions> ParseCalcOptions(const std::vector<std::string>& args,
+                                            const UsageErrorFn& usageError) {
+  std::vector<OptionSpec> specs = kDesignSpecs;
+  specs.insert(specs.end(), {{"--json", false},
+                             {"--tables", true, "--tables needs a folder"},
+                             {"--jobs", true, "--jobs needs a number of threads"}});
+  const auto arguments = ParseCommandArguments(args, specs, usageError);
+  if (!arguments) return std::nullopt;
+  const auto design = TakeDesignOptions(*arguments, usageError);
+  if (!design) return std::nullopt;
+  CalcOptions options;
+  options.design = *design;
+  options.files = arguments->files;
+  options.json = arguments->Has("--json");
+  options.tableFolder = arguments->Last("--tables");
+  if (const auto jobs = arguments->Last("--jobs")) {
+    const std::optional<std::int32_t> n = TryParseWhole(*jobs);
+    if (!n || *n < 1) {
+      usageError("--jobs takes a number of threads from 1 up, not \"" + *jobs + "\"");
+      return std::nullopt;
+    }
+    options.jobs = static_cast<unsigned>(*n);
+  }
+  return options;
+}
+
+// Several files, a folder, names on standard input or a number of threads make a
+// batch run: one JSON line per project.
+bool IsBatch(const CalcOptions& options) {
+  if (options.files.size() > 1 || options.jobs) return true;
+  if (options.files.empty()) return false;
+  std::error_code ec;
+  return options.files.front() == "-" || std::filesystem::is_directory(options.files.front(), ec);
+}
+
+// One design, printed as a listing or as one JSON object.
+int CalcOne(const CalcOptions& options, std::ostream& out, std::ostream& err) {
+  DesignRecord design;
+  if (!options.files.empty()) {
+    const std::string& file = options.files.front();
+    DocumentationData docs;
+    const ProjectParseResult loaded = LoadProjectFile(file, design, docs);
+    if (!loaded.ok) {
+      err << "zt6 calc: " << file << ": " << loaded.problem << "\n";
+      return kExitRefused;
+    }
+  }
+  // The standard tables as a windowless run reads them, without the settings file:
+  // open errors go to err.
+  WindowlessSession session({.readSettings = false, .command = true, .tableFolder = options.tableFolder},
+                            err, err);
+  if (const int shaped = ShapeDesign(session, design, options.design, "calc", err);
+      shaped != kExitDone) {
+    return shaped;
+  }
+  RunMessages& messages = session.program.messages;
+  CalculationRun(design, messages, session.tables);
+  if (options.json) {
+    JsonWriter json(out);
+    json.BeginObject();
+    WriteDesignMembers(json, design, messages);
+    json.EndObject();
+  } else {
+    WriteDesignListing(design, messages, out);
+  }
+  // A table that could not be read leaves values of the project standing in for it.
+  if (session.program.shell.cancel) return kExitRefused;
+  return messages.FatalFlag() ? kExitFatalRun : kExitDone;
+}
+
+}  // namespace
+
+int CalcCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                std::ostream& err, const UsageErrorFn& usageError) {
+  const auto options = ParseCalcOptions(args, usageError);
+  if (!options) return kExitUsage;
+  if (!IsBatch(*options)) return CalcOne(*options, out, err);
+  if (options->files.empty()) return usageError("--jobs needs project files, a folder or -");
+  CalcBatch batch;
+  batch.inputs = options->files;
+  batch.design = options->design;
+  batch.tableFolder = options->tableFolder;
+  batch.jobs = options->jobs.value_or(std::max(1u, std::thread::hardware_concurrency()));
+  return RunCalcBatch(batch, in, out, err);
+}
+
+}  // namespace zt6

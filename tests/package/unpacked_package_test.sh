@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it into a temporary root
+# (nothing is installed into the machine) and runs the programs from there: they must
+# find their tables, zt6.err and the desktop program in the package's own layout.
+#   unpacked_package_test.sh BUILD_DIR
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; fail "cpack"; }
+debs=("$work"/package/zt6_*.deb)
+[ -f "${debs[0]}" ] || fail "no zt6_*.deb written"
+dpkg-deb -x "${debs[0]}" "$work/root"
+usr="$work/root/usr"
+dpkg-deb -f "${debs[0]}" Package Version Depends >"$work/control"
+grep -q '^Package: zt6$' "$work/control" || fail "package name: $(cat "$work/control")"
+
+for file in bin/zt6 bin/wzt6 share/zt6/zt6.err share/zt6/tables/din5481.dbf \
+  share/zt6/tables/zt6tol.dbf share/applications/zt6.desktop \
+  share/icons/hicolor/scalable/apps/zt6.svg share/doc/zt6/examples/welle_12x14.zt6; do
+  [ -f "$usr/$file" ] || fail "usr/$file is not in the package"
+done
+grep -q '^Exec=wzt6 %f$' "$usr/share/applications/zt6.desktop" || fail "desktop entry"
+# The batch routes need no Qt: wzt6 itself links none of it.
+if readelf -d "$usr/bin/wzt6" | grep -q 'NEEDED.*Qt'; then fail "wzt6 links Qt"; fi
+
+# Run from elsewhere, without settings: the programs find what they need beside them.
+mkdir -p "$work/run" "$work/cfg" "$work/tmp"
+cd "$work/run"
+export XDG_CONFIG_HOME="$work/cfg" TEMP="$work/tmp"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+"$usr/bin/zt6" calc --size 12x14 --json >calc.json 2>calc.err || fail "zt6 calc: $(cat calc.err)"
+[ ! -s calc.err ] || fail "zt6 calc said: $(cat calc.err)"
+grep -q '"designation": "12x14"' calc.json || fail "zt6 calc: no 12x14 in $(head -c 300 calc.json)"
+grep -q '"table_row": 4' calc.json || fail "zt6 calc: not row 4 of the shipped table"
+grep -q '"fatal": false' calc.json || fail "zt6 calc: fatal run"
+
+cp "$usr/share/doc/zt6/examples/din5481_17x20.zt6" .
+"$usr/bin/wzt6" din5481_17x20.zt6 /I /NOGUI 2>wzt6.err || fail "wzt6 /I: $(cat wzt6.err)"
+[ -s din5481_17x20.txt ] || fail "wzt6 /I wrote no report"
+grep -q '17x20' din5481_17x20.txt || fail "wzt6 /I: the report does not name 17x20"
+
+# A build with Qt packs the desktop program; the package's wzt6 hands the window over to
+# it (offscreen, ended after the first drawing).
+if [ -x "$build/wzt6-desktop" ]; then
+  [ -x "$usr/libexec/zt6/wzt6-desktop" ] || fail "the desktop program is not in the package"
+  grep -q '^Depends: .*libqt6widgets6' "$work/control" || fail "no Qt dependency: $(cat "$work/control")"
+  QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
+    "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
+fi
+echo "package $(basename "${debs[0]}"): zt6 calc --size 12x14, wzt6 /I and the window ran from it"
