@@ -1,15 +1,15 @@
 #include "app/cli/zt6_cad_command.h"
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <optional>
 
 #include "app/cli/command_options.h"
 #include "app/cli/design_options.h"
+#include "app/cli/private_folder.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/cad_setup.h"
 #include "app/commands/drawing_command.h"
+#include "app/commands/print_drawing.h"
 #include "app/ports/batch_ports.h"
 #include "app/startup/windowless_session.h"
 #include "base/codepage.h"
@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 
 struct CadOptions : FileCommandOptions {
   std::string format = "dxf";
+  std::optional<bool> landscape;  // --orientation, for pdf
   int drawing = 0;
   DesignOptions design;
 };
@@ -36,12 +37,23 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
   specs.insert(specs.end(), kDesignSpecs.begin(), kDesignSpecs.end());
   specs.push_back({"--format"});
   specs.push_back({"--drawing"});
+  specs.push_back({"--orientation"});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
   if (!arguments) return std::nullopt;
   CadOptions options;
   if (const auto format = arguments->Last("--format")) {
-    if (!OneOf(*format, {"dxf", "igs", "txt", "svg"}, "format", usageError)) return std::nullopt;
+    if (!OneOf(*format, {"dxf", "igs", "txt", "svg", "pdf"}, "format", usageError))
+      return std::nullopt;
     options.format = *format;
+  }
+  if (const auto orientation = arguments->Last("--orientation")) {
+    if (!OneOf(*orientation, {"portrait", "landscape"}, "orientation", usageError))
+      return std::nullopt;
+    if (options.format != "pdf") {
+      usageError("--orientation goes with --format pdf");
+      return std::nullopt;
+    }
+    options.landscape = *orientation == "landscape";
   }
   const auto drawing = arguments->Last("--drawing");
   if (drawing) {
@@ -65,27 +77,6 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
   static_cast<FileCommandOptions&>(options) = *common;
   return options;
 }
-
-// A folder of this run alone for the screen's block files, so parallel runs do not
-// share "$zahn1.dx$".
-class PrivateFolder {
- public:
-  PrivateFolder() {
-    std::error_code ec;
-    std::string pattern = (fs::temp_directory_path(ec) / "zt6-cad-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  ~PrivateFolder() {
-    std::error_code ec;
-    if (!path_.empty()) fs::remove_all(path_, ec);
-  }
-  PrivateFolder(const PrivateFolder&) = delete;
-  PrivateFolder& operator=(const PrivateFolder&) = delete;
-  const fs::path& Path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 // The finished CAD file is taken as it is, for standard output or the -o file.
 class CommandCadPorts : public PromptCadPorts {
@@ -115,7 +106,8 @@ CadOutputType FileTypeOf(const std::string& format) {
 }  // namespace
 
 int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-               const std::function<int(std::string_view)>& usageError) {
+               const std::function<int(std::string_view)>& usageError,
+               const Zt6Outputs& outputs) {
   const auto options = ParseCadOptions(args, usageError);
   if (!options) return kExitUsage;
 
@@ -133,18 +125,53 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "zt6 cad: no temporary folder\n";
     return kExitRefused;
   }
-  const bool svg = options->format == "svg";
+  const bool pdf = options->format == "pdf";
+  if (pdf && !outputs.pdf) {
+    err << "zt6 cad: PDF is written by zt6-pdf, which is not installed beside zt6\n";
+    return kExitRefused;
+  }
+  // SVG and PDF show the screen drawing, on the screen's area or on paper.
+  const bool onScreen = options->format == "svg" || pdf;
+  // The PDF page is begun first: the drawing is recorded for a drawing area of the
+  // page's shape, so the printer mapping keeps circles round at scale 1.
+  const std::string pdfFile = (work.Path() / "drawing.pdf").string();
+  std::unique_ptr<Printer> printer;
+  std::optional<PrinterPage> page;
+  if (pdf) {
+    printer = outputs.pdf(pdfFile);
+    printer->SetLandscape(options->landscape.value_or(program.config.printOrientation != 1));
+    page = printer->BeginDrawing();
+    if (!page || page->width <= 0 || page->height <= 0) {
+      err << "zt6 cad: the PDF file could not be written\n";
+      return kExitRefused;
+    }
+    const int height = program.config.drawingAreaY > 0 ? program.config.drawingAreaY : 767;
+    program.config.drawingAreaY = height;
+    program.config.drawingAreaX = static_cast<int>(
+        static_cast<long long>(height) * page->width / page->height);
+  }
   // Block files and the IGES working file stay private to this run.
   program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
   CommandCadPorts ports(program, session.prompts, session.launcher, work.Path());
   const DrawingOutcome drawn =
       DrawingCommand(program, session.prompts, ports, options->drawing,
-                     svg ? CadOutputType::Screen : FileTypeOf(options->format));
+                     onScreen ? CadOutputType::Screen : FileTypeOf(options->format));
   if (drawn != DrawingOutcome::Drawn) return kExitRefused;
 
-  if (!svg) {
+  if (!onScreen) {
     if (!ports.taken) return kExitRefused;
     return DeliverOutput(*ports.taken, options->output, "cad", out, err);
+  }
+  if (pdf) {
+    ReplayOnPaper(program.drawing, *page);
+    printer->EndDrawing();
+    printer.reset();
+    const FileContent bytes = ReadWholeFile(pdfFile, std::size_t{1} << 30);
+    if (!bytes.ok) {
+      err << "zt6 cad: the PDF file could not be written\n";
+      return kExitRefused;
+    }
+    return DeliverOutput(bytes.bytes, options->output, "cad", out, err);
   }
   const DrawingSettings& screen = program.drawing.Settings();
   SvgCanvas canvas(screen.screenWidth + 1, screen.screenHeight + 1,

@@ -38,18 +38,23 @@ void PrintUsage(std::ostream& out) {
          "      the highest of the files'\n"
          "  fit SIZE CODE\n"
          "      ISO 286 limits of one size, e.g. zt6 fit 12 A11\n"
-         "  report FILE.zt6 [--format text|tsv|html] [-o OUT] [--language 1|2]\n"
-         "         [--encoding utf8|dos|windows] [--tables DIR] [design options]\n"
+         "  report FILE.zt6 [--format text|tsv|html|pdf|xlsx] [-o OUT] [--language 1|2]\n"
+         "         [--encoding utf8|dos|windows] [--pages FROM-TO] [--tables DIR]\n"
+         "         [design options]\n"
          "      the calculation report with the settings of zt6.cfg (working folder,\n"
          "      then the user's folder): text as written to a report file, tsv as for\n"
          "      a spreadsheet, html as for the web browser (Windows-1252, declared);\n"
          "      text and tsv in UTF-8 unless --encoding dos (code page 850) or\n"
-         "      windows (Windows-1252); --language 2 for English words\n"
-         "  cad FILE.zt6 --drawing N [--format dxf|igs|txt|svg] [-o OUT]\n"
-         "      [--language 1|2] [--tables DIR] [design options]\n"
+         "      windows (Windows-1252); pdf the pages as the printer prints them\n"
+         "      (--pages: those only), xlsx a workbook of the tsv form with numbers\n"
+         "      as numbers; --language 2 for English words\n"
+         "  cad FILE.zt6 --drawing N [--format dxf|igs|txt|svg|pdf] [-o OUT]\n"
+         "      [--orientation portrait|landscape] [--language 1|2] [--tables DIR]\n"
+         "      [design options]\n"
          "      drawing N of the drawing list (1..17) as a DXF, IGES or tab-separated\n"
-         "      text CAD file, or as SVG the way the screen shows it; --language 2\n"
-         "      for English words\n"
+         "      text CAD file, as SVG the way the screen shows it, or as PDF the way\n"
+         "      the printer prints it (A4, the print settings and orientation of\n"
+         "      zt6.cfg unless --orientation); --language 2 for English words\n"
          "  report and cad take --size, --class and --set as calc does; with --size\n"
          "  the project file may be left out (a new design of that size)\n"
          "  help\n"
@@ -106,7 +111,7 @@ int Fit(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 }  // namespace
 
 int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           std::istream& in) {
+           std::istream& in, const Zt6Outputs& outputs) {
   if (args.empty()) return UsageError(err, "no command given");
   const std::string& command = args[0];
   if (command == "help" || command == "--help" || command == "-h") {
@@ -116,8 +121,8 @@ int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream
   const auto usageError = [&err](std::string_view problem) { return UsageError(err, problem); };
   if (command == "calc") return CalcCommand(args, in, out, err, usageError);
   if (command == "fit") return Fit(args, out, err);
-  if (command == "report") return ReportCommand(args, out, err, usageError);
-  if (command == "cad") return CadCommand(args, out, err, usageError);
+  if (command == "report") return ReportCommand(args, out, err, usageError, outputs);
+  if (command == "cad") return CadCommand(args, out, err, usageError, outputs);
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/zt6_outputs.h"
+
 namespace zt6 {
 
 // Exit codes of zt6.
@@ -17,8 +19,9 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitFatalRun = 3;  // the run ended with a fatal message
 
 // args are the words after the program name. Results go to out, messages to err;
-// "zt6 calc -" reads file names from in.
+// "zt6 calc -" reads file names from in. outputs: what this program can write besides
+// text (PDF, workbooks).
 int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           std::istream& in = std::cin);
+           std::istream& in = std::cin, const Zt6Outputs& outputs = {});
 
 }  // namespace zt6

@@ -5,11 +5,15 @@
 
 #include "app/cli/command_options.h"
 #include "app/cli/design_options.h"
+#include "app/cli/private_folder.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/print_calculation_report.h"
+#include "app/commands/print_text_file.h"
 #include "app/commands/report_output.h"
+#include "app/commands/spreadsheet_commands.h"
 #include "app/startup/windowless_session.h"
 #include "base/codepage.h"
+#include "base/number_parse.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
 #include "report/calculation_report.h"
@@ -23,8 +27,18 @@ enum class Encoding { Utf8, Dos, Windows };
 struct ReportOptions : FileCommandOptions {
   std::string form = "text";
   Encoding encoding = Encoding::Utf8;
+  std::optional<PageRange> pages;  // --pages, for pdf
   DesignOptions design;
 };
+
+// "2-3", or "2" for one page.
+std::optional<PageRange> ParsePages(const std::string& text) {
+  const std::size_t dash = text.find('-');
+  const auto from = TryParseWhole(text.substr(0, dash));
+  const auto to = dash == std::string::npos ? from : TryParseWhole(text.substr(dash + 1));
+  if (!from || !to || *from < 1 || *to < *from) return std::nullopt;
+  return PageRange{*from, *to};
+}
 
 std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args,
                                                 const UsageErrorFn& usageError) {
@@ -32,12 +46,21 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
   specs.insert(specs.end(), kDesignSpecs.begin(), kDesignSpecs.end());
   specs.push_back({"--format"});
   specs.push_back({"--encoding"});
+  specs.push_back({"--pages"});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
   if (!arguments) return std::nullopt;
   ReportOptions options;
   if (const auto form = arguments->Last("--format")) {
-    if (!OneOf(*form, {"text", "tsv", "html"}, "format", usageError)) return std::nullopt;
+    if (!OneOf(*form, {"text", "tsv", "html", "pdf", "xlsx"}, "format", usageError))
+      return std::nullopt;
     options.form = *form;
+  }
+  if (const auto pages = arguments->Last("--pages")) {
+    options.pages = ParsePages(*pages);
+    if (!options.pages || options.form != "pdf") {
+      usageError("--pages takes FROM-TO (pages from 1) with --format pdf");
+      return std::nullopt;
+    }
   }
   if (const auto encoding = arguments->Last("--encoding")) {
     if (!OneOf(*encoding, {"utf8", "dos", "windows"}, "encoding", usageError)) return std::nullopt;
@@ -58,9 +81,46 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
 // The device whose form and paging the command writes: a file, a spreadsheet file,
 // a web page.
 int DeviceOfForm(const std::string& form) {
-  if (form == "tsv") return 6;
+  if (form == "tsv" || form == "xlsx") return 6;
   if (form == "html") return 7;
+  if (form == "pdf") return 4;  // the Windows printer's pages, form feeds between them
   return 3;
+}
+
+// The report's pages printed into a PDF file, its bytes for delivery.
+int PrintedPdf(const std::string& report, const ReportOptions& options, const Program& program,
+               const Zt6Outputs& outputs, std::ostream& out, std::ostream& err) {
+  if (!outputs.pdf) {
+    err << "zt6 report: PDF is written by zt6-pdf, which is not installed beside zt6\n";
+    return kExitRefused;
+  }
+  PrivateFolder work;
+  if (work.Path().empty()) {
+    err << "zt6 report: no temporary folder\n";
+    return kExitRefused;
+  }
+  const std::string file = (work.Path() / "report.pdf").string();
+  {
+    const std::unique_ptr<Printer> printer = outputs.pdf(file);
+    const PrintOutcome printed =
+        PrintText(report, *printer, program.config, PrintedText::Dos,
+                  options.pages ? options.pages : PageRange{1, PrintedPageCount(report)});
+    if (printed == PrintOutcome::OutsideRange) {
+      err << "zt6 report: pages " << options.pages->from << '-' << options.pages->to
+          << ": the report has " << PrintedPageCount(report) << " page(s)\n";
+      return kExitRefused;
+    }
+    if (printed != PrintOutcome::Printed) {
+      err << "zt6 report: the PDF file could not be written\n";
+      return kExitRefused;
+    }
+  }
+  const FileContent pdf = ReadWholeFile(file, std::size_t{1} << 30);
+  if (!pdf.ok) {
+    err << "zt6 report: the PDF file could not be written\n";
+    return kExitRefused;
+  }
+  return DeliverOutput(pdf.bytes, options.output, "report", out, err);
 }
 
 // Text and tab-separated reports are DOS text; HTML is Windows text already and says so.
@@ -74,10 +134,39 @@ std::string Encoded(const std::string& report, const std::string& form, Encoding
   return copy.Text();
 }
 
+// The tab-separated form as a workbook, its bytes for delivery.
+int Workbook(const std::string& report, const ReportOptions& options, const Program& program,
+             const Zt6Outputs& outputs, std::ostream& out, std::ostream& err) {
+  if (outputs.workbooks == nullptr) {
+    err << "zt6 report: workbooks are written by zt6-xlsx, which is not installed beside zt6\n";
+    return kExitRefused;
+  }
+  PrivateFolder work;
+  if (work.Path().empty()) {
+    err << "zt6 report: no temporary folder\n";
+    return kExitRefused;
+  }
+  const std::string file = (work.Path() / "report.xlsx").string();
+  const std::string problem = outputs.workbooks->Write(
+      file, TabSeparatedSheet(report, ReportSettingsOf(program.config).tabSeparator,
+                              program.config.format.asciiSpecial));
+  if (!problem.empty()) {
+    err << "zt6 report: " << problem << '\n';
+    return kExitRefused;
+  }
+  const FileContent workbook = ReadWholeFile(file, std::size_t{1} << 30);
+  if (!workbook.ok) {
+    err << "zt6 report: the workbook could not be read back\n";
+    return kExitRefused;
+  }
+  return DeliverOutput(workbook.bytes, options.output, "report", out, err);
+}
+
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                  const std::function<int(std::string_view)>& usageError) {
+                  const std::function<int(std::string_view)>& usageError,
+                  const Zt6Outputs& outputs) {
   const auto options = ParseReportOptions(args, usageError);
   if (!options) return kExitUsage;
 
@@ -99,6 +188,8 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   WriteCalculationReport(program);
   writer.Finish();
 
+  if (options->form == "pdf") return PrintedPdf(writer.Output(), *options, program, outputs, out, err);
+  if (options->form == "xlsx") return Workbook(writer.Output(), *options, program, outputs, out, err);
   const std::string bytes = Encoded(writer.Output(), options->form, options->encoding,
                                     program.config.format.asciiSpecial);
   return DeliverOutput(bytes, options->output, "report", out, err);

@@ -1,9 +1,12 @@
 #pragma once
 // The Printer port: paper output. Text reports are printed line by line onto pages
-// the core lays out; drawings follow with the drawing canvas.
+// the core lays out; drawings are replayed on a printer page through the drawing
+// canvas, mapped as the drawing window maps them for paper.
 
 #include <optional>
 #include <string>
+
+#include "cad/drawing_window.h"
 
 namespace zt6 {
 
@@ -32,6 +35,15 @@ class Printer {
   // One line of text (UTF-8) with its top at y pixels.
   virtual void DrawTextLine(int x, int y, const std::string& text) = 0;
   virtual void EndText() = 0;
+
+  // The orientation of the following jobs.
+  virtual void SetLandscape(bool /*landscape*/) {}
+  virtual bool Landscape() const { return false; }
+  // Begins a drawing job of one page: the canvas with the page's printable size in
+  // device pixels; nullopt when no job could be started. The canvas lives until
+  // EndDrawing.
+  virtual std::optional<PrinterPage> BeginDrawing() { return std::nullopt; }
+  virtual void EndDrawing() {}
 };
 
 }  // namespace zt6

@@ -23,4 +23,9 @@ void RecordingPrinter::DrawTextLine(int x, int y, const std::string& text) {
 
 void RecordingPrinter::EndText() { ++jobs; }
 
+std::optional<PrinterPage> RecordingPrinter::BeginDrawing() {
+  if (drawingCanvas == nullptr) return std::nullopt;
+  return PrinterPage{drawingCanvas, pageWidth, pageHeight};
+}
+
 }  // namespace zt6

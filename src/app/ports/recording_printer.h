@@ -1,6 +1,6 @@
 #pragma once
 // A Printer for tests: answers the page dialog as told and records every page with
-// the lines drawn on it.
+// the lines drawn on it; drawing jobs paint on the canvas the test hands it.
 
 #include <optional>
 #include <string>
@@ -36,6 +36,16 @@ class RecordingPrinter : public Printer {
   void NewPage() override;
   void DrawTextLine(int x, int y, const std::string& text) override;
   void EndText() override;
+
+  // Drawing jobs: the canvas to replay on (none: no job starts) and its page size.
+  Canvas* drawingCanvas = nullptr;
+  int pageWidth = 4000;
+  int drawingJobs = 0;    // drawing jobs ended
+  bool landscape = false;
+  void SetLandscape(bool value) override { landscape = value; }
+  bool Landscape() const override { return landscape; }
+  std::optional<PrinterPage> BeginDrawing() override;
+  void EndDrawing() override { ++drawingJobs; }
 };
 
 }  // namespace zt6

@@ -46,12 +46,15 @@ std::string DesktopProgramPath(const std::string& name, const std::string& insta
 }
 
 int HandOverToDesktop(const std::string& path, char** argv, std::ostream& err) {
+  return HandOver(path, argv, err, "wzt6");
+}
+
+int HandOver(const std::string& path, char** argv, std::ostream& err, const std::string& who) {
   std::vector<char*> arguments{const_cast<char*>(path.c_str())};
   for (char** arg = argv + 1; *arg != nullptr; ++arg) arguments.push_back(*arg);
   arguments.push_back(nullptr);
   execv(path.c_str(), arguments.data());
-  err << "wzt6: cannot start the desktop program " << path << ": " << std::strerror(errno)
-      << '\n';
+  err << who << ": cannot start " << path << ": " << std::strerror(errno) << '\n';
   return 1;
 }
 

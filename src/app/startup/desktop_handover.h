@@ -25,4 +25,7 @@ std::string DesktopProgramPath(const std::string& name, const std::string& insta
 // when it could not be started: 1, with the reason on err.
 int HandOverToDesktop(const std::string& path, char** argv, std::ostream& err);
 
+// The same for any companion program; `who` names this program in the message.
+int HandOver(const std::string& path, char** argv, std::ostream& err, const std::string& who);
+
 }  // namespace zt6

@@ -1,0 +1,20 @@
+#include "app/cli/private_folder.h"
+
+#include <stdlib.h>
+
+namespace zt6 {
+
+namespace fs = std::filesystem;
+
+PrivateFolder::PrivateFolder() {
+  std::error_code ec;
+  std::string pattern = (fs::temp_directory_path(ec) / "zt6-run-XXXXXX").string();
+  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+PrivateFolder::~PrivateFolder() {
+  std::error_code ec;
+  if (!path_.empty()) fs::remove_all(path_, ec);
+}
+
+}  // namespace zt6

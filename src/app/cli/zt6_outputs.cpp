@@ -1,0 +1,21 @@
+#include "app/cli/zt6_outputs.h"
+
+namespace zt6 {
+
+std::string CompanionProgramFor(const std::vector<std::string>& args) {
+  if (args.empty() || (args[0] != "report" && args[0] != "cad")) return {};
+  // The last --format given counts, as the commands' own parser takes it.
+  std::string format;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--format" && i + 1 < args.size()) {
+      format = args[++i];
+    } else if (args[i].starts_with("--format=")) {
+      format = args[i].substr(9);
+    }
+  }
+  if (format == "pdf") return "zt6-pdf";
+  if (format == "xlsx" && args[0] == "report") return "zt6-xlsx";
+  return {};
+}
+
+}  // namespace zt6

@@ -1,0 +1,217 @@
+// The real zt6 writing PDF and workbooks through its companions (zt6-pdf, zt6-xlsx),
+// read back by independent readers: pdfinfo, pdftotext and pdftoppm (poppler), openpyxl.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/bundled_examples.h"
+#include "support/file_bytes.h"
+#include "support/run_zt6.h"
+#include "support/temp_dir.h"
+
+namespace zt6 {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::TempDir;
+
+struct ShellRun {
+  int exitCode = -1;
+  std::string out;  // standard output and error together
+};
+
+ShellRun Shell(const std::string& command) {
+  ShellRun run;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+  return run;
+}
+
+std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+ShellRun Zt6(const std::string& arguments) { return Shell(std::string(ZT6_ZT6_EXE) + " " + arguments); }
+std::string Example(const std::string& name) {
+  return std::string(ZT6_DATA_DIR) + "/examples/" + name;
+}
+
+bool HavePoppler() { return Shell("pdfinfo -v").exitCode == 0; }
+
+int PdfPages(const fs::path& pdf) {
+  const ShellRun info = Shell("pdfinfo " + Quoted(pdf));
+  std::smatch m;
+  if (!std::regex_search(info.out, m, std::regex(R"(Pages:\s+(\d+))"))) return -1;
+  return std::stoi(m[1]);
+}
+
+std::string PdfText(const fs::path& pdf, int page) {
+  const std::string p = std::to_string(page);
+  return Shell("pdftotext -layout -f " + p + " -l " + p + " " + Quoted(pdf) + " -").out;
+}
+
+// Pages of the text report: one page header ("Bl. n") each.
+int TextReportPages(const std::string& example) {
+  const auto text = test_support::RunZt6Command({"report", Example(example)});
+  int pages = 0;
+  std::istringstream lines(text.out);
+  for (std::string line; std::getline(lines, line);)
+    if (std::regex_search(line, std::regex(R"(Bl\.\s*\d+)"))) ++pages;
+  return pages;
+}
+
+class Zt6PdfReport : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Zt6PdfReport, OnePdfPagePerReportPageWithItsText) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  TempDir dir("zt6_pdf_report");
+  const fs::path pdf = dir.path() / "report.pdf";
+  const ShellRun run = Zt6("report " + Example(GetParam()) + " --format pdf -o " + Quoted(pdf));
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  const int pages = TextReportPages(GetParam());
+  ASSERT_GT(pages, 1);
+  EXPECT_EQ(PdfPages(pdf), pages);
+  for (int page = 1; page <= pages; ++page) {
+    const std::string text = PdfText(pdf, page);
+    EXPECT_TRUE(std::regex_search(text, std::regex("Bl\\. +" + std::to_string(page) + "\\b")))
+        << "page " << page << ":\n" << text;
+  }
+  EXPECT_NE(PdfText(pdf, 1).find("Zähnezahl"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, Zt6PdfReport, test_support::BundledExamples(),
+                         test_support::ExampleTestName);
+
+TEST(Zt6Pdf, APageRangePrintsThosePagesOnlyWithTheirUmlauts) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  TempDir dir("zt6_pdf_pages");
+  const fs::path pdf = dir.path() / "pages.pdf";
+  const ShellRun run = Zt6("report " + Example("welle_12x14.zt6") + " --format pdf --pages 2-3 -o " +
+                      Quoted(pdf));
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  ASSERT_EQ(PdfPages(pdf), 2);
+  for (int page = 1; page <= 2; ++page) {
+    const std::string text = PdfText(pdf, page);
+    EXPECT_TRUE(std::regex_search(text, std::regex("Bl\\. +" + std::to_string(page + 1) + "\\b")))
+        << text;
+    EXPECT_FALSE(std::regex_search(text, std::regex("Bl\\. +1\\b"))) << text;
+    EXPECT_NE(text.find("Antriebswelle Förderband"), std::string::npos) << text;
+  }
+}
+
+// Refusals leave an earlier file of that name as it was.
+TEST(Zt6Pdf, BadInputIsRefusedAndKeepsTheEarlierFile) {
+  TempDir dir("zt6_pdf_bad");
+  const fs::path earlier = dir.Write("out.pdf", "earlier");
+  struct Case {
+    std::string arguments;
+    std::string inMessage;
+  };
+  const std::vector<Case> cases = {
+      {"report " + Quoted(dir.path() / "missing.zt6") + " --format pdf", "missing.zt6"},
+      {"report " + Example("welle_12x14.zt6") + " --format pdf --pages 7-9", "has 4 page"},
+      {"cad " + Quoted(dir.path() / "missing.zt6") + " --drawing 6 --format pdf", "missing.zt6"},
+  };
+  for (const Case& c : cases) {
+    const ShellRun run = Zt6(c.arguments + " -o " + Quoted(earlier));
+    EXPECT_EQ(run.exitCode, 1) << c.arguments;
+    EXPECT_NE(run.out.find(c.inMessage), std::string::npos) << run.out;
+    EXPECT_EQ(test_support::FileBytes(earlier), "earlier") << c.arguments;
+  }
+  for (const std::string format : {"pdf", "xlsx"}) {
+    const fs::path nowhere = dir.path() / "no such folder" / ("out." + format);
+    const ShellRun run =
+        Zt6("report " + Example("welle_12x14.zt6") + " --format " + format + " -o " + Quoted(nowhere));
+    EXPECT_EQ(run.exitCode, 1) << format;
+    EXPECT_NE(run.out.find("no such folder"), std::string::npos) << run.out;
+  }
+}
+
+// A grey picture of the page: width, height and the grey values, row by row.
+struct Grey {
+  int width = 0;
+  int height = 0;
+  std::string pixels;
+};
+
+Grey Rendered(const fs::path& pdf, int dpi) {
+  const fs::path stem = pdf.parent_path() / "page";
+  Shell("pdftoppm -r " + std::to_string(dpi) + " -gray -singlefile " + Quoted(pdf) + " " +
+        Quoted(stem));
+  std::ifstream in(stem.string() + ".pgm", std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  Grey grey;
+  in >> magic >> grey.width >> grey.height >> maxValue;
+  in.get();
+  grey.pixels.resize(static_cast<std::size_t>(grey.width) * grey.height);
+  in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
+  if (magic != "P5" || !in) grey = {};
+  return grey;
+}
+
+TEST(Zt6Pdf, ManufacturingDrawingsAreDarkLinesOnAnA4Page) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  TempDir dir("zt6_pdf_drawing");
+  for (const char* drawing : {"6", "7", "8"}) {
+    for (const char* orientation : {"portrait", "landscape"}) {
+      const fs::path pdf = dir.path() / "drawing.pdf";
+      const ShellRun run = Zt6("cad " + Example("welle_12x14.zt6") + " --drawing " + drawing +
+                          " --format pdf --orientation " + orientation + " -o " + Quoted(pdf));
+      ASSERT_EQ(run.exitCode, 0) << run.out;
+      EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).out.find("(A4)"), std::string::npos);
+      const Grey page = Rendered(pdf, 50);
+      ASSERT_GT(page.width, 0);
+      EXPECT_EQ(page.width < page.height, std::string(orientation) == "portrait");
+      std::size_t white = 0;
+      std::size_t dark = 0;
+      for (const char c : page.pixels) {
+        const auto v = static_cast<unsigned char>(c);
+        if (v >= 250) ++white;
+        if (v < 128) ++dark;
+      }
+      const double all = static_cast<double>(page.pixels.size());
+      EXPECT_GT(white / all, 0.7) << drawing << ' ' << orientation;
+      EXPECT_GT(dark / all, 0.01) << drawing << ' ' << orientation;
+      // Monochrome by default: no coloured ink, so no mid greys from colour lines
+      // beyond anti-aliasing; the dark ink is black.
+      EXPECT_NE(page.pixels.find(static_cast<char>(0)), std::string::npos);
+    }
+  }
+}
+
+TEST(Zt6Xlsx, TheTabSeparatedReportAsCellsWithNumbersAsNumbers) {
+  if (Shell("/usr/bin/python3 -c 'import openpyxl'").exitCode != 0)
+    GTEST_SKIP() << "python3-openpyxl is not installed";
+  TempDir dir("zt6_xlsx");
+  const fs::path book = dir.path() / "report.xlsx";
+  const ShellRun run = Zt6("report " + Example("welle_12x14.zt6") + " --format xlsx -o " + Quoted(book));
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  const ShellRun cells = Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) +
+                          "/../tests/app/cli/xlsx_cells.py " + Quoted(book));
+  ASSERT_EQ(cells.exitCode, 0) << cells.out;
+  // The row of "Zähnezahl": its symbol and unit as texts, its value 31 a number.
+  const std::regex teeth(R"((\d+)\t1\ts\tZähnezahl\n)");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(cells.out, m, teeth)) << cells.out;
+  const std::string row = m[1];
+  EXPECT_NE(cells.out.find(row + "\t2\ts\tz\n"), std::string::npos) << cells.out;
+  EXPECT_NE(cells.out.find(row + "\t4\tn\t31\n"), std::string::npos) << cells.out;
+  // The pitch diameter, written "13,000" with the decimal comma, is the number 13.
+  EXPECT_TRUE(std::regex_search(cells.out, std::regex(R"(\t4\tn\t13(\.0)?\n)"))) << cells.out;
+  EXPECT_NE(cells.out.find("\ts\tAntriebswelle Förderband\n"), std::string::npos) << cells.out;
+}
+
+}  // namespace
+}  // namespace zt6
