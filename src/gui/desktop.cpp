@@ -9,6 +9,7 @@
 #include "app/ports/posix_launcher.h"
 #include "app/ports/prompts.h"
 #include "gui/main_window.h"
+#include "gui/qt_printer.h"
 #include "gui/qt_ui.h"
 
 namespace zt6::gui {
@@ -22,7 +23,7 @@ int RunDesktop(Program& program, int argc, char** argv) {
   QtUi ui(program.shell);
   Prompts prompts(ui, program.shell, program.config.format);
   PosixLauncher launcher;
-  BatchPrinter printer(std::cerr);
+  QtPrinter printer;
   MainWindow window(program, ui, prompts, launcher, printer);
   window.FormCreate();
   window.show();

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/commands/print_calculation_report.h"
+#include "app/commands/print_text_file.h"
 #include "app/commands/project_table.h"
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
@@ -21,6 +22,10 @@
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/menu_style.h"
+#include "gui/print_config_window.h"
+#include "gui/qt_printer.h"
+#include "app/commands/spreadsheet_commands.h"
+#include "xlsx/xlsx_workbooks.h"
 #include "gui/project_table_window.h"
 #include "gui/qt_input_dialogs.h"
 #include "gui/qt_text.h"
@@ -51,6 +56,10 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   ui_.SetTemporaryFolder(&program.config.temporaryFolder);
   ui_.SetTextEditorOpener(
       [this](const std::string& file) { OpenInTextEditor(file, launcher_, prompts_); });
+  // The report text window shows the Windows copy: printed without a second conversion.
+  ui_.SetTextFilePrinter([this](const std::string& file) {
+    PrintTextFile(file, printer_, prompts_, program_.config, PrintedText::Windows);
+  });
   dialogs_ = std::make_unique<QtInputDialogs>(program, prompts, access_, this);
   commands_ = std::make_unique<MainCommands>(program, prompts, tables_, *dialogs_, cadPorts_);
   commands_->onProjectCleared = [this] {
@@ -120,6 +129,7 @@ void MainWindow::BuildMenu() {
       connect(action, &QAction::triggered, this, [this, name] { Click(name); });
     }
     if (entry.command == MenuCommand::WithoutCommand) action->setEnabled(false);
+    if (entry.command == MenuCommand::ExportSpreadsheet) action->setEnabled(false);
     if (entry.command == MenuCommand::Hidden) action->setVisible(false);
   }
 }
@@ -175,6 +185,11 @@ void MainWindow::BindHandlers() {
                        FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
                            "\n\nVersion " + kProgramVersion + " Windows");
   });
+  plain(C::PrintDrawing, [this] { PrintConfiguration(false); });
+  plain(C::PrinterSetup, [this] { PrintConfiguration(true); });
+  on(C::StartSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
+  on(C::ExportSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
+  on(C::ReportSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
@@ -288,6 +303,14 @@ void MainWindow::OpenTable() {
   });
   ui_.SetWaitCursor(false);
   ProjectTableWindow window(FromUtf8(program_.projectDirectory), headings, rows, this);
+  window.onExportExcel = [this](const std::vector<std::vector<std::string>>& cells) {
+    if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
+    ++program_.report.fileCounter;
+    const std::string path = TemporaryFilePath(
+        program_.config, "$$" + std::to_string(program_.report.fileCounter) + ".xlsx");
+    OpenWorkbook(GridSheet(cells, ReportSettingsOf(program_.config).tabSeparator), path,
+                 *workbooks_, launcher_, prompts_, "Could not start Excel");
+  };
   while (true) {
     const std::optional<std::string> file = window.Choose();
     if (!file) break;
@@ -297,6 +320,35 @@ void MainWindow::OpenTable() {
     RefreshTitle();
   }
   RefreshTitle();
+}
+
+QtPrinter& MainWindow::DrawingPrinter() {
+  if (auto* desktop = dynamic_cast<QtPrinter*>(&printer_)) return *desktop;
+  if (!ownPrinter_) ownPrinter_ = std::make_unique<QtPrinter>();
+  return *ownPrinter_;
+}
+
+void MainWindow::PrintConfiguration(bool setupMode) {
+  PrintConfigWindow window(program_, access_, DrawingPrinter(), setupMode, lastPrintout_, this);
+  window.onFitToPage = [this] { view_->update(); };
+  window.exec();
+  view_->update();
+}
+
+void MainWindow::Spreadsheet(MenuCommand command) {
+  if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
+  ui_.SetWaitCursor(true);
+  bool opened = false;
+  if (command == MenuCommand::StartSpreadsheet) {
+    opened = StartSpreadsheet(program_, prompts_, *workbooks_, launcher_);
+  } else if (command == MenuCommand::ExportSpreadsheet) {
+    opened = ExportToSpreadsheet(program_, prompts_, *workbooks_, launcher_,
+                                 [this] { commands_->Save(); });
+  } else {
+    ReportToSpreadsheet(program_, prompts_, *workbooks_, launcher_);
+  }
+  ui_.SetWaitCursor(false);
+  if (opened) Item("mi_OleExportExcel")->setEnabled(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 // core's commands and refresh title, recent items, the message item and the picture.
 
 #include <QMainWindow>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "app/lookups/table_access.h"
 #include "app/ports/launcher.h"
 #include "app/ports/printer.h"
+#include "app/ports/workbook.h"
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
 
@@ -24,6 +26,7 @@ namespace zt6::gui {
 
 class DrawingView;
 class QtInputDialogs;
+class QtPrinter;
 class QtUi;
 class TableEditorWindow;
 
@@ -47,6 +50,9 @@ class MainWindow : public QMainWindow {
   DrawingView& View() { return *view_; }
   TableEditorWindow& TableEditor() { return *tableEditor_; }
   QAction* Item(const std::string& name) const;
+  // The printer drawings are printed on: the desktop's QtPrinter, or the window's own
+  // when it was given another Printer.
+  QtPrinter& DrawingPrinter();
 
   void RefreshCaptions();
   void RefreshTitle();
@@ -64,6 +70,8 @@ class MainWindow : public QMainWindow {
   void Report(bool runMessages);
   void OpenTable();
   void FormDestroy();
+  void PrintConfiguration(bool setupMode);
+  void Spreadsheet(MenuCommand command);
 
   Program& program_;
   QtUi& ui_;
@@ -82,6 +90,9 @@ class MainWindow : public QMainWindow {
   std::map<MenuCommand, std::function<void(const MenuEntry&)>> handlers_;
   int lastScreenKind_ = 0;
   bool destroyed_ = false;
+  std::unique_ptr<QtPrinter> ownPrinter_;
+  std::unique_ptr<Workbooks> workbooks_;
+  std::int64_t lastPrintout_ = 0;  // the printout record picked last
 };
 
 }  // namespace zt6::gui

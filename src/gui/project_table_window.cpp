@@ -31,8 +31,13 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
   QAction* helpItem = help->addAction("&Hilfe");
   helpItem->setObjectName("mi_HelpHelp");
   layout->setMenuBar(bar);
-  connect(exportExcel, &QAction::triggered, this,
-          [this] { ShowNotAvailable(this, "Export Excel"); });
+  connect(exportExcel, &QAction::triggered, this, [this] {
+    if (onExportExcel) {
+      onExportExcel(Cells());
+    } else {
+      ShowNotAvailable(this, "Export Excel");
+    }
+  });
   connect(exit, &QAction::triggered, this, &QDialog::reject);
   connect(helpItem, &QAction::triggered, this, [this] { ShowNotAvailable(this, "Hilfe 3400"); });
 
@@ -76,6 +81,22 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
 
 void ProjectTableWindow::SortByColumn(int column) {
   grid_->sortItems(column, Qt::AscendingOrder);
+}
+
+std::vector<std::vector<std::string>> ProjectTableWindow::Cells() const {
+  std::vector<std::vector<std::string>> cells(1);
+  for (int c = 0; c < grid_->columnCount(); ++c) {
+    const QTableWidgetItem* heading = grid_->horizontalHeaderItem(c);
+    cells.front().push_back(heading != nullptr ? ToUtf8(heading->text()) : std::string());
+  }
+  for (int r = 0; r < grid_->rowCount(); ++r) {
+    std::vector<std::string>& row = cells.emplace_back();
+    for (int c = 0; c < grid_->columnCount(); ++c) {
+      const QTableWidgetItem* item = grid_->item(r, c);
+      row.push_back(item != nullptr ? ToUtf8(item->text()) : std::string());
+    }
+  }
+  return cells;
 }
 
 std::optional<std::string> ProjectTableWindow::Choose() {

@@ -3,6 +3,7 @@
 // a row closes it with that row's file.
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ class ProjectTableWindow : public QDialog {
   std::optional<std::string> Choose();
   // Sorts the rows by the texts of a column, ascending.
   void SortByColumn(int column);
+  // Every cell of the grid, the heading row first (UTF-8).
+  std::vector<std::vector<std::string>> Cells() const;
+  // "Export Excel": the cells into a workbook; none: not available.
+  std::function<void(const std::vector<std::vector<std::string>>&)> onExportExcel;
 
  private:
   QTableWidget* grid_;

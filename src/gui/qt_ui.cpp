@@ -119,6 +119,7 @@ PickResult QtUi::PickRow(const std::string& title, CurrentTable& /*table*/, Pick
 
 void QtUi::ShowTextFile(const std::string& path) {
   ReportTextWindow window(path, textEditorOpener_, parent_);
+  window.printFile = textFilePrinter_;
   window.exec();
 }
 

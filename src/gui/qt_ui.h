@@ -24,6 +24,10 @@ class QtUi : public Ui {
   // The configured temporary folder, which the plot settings window proposes.
   void SetTemporaryFolder(const std::string* folder) { temporaryFolder_ = folder; }
   // Shows a text file in a text editor of the desktop (the report window's Export).
+  // Prints the file the report text window shows.
+  void SetTextFilePrinter(std::function<void(const std::string&)> printer) {
+    textFilePrinter_ = std::move(printer);
+  }
   void SetTextEditorOpener(std::function<void(const std::string&)> opener) {
     textEditorOpener_ = std::move(opener);
   }
@@ -57,6 +61,7 @@ class QtUi : public Ui {
   const std::string* temporaryFolder_ = nullptr;
   int waitCursors_ = 0;
   std::function<void(const std::string&)> textEditorOpener_;
+  std::function<void(const std::string&)> textFilePrinter_;
 };
 
 }  // namespace zt6::gui

@@ -155,7 +155,13 @@ ReportTextWindow::ReportTextWindow(const std::string& path,
   connect(exportNotepad, &QAction::triggered, this, [path, openInEditor] {
     if (openInEditor) openInEditor(path);
   });
-  connect(print, &QAction::triggered, this, [this] { ShowNotAvailable(this, "Drucken"); });
+  connect(print, &QAction::triggered, this, [this, path] {
+    if (printFile) {
+      printFile(path);
+    } else {
+      ShowNotAvailable(this, "Drucken");
+    }
+  });
   resize(820, 600);
   PlaceDialog(*this);
 }

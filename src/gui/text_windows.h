@@ -51,6 +51,8 @@ class ReportTextWindow : public QDialog {
   // ("Export Notepad").
   ReportTextWindow(const std::string& path, std::function<void(const std::string&)> openInEditor,
                    QWidget* parent);
+  // "&Drucken...": prints the shown file (a Windows copy); none: not available.
+  std::function<void(const std::string&)> printFile;
 
  private:
   QPlainTextEdit* memo_;

@@ -426,7 +426,7 @@ TEST_F(MainWindowTest, MenuCaptionsFollowTheLanguageAndLaterFunctionsSaySo) {
   EXPECT_EQ(program.config.menuLanguage, 2);
 
   script.Expect("NotAvailable", [](QWidget* w) { qobject_cast<QMessageBox*>(w)->accept(); });
-  Run("mi_fileprint");
+  Run("mi_DocumentSetup");
   EXPECT_FALSE(window->Item("mi_editvorauslegung")->isEnabled());
 }
 

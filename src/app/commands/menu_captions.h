@@ -36,6 +36,11 @@ enum class MenuCommand {
   ScreenDrawing,    // argument: the drawing kind
   CadDrawing,       // argument: the drawing kind
   DrawingList,
+  PrintDrawing,       // the print configuration, then the drawing on paper
+  PrinterSetup,       // the print configuration in set-up mode
+  StartSpreadsheet,   // the project file into a workbook
+  ExportSpreadsheet,  // the same after saving; enabled once the first succeeded
+  ReportSpreadsheet,  // the calculation report into a workbook
   Din5481Table,
   ToleranceTable,   // argument: the table, as calc's ToleranceTable numbers it
   RunoutTable,

@@ -75,8 +75,8 @@ std::vector<MenuEntry> BuildTree() {
       .Item("mi_FileSave", "mi_file", "&Speichern...", C::Save).Shortcut("Ctrl+S")
       .Item("mi_FileSaveAs", "mi_file", "Speichern &Unter...", C::SaveAs)
       .Separator("sep_file1", "mi_file")
-      .Item("mi_fileprint", "mi_file", "&Drucken...", C::NotYetAvailable).Shortcut("Ctrl+P")
-      .Item("mi_fileprintersetup", "mi_file", "Druckereinstellung", C::NotYetAvailable)
+      .Item("mi_fileprint", "mi_file", "&Drucken...", C::PrintDrawing).Shortcut("Ctrl+P")
+      .Item("mi_fileprintersetup", "mi_file", "Druckereinstellung", C::PrinterSetup)
       .Separator("sep_file2", "mi_file")
       .Item("mi_fileConfig", "mi_file", "E&instellungen", C::NotYetAvailable)
       .Separator("sep_file3", "mi_file");
@@ -160,11 +160,11 @@ std::vector<MenuEntry> BuildTree() {
       .Item("mi_DocumentSetup", "mi_documentation", "Dokument &Setup", C::NotYetAvailable);
 
   t.Menu("mi_OLE", "", "&OLE")
-      .Item("mi_OleStartExcel", "mi_OLE", "Start Excel", C::NotYetAvailable)
-      .Item("mi_OleExportExcel", "mi_OLE", "Export ZT6 -> Excel", C::WithoutCommand)
+      .Item("mi_OleStartExcel", "mi_OLE", "Start Excel", C::StartSpreadsheet)
+      .Item("mi_OleExportExcel", "mi_OLE", "Export ZT6 -> Excel", C::ExportSpreadsheet)
       .Item("mi_OleImportExcel", "mi_OLE", "Import Excel -> ZT6", C::WithoutCommand)
       .Separator("sep_ole1", "mi_OLE")
-      .Item("mi_OlePrintoutExcel", "mi_OLE", "Printout -> Excel", C::NotYetAvailable);
+      .Item("mi_OlePrintoutExcel", "mi_OLE", "Printout -> Excel", C::ReportSpreadsheet);
 
   t.Menu("mi_Help", "", "&Hilfe")
       .Item("mi_HelpHilfebild", "mi_Help", "&Hilfebild", C::NotYetAvailable)

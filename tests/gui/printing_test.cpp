@@ -1,0 +1,317 @@
+// Printing on the offscreen platform into PDF files, read back by poppler (pdfinfo,
+// pdftotext, pdftoppm); the print configuration, printer information and spreadsheet
+// commands driven through the main window's menu.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "app/commands/print_drawing.h"
+#include "app/commands/print_text_file.h"
+#include "app/files/project_io.h"
+#include "base/codepage.h"
+#include "gui/printer_info_window.h"
+#include "gui/qt_printer.h"
+#include "support/gui_fixture.h"
+
+namespace zt6 {
+namespace {
+
+namespace fs = std::filesystem;
+using test_support::ClickButton;
+using test_support::GuiFixture;
+using test_support::Type;
+
+std::string Shell(const std::string& command, int* exitCode = nullptr) {
+  std::string out;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return out;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  if (exitCode != nullptr) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return out;
+}
+
+std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+bool HavePoppler() {
+  int code = -1;
+  Shell("pdfinfo -v", &code);
+  return code == 0;
+}
+
+int PdfPages(const fs::path& pdf) {
+  std::smatch m;
+  const std::string info = Shell("pdfinfo " + Quoted(pdf));
+  return std::regex_search(info, m, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(m[1]) : -1;
+}
+
+std::string PdfText(const fs::path& pdf, int page) {
+  const std::string p = std::to_string(page);
+  return Shell("pdftotext -layout -f " + p + " -l " + p + " " + Quoted(pdf) + " -");
+}
+
+class Printing : public GuiFixture {};
+
+TEST_F(Printing, AThreePageReportWithTheRangeTwoToThreeGivesThosePages) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  std::string report;
+  for (int page = 1; page <= 3; ++page) {
+    report += Utf8ToCp850("Seite " + std::to_string(page) + " Zähnezahl Größe\r\n");
+    report += "Zeile zwei\r\n\f\r\n";
+  }
+  const fs::path pdf = dir.path() / "pages.pdf";
+  int offered = 0;
+  {
+    auto pdfPrinter = gui::QtPrinter::ToPdf(pdf.string(), [&offered](QPrinter&, int pages) {
+      offered = pages;
+      return std::optional<PageRange>(PageRange{2, 3});
+    });
+    EXPECT_EQ(PrintText(report, *pdfPrinter, program.config), PrintOutcome::Printed);
+  }
+  EXPECT_EQ(offered, 3);
+  ASSERT_EQ(PdfPages(pdf), 2);
+  EXPECT_NE(PdfText(pdf, 1).find("Seite 2 Zähnezahl Größe"), std::string::npos) << PdfText(pdf, 1);
+  EXPECT_NE(PdfText(pdf, 2).find("Seite 3 Zähnezahl Größe"), std::string::npos) << PdfText(pdf, 2);
+  EXPECT_EQ((PdfText(pdf, 1) + PdfText(pdf, 2)).find("Seite 1"), std::string::npos);
+
+  // A range beyond the pages prints nothing and leaves no file.
+  const fs::path none = dir.path() / "none.pdf";
+  {
+    auto pdfPrinter = gui::QtPrinter::ToPdf(none.string(), [](QPrinter&, int) {
+      return std::optional<PageRange>(PageRange{4, 9});
+    });
+    EXPECT_EQ(PrintText(report, *pdfPrinter, program.config), PrintOutcome::OutsideRange);
+  }
+  EXPECT_FALSE(fs::exists(none));
+}
+
+// A grey picture of the page at 72 dpi.
+struct Grey {
+  int width = 0;
+  int height = 0;
+  std::string pixels;
+  int At(int x, int y) const {
+    return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y) * width + x]);
+  }
+};
+
+Grey Rendered(const fs::path& pdf) {
+  const fs::path stem = pdf.parent_path() / "page";
+  Shell("pdftoppm -r 72 -gray -singlefile " + Quoted(pdf) + " " + Quoted(stem));
+  std::ifstream in(stem.string() + ".pgm", std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  Grey grey;
+  in >> magic >> grey.width >> grey.height >> maxValue;
+  in.get();
+  grey.pixels.resize(static_cast<std::size_t>(grey.width) * grey.height);
+  in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
+  if (magic != "P5" || !in) grey = {};
+  return grey;
+}
+
+TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  DrawingSettings s;
+  s.screenWidth = 799;
+  s.screenHeight = 599;
+  s.printerScaleX = s.printerScaleY = 0.5;
+  s.printerOriginX = 20;
+  s.printerOriginY = 30;
+  s.printFrame = true;
+  bool cancel = false;
+  DrawingWindow drawing(cancel, s);
+  drawing.Header(0, 0, 200, 150);
+  drawing.SetColor(4);
+  drawing.line(50, 75, 150, 75);  // a known line across the middle
+
+  const fs::path pdf = dir.path() / "drawing.pdf";
+  int pw = 0;
+  int ph = 0;
+  {
+    auto pdfPrinter = gui::QtPrinter::ToPdf(pdf.string());
+    pdfPrinter->SetLandscape(false);
+    pw = pdfPrinter->Device().width();
+    ph = pdfPrinter->Device().height();
+    ASSERT_TRUE(PrintDrawing(drawing, *pdfPrinter, false));
+  }
+  const Grey page = Rendered(pdf);
+  ASSERT_GT(page.width, 0);
+  ASSERT_LT(page.width, page.height);  // portrait A4
+
+  // The Part's mapping in printer pixels (600 dpi), the page's 5 mm margin added,
+  // then in the 72 dpi picture.
+  auto px = [&](double x) {
+    return std::lround(pw * 20 / 210.0) +
+           std::lround(pw * ((x - drawing.VisibleWorld().x1) * drawing.ScaleX() +
+                             drawing.Viewport().x1) * 0.5 / s.screenWidth);
+  };
+  auto py = [&](double y) {
+    return std::lround(pw * 30 / 210.0) +
+           std::lround(ph * (drawing.Viewport().y2 - (y - drawing.VisibleWorld().y1) * drawing.ScaleY()) *
+                       0.5 / s.screenHeight);
+  };
+  const double margin = 5 / 25.4 * 600;
+  auto at72 = [margin](double printerPixels) { return (printerPixels + margin) * 72 / 600; };
+
+  // The ink's bounding box is the frame round the world window.
+  int left = page.width, right = -1, top = page.height, bottom = -1;
+  for (int y = 0; y < page.height; ++y)
+    for (int x = 0; x < page.width; ++x)
+      if (page.At(x, y) < 200) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  EXPECT_NEAR(left, at72(px(0)), 1.5);
+  EXPECT_NEAR(right, at72(px(200)), 1.5);
+  EXPECT_NEAR(top, at72(py(150)), 1.5);
+  EXPECT_NEAR(bottom, at72(py(0)), 1.5);
+  // The line at y = 75 from x = 50 to 150, black in monochrome printing.
+  const int lineRow = static_cast<int>(std::lround(at72(py(75))));
+  int inkFrom = -1;
+  int inkTo = -1;
+  for (int x = left + 3; x < right - 3; ++x) {
+    const int v = std::min(page.At(x, lineRow), std::min(page.At(x, lineRow - 1), page.At(x, lineRow + 1)));
+    if (v < 100) {
+      if (inkFrom < 0) inkFrom = x;
+      inkTo = x;
+    }
+  }
+  EXPECT_NEAR(inkFrom, at72(px(50)), 1.5);
+  EXPECT_NEAR(inkTo, at72(px(150)), 1.5);
+}
+
+TEST_F(Printing, FilePrintTakesTheSettingsOverAndPrintsTheDrawing) {
+  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  const fs::path pdf = dir.path() / "menu.pdf";
+  QPrinter& device = window->DrawingPrinter().Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString(pdf.string()));
+  script.Expect("TForm_printconf", [](QWidget* w) {
+    EXPECT_EQ(w->findChild<QLabel*>("Label_printer")->text().left(4), "PDF:");
+    Type(w, "Edit_scalex", "0,5");
+    Type(w, "Edit_scaley", "0.5");
+    Type(w, "Edit_originx", "10");
+    ClickButton(w, "RadioButton_landscape");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileprint");
+  EXPECT_DOUBLE_EQ(program.config.printScaleX, 0.5);
+  EXPECT_DOUBLE_EQ(program.config.printScaleY, 0.5);
+  EXPECT_EQ(program.config.printOriginX, 10);
+  EXPECT_EQ(program.config.printOrientation, 2);
+  EXPECT_DOUBLE_EQ(program.drawing.Settings().printerScaleX, 0.5);
+  ASSERT_EQ(PdfPages(pdf), 1);
+  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).find("842 x 595"), std::string::npos);  // landscape
+
+  // Cancel changes nothing and prints nothing.
+  fs::remove(pdf);
+  script.Expect("TForm_printconf", [](QWidget* w) {
+    Type(w, "Edit_scalex", "3");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileprint");
+  EXPECT_DOUBLE_EQ(program.config.printScaleX, 0.5);
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(Printing, PrinterSetupShowsThePrinterInformation) {
+  window->DrawingPrinter().Device().setOutputFormat(QPrinter::PdfFormat);
+  window->DrawingPrinter().Device().setOutputFileName(
+      QString::fromStdString((dir.path() / "setup.pdf").string()));
+  script.Expect("TForm_printconf", [](QWidget* w) { ClickButton(w, "Button_ok"); });
+  script.Expect("TForm_printerinfo", [](QWidget* w) {
+    auto* grid = w->findChild<QTableWidget*>("StringGrid1");
+    ASSERT_NE(grid, nullptr);
+    std::map<QString, QString> rows;
+    for (int r = 0; r < grid->rowCount(); ++r)
+      rows[grid->item(r, 0)->text()] = grid->item(r, 1)->text();
+    EXPECT_EQ(rows["Treiberversion"], "?");
+    EXPECT_EQ(rows["Pinsel"], "?");
+    EXPECT_EQ(rows["Technologie"], "Metafile");
+    EXPECT_EQ(rows["Druckbreite (mm)"], "210");
+    EXPECT_EQ(rows[QString::fromUtf8("Druckhöhe (mm)")], "297");
+    EXPECT_GT(rows["Schriften"].toInt(), 0);
+    EXPECT_EQ(grid->rowCount(), 16 + rows["Schriften"].toInt());
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileprintersetup");
+  EXPECT_FALSE(fs::exists(dir.path() / "setup.pdf"));  // no sheet wasted
+}
+
+// Cells of the first worksheet as openpyxl reads them: "row col kind value" lines.
+std::string WorkbookCells(const std::string& path) {
+  return Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) + "/../tests/app/cli/xlsx_cells.py " +
+               Quoted(path));
+}
+
+TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
+  int code = -1;
+  Shell("/usr/bin/python3 -c 'import openpyxl'", &code);
+  if (code != 0) GTEST_SKIP() << "python3-openpyxl is not installed";
+  // Not saved yet: the message, no workbook, the export stays disabled.
+  script.Expect("MessageBox", [](QWidget* w) { qobject_cast<QMessageBox*>(w)->accept(); });
+  Run("mi_OleStartExcel");
+  EXPECT_TRUE(launcher.calls.empty());
+  EXPECT_FALSE(window->Item("mi_OleExportExcel")->isEnabled());
+
+  program.docs.replacementFor = Oem("Größe 1");
+  WriteProject(program, prompts, "welle");
+  ASSERT_FALSE(program.shell.cancel);
+  Run("mi_OleStartExcel");
+  ASSERT_EQ(launcher.calls.size(), 1u);
+  EXPECT_TRUE(launcher.calls[0].open);
+  const std::string project = launcher.calls[0].program;
+  EXPECT_EQ(fs::path(project).filename(), "welle.xlsx");
+  const std::string cells = WorkbookCells(project);
+  // Line k of the project file in cell (k, 1), as text in the Windows characters.
+  std::ifstream file(dir.path() / "welle.zt6", std::ios::binary);
+  int k = 0;
+  for (std::string line; std::getline(file, line);) {
+    ++k;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    const std::string cell = std::to_string(k) + "\t1\ts\t" + Cp850ToUtf8(line) + "\n";
+    EXPECT_NE(cells.find(cell), std::string::npos) << cell << cells;
+  }
+  EXPECT_GT(k, 10);
+  EXPECT_NE(cells.find("Größe 1"), std::string::npos) << cells;
+  EXPECT_EQ(cells.find("\t2\t"), std::string::npos) << "one column only";
+  EXPECT_TRUE(window->Item("mi_OleExportExcel")->isEnabled());
+
+  Run("mi_OlePrintoutExcel");
+  ASSERT_EQ(launcher.calls.size(), 2u);
+  const std::string report = WorkbookCells(launcher.calls[1].program);
+  EXPECT_TRUE(std::regex_search(report, std::regex(R"(\t1\ts\tZähnezahl\n)"))) << report;
+  EXPECT_TRUE(std::regex_search(report, std::regex(R"(\t4\tn\t31\n)"))) << report;
+
+  // No program opens the workbook: the message names it.
+  launcher.succeed = false;
+  script.Expect("MessageBox", [](QWidget* w) {
+    EXPECT_NE(qobject_cast<QMessageBox*>(w)->text().indexOf("Excel kann nicht gestartet werden"), -1);
+    EXPECT_NE(qobject_cast<QMessageBox*>(w)->text().indexOf("welle.xlsx"), -1);
+    qobject_cast<QMessageBox*>(w)->accept();
+  });
+  Run("mi_OleExportExcel");
+}
+
+}  // namespace
+}  // namespace zt6
