@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -11,6 +13,7 @@
 #include <filesystem>
 
 #include "gui/drawing_view.h"
+#include "gui/qt_printer.h"
 #include "support/gui_fixture.h"
 
 namespace zt6 {
@@ -108,6 +111,19 @@ TEST_F(Screenshots, EveryWindow) {
     ClickButton(w, "Button_cancel");
   });
   Run("mi_fileNew");
+}
+
+TEST_F(Screenshots, PrintWindows) {
+  QPrinter& device = window->DrawingPrinter().Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString((dir.path() / "shot.pdf").string()));
+  Dialog("mi_fileprint", "TForm_printconf", "14_print_configuration");
+  script.Expect("TForm_printconf", [](QWidget* w) { ClickButton(w, "Button_ok"); });
+  script.Expect("TForm_printerinfo", [this](QWidget* w) {
+    Save(w, "15_printer_info");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileprintersetup");
 }
 
 }  // namespace

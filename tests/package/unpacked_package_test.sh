@@ -26,6 +26,7 @@ done
 grep -q '^Exec=wzt6 %f$' "$usr/share/applications/zt6.desktop" || fail "desktop entry"
 # The batch routes need no Qt: wzt6 itself links none of it.
 if readelf -d "$usr/bin/wzt6" | grep -q 'NEEDED.*Qt'; then fail "wzt6 links Qt"; fi
+if readelf -d "$usr/bin/zt6" | grep -q 'NEEDED.*\(Qt\|xlsxwriter\)'; then fail "zt6 links Qt or libxlsxwriter"; fi
 
 # Run from elsewhere, without settings: the programs find what they need beside them.
 mkdir -p "$work/run" "$work/cfg" "$work/tmp"
@@ -43,6 +44,18 @@ cp "$usr/share/doc/zt6/examples/din5481_17x20.zt6" .
 [ -s din5481_17x20.txt ] || fail "wzt6 /I wrote no report"
 grep -q '17x20' din5481_17x20.txt || fail "wzt6 /I: the report does not name 17x20"
 
+# PDF and workbooks are written by the companions in libexec/zt6, which zt6 hands over to.
+if [ -x "$build/zt6-xlsx" ]; then
+  "$usr/bin/zt6" report din5481_17x20.zt6 --format xlsx -o report.xlsx 2>xlsx.err ||
+    fail "zt6 report --format xlsx: $(cat xlsx.err)"
+  [ "$(head -c 2 report.xlsx)" = "PK" ] || fail "zt6 report --format xlsx wrote no workbook"
+fi
+if [ -x "$build/zt6-pdf" ]; then
+  "$usr/bin/zt6" report din5481_17x20.zt6 --format pdf -o report.pdf 2>pdf.err ||
+    fail "zt6 report --format pdf: $(cat pdf.err)"
+  [ "$(head -c 5 report.pdf)" = "%PDF-" ] || fail "zt6 report --format pdf wrote no PDF"
+fi
+
 # A build with Qt packs the desktop program; the package's wzt6 hands the window over to
 # it (offscreen, ended after the first drawing).
 if [ -x "$build/wzt6-desktop" ]; then
@@ -51,4 +64,4 @@ if [ -x "$build/wzt6-desktop" ]; then
   QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
     "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
 fi
-echo "package $(basename "${debs[0]}"): zt6 calc --size 12x14, wzt6 /I and the window ran from it"
+echo "package $(basename "${debs[0]}"): zt6 calc --size 12x14, report as PDF and workbook, wzt6 /I and the window ran from it"

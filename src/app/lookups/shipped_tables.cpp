@@ -19,13 +19,17 @@ std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, cons
   return {};
 }
 
+// The programs in bin reach the shared data through "..", those in libexec/zt6 (the
+// desktop program and zt6's companions) through "../..".
 std::string ShippedTableFolder() {
-  return FolderBesideProgram({"tables", fs::path("..") / "share" / "zt6" / "tables"},
+  return FolderBesideProgram({"tables", fs::path("..") / "share" / "zt6" / "tables",
+                              fs::path("..") / ".." / "share" / "zt6" / "tables"},
                              "din5481.dbf");
 }
 
 std::string ShippedDataFolder() {
-  return FolderBesideProgram({".", fs::path("..") / "share" / "zt6"}, "zt6.err");
+  return FolderBesideProgram(
+      {".", fs::path("..") / "share" / "zt6", fs::path("..") / ".." / "share" / "zt6"}, "zt6.err");
 }
 
 }  // namespace zt6

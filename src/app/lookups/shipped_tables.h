@@ -1,6 +1,7 @@
 #pragma once
 // Where the standard tables installed with the program are: beside the program in a
-// build tree ("tables/"), or in the installation's shared data ("../share/zt6/tables").
+// build tree ("tables/"), or in the installation's shared data ("../share/zt6/tables",
+// "../../share/zt6/tables" from libexec/zt6).
 
 #include <filesystem>
 #include <initializer_list>
@@ -16,7 +17,7 @@ std::string FolderBesideProgram(std::initializer_list<std::filesystem::path> can
 // The folder holding the shipped "din5481.dbf", or "" when none is found.
 std::string ShippedTableFolder();
 // The folder holding the shipped message descriptions "zt6.err": beside the program
-// in a build tree, or "../share/zt6"; "" when none is found.
+// in a build tree, or "../share/zt6" ("../../share/zt6"); "" when none is found.
 std::string ShippedDataFolder();
 
 }  // namespace zt6

@@ -10,6 +10,7 @@
 #include "app/ports/recording_printer.h"
 #include "app/ports/scripted_ui.h"
 #include "base/codepage.h"
+#include "support/file_bytes.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -78,6 +79,35 @@ TEST_F(PrintTextFileTest, DosTextArrivesInUtf8) {
                 config);
   ASSERT_EQ(printer.pages.size(), 1u);
   EXPECT_EQ(PageTexts(0), std::vector<std::string>{text});
+}
+
+// The report window prints the Windows copy it shows: converted once more, its
+// umlauts would turn into other letters.
+TEST_F(PrintTextFileTest, AWindowsCopyIsPrintedWithoutASecondConversion) {
+  const std::string text = "Maß über Rollen ÄÖÜ";
+  PrintTextFile(dir.Write("outwin.txt", Utf8ToCp1252(text) + "\r\n").string(), printer, prompts,
+                config, PrintedText::Windows);
+  ASSERT_EQ(printer.pages.size(), 1u);
+  EXPECT_EQ(PageTexts(0), std::vector<std::string>{text});
+}
+
+// A range is cut to the pages there are; one that holds none prints nothing.
+TEST_F(PrintTextFileTest, RangesBeyondThePagesAreCutOrRefused) {
+  const std::string report = test_support::FileBytes(WriteReport());
+  printer.range = PageRange{3, 9};
+  EXPECT_EQ(PrintText(report, printer, config), PrintOutcome::Printed);
+  ASSERT_EQ(printer.pages.size(), 1u);
+  EXPECT_EQ(PageTexts(0).front(), "Seite 3 Zeile 1");
+  printer = RecordingPrinter{};
+  printer.range = PageRange{4, 9};
+  EXPECT_EQ(PrintText(report, printer, config), PrintOutcome::OutsideRange);
+  EXPECT_EQ(printer.jobs, 0);
+  printer = RecordingPrinter{};
+  EXPECT_EQ(PrintText(report, printer, config, PrintedText::Dos, PageRange{2, 2}),
+            PrintOutcome::Printed);
+  EXPECT_EQ(printer.offeredPages, 0);  // a range given beforehand: no dialog
+  ASSERT_EQ(printer.pages.size(), 1u);
+  EXPECT_EQ(PageTexts(0).front(), "Seite 2 Zeile 1");
 }
 
 TEST_F(PrintTextFileTest, TextAfterTheLastFormFeedIsAPageToo) {
