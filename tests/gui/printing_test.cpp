@@ -313,5 +313,26 @@ TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
   Run("mi_OleExportExcel");
 }
 
+TEST_F(Printing, TheProjectTableExportsEveryCellIntoAWorkbook) {
+  int code = -1;
+  Shell("/usr/bin/python3 -c 'import openpyxl'", &code);
+  if (code != 0) GTEST_SKIP() << "python3-openpyxl is not installed";
+  fs::copy_file(fs::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6", dir.path() / "welle_12x14.zt6");
+  program.modified = false;
+  script.Expect("TForm_preview", [](QWidget* w) {
+    w->findChild<QAction*>("mi_fileExportExcel")->trigger();
+    w->findChild<QAction*>("mi_fileExit")->trigger();
+  });
+  Run("mi_fileOpenTable");
+  ASSERT_EQ(launcher.calls.size(), 1u);
+  EXPECT_EQ(fs::path(launcher.calls[0].program).filename(), "$$1.xlsx");
+  const std::string cells = WorkbookCells(launcher.calls[0].program);
+  // The heading row first, then the file's row: texts stay texts, numbers are numbers.
+  EXPECT_NE(cells.find("1\t1\ts\tFile\n"), std::string::npos) << cells;
+  EXPECT_NE(cells.find("1\t9\ts\tD [mm]\n"), std::string::npos) << cells;
+  EXPECT_NE(cells.find("2\t1\ts\twelle_12x14.zt6\n"), std::string::npos) << cells;
+  EXPECT_NE(cells.find("2\t6\tn\t31\n"), std::string::npos) << cells;
+}
+
 }  // namespace
 }  // namespace zt6
