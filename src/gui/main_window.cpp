@@ -348,7 +348,11 @@ void MainWindow::Spreadsheet(MenuCommand command) {
     ReportToSpreadsheet(program_, prompts_, *workbooks_, launcher_);
   }
   ui_.SetWaitCursor(false);
-  if (opened) Item("mi_OleExportExcel")->setEnabled(true);
+  // Both stay enabled once a workbook was opened; import has no command behind it.
+  if (opened && command != MenuCommand::ReportSpreadsheet) {
+    Item("mi_OleExportExcel")->setEnabled(true);
+    Item("mi_OleImportExcel")->setEnabled(true);
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -272,6 +272,7 @@ TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
   Run("mi_OleStartExcel");
   EXPECT_TRUE(launcher.calls.empty());
   EXPECT_FALSE(window->Item("mi_OleExportExcel")->isEnabled());
+  EXPECT_FALSE(window->Item("mi_OleImportExcel")->isEnabled());
 
   program.docs.replacementFor = Oem("Größe 1");
   WriteProject(program, prompts, "welle");
@@ -296,6 +297,7 @@ TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
   EXPECT_NE(cells.find("Größe 1"), std::string::npos) << cells;
   EXPECT_EQ(cells.find("\t2\t"), std::string::npos) << "one column only";
   EXPECT_TRUE(window->Item("mi_OleExportExcel")->isEnabled());
+  EXPECT_TRUE(window->Item("mi_OleImportExcel")->isEnabled());
 
   Run("mi_OlePrintoutExcel");
   ASSERT_EQ(launcher.calls.size(), 2u);
