@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/commands/documentation_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/project_table.h"
 #include "app/commands/report_output.h"
@@ -22,6 +23,7 @@
 #include "gui/drawing_view.h"
 #include "gui/menu_style.h"
 #include "gui/project_table_window.h"
+#include "gui/qt_documentation_dialogs.h"
 #include "gui/qt_input_dialogs.h"
 #include "gui/qt_text.h"
 #include "gui/qt_translations.h"
@@ -53,6 +55,7 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
       [this](const std::string& file) { OpenInTextEditor(file, launcher_, prompts_); });
   dialogs_ = std::make_unique<QtInputDialogs>(program, prompts, access_, this);
   commands_ = std::make_unique<MainCommands>(program, prompts, tables_, *dialogs_, cadPorts_);
+  documentationDialogs_ = std::make_unique<QtDocumentationDialogs>(program, prompts, this);
   commands_->onProjectCleared = [this] {
     lastScreenKind_ = 0;
     RefreshTitle();
@@ -175,6 +178,12 @@ void MainWindow::BindHandlers() {
                        FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
                            "\n\nVersion " + kProgramVersion + " Windows");
   });
+  on(C::ChangeRecords, [this](const MenuEntry& e) { ChangeRecords(e.argument); });
+  on(C::OpenDocument, [this](const MenuEntry& e) {
+    if (e.argument < 1 || e.argument > static_cast<int>(kDocumentLinks)) return;
+    OpenDocument(program_.docs.documents[static_cast<std::size_t>(e.argument - 1)], launcher_);
+  });
+  plain(C::DocumentSetup, [this] { DocumentSetupCommand(program_, *documentationDialogs_); });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
@@ -274,6 +283,12 @@ void MainWindow::Report(bool runMessages) {
   } else {
     PrintCalculationReport(output, program_, prompts_);
   }
+}
+
+void MainWindow::ChangeRecords(int operation) {
+  ReportOutput output(program_, prompts_, launcher_, printer_);
+  ChangeRecordOperation(static_cast<ChangeOperation>(operation), output, program_, prompts_,
+                        *documentationDialogs_);
 }
 
 void MainWindow::OpenTable() {

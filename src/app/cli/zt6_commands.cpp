@@ -45,6 +45,8 @@ void PrintUsage(std::ostream& out) {
          "      a spreadsheet, html as for the web browser (Windows-1252, declared);\n"
          "      text and tsv in UTF-8 unless --encoding dos (code page 850) or\n"
          "      windows (Windows-1252); --language 2 for English words\n"
+         "  report FILE.zt6 --changes [--format text|tsv|html] [-o OUT] [--encoding ...]\n"
+         "      the change list of the project instead of the calculation report\n"
          "  cad FILE.zt6 --drawing N [--format dxf|igs|txt|svg] [-o OUT]\n"
          "      [--language 1|2] [--tables DIR] [design options]\n"
          "      drawing N of the drawing list (1..17) as a DXF, IGES or tab-separated\n"

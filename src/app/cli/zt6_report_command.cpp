@@ -12,7 +12,9 @@
 #include "base/codepage.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
+#include "base/program_identity.h"
 #include "report/calculation_report.h"
+#include "report/change_list.h"
 
 namespace zt6 {
 
@@ -24,6 +26,7 @@ struct ReportOptions : FileCommandOptions {
   std::string form = "text";
   Encoding encoding = Encoding::Utf8;
   DesignOptions design;
+  bool changes = false;  // the change list instead of the calculation report
 };
 
 std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args,
@@ -32,6 +35,7 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
   specs.insert(specs.end(), kDesignSpecs.begin(), kDesignSpecs.end());
   specs.push_back({"--format"});
   specs.push_back({"--encoding"});
+  specs.push_back({"--changes", false});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
   if (!arguments) return std::nullopt;
   ReportOptions options;
@@ -52,6 +56,11 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
       TakeFileCommandOptions(*arguments, "report", usageError, options.design.size.has_value());
   if (!common) return std::nullopt;
   static_cast<FileCommandOptions&>(options) = *common;
+  options.changes = arguments->Has("--changes");
+  if (options.changes && (options.design.Any() || options.file.empty())) {
+    usageError("report --changes takes a project file and no design options");
+    return std::nullopt;
+  }
   return options;
 }
 
@@ -74,6 +83,26 @@ std::string Encoded(const std::string& report, const std::string& form, Encoding
   return copy.Text();
 }
 
+// The change list of a project, as the print command of the documentation menu lays
+// it out (with the page header); the calculation's outcome does not matter to it.
+int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, std::ostream& out,
+                      std::ostream& err) {
+  if (const int read = session.Load(options.file); read != kExitDone) return read;
+  Program& program = session.program;
+  ReportWriter& writer = program.report;
+  writer.SetHeader(ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]),
+                                    kProgramVersion, program.design.drawing.infoLines),
+                   0);
+  writer.Begin(DeviceOfForm(options.form), Utf8ToCp850(options.output.value_or("-")),
+               ReportSettingsOf(program.config), ReportPageInfoOf(program, std::nullopt));
+  writer.PageHeader(0, 0);
+  WriteChangeList(writer, program.docs, program.config.changeIndexStyle);
+  writer.Finish();
+  const std::string bytes =
+      Encoded(writer.Output(), options.form, options.encoding, program.config.format.asciiSpecial);
+  return DeliverOutput(bytes, options.output, "report", out, err);
+}
+
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -84,6 +113,7 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
                             err, err);
   if (options->language > 0) session.program.words.Load(options->language);
+  if (options->changes) return ChangeListCommand(session, *options, out, err);
   if (const int read = ReadShapedProject(session, options->file, options->design, "report", err);
       read != kExitDone) {
     return read;
