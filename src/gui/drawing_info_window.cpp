@@ -33,6 +33,15 @@ QTableWidget* Grid(QWidget* parent, const char* name, const QStringList& columns
   return grid;
 }
 
+// As high as its rows, so nothing below them is empty grid.
+void FitHeight(QTableWidget* grid) {
+  grid->resizeRowsToContents();
+  int height = grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth();
+  for (int r = 0; r < grid->rowCount(); ++r) height += grid->rowHeight(r);
+  grid->setFixedHeight(height);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 QString Cell(const QTableWidget* grid, int row, int column) {
   const QTableWidgetItem* item = grid->item(row, column);
   return item == nullptr ? QString() : item->text();
@@ -65,12 +74,18 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, const QString& relea
   auto* signOffRow = new QHBoxLayout;
   signOff_ = Grid(this, "StringGrid1", {"Datum", "Name"},
                   {"Bearb.", "Gepr.", "Norm", releaseLabel});
-  signOff_->setMinimumHeight(150);
+  signOff_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  FitHeight(signOff_);
   signOffRow->addWidget(signOff_, 1);
+  // Each date button beside the row it dates.
   auto* dateButtons = new QVBoxLayout;
+  dateButtons->setSpacing(0);
+  dateButtons->addSpacing(signOff_->horizontalHeader()->sizeHint().height() +
+                          signOff_->frameWidth());
   for (int row = 0; row < 4; ++row) {
     const std::string name = "Button" + std::to_string(row + 1);
     QPushButton* button = NamedButton(this, name.c_str(), "< " + today);
+    button->setFixedHeight(signOff_->rowHeight(row));
     connect(button, &QPushButton::clicked, this,
             [this, row, today] { signOff_->item(row, 0)->setText(today); });
     dateButtons->addWidget(button);
@@ -82,7 +97,8 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, const QString& relea
   freeTexts_ = Grid(this, "StringGrid2", {"x", "y", "h", "phi", "Text"},
                     {"1", "2", "3", "4", "5", "6", "7", "8"});
   freeTexts_->horizontalHeader()->setStretchLastSection(true);
-  freeTexts_->setMinimumSize(560, 270);
+  freeTexts_->setMinimumWidth(560);
+  FitHeight(freeTexts_);
   layout->addWidget(freeTexts_);
 
   auto* buttons = new QHBoxLayout;
