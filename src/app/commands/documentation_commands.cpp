@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/ports/text_editor.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/program_identity.h"
@@ -82,12 +81,12 @@ bool IsDefaultDocumentProgram(const std::string& program) {
   return name.empty() || name == "notepad.exe" || name == "notepad";
 }
 
-bool OpenDocument(const DocumentLink& link, Launcher& launcher) {
+bool OpenDocument(const DocumentLink& link, Launcher& launcher, const TextEditorSearch& search) {
   const std::string program(TrimBlanks(link.program));
   const std::string file(TrimBlanks(link.file));
   if (IsDefaultDocumentProgram(program)) {
     if (!file.empty()) return launcher.Open(file);
-    const std::optional<std::string> editor = FindTextEditor(TextEditorSearchOfEnvironment());
+    const std::optional<std::string> editor = FindTextEditor(search);
     return editor && launcher.Start(*editor, {});
   }
   if (file.empty()) return launcher.Start(program, {});

@@ -6,6 +6,7 @@
 #include "app/ports/documentation_dialogs.h"
 #include "app/ports/launcher.h"
 #include "app/ports/prompts.h"
+#include "app/ports/text_editor.h"
 #include "app/state/program.h"
 
 namespace zt6 {
@@ -36,7 +37,8 @@ bool IsDefaultDocumentProgram(const std::string& program);
 // default program for it (an empty file starts the text editor, when one is found);
 // any other program is started with the file as its one argument, without a shell.
 // A program that cannot be started gives no message; false then.
-bool OpenDocument(const DocumentLink& link, Launcher& launcher);
+bool OpenDocument(const DocumentLink& link, Launcher& launcher,
+                  const TextEditorSearch& search = TextEditorSearchOfEnvironment());
 
 // The document setup window; sets the modified flag after OK.
 void DocumentSetupCommand(Program& program, DocumentationDialogs& dialogs);

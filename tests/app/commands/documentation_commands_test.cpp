@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -225,6 +226,24 @@ TEST(OpenDocument, DefaultProgramOpensTheFileOtherProgramsTakeItAsOneArgument) {
   failing.succeed = false;
   EXPECT_FALSE(OpenDocument({"/nicht/da", "x"}, failing));
   EXPECT_EQ(failing.calls.size(), 1u);
+}
+
+TEST(OpenDocument, TheDefaultProgramWithoutAFileStartsTheTextEditorFound) {
+  test_support::TempDir dir("zt6_docs_editor");
+  TextEditorSearch search;
+  search.searchPath = dir.path().string();
+  search.defaultDesktopEntry = [] { return std::string(); };
+  RecordingLauncher launcher;
+  EXPECT_FALSE(OpenDocument({"NOTEPAD.EXE", ""}, launcher, search));  // no editor: no effect
+  EXPECT_TRUE(launcher.calls.empty());
+
+  const fs::path editor = dir.path() / "mousepad";
+  std::ofstream(editor) << "#!/bin/sh\n";
+  fs::permissions(editor, fs::perms::owner_all);
+  EXPECT_TRUE(OpenDocument({"NOTEPAD.EXE", ""}, launcher, search));
+  ASSERT_EQ(launcher.calls.size(), 1u);
+  EXPECT_EQ(launcher.calls[0].program, editor.string());
+  EXPECT_TRUE(launcher.calls[0].arguments.empty());
 }
 
 TEST(OpenDocument, MissingProgramOrFileNeitherHangsNorThrows) {
