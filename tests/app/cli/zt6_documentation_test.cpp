@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/files/project_file.h"
@@ -16,6 +17,7 @@
 #include "support/designs.h"
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
+#include "support/flat_json.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -78,6 +80,19 @@ TEST(Zt6Documentation, TheChangeListInEveryFormOfZt6Report) {
   const auto html = RunZt6Command({"report", project.string(), "--changes", "--format", "html"});
   ASSERT_EQ(html.exitCode, 0);
   EXPECT_NE(html.out.find(Utf8ToCp1252("Härte geändert")), std::string::npos);
+  // An independent HTML parser finds the page well formed and its code page declared.
+  const fs::path page = dir.path() / "changes.htm";
+  std::ofstream(page, std::ios::binary) << html.out;
+  const fs::path checked = dir.path() / "structure.json";
+  const std::string script = std::string(ZT6_DATA_DIR) + "/../tests/app/html_structure.py";
+  ASSERT_EQ(std::system(("/usr/bin/python3 '" + script + "' '" + page.string() + "' > '" +
+                         checked.string() + "'")
+                            .c_str()),
+            0);
+  const auto structure = test_support::FlatJsonReader::Read(FileBytes(checked));
+  ASSERT_TRUE(structure.has_value());
+  EXPECT_EQ(structure->at("problems").text, "0");
+  EXPECT_EQ(structure->at("charset").text, "windows-1252");
   const auto tsv = RunZt6Command({"report", project.string(), "--changes", "--format", "tsv"});
   ASSERT_EQ(tsv.exitCode, 0);
   EXPECT_NE(tsv.out.find("Fase ergänzt"), std::string::npos);
