@@ -81,7 +81,7 @@ TEST_F(DocumentationWindowsTest, ChangeRecordTypedWithUmlautsOkAndCancel) {
   EXPECT_EQ(record.editor, Oem("Jürge"));
   EXPECT_EQ(record.date, today.toStdString());
   EXPECT_EQ(Cp850ToUtf8(record.description), "Länge 20 ? 18\nwegen Bauraum");  // no arrow in 850
-  EXPECT_FALSE(program.modified);  // the change commands leave the flag alone
+  EXPECT_TRUE(program.modified);  // closing now asks to save the record
   EXPECT_TRUE(list.contains(QString::fromUtf8("a     ") + today + "   Jürge    Welle gekürzt"))
       << list.toStdString();
   EXPECT_TRUE(list.contains(QString::fromUtf8(" wegen Bauraum")));
@@ -97,6 +97,7 @@ TEST_F(DocumentationWindowsTest, ChangeRecordTypedWithUmlautsOkAndCancel) {
   });
   Run("mi_docuModifyChanges");
   EXPECT_EQ(program.docs.changes[0].changeText, Oem("Welle gekürzt"));
+  EXPECT_FALSE(program.modified);
   EXPECT_EQ(SavedProject(), saved);
 
   // A new record cancelled stays counted with today's date; no list either.
@@ -147,7 +148,6 @@ TEST_F(DocumentationWindowsTest, DrawingInformationGridsOkAndCancel) {
       texts->item(3, c)->setText(row4[c]);
     }
     // A cell still open in its editor when OK is clicked is taken as well.
-    texts->setCurrentCell(1, 4);
     texts->editItem(texts->item(1, 4));
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
@@ -163,7 +163,7 @@ TEST_F(DocumentationWindowsTest, DrawingInformationGridsOkAndCancel) {
   ASSERT_EQ(docs.freeTextCount, 2u);  // row 3 empty: row 4 is not stored
   EXPECT_EQ(docs.freeTexts[0].h, 3.5);
   EXPECT_EQ(docs.freeTexts[1].text, Oem("zweite Zeile ö"));
-  EXPECT_FALSE(program.modified);
+  EXPECT_TRUE(program.modified);
 
   const std::string saved = SavedProject();
   EXPECT_NE(saved.find("W-100 Ä"), std::string::npos);
@@ -174,6 +174,7 @@ TEST_F(DocumentationWindowsTest, DrawingInformationGridsOkAndCancel) {
     ClickButton(w, "Button_cancel");
   });
   Run("mi_docdrawinginfo");
+  EXPECT_FALSE(program.modified);
   EXPECT_EQ(SavedProject(), saved);
 
   // The next manufacturing drawing on the screen carries the sign-off names.

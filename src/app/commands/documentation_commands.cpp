@@ -48,15 +48,18 @@ void ChangeRecordOperation(ChangeOperation operation, ReportOutput& output, Prog
         prompts.ShowError(Oem("Max. Änderungen = ") + std::to_string(kMaxChangeRecords) + " !");
         return;
       }
+      // Counted even when its dialog is cancelled, so the project has changed.
+      program.modified = true;
       dialogs.ChangeRecord(static_cast<int>(docs.changeCount));
       ChangeListReport(output, program, prompts, 1);
       return;
     case ChangeOperation::EditLast:
       if (docs.changeCount == 0) return;
-      dialogs.ChangeRecord(static_cast<int>(docs.changeCount));
+      if (dialogs.ChangeRecord(static_cast<int>(docs.changeCount))) program.modified = true;
       ChangeListReport(output, program, prompts, 1);
       return;
     case ChangeOperation::DeleteLast:
+      if (docs.changeCount > 0) program.modified = true;
       DeleteLastChangeRecord(docs);
       ChangeListReport(output, program, prompts, 1);
       return;
@@ -67,7 +70,7 @@ void ChangeRecordOperation(ChangeOperation operation, ReportOutput& output, Prog
       ChangeListReport(output, program, prompts, 0);
       return;
     case ChangeOperation::DrawingInformation:
-      dialogs.DrawingInformation();
+      if (dialogs.DrawingInformation()) program.modified = true;
       return;
   }
 }

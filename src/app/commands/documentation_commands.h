@@ -25,7 +25,9 @@ enum class ChangeOperation {
 // cancel flag is set as it starts, so a cancelled dialog before it shows no list.
 void ChangeListReport(ReportOutput& output, Program& program, Prompts& prompts, int device);
 
-// Operations 1..6 of the documentation menu. They leave the modified flag as it is.
+// Operations 1..6 of the documentation menu. An operation that changed the records
+// (a new one, even with its dialog cancelled; an edit or the drawing information
+// confirmed; a record deleted) sets the modified flag, so closing asks to save them.
 void ChangeRecordOperation(ChangeOperation operation, ReportOutput& output, Program& program,
                            Prompts& prompts, DocumentationDialogs& dialogs);
 
