@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/commands/documentation_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/print_text_file.h"
 #include "app/commands/project_table.h"
@@ -27,6 +28,7 @@
 #include "app/commands/spreadsheet_commands.h"
 #include "xlsx/xlsx_workbooks.h"
 #include "gui/project_table_window.h"
+#include "gui/qt_documentation_dialogs.h"
 #include "gui/qt_input_dialogs.h"
 #include "gui/qt_text.h"
 #include "gui/qt_translations.h"
@@ -62,6 +64,7 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   });
   dialogs_ = std::make_unique<QtInputDialogs>(program, prompts, access_, this);
   commands_ = std::make_unique<MainCommands>(program, prompts, tables_, *dialogs_, cadPorts_);
+  documentationDialogs_ = std::make_unique<QtDocumentationDialogs>(program, prompts, this);
   commands_->onProjectCleared = [this] {
     lastScreenKind_ = 0;
     RefreshTitle();
@@ -190,6 +193,12 @@ void MainWindow::BindHandlers() {
   on(C::StartSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
   on(C::ExportSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
   on(C::ReportSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
+  on(C::ChangeRecords, [this](const MenuEntry& e) { ChangeRecords(e.argument); });
+  on(C::OpenDocument, [this](const MenuEntry& e) {
+    if (e.argument < 1 || e.argument > static_cast<int>(kDocumentLinks)) return;
+    OpenDocument(program_.docs.documents[static_cast<std::size_t>(e.argument - 1)], launcher_);
+  });
+  plain(C::DocumentSetup, [this] { DocumentSetupCommand(program_, *documentationDialogs_); });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
@@ -289,6 +298,12 @@ void MainWindow::Report(bool runMessages) {
   } else {
     PrintCalculationReport(output, program_, prompts_);
   }
+}
+
+void MainWindow::ChangeRecords(int operation) {
+  ReportOutput output(program_, prompts_, launcher_, printer_);
+  ChangeRecordOperation(static_cast<ChangeOperation>(operation), output, program_, prompts_,
+                        *documentationDialogs_);
 }
 
 void MainWindow::OpenTable() {

@@ -27,6 +27,7 @@ namespace zt6::gui {
 class DrawingView;
 class QtInputDialogs;
 class QtPrinter;
+class QtDocumentationDialogs;
 class QtUi;
 class TableEditorWindow;
 
@@ -68,6 +69,7 @@ class MainWindow : public QMainWindow {
   void ShowDrawing(int kind);
   void CadDrawing(int kind);
   void Report(bool runMessages);
+  void ChangeRecords(int operation);
   void OpenTable();
   void FormDestroy();
   void PrintConfiguration(bool setupMode);
@@ -84,6 +86,7 @@ class MainWindow : public QMainWindow {
   DrawingView* view_;
   TableEditorWindow* tableEditor_;
   std::unique_ptr<QtInputDialogs> dialogs_;
+  std::unique_ptr<QtDocumentationDialogs> documentationDialogs_;
   std::unique_ptr<MainCommands> commands_;
   std::map<std::string, QAction*> actions_;
   std::map<std::string, QMenu*> menus_;

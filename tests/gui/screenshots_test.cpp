@@ -126,5 +126,29 @@ TEST_F(Screenshots, PrintWindows) {
   Run("mi_fileprintersetup");
 }
 
+// The documentation windows, filled as an engineer would fill them.
+TEST_F(Screenshots, DocumentationWindows) {
+  AddChangeRecord(program.docs, "03.02.2026");
+  program.docs.changes[0] = {Oem("Welle gekürzt"), "03.02.2026", Oem("mü"),
+                             Oem("Länge von 20 auf 18 mm\nwegen Bauraum")};
+  program.docs.replacementFor = "W-100";
+  program.docs.signOff[0].name = Oem("Jürgen");
+  program.docs.freeTextCount = 1;
+  program.docs.freeTexts[0] = {100, 150, 3.5, 0, Oem("Härte 58 HRC")};
+  program.config.releaseFieldText = "Freigabe";
+  program.docs.documents[0] = {"/usr/bin/okular", "/home/k/Prüfplan.pdf"};
+  Dialog("mi_docuModifyChanges", "TForm_EinAend", "16_change_record");
+  Dialog("mi_docdrawinginfo", "TForm_zeichInfo", "17_drawing_information");
+  Dialog("mi_DocumentSetup", "TForm_confDoku", "18_document_setup");
+  script.Expect("TForm_showtextfile", [this](QWidget* w) {
+    Save(w, "19_change_list");
+    qobject_cast<QDialog*>(w)->accept();
+  });
+  Run("mi_docuShowChanges1");
+  window->resize(1100, 820);
+  Run("mi_viewfertigungszeichnungwelle");
+  Save(window.get(), "20_manufacturing_drawing_shaft");
+}
+
 }  // namespace
 }  // namespace zt6

@@ -48,6 +48,8 @@ void PrintUsage(std::ostream& out) {
          "      windows (Windows-1252); pdf the pages as the printer prints them\n"
          "      (--pages: those only), xlsx a workbook of the tsv form with numbers\n"
          "      as numbers; --language 2 for English words\n"
+         "  report FILE.zt6 --changes [--format text|tsv|html] [-o OUT] [--encoding ...]\n"
+         "      the change list of the project instead of the calculation report\n"
          "  cad FILE.zt6 --drawing N [--format dxf|igs|txt|svg|pdf] [-o OUT]\n"
          "      [--orientation portrait|landscape] [--language 1|2] [--tables DIR]\n"
          "      [design options]\n"

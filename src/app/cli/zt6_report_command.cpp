@@ -16,7 +16,9 @@
 #include "base/number_parse.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
+#include "base/program_identity.h"
 #include "report/calculation_report.h"
+#include "report/change_list.h"
 
 namespace zt6 {
 
@@ -29,6 +31,7 @@ struct ReportOptions : FileCommandOptions {
   Encoding encoding = Encoding::Utf8;
   std::optional<PageRange> pages;  // --pages, for pdf
   DesignOptions design;
+  bool changes = false;  // the change list instead of the calculation report
 };
 
 // "2-3", or "2" for one page.
@@ -47,6 +50,7 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
   specs.push_back({"--format"});
   specs.push_back({"--encoding"});
   specs.push_back({"--pages"});
+  specs.push_back({"--changes", false});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
   if (!arguments) return std::nullopt;
   ReportOptions options;
@@ -75,6 +79,13 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
       TakeFileCommandOptions(*arguments, "report", usageError, options.design.size.has_value());
   if (!common) return std::nullopt;
   static_cast<FileCommandOptions&>(options) = *common;
+  options.changes = arguments->Has("--changes");
+  if (options.changes &&
+      (options.design.Any() || options.file.empty() || options.form == "pdf" || options.form == "xlsx")) {
+    usageError(
+        "report --changes takes a project file, no design options and the format text, tsv or html");
+    return std::nullopt;
+  }
   return options;
 }
 
@@ -162,6 +173,26 @@ int Workbook(const std::string& report, const ReportOptions& options, const Prog
   return DeliverOutput(workbook.bytes, options.output, "report", out, err);
 }
 
+// The change list of a project, as the print command of the documentation menu lays
+// it out (with the page header); the calculation's outcome does not matter to it.
+int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, std::ostream& out,
+                      std::ostream& err) {
+  if (const int read = session.Load(options.file); read != kExitDone) return read;
+  Program& program = session.program;
+  ReportWriter& writer = program.report;
+  writer.SetHeader(ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]),
+                                    kProgramVersion, program.design.drawing.infoLines),
+                   0);
+  writer.Begin(DeviceOfForm(options.form), Utf8ToCp850(options.output.value_or("-")),
+               ReportSettingsOf(program.config), ReportPageInfoOf(program, std::nullopt));
+  writer.PageHeader(0, 0);
+  WriteChangeList(writer, program.docs, program.config.changeIndexStyle);
+  writer.Finish();
+  const std::string bytes =
+      Encoded(writer.Output(), options.form, options.encoding, program.config.format.asciiSpecial);
+  return DeliverOutput(bytes, options.output, "report", out, err);
+}
+
 }  // namespace
 
 int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -173,6 +204,7 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
   WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
                             err, err);
   if (options->language > 0) session.program.words.Load(options->language);
+  if (options->changes) return ChangeListCommand(session, *options, out, err);
   if (const int read = ReadShapedProject(session, options->file, options->design, "report", err);
       read != kExitDone) {
     return read;

@@ -49,6 +49,9 @@ enum class MenuCommand {
   MessageSummary,
   Language,         // argument: the menu language 1, 2, 7 or 8
   About,
+  ChangeRecords,    // argument: the documentation operation 1..6
+  OpenDocument,     // argument: the document link 1..5
+  DocumentSetup,
 };
 
 struct MenuEntry {

@@ -141,23 +141,23 @@ std::vector<MenuEntry> BuildTree() {
       .Item("mi_dbwstyp", "mi_database", "Werkstoff&typ", C::MaterialGroups);
 
   t.Menu("mi_documentation", "", "D&okument")
-      .Item("mi_docdrawinginfo", "mi_documentation", "&Zeichnungsdaten", C::NotYetAvailable)
+      .Item("mi_docdrawinginfo", "mi_documentation", "&Zeichnungsdaten", C::ChangeRecords, 6)
       .Separator("sep_doc1", "mi_documentation")
-      .Item("mi_docuShowChanges1", "mi_documentation", "Änderungen - &Info", C::NotYetAvailable)
+      .Item("mi_docuShowChanges1", "mi_documentation", "Änderungen - &Info", C::ChangeRecords, 4)
       .Item("mi_docuPrintChanges", "mi_documentation", "Änderungen - &Ausdruck",
-            C::NotYetAvailable)
-      .Item("mi_docuNewChange", "mi_documentation", "&Neue Änderung", C::NotYetAvailable)
+            C::ChangeRecords, 5)
+      .Item("mi_docuNewChange", "mi_documentation", "&Neue Änderung", C::ChangeRecords, 1)
       .Item("mi_docuModifyChanges", "mi_documentation", "Letzte Änderung &bearbeiten",
-            C::NotYetAvailable)
+            C::ChangeRecords, 2)
       .Item("mi_docudeleteChange", "mi_documentation", "Letzte Änderung &löschen",
-            C::NotYetAvailable)
+            C::ChangeRecords, 3)
       .Separator("sep_doc2", "mi_documentation");
   for (int k = 1; k <= 5; ++k) {
     const std::string n = std::to_string(k);
-    t.Item("mi_Document" + n, "mi_documentation", "D&okument &" + n, C::NotYetAvailable);
+    t.Item("mi_Document" + n, "mi_documentation", "D&okument &" + n, C::OpenDocument, k);
   }
   t.Separator("sep_doc3", "mi_documentation")
-      .Item("mi_DocumentSetup", "mi_documentation", "Dokument &Setup", C::NotYetAvailable);
+      .Item("mi_DocumentSetup", "mi_documentation", "Dokument &Setup", C::DocumentSetup);
 
   t.Menu("mi_OLE", "", "&OLE")
       .Item("mi_OleStartExcel", "mi_OLE", "Start Excel", C::StartSpreadsheet)

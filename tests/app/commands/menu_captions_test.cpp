@@ -44,7 +44,7 @@ TEST(MenuTree, ParentsComeFirstAndEveryNameIsUnique) {
 // Every item says what it does; submenus and separators do nothing themselves. Drawing
 // items name drawings that exist, the other arguments lie in their ranges.
 TEST(MenuTree, EveryItemHasItsCommandAndEveryDrawingItemADrawing) {
-  std::set<int> screen, cad;
+  std::set<int> screen, cad, changeOperations, documents;
   for (const MenuEntry& e : MainMenuTree()) {
     if (e.kind != MenuEntryKind::Item) {
       EXPECT_TRUE(e.command == MenuCommand::None || e.command == MenuCommand::Hidden) << e.name;
@@ -59,9 +59,15 @@ TEST(MenuTree, EveryItemHasItsCommandAndEveryDrawingItemADrawing) {
         EXPECT_TRUE(std::set<int>({1, 2, 7, 8}).contains(e.argument)) << e.name;
         break;
       case MenuCommand::ToleranceTable: EXPECT_TRUE(e.argument >= 1 && e.argument <= 4) << e.name; break;
+      case MenuCommand::ChangeRecords: EXPECT_TRUE(changeOperations.insert(e.argument).second); break;
+      case MenuCommand::OpenDocument: EXPECT_TRUE(documents.insert(e.argument).second); break;
       default: EXPECT_EQ(e.argument, 0) << e.name;
     }
   }
+  // Each documentation operation and document link has exactly one item.
+  EXPECT_EQ(changeOperations, (std::set<int>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(documents, (std::set<int>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(Find("mi_docudeleteChange")->argument, 3);
   // The screen shows drawings 1..14 and the CAD menu the profiles and manufacturing sheets.
   EXPECT_EQ(screen, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
   EXPECT_EQ(cad, (std::set<int>{6, 7, 8, 15, 16, 17}));

@@ -1,0 +1,94 @@
+#include "gui/change_window.h"
+
+#include <QApplication>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/dialog_buttons.h"
+#include "gui/dialog_placement.h"
+#include "gui/qt_text.h"
+
+namespace zt6::gui {
+
+namespace {
+
+constexpr int kHelpNumber = 3000;
+
+}  // namespace
+
+ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, bool& cancelFlag,
+                           QWidget* parent)
+    : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields) {
+  setObjectName("TForm_EinAend");
+  setWindowTitle(QString::fromUtf8("Änderung") + " " + QString::number(k));
+  auto* layout = new QVBoxLayout(this);
+  auto* fields = new QFormLayout;
+  fields->addRow(QString::fromUtf8("Änderungstext"),
+                 binding_.Edit(this, "Edit_aenderung", ChangeForm::MaxLength("Edit_aenderung")));
+  auto* dateRow = new QHBoxLayout;
+  QLineEdit* date = binding_.Edit(this, "Edit_datum", ChangeForm::MaxLength("Edit_datum"));
+  dateRow->addWidget(date);
+  QPushButton* dateButton = NamedButton(this, "Button_datum", "<" + today);
+  connect(dateButton, &QPushButton::clicked, this, [date, today] { date->setText(today); });
+  dateRow->addWidget(dateButton);
+  fields->addRow("Datum", dateRow);
+  fields->addRow("Bearbeiter",
+                 binding_.Edit(this, "Edit_bearbeiter", ChangeForm::MaxLength("Edit_bearbeiter")));
+  memo_ = new QPlainTextEdit(this);
+  memo_->setObjectName("Memo_beschreibung");
+  memo_->setTabChangesFocus(true);
+  memo_->setMinimumSize(420, 120);
+  fields->addRow("Beschreibung", memo_);
+  layout->addLayout(fields);
+
+  auto* buttons = new QHBoxLayout;
+  const auto [ok, cancel] = OkCancelButtons(this);
+  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", "Hilfe 3000");
+  help->setProperty("helpNumber", kHelpNumber);
+  buttons->addStretch(1);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  buttons->addWidget(help);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, [this] {
+    binding_.Pull();
+    form_.fields["Memo_beschreibung"] = ToUtf8(memo_->toPlainText());
+    form_.Accept();
+    accept();
+  });
+  connect(cancel, &QPushButton::clicked, this, &ChangeWindow::reject);
+
+  form_.Fill();
+  binding_.Push();
+  lastDescription_ = FromUtf8(form_.fields["Memo_beschreibung"]);
+  memo_->setPlainText(lastDescription_);
+  connect(memo_, &QPlainTextEdit::textChanged, this, &ChangeWindow::LimitDescription);
+  PlaceDialog(*this);
+}
+
+void ChangeWindow::LimitDescription() {
+  const QString text = memo_->toPlainText();
+  const int length = ChangeForm::DescriptionLength(ToUtf8(text));
+  if (length > ChangeForm::kDescriptionLimit &&
+      length > ChangeForm::DescriptionLength(ToUtf8(lastDescription_))) {
+    QApplication::beep();
+    const QSignalBlocker block(memo_);
+    const int cursor = memo_->textCursor().position();
+    memo_->setPlainText(lastDescription_);
+    QTextCursor back = memo_->textCursor();
+    back.setPosition(std::min(cursor, static_cast<int>(lastDescription_.size())));
+    memo_->setTextCursor(back);
+    return;
+  }
+  lastDescription_ = text;
+}
+
+void ChangeWindow::reject() {
+  cancel_ = true;
+  QDialog::reject();
+}
+
+}  // namespace zt6::gui

@@ -1,0 +1,38 @@
+#pragma once
+// The drawing information window "Zeichnungsinfo": "Ersatz für", "Ersetzt durch", the
+// sign-off rows of the title block and the free texts of the manufacturing drawing.
+
+#include <QDialog>
+
+#include "app/forms/drawing_info_form.h"
+
+class QLineEdit;
+class QTableWidget;
+
+namespace zt6::gui {
+
+class DrawingInfoWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // releaseLabel: the release field text of the configuration; today: the date text of
+  // the four date buttons.
+  DrawingInfoWindow(DrawingInfoForm& form, const QString& releaseLabel, const QString& today,
+                    bool& cancelFlag, QWidget* parent);
+
+ protected:
+  void reject() override;
+
+ private:
+  void Push();
+  void Pull();
+
+  DrawingInfoForm& form_;
+  bool& cancel_;
+  QLineEdit* replacementFor_;
+  QLineEdit* replacedBy_;
+  QTableWidget* signOff_;
+  QTableWidget* freeTexts_;
+};
+
+}  // namespace zt6::gui
