@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/commands/cad_setup.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/project_table.h"
 #include "app/commands/report_output.h"
@@ -18,6 +19,7 @@
 #include "app/lookups/material_lookup.h"
 #include "app/ports/text_editor.h"
 #include "base/program_identity.h"
+#include "gui/config_window.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/menu_style.h"
@@ -175,6 +177,7 @@ void MainWindow::BindHandlers() {
                        FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
                            "\n\nVersion " + kProgramVersion + " Windows");
   });
+  plain(C::Settings, [this] { Settings(); });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
@@ -297,6 +300,48 @@ void MainWindow::OpenTable() {
     RefreshTitle();
   }
   RefreshTitle();
+}
+
+void MainWindow::Settings() {
+  ConfigWindowHost host;
+  host.applied = [this] { SettingsApplied(); };
+  host.resize = [this](int width, int height) {
+    // Sizes as the dialog shows them; 0 asks for the screen less the frame.
+    const QSize screen = ScreenSizeOf(this);
+    if (width <= 1) width = screen.width() - 8;
+    if (height <= 1) height = screen.height() - 90;
+    resize(this->width() - view_->width() + width, this->height() - view_->height() + height);
+  };
+  host.metrics = [this] {
+    DesktopMetrics m;
+    const QSize screen = ScreenSizeOf(this);
+    m.screen = {screen.width(), screen.height()};
+    m.mainWidth = frameGeometry().width();
+    m.mainHeight = frameGeometry().height();
+    m.clientWidth = width();
+    m.clientHeight = height();
+    m.dpiX = logicalDpiX();
+    m.dpiY = logicalDpiY();
+    return m;
+  };
+  ConfigWindow window(program_, prompts_, std::move(host), this);
+  window.exec();
+}
+
+// The settings in effect: drawing area, scales, flags, then the picture again.
+void MainWindow::SettingsApplied() {
+  const Configuration& config = program_.config;
+  if (view_->width() != config.drawingAreaX + 1 || view_->height() != config.drawingAreaY + 1) {
+    resize(width() - view_->width() + config.drawingAreaX + 1,
+           height() - view_->height() + config.drawingAreaY + 1);
+  }
+  CurrentDialogScale() = DialogScale{config.dialogScale, config.dialogElementScale};
+  program_.shell.helpLevel = config.helpLevel;
+  program_.shell.archiveMode = config.archiveMode;
+  program_.drawing.SetSettings(DrawingSettingsOf(config));
+  RefreshCaptions();
+  if (lastScreenKind_ != 0) ShowDrawing(lastScreenKind_);
+  view_->update();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow {
   void CadDrawing(int kind);
   void Report(bool runMessages);
   void OpenTable();
+  void Settings();
+  void SettingsApplied();
   void FormDestroy();
 
   Program& program_;

@@ -44,6 +44,7 @@ enum class MenuCommand {
   MessageSummary,
   Language,         // argument: the menu language 1, 2, 7 or 8
   About,
+  Settings,         // the settings dialog
 };
 
 struct MenuEntry {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/codepage.h"
+#include "cad/drawing_window.h"
 #include "base/number_parse.h"
 
 namespace zt6 {
@@ -556,11 +557,6 @@ constexpr std::array<ConfigurationPage, 9> kPages{{
     {"Tab_zeichnung", "Zeichnung", 1920},
 }};
 
-constexpr std::array<std::string_view, 16> kColourNames{
-    "rot",         "gelb",         "grün",           "cyan",        "blau",       "magenta",
-    "weiß",        "dunkel blau",  "dunkel grün",    "dunkel cyan", "dunkel rot", "dunkel magenta",
-    "braun",       "hell grau",    "dunkel grau",    "schwarz"};
-
 constexpr std::array<std::string_view, 5> kLayerRows{
     "Ausgezogene  Linie   0.50 mm", "Ausgezogene  Linie   0.35 mm",
     "Ausgezogene  Linie   0.25 mm", "Gestrichelte Linie   0.25 mm",
@@ -581,14 +577,8 @@ const ConfigurationControl* FindConfigurationControl(std::string_view name) {
 
 std::span<const ConfigurationPage> ConfigurationPages() { return kPages; }
 
-std::string_view CadColourName(int colour) {
-  return colour >= 1 && colour <= 16 ? kColourNames[static_cast<std::size_t>(colour - 1)]
-                                     : std::string_view();
-}
-
 std::string ColourRowCaption(int layer, int colour) {
-  return "Farbe für Layer " + std::to_string(layer) + " (" + std::string(CadColourName(colour)) +
-         ")";
+  return "Farbe für Layer " + std::to_string(layer) + " (" + Cp850ToUtf8(CadColourName(colour)) + ")";
 }
 
 std::span<const std::string_view> LayerRowCaptions() { return kLayerRows; }

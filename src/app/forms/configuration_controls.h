@@ -72,8 +72,6 @@ inline bool ShowsTooltip(const ConfigurationControl& control, int helpLevel) {
   return control.tooltip != 0 && (helpLevel != 0 || control.tooltipAlways);
 }
 
-// The CAD colours 1..16 by name ("rot" .. "schwarz"), UTF-8; "" outside.
-std::string_view CadColourName(int colour);
 // "Farbe für Layer 16 (rot)": the caption of a row of the colour grid.
 std::string ColourRowCaption(int layer, int colour);
 // The row captions of the CAD layer grid, rows 1..5.
