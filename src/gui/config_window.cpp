@@ -127,6 +127,10 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
   QGridLayout* halves[2] = {new QGridLayout, new QGridLayout};
   columns->addLayout(halves[0], 1);
   columns->addLayout(halves[1], 1);
+  for (QGridLayout* half : halves) half->setColumnStretch(1, 1);
+  // Folder and program paths are long: one column.
+  const bool oneColumn = page.name == "Tab_dir" || page.name == "Tab_extern";
+  if (oneColumn) columns->setStretch(1, 0);
   int rows[2] = {0, 0};
 
   // Two columns of about equal height: radio groups count by their items.
@@ -140,7 +144,7 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
   int placed = 0;
   std::set<std::string_view> grids;
   for (const ConfigurationControl* c : controls) {
-    const int side = placed * 2 < weight ? 0 : 1;
+    const int side = oneColumn || placed * 2 < weight ? 0 : 1;
     placed += c->kind == ControlKind::Radio ? static_cast<int>(c->items.size()) + 1 : 1;
     QGridLayout* grid = halves[side];
     int& row = rows[side];
@@ -463,7 +467,8 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
     caption("CheckBox_zeichfilename", "file name " + FromCp850(file) + " ?");
     caption("CheckBox_zeichdatum", QDate::currentDate().toString("dd.MM.yyyy") + " " +
                                        QTime::currentTime().toString("hh:mm") + " ?");
-    grid->addWidget(new QLabel("Fertigungszeichnung", w), row++, 0);
+    if (auto* outer = qobject_cast<QVBoxLayout*>(w->layout()))
+      outer->insertWidget(0, new QLabel("Fertigungszeichnung", w));
   }
 }
 

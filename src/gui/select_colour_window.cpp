@@ -20,6 +20,8 @@ SelectColourWindow::SelectColourWindow(int current, QWidget* parent)
     list_->addItem(QString::number(colour) + " (" + FromCp850(CadColourName(colour)) +
                    ")");
   }
+  // All sixteen in view, without scrolling.
+  list_->setMinimumHeight(list_->sizeHintForRow(0) * 16 + 2 * list_->frameWidth() + 4);
   list_->setCurrentRow(current >= 1 && current <= 16 ? current - 1 : 0);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   const OkCancel buttons = OkCancelButtons(this);
