@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -209,6 +210,40 @@ TEST_F(ConfigWindowTest, ImportRefillsSaveStillWritesTheOwnFileAndGarbageIsRefus
   EXPECT_EQ(ValueAfter(text, "Textstil CAD"), "ROMANS");
   EXPECT_EQ(ValueAfter(text, "Date Code"), "3");
   EXPECT_EQ(test_support::FileBytes(other), ConfigurationText(imported));  // untouched
+}
+
+// "Config" opens the plot program window on the selected line and keeps its result;
+// tooltips carry their help numbers at help level 1, and "always" ones at level 0.
+TEST_F(ConfigWindowTest, PlotLineConfigAndHelpNumbers) {
+  program.config.plotCommandLines = {"erste", "zweite"};
+  std::string opened;
+  script.Expect("Tconfig", [](QWidget* w) {
+    EXPECT_EQ(w->findChild<QWidget*>("Edit_zoomfaktor")->property("helpNumber").toInt(), 1800);
+    EXPECT_EQ(w->findChild<QWidget*>("Button_helpgrafik")->property("helpNumber").toInt(), 1940);
+    w->findChild<QListWidget*>("ListBox_plotrix")->setCurrentRow(1);
+    ClickButton(w, "Button_confplotrix");
+    ClickButton(w, "Button_ok");
+  });
+  script.Expect("TForm_confplotrix", [&opened](QWidget* w) {
+    opened = w->findChild<QLabel*>("Label_commandline")->text().toStdString();
+    ClickButton(w, "CheckBox_scale");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileConfig");
+  EXPECT_EQ(opened, "zweite");
+  ASSERT_EQ(program.config.plotCommandLines.size(), 2u);
+  EXPECT_EQ(program.config.plotCommandLines[0], "erste");
+  EXPECT_NE(program.config.plotCommandLines[1].find(" /M*"), std::string::npos)
+      << program.config.plotCommandLines[1];
+
+  program.config.helpLevel = 0;
+  script.Expect("Tconfig", [](QWidget* w) {
+    EXPECT_FALSE(w->findChild<QWidget*>("Edit_zoomfaktor")->property("helpNumber").isValid());
+    EXPECT_EQ(w->findChild<QWidget*>("RadioGroup_ergebnisgrafik")->property("helpNumber").toInt(),
+              2820);
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileConfig");
 }
 
 // A missing folder, and (where permissions hold) a read-only one with an old file: a
