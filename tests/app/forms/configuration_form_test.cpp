@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "app/commands/report_output.h"
 #include "app/forms/configuration_controls.h"
 #include "app/ports/scripted_ui.h"
 #include "base/codepage.h"
@@ -271,6 +272,15 @@ TEST(ConfigurationControls, TooltipsFollowTheHelpLevelUnlessAlways) {
   EXPECT_TRUE(ShowsTooltip(*zoom, 1));
   EXPECT_TRUE(ShowsTooltip(*result, 0));
   EXPECT_EQ(ColourRowCaption(16, 3), "Farbe für Layer 16 (grün)");
+}
+
+// The default report device is the position of its name among the report's devices.
+TEST(ConfigurationControls, TheDeviceBoxListsTheReportDevicesInOrder) {
+  const ConfigurationControl* box = FindConfigurationControl("ComboBox_ausdruckdefault");
+  ASSERT_NE(box, nullptr);
+  const std::vector<std::string> devices = ReportDeviceChoices();
+  ASSERT_EQ(box->items.size(), devices.size());
+  for (std::size_t i = 0; i < devices.size(); ++i) EXPECT_EQ(box->items[i], devices[i]);
 }
 
 }  // namespace
