@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -244,6 +246,48 @@ TEST_F(ConfigWindowTest, PlotLineConfigAndHelpNumbers) {
     ClickButton(w, "Button_cancel");
   });
   Run("mi_fileConfig");
+}
+
+// The background colour is in effect at once, so the dialog's Cancel keeps it; a font
+// chosen in the font dialog reaches the settings only with OK.
+TEST_F(ConfigWindowTest, BackgroundColourAtOnceAndFontsThroughTheFontDialog) {
+  script.Expect("Tconfig", [](QWidget* w) {
+    ClickButton(w, "Button_hintergrundfarbe");
+    ClickButton(w, "Button_cancel");
+  });
+  script.Expect("ColorDialog", [](QWidget* w) {
+    auto* dialog = qobject_cast<QColorDialog*>(w);
+    dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+    dialog->accept();
+  });
+  Run("mi_fileConfig");
+  EXPECT_EQ(program.config.backgroundColour, 0x563412);  // Windows order: blue, green, red
+  EXPECT_EQ(program.drawing.Settings().backgroundColour, 0x563412);
+
+  QFont chosen;
+  QString styleShown;
+  script.Expect("Tconfig", [&styleShown](QWidget* w) {
+    ShowPage(w, "Tab_textdruck");
+    ClickButton(w, "Button_textfont");
+    styleShown = w->findChild<QLabel*>("Label_courierstyle")->text();
+    ClickButton(w, "Button_ok");
+  });
+  script.Expect("FontDialog", [&chosen](QWidget* w) {
+    auto* dialog = qobject_cast<QFontDialog*>(w);
+    QFont font("DejaVu Sans Mono");
+    font.setPointSize(12);
+    font.setBold(true);
+    font.setItalic(true);
+    dialog->setCurrentFont(font);
+    dialog->accept();
+    chosen = dialog->selectedFont();  // the nearest style the platform's fonts offer
+  });
+  Run("mi_fileConfig");
+  EXPECT_EQ(program.config.printoutFontSize, 12);
+  EXPECT_EQ(program.config.printoutFont, Utf8ToCp850(chosen.family().toStdString()));
+  const int bits = (chosen.bold() ? 1 : 0) | (chosen.italic() ? 2 : 0);
+  EXPECT_EQ(program.config.printoutFontStyle, bits);
+  EXPECT_EQ(styleShown, bits == 3 ? "fett, kursiv" : bits == 2 ? "kursiv" : bits == 1 ? "fett" : "normal");
 }
 
 // A missing folder, and (where permissions hold) a read-only one with an old file: a
