@@ -77,6 +77,25 @@ Browse BrowseOf(std::string_view name) {
   return Browse::None;
 }
 
+// The group boxes that hold some fields, and their captions.
+std::string_view ControlGroup(std::string_view control) {
+  if (control == "Edit_x" || control == "Edit_y") return "GroupBox_aufloesung";
+  if (control == "Edit_printxorigin" || control == "Edit_printyorigin") return "GroupBox_ursprung";
+  if (control == "Edit_left" || control == "Edit_top" || control == "Edit_width" ||
+      control == "Edit_height")
+    return "GroupBox_textwindow";
+  if (control == "ComboBox_ausdruckdefault" || control == "CheckBox_ausdruckshowdialog")
+    return "GroupBox_ausdruckdefault";
+  return {};
+}
+
+std::string_view GroupCaption(std::string_view group) {
+  if (group == "GroupBox_aufloesung") return "Fenstergroesse";
+  if (group == "GroupBox_ursprung") return "Ursprung";
+  if (group == "GroupBox_textwindow") return "Textfenster";
+  return "Ausgabeformat";
+}
+
 }  // namespace
 
 QSize ScreenSizeOf(const QWidget* widget) {
@@ -143,11 +162,26 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
   }
   int placed = 0;
   std::set<std::string_view> grids;
+  std::map<std::string, std::pair<QGridLayout*, int>> groups;
   for (const ConfigurationControl* c : controls) {
     const int side = oneColumn || placed * 2 < weight ? 0 : 1;
     placed += c->kind == ControlKind::Radio ? static_cast<int>(c->items.size()) + 1 : 1;
     QGridLayout* grid = halves[side];
-    int& row = rows[side];
+    int* rowOf = &rows[side];
+    // Controls of a group box go into the box's own grid.
+    if (const std::string_view group = ControlGroup(c->name); !group.empty()) {
+      auto& [box, boxRows] = groups[std::string(group)];
+      if (box == nullptr) {
+        auto* frame = new QGroupBox(Q(GroupCaption(group)), widget);
+        frame->setObjectName(Q(group));
+        box = new QGridLayout(frame);
+        box->setColumnStretch(1, 1);
+        grid->addWidget(frame, (*rowOf)++, 0, 1, 3);
+      }
+      grid = box;
+      rowOf = &boxRows;
+    }
+    int& row = *rowOf;
     QWidget* control = ControlWidget(*c, widget);
     if (ShowsTooltip(*c, program_.config.helpLevel)) control->setProperty("helpNumber", c->tooltip);
     const bool captioned = c->kind == ControlKind::Text || c->kind == ControlKind::Whole ||
