@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "app/commands/cad_setup.h"
 #include "app/commands/documentation_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/print_text_file.h"
@@ -20,6 +21,7 @@
 #include "app/lookups/material_lookup.h"
 #include "app/ports/text_editor.h"
 #include "base/program_identity.h"
+#include "gui/config_window.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/menu_style.h"
@@ -199,6 +201,7 @@ void MainWindow::BindHandlers() {
     OpenDocument(program_.docs.documents[static_cast<std::size_t>(e.argument - 1)], launcher_);
   });
   plain(C::DocumentSetup, [this] { DocumentSetupCommand(program_, *documentationDialogs_); });
+  plain(C::Settings, [this] { Settings(); });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
@@ -368,6 +371,48 @@ void MainWindow::Spreadsheet(MenuCommand command) {
     Item("mi_OleExportExcel")->setEnabled(true);
     Item("mi_OleImportExcel")->setEnabled(true);
   }
+}
+
+void MainWindow::Settings() {
+  ConfigWindowHost host;
+  host.applied = [this] { SettingsApplied(); };
+  host.resize = [this](int width, int height) {
+    // Sizes as the dialog shows them; 0 asks for the screen less the frame.
+    const QSize screen = ScreenSizeOf(this);
+    if (width <= 1) width = screen.width() - 8;
+    if (height <= 1) height = screen.height() - 90;
+    resize(this->width() - view_->width() + width, this->height() - view_->height() + height);
+  };
+  host.metrics = [this] {
+    DesktopMetrics m;
+    const QSize screen = ScreenSizeOf(this);
+    m.screen = {screen.width(), screen.height()};
+    m.mainWidth = frameGeometry().width();
+    m.mainHeight = frameGeometry().height();
+    m.clientWidth = width();
+    m.clientHeight = height();
+    m.dpiX = logicalDpiX();
+    m.dpiY = logicalDpiY();
+    return m;
+  };
+  ConfigWindow window(program_, prompts_, std::move(host), this);
+  window.exec();
+}
+
+// The settings in effect: drawing area, scales, flags, then the picture again.
+void MainWindow::SettingsApplied() {
+  const Configuration& config = program_.config;
+  if (view_->width() != config.drawingAreaX + 1 || view_->height() != config.drawingAreaY + 1) {
+    resize(width() - view_->width() + config.drawingAreaX + 1,
+           height() - view_->height() + config.drawingAreaY + 1);
+  }
+  CurrentDialogScale() = DialogScale{config.dialogScale, config.dialogElementScale};
+  program_.shell.helpLevel = config.helpLevel;
+  program_.shell.archiveMode = config.archiveMode;
+  program_.drawing.SetSettings(DrawingSettingsOf(config));
+  RefreshCaptions();
+  if (lastScreenKind_ != 0) ShowDrawing(lastScreenKind_);
+  view_->update();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

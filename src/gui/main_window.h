@@ -71,6 +71,8 @@ class MainWindow : public QMainWindow {
   void Report(bool runMessages);
   void ChangeRecords(int operation);
   void OpenTable();
+  void Settings();
+  void SettingsApplied();
   void FormDestroy();
   void PrintConfiguration(bool setupMode);
   void Spreadsheet(MenuCommand command);

@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <cstdlib>
@@ -148,6 +149,26 @@ TEST_F(Screenshots, DocumentationWindows) {
   window->resize(1100, 820);
   Run("mi_viewfertigungszeichnungwelle");
   Save(window.get(), "20_manufacturing_drawing_shaft");
+}
+
+// The nine pages of the settings dialog and the colour selection window.
+TEST_F(Screenshots, SettingsPages) {
+  script.Expect("Tconfig", [this](QWidget* w) {
+    auto* tabs = w->findChild<QTabWidget*>("Pagecontrol1");
+    for (int i = 0; i < tabs->count(); ++i) {
+      tabs->setCurrentIndex(i);
+      Save(w, "21_settings_" + std::to_string(i + 1) + "_" +
+                  tabs->currentWidget()->objectName().toStdString());
+    }
+    tabs->setCurrentWidget(tabs->findChild<QWidget*>("Tab_color"));
+    ClickButton(w, "Button_selectcolor");
+    ClickButton(w, "Button_cancel");
+  });
+  script.Expect("TForm_selectcolor", [this](QWidget* w) {
+    Save(w, "22_select_colour");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileConfig");
 }
 
 }  // namespace

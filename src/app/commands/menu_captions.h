@@ -52,6 +52,7 @@ enum class MenuCommand {
   ChangeRecords,    // argument: the documentation operation 1..6
   OpenDocument,     // argument: the document link 1..5
   DocumentSetup,
+  Settings,         // the settings dialog
 };
 
 struct MenuEntry {

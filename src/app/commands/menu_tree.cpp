@@ -78,7 +78,7 @@ std::vector<MenuEntry> BuildTree() {
       .Item("mi_fileprint", "mi_file", "&Drucken...", C::PrintDrawing).Shortcut("Ctrl+P")
       .Item("mi_fileprintersetup", "mi_file", "Druckereinstellung", C::PrinterSetup)
       .Separator("sep_file2", "mi_file")
-      .Item("mi_fileConfig", "mi_file", "E&instellungen", C::NotYetAvailable)
+      .Item("mi_fileConfig", "mi_file", "E&instellungen", C::Settings)
       .Separator("sep_file3", "mi_file");
   for (int k = 1; k <= 4; ++k) {
     t.Item("mi_file" + std::to_string(k), "mi_file", "", C::OpenRecent, k)
