@@ -16,6 +16,7 @@
 
 #include "cad/plot_command_line.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/file_filter.h"
 #include "gui/qt_text.h"
 
@@ -143,7 +144,7 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { ShowNotAvailable(this, "Hilfe 2055"); });
+  connect(help, &QPushButton::clicked, this, [] { ShowHelp(2055, HelpMode::Text); });
 
   auto enable = [=, this] {
     const int port = interfaces->checkedId();

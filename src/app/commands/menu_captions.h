@@ -44,6 +44,8 @@ enum class MenuCommand {
   MessageSummary,
   Language,         // argument: the menu language 1, 2, 7 or 8
   About,
+  HelpImages,       // the help image browser
+  Demo,             // the self-running demonstration
 };
 
 struct MenuEntry {
