@@ -16,6 +16,7 @@
 #include "app/ports/printer.h"
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
+#include "gui/help_display.h"
 
 class QAction;
 class QMenu;
@@ -42,6 +43,8 @@ class MainWindow : public QMainWindow {
   bool Handles(MenuCommand command) const { return handlers_.contains(command); }
   // After start-up: captions, language, title and the picture of the first calculation.
   void FormCreate();
+  // After a start with "DEMO": the demonstration's introduction.
+  void DemoStartIntroduction();
 
   MainCommands& Commands() { return *commands_; }
   DrawingView& View() { return *view_; }
@@ -64,6 +67,7 @@ class MainWindow : public QMainWindow {
   void Report(bool runMessages);
   void OpenTable();
   void FormDestroy();
+  void RunDemonstration();
 
   Program& program_;
   QtUi& ui_;
@@ -82,6 +86,7 @@ class MainWindow : public QMainWindow {
   std::map<MenuCommand, std::function<void(const MenuEntry&)>> handlers_;
   int lastScreenKind_ = 0;
   bool destroyed_ = false;
+  HelpHost helpHost_;  // help texts and images of every dialog go through the main window
 };
 
 }  // namespace zt6::gui
