@@ -40,11 +40,14 @@ class HelpWindowsTest : public test_support::GuiFixture {
 TEST_F(HelpWindowsTest, HelpButtonsShowTheTextAndTheImageOfTheirNumber) {
   QString caption, text;
   std::size_t imageRecords = 0;
+  std::string labels;
   script.Expect("TForm_zt6abm", [&](QWidget* w) {
     script.Expect("MessageBox", Note(caption, text));
     ClickButton(w, "Button_help");
     ClickButton(w, "Button_helpimage");
     imageRecords = Drawn();
+    for (const std::string& r : program.drawing.Records())
+      if (r.rfind("6;", 0) == 0) labels += r + "\n";
     ClickButton(w, "Button_cancel");
   });
   Run("mi_editabmessungen");
@@ -53,13 +56,13 @@ TEST_F(HelpWindowsTest, HelpButtonsShowTheTextAndTheImageOfTheirNumber) {
   EXPECT_TRUE(text.contains(QString::fromUtf8("Außenteil"))) << text.toStdString();
   // The profile image: its outlines and the labels of the diameters.
   EXPECT_GT(imageRecords, 40u);
-  std::string labels;
-  for (const std::string& r : program.drawing.Records())
-    if (r.rfind("6;", 0) == 0) labels += r + "\n";
   for (const char* symbol : {"Dee", "Dii", "Die", "Dei", "DFe", "DFi", "gamma e", "gamma i"})
-    EXPECT_NE(labels.find(symbol), std::string::npos) << symbol;
+    EXPECT_NE(labels.find(symbol), std::string::npos) << symbol << " in\n" << labels;
 
   // A prompt's help button shows the current help number's text.
+  script.Expect("YesNoCancel", [](QWidget* w) {
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+  });
   script.Expect("Tin_radiodialog", [&](QWidget* w) {
     script.Expect("MessageBox", Note(caption, text));
     ClickButton(w, "Button_help");
@@ -150,7 +153,7 @@ TEST_F(DemonstrationTest, RunsEveryStepWithItsTextAndGoesOnAfterACancelledDialog
   Text();  // 6
   Text();  // 7: Quick
   Text();  // 8: the report
-  Window("TForm_showtextfile|Tin_radiodialog", "Button_ok");
+  script.Expect("TForm_showtextfile", [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
   Text();  // 9: table min/max of the shaft
   Text();  // 10: the hub's manufacturing drawing
   Text();  // 11: the tolerance diagram
