@@ -14,7 +14,11 @@ namespace zt6 {
 namespace fs = std::filesystem;
 
 std::string ShippedHelpFolder() {
-  return FolderBesideProgram({"help", fs::path("..") / "share" / "zt6"}, "zt6.hlp");
+  // Beside the programs in the build; share/zt6 seen from bin, and from libexec/zt6 where
+  // the desktop program is installed.
+  return FolderBesideProgram(
+      {"help", fs::path("..") / "share" / "zt6", fs::path("..") / ".." / "share" / "zt6"},
+      "zt6.hlp");
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, std::string_view name) {

@@ -11,7 +11,7 @@ namespace zt6 {
 struct Configuration;
 
 // The help files installed with the program ("help" beside it in the build, share/zt6
-// when installed); empty when none are found.
+// when installed, seen from bin or libexec/zt6); empty when none are found.
 std::string ShippedHelpFolder();
 
 // The file in folder whose name equals name apart from the case of ASCII letters;
