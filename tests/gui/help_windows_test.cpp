@@ -195,3 +195,27 @@ TEST_F(DemonstrationTest, ACancelledDialogAnsweredYesEndsIt) {
 
 }  // namespace
 }  // namespace zt6
+
+namespace zt6 {
+namespace {
+
+// "wzt6 DEMO": demonstration mode with its introduction; cancelled, the mode ends.
+TEST_F(DemonstrationTest, AStartWithDemoShowsTheIntroductionAndCancelEndsTheMode) {
+  program.shell.demoMode = true;
+  Text();
+  Text();
+  window->DemoStartIntroduction();
+  EXPECT_TRUE(script.Done());
+  EXPECT_TRUE(program.shell.demoMode);
+  EXPECT_EQ(shown.size(), 2u);
+
+  script.Expect("ConfirmMessage", [](QWidget* w) {
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::Cancel)->click();
+  });
+  window->DemoStartIntroduction();
+  EXPECT_TRUE(script.Done());
+  EXPECT_FALSE(program.shell.demoMode);
+}
+
+}  // namespace
+}  // namespace zt6
