@@ -108,5 +108,19 @@ TEST(HpglReader, AFileCutAnywhereEndsQuietlyWithAPartOfTheWholeDrawing) {
   EXPECT_THAT(Drawn("LBnever ended"), ElementsAre());
 }
 
+TEST(HpglReader, GarbageAndHugeInputEndWithoutAHang) {
+  // A megabyte of digits that never terminate, of separators, of stray bytes.
+  EXPECT_THAT(Drawn("PE7" + std::string(1 << 20, '?') + ";PD40,0;"), ElementsAre("4;0;0;1;0"));
+  EXPECT_THAT(Drawn("PD" + std::string(1 << 20, ',') + "40,0;"), ElementsAre("4;0;0;1;0"));
+  std::string noise;
+  for (unsigned i = 0; i < (1u << 20); ++i) noise += static_cast<char>((i * 7919u) % 251u);
+  bool cancel = false;
+  DrawingWindow drawing(cancel);
+  DrawPlotFile(drawing, noise);
+  for (const std::string& r : drawing.Records()) EXPECT_NE(r.find(';'), std::string::npos);
+  // Numbers beyond any sheet are cut, not overflowed.
+  EXPECT_THAT(Drawn("PD99999999999999999999999,0;"), ElementsAre("4;0;0;25000000;0"));
+}
+
 }  // namespace
 }  // namespace zt6

@@ -5,6 +5,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTableView>
 #include <QTest>
 #include <cstdlib>
@@ -108,6 +109,22 @@ TEST_F(Screenshots, EveryWindow) {
     ClickButton(w, "Button_cancel");
   });
   Run("mi_fileNew");
+  // The help image browser over its first image, and the help text of the dimensions.
+  script.Expect("TForm_hilfebild", [this](QWidget* w) {
+    Save(window.get(), "14_help_image");
+    Save(w, "15_help_image_browser");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_HelpHilfebild");
+  script.Expect("TForm_zt6abm", [this](QWidget* w) {
+    script.Expect("MessageBox", [this](QWidget* box) {
+      Save(box, "16_help_text");
+      qobject_cast<QMessageBox*>(box)->accept();
+    });
+    ClickButton(w, "Button_help");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_editabmessungen");
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ std::vector<int> HelpHeadNumbers(const std::vector<std::string>& fileLines) {
 bool DrawHelpImage(const Configuration& config, DrawingWindow& drawing, const std::string& name) {
   const std::string path = HelpFilePath(config, name + ".plt");
   const FileContent file = ReadWholeFile(path, kMaxPlotFileBytes);
-  if (!file.ok) return false;
+  if (!file.ok || file.tooLarge) return false;  // no help image is that large
   DrawPlotFile(drawing, file.bytes);
   return true;
 }
@@ -148,10 +148,9 @@ void ShowHelp(const Configuration& config, Prompts& prompts, DrawingWindow& draw
     std::string text;
     int last = kLinesPerEntry;
     while (last > 1 && entry.lines[static_cast<std::size_t>(last - 1)].empty()) --last;
-    for (int k = 0; k < last; ++k) {
-      if (k > 0) text += '\n';
+    // Each line followed by a blank: one paragraph, which the box wraps to its width.
+    for (int k = 0; k < last; ++k)
       text += OemToDisplay(entry.lines[static_cast<std::size_t>(k)], prompts.format().asciiSpecial) + " ";
-    }
     prompts.ui().MessageBox(HelpCaption(number), text);
   }
 }
