@@ -15,6 +15,7 @@ run() {
   local target="$1" seeds="data/examples"
   [ "$target" = dbf_reader_fuzz ] && seeds="fuzz/seeds/dbf"
   [ "$target" = block_file_fuzz ] && seeds="fuzz/seeds/dx"
+  [ "$target" = hpgl_reader_fuzz ] && seeds="fuzz/seeds/plt"
   local corpus="build-fuzz/corpus/$target"
   mkdir -p "$corpus"
   echo "fuzz: $target for ${seconds} s"

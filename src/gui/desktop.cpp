@@ -27,6 +27,7 @@ int RunDesktop(Program& program, int argc, char** argv) {
   MainWindow window(program, ui, prompts, launcher, printer);
   window.FormCreate();
   window.show();
+  window.DemoStartIntroduction();
   return QApplication::exec();
 }
 

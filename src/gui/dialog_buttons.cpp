@@ -1,6 +1,7 @@
 #include "gui/dialog_buttons.h"
 
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 
 namespace zt6::gui {
 
@@ -20,10 +21,10 @@ OkCancel OkCancelButtons(QWidget* parent) {
 
 QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text,
                         const QString& topic) {
-  QPushButton* button = NamedButton(parent, name, text);
-  QObject::connect(button, &QPushButton::clicked, parent,
-                   [parent, topic] { ShowNotAvailable(parent, topic); });
-  return button;
+  // "Hilfebild 6120" shows the image, "Hilfetext 5005" and "Hilfe 1000" the text.
+  const int number = topic.section(' ', -1).toInt();
+  const HelpMode mode = topic.startsWith("Hilfebild") ? HelpMode::Image : HelpMode::Text;
+  return HelpButton(parent, name, text, number, mode);
 }
 
 }  // namespace zt6::gui

@@ -14,7 +14,8 @@ struct OkCancel {
   QPushButton* cancel;
 };
 OkCancel OkCancelButtons(QWidget* parent);
-// A help button for a help text or image number, which says it is not available yet.
+// A help button named by its topic: "Hilfebild 6120" shows help image 6120, "Hilfetext
+// 5005" and "Hilfe 1000" the help text (see gui/help_display.h for the numbered form).
 QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text,
                         const QString& topic);
 

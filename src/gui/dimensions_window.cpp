@@ -12,6 +12,7 @@
 
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -85,6 +86,7 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
     QLineEdit* edit = binding_.Edit(this, row.field);
     edit->setMinimumWidth(110);
     label->setBuddy(edit);
+    if (row.field == std::string("Edit_l")) SetHelpHint(label, 5010, HintAlways);
     grid->addWidget(label, r, 0);
     grid->addWidget(edit, r, 1);
     const std::string field = row.field;

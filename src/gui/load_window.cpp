@@ -12,6 +12,7 @@
 
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -36,6 +37,16 @@ constexpr Row kRows[] = {
     {"Edit_klambda", "Lastverteilungsfaktor K lambda", Unit::None, "Button_klambda"},
     {"Edit_fw", "Lastrichtungswechselfaktor fW", Unit::None, "Button_fw"},
 };
+
+// The help text each field's label shows as its tooltip.
+int LabelHelp(const std::string& field) {
+  static const std::pair<const char*, int> kHelp[] = {
+      {"Edit_p", 6105},  {"Edit_n", 6115},       {"Edit_tnenn", 6100}, {"Edit_tmax", 6110},
+      {"Edit_ka", 6120}, {"Edit_klambda", 6130}, {"Edit_fw", 6160}};
+  for (const auto& [name, number] : kHelp)
+    if (field == name) return number;
+  return 0;
+}
 
 }  // namespace
 
@@ -63,7 +74,9 @@ LoadWindow::LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent)
   auto* grid = new QGridLayout;
   int r = 0;
   for (const Row& row : kRows) {
-    grid->addWidget(new QLabel(QString::fromUtf8(row.label), this), r, 0);
+    auto* label = new QLabel(QString::fromUtf8(row.label), this);
+    if (const int help = LabelHelp(row.field); help != 0) SetHelpHint(label, help, HintAlways);
+    grid->addWidget(label, r, 0);
     QLineEdit* edit = binding_.Edit(this, row.field);
     grid->addWidget(edit, r, 1);
     auto* unit = new QLabel(this);
@@ -74,6 +87,7 @@ LoadWindow::LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent)
     if (row.proposal != nullptr) {
       QPushButton* button = NamedButton(this, row.proposal, "<");
       button->setMaximumWidth(32);
+      if (std::string(row.proposal) == "Button_klambda") SetHelpHint(button, 6130, HintAlways);
       grid->addWidget(button, r, 3);
       const std::string name = row.proposal;
       connect(button, &QPushButton::clicked, this, [this, name] {
@@ -92,7 +106,9 @@ LoadWindow::LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent)
     }
     ++r;
   }
-  grid->addWidget(new QLabel(QString::fromUtf8("Lastspitzenhäufigkeitsfaktor fL"), this), r, 0);
+  auto* flLabel = new QLabel(QString::fromUtf8("Lastspitzenhäufigkeitsfaktor fL"), this);
+  SetHelpHint(flLabel, 6170, HintAlways);
+  grid->addWidget(flLabel, r, 0);
   auto* fl = new QHBoxLayout;
   fl->addWidget(new QLabel("Welle", this));
   fl->addWidget(binding_.Edit(this, "Edit_fl1"));

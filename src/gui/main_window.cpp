@@ -18,12 +18,14 @@
 #include "app/commands/run_summary.h"
 #include "app/files/project_io.h"
 #include "app/files/session_file.h"
+#include "app/help/demonstration.h"
 #include "app/lookups/material_lookup.h"
 #include "app/ports/text_editor.h"
 #include "base/program_identity.h"
 #include "gui/config_window.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
+#include "gui/help_image_window.h"
 #include "gui/menu_style.h"
 #include "gui/print_config_window.h"
 #include "gui/qt_printer.h"
@@ -73,6 +75,12 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
     view_->update();
   };
   setCentralWidget(view_);
+  // A help image takes the drawing area until the next drawing.
+  helpHost_ = HelpHost{&program_, &prompts_, [this] {
+                         lastScreenKind_ = 0;
+                         view_->update();
+                       }};
+  SetHelpHost(&helpHost_);
   BuildMenu();
   BindHandlers();
 
@@ -96,6 +104,7 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
 MainWindow::~MainWindow() {
   FormDestroy();
   if (MainWindowForDialogs() == this) MainWindowForDialogs() = nullptr;
+  SetHelpHost(nullptr);
 }
 
 void MainWindow::BuildMenu() {
@@ -202,6 +211,9 @@ void MainWindow::BindHandlers() {
   });
   plain(C::DocumentSetup, [this] { DocumentSetupCommand(program_, *documentationDialogs_); });
   plain(C::Settings, [this] { Settings(); });
+  plain(C::HelpImages,
+        [this] { BrowseHelpImages(program_, prompts_, helpHost_.imageShown, this); });
+  plain(C::Demo, [this] { RunDemonstration(); });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));
@@ -421,6 +433,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+void MainWindow::RunDemonstration() {
+  Demonstration demo(
+      program_, prompts_, access_, [this](const std::string& item) { Click(item); },
+      [this] {
+        commands_->Calculate();
+        AfterCalculationRefresh();
+      });
+  demo.Run();
+}
+
+// Started with "DEMO": the demonstration's introduction; cancelled, the mode ends.
+void MainWindow::DemoStartIntroduction() {
+  if (!program_.shell.demoMode) return;
+  if (!ShowDemonstrationIntroduction(prompts_)) program_.shell.demoMode = false;
 }
 
 void MainWindow::FormDestroy() {

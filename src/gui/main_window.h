@@ -18,6 +18,7 @@
 #include "app/ports/workbook.h"
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
+#include "gui/help_display.h"
 
 class QAction;
 class QMenu;
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow {
   bool Handles(MenuCommand command) const { return handlers_.contains(command); }
   // After start-up: captions, language, title and the picture of the first calculation.
   void FormCreate();
+  // After a start with "DEMO": the demonstration's introduction.
+  void DemoStartIntroduction();
 
   MainCommands& Commands() { return *commands_; }
   DrawingView& View() { return *view_; }
@@ -76,6 +79,7 @@ class MainWindow : public QMainWindow {
   void FormDestroy();
   void PrintConfiguration(bool setupMode);
   void Spreadsheet(MenuCommand command);
+  void RunDemonstration();
 
   Program& program_;
   QtUi& ui_;
@@ -98,6 +102,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QtPrinter> ownPrinter_;
   std::unique_ptr<Workbooks> workbooks_;
   std::int64_t lastPrintout_ = 0;  // the printout record picked last
+  HelpHost helpHost_;  // help texts and images of every dialog go through the main window
 };
 
 }  // namespace zt6::gui

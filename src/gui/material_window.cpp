@@ -10,6 +10,7 @@
 
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -25,8 +26,11 @@ MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* pa
     auto* box = new QGroupBox(p == 0 ? " Innenteil (Welle) " : QString::fromUtf8(" Außenteil (Nabe) "), this);
     box->setObjectName(p == 0 ? "GroupBox1" : "GroupBox2");
     auto* grid = new QGridLayout(box);
-    auto addRow = [&](int row, const QString& label, const char* field, int maxLength) {
-      grid->addWidget(new QLabel(label, box), row, 0);
+    auto addRow = [&](int row, const QString& text, const char* field, int maxLength) {
+      auto* label = new QLabel(text, box);
+      static const int kHelp[] = {5340, 5300, 5310, 5400, 5410};  // tooltips by row
+      SetHelpHint(label, kHelp[row]);
+      grid->addWidget(label, row, 0);
       QLineEdit* edit = binding_.Edit(box, field, maxLength);
       grid->addWidget(edit, row, 1);
       return edit;

@@ -16,6 +16,7 @@
 
 #include "cad/plot_command_line.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/file_filter.h"
 #include "gui/qt_text.h"
 
@@ -143,7 +144,15 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] { ShowNotAvailable(this, "Hilfe 2055"); });
+  connect(help, &QPushButton::clicked, this, [] { ShowHelp(2055, HelpMode::Text); });
+  // Each control's help text as its tooltip, while the help level asks for them.
+  const std::pair<const char*, int> hints[] = {
+      {"Edit_plotrixPath", 2080}, {"Label_plotrixpath", 2080}, {"Edit_outdir", 2130},
+      {"RadioGroup_outcode", 2090}, {"RadioGroup_d", 2120}, {"Edit_com", 2120},
+      {"Edit_lpt", 2120}, {"Edit_scale", 2140}, {"CheckBox_scale", 2140},
+      {"CheckBox_rotate", 2145}, {"Edit_xnull", 2150}, {"Edit_ynull", 2150},
+      {"Edit_textbreitenfaktor", 2160}, {"ComboBox_psfont", 2280}};
+  for (const auto& [name, number] : hints) SetHelpHint(findChild<QWidget*>(name), number);
 
   auto enable = [=, this] {
     const int port = interfaces->checkedId();

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -39,7 +40,7 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
     }
   });
   connect(exit, &QAction::triggered, this, &QDialog::reject);
-  connect(helpItem, &QAction::triggered, this, [this] { ShowNotAvailable(this, "Hilfe 3400"); });
+  connect(helpItem, &QAction::triggered, this, [] { ShowHelp(3400, HelpMode::Text); });
 
   grid_->setObjectName("StringGrid1");
   grid_->setColumnCount(static_cast<int>(headings.size()));

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 
 namespace zt6::gui {
 
@@ -48,11 +49,10 @@ void PromptDialog::AddButtons() {
   static_cast<QVBoxLayout*>(layout())->addLayout(row);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  const QString topic = QString::number(helpNumber_);
   connect(helpText, &QPushButton::clicked, this,
-          [this, topic] { ShowNotAvailable(this, "Hilfetext " + topic); });
+          [this] { ShowHelp(helpNumber_, HelpMode::Text); });
   connect(helpImage, &QPushButton::clicked, this,
-          [this, topic] { ShowNotAvailable(this, "Hilfebild " + topic); });
+          [this] { ShowHelp(helpNumber_, HelpMode::Image); });
   PlaceDialog(*this);
 }
 

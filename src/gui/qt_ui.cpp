@@ -130,6 +130,14 @@ std::optional<std::string> QtUi::EditPlotCommandLine(const std::string& line) {
   return ToUtf8(window.Line());
 }
 
+bool QtUi::ConfirmMessage(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::Information, FromUtf8(caption), FromUtf8(text),
+                  QMessageBox::Ok | QMessageBox::Cancel, parent_);
+  box.setObjectName("ConfirmMessage");
+  box.setEscapeButton(QMessageBox::Cancel);
+  return box.exec() == QMessageBox::Ok;
+}
+
 void QtUi::Beep() { QApplication::beep(); }
 
 void QtUi::SetWaitCursor(bool on) {

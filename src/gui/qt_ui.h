@@ -51,6 +51,7 @@ class QtUi : public Ui {
   PickResult PickRow(const std::string& title, CurrentTable& table, PickMode mode) override;
   void ShowTextFile(const std::string& path) override;
   std::optional<std::string> EditPlotCommandLine(const std::string& line) override;
+  bool ConfirmMessage(const std::string& caption, const std::string& text) override;
   void Beep() override;
   void SetWaitCursor(bool on) override;
 

@@ -21,6 +21,7 @@
 #include "gui/dbf_grid.h"
 #include "gui/dbf_table_model.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/file_filter.h"
 #include "gui/qt_text.h"
 #include "tables/dbf_error.h"
@@ -178,12 +179,10 @@ void TableEditorWindow::BuildMenu() {
 
   QMenu* help = bar->addMenu("&Hilfe");
   help->setObjectName("mi_Help");
-  structure_ = add(help, "mi_helpdbf", "dbf Structure", [this] {
-    ShowNotAvailable(this, structure_->text());
-    program_.shell.cancel = false;
-  });
-  add(help, "mi_helpCommon", "Common", [this] { ShowNotAvailable(this, "Hilfe 3210"); });
-  add(help, "mi_helphilfebild", "Hilfe&bild", [this] { ShowNotAvailable(this, "Hilfebild"); });
+  // The table's own help is the current help number its caller set before showing it.
+  structure_ = add(help, "mi_helpdbf", "dbf Structure", [] { ShowHelp(0, HelpMode::Text); });
+  add(help, "mi_helpCommon", "Common", [] { ShowHelp(3210, HelpMode::Text); });
+  add(help, "mi_helphilfebild", "Hilfe&bild", [] { ShowHelp(0, HelpMode::Image); });
   add(help, "mi_helpDatei", "&Datei",
       [this] { prompts_.ShowMessage(Utf8ToCp850(ToUtf8(fileName_->text()))); });
   static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);

@@ -17,6 +17,7 @@
 
 #include "base/codepage.h"
 #include "gui/dialog_placement.h"
+#include "gui/help_display.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -90,7 +91,7 @@ MessageWindow::MessageWindow(const QString& message, const QString& cause,
   row->addWidget(help);
   layout->addLayout(row);
   connect(ok, &QPushButton::clicked, this, &MessageWindow::Confirm);
-  connect(help, &QPushButton::clicked, this, [this] { ShowNotAvailable(this, "Hilfe 1970"); });
+  connect(help, &QPushButton::clicked, this, [] { ShowHelp(1970, HelpMode::Text); });
   // Opened to be read and confirmed: Enter closes it instead of breaking a line in the cause.
   ok->setFocus();
   resize(560, 420);

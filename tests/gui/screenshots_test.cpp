@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -112,6 +113,22 @@ TEST_F(Screenshots, EveryWindow) {
     ClickButton(w, "Button_cancel");
   });
   Run("mi_fileNew");
+  // The help image browser over its first image, and the help text of the dimensions.
+  script.Expect("TForm_hilfebild", [this](QWidget* w) {
+    Save(window.get(), "23_help_image");
+    Save(w, "24_help_image_browser");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_HelpHilfebild");
+  script.Expect("TForm_zt6abm", [this](QWidget* w) {
+    script.Expect("MessageBox", [this](QWidget* box) {
+      Save(box, "25_help_text");
+      qobject_cast<QMessageBox*>(box)->accept();
+    });
+    ClickButton(w, "Button_help");
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_editabmessungen");
 }
 
 TEST_F(Screenshots, PrintWindows) {

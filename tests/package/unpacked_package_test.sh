@@ -18,7 +18,8 @@ usr="$work/root/usr"
 dpkg-deb -f "${debs[0]}" Package Version Depends >"$work/control"
 grep -q '^Package: zt6$' "$work/control" || fail "package name: $(cat "$work/control")"
 
-for file in bin/zt6 bin/wzt6 share/zt6/zt6.err share/zt6/tables/din5481.dbf \
+for file in bin/zt6 bin/wzt6 share/zt6/zt6.err share/zt6/zt6.hlp share/zt6/morvane.hlp \
+  share/zt6/ZT6.dbh share/zt6/profil.plt share/zt6/zt6.dem share/zt6/tables/din5481.dbf \
   share/zt6/tables/zt6tol.dbf share/applications/zt6.desktop \
   share/icons/hicolor/scalable/apps/zt6.svg share/doc/zt6/examples/welle_12x14.zt6; do
   [ -f "$usr/$file" ] || fail "usr/$file is not in the package"

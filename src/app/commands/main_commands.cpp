@@ -236,17 +236,22 @@ void MainCommands::EditText() {
 
 void MainCommands::EditDimensions() {
   if (dialogs_.Dimensions()) program_.modified = true;
+  // The recalculation runs after Cancel too; the caller still learns of the Cancel.
+  const bool cancelled = program_.shell.cancel;
   program_.shell.cancel = false;
   Calculate();
   AfterCalculationRefresh();
   program_.modified = true;
+  program_.shell.cancel = cancelled;
 }
 
 void MainCommands::EditMaterial() {
   if (dialogs_.Material()) program_.modified = true;
+  const bool cancelled = program_.shell.cancel;
   program_.shell.cancel = false;
   Calculate();
   AfterCalculationRefresh();
+  program_.shell.cancel = cancelled;
 }
 
 void MainCommands::EditLoad() {

@@ -53,6 +53,8 @@ enum class MenuCommand {
   OpenDocument,     // argument: the document link 1..5
   DocumentSetup,
   Settings,         // the settings dialog
+  HelpImages,       // the help image browser
+  Demo,             // the self-running demonstration
 };
 
 struct MenuEntry {

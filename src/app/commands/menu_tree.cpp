@@ -167,10 +167,10 @@ std::vector<MenuEntry> BuildTree() {
       .Item("mi_OlePrintoutExcel", "mi_OLE", "Printout -> Excel", C::ReportSpreadsheet);
 
   t.Menu("mi_Help", "", "&Hilfe")
-      .Item("mi_HelpHilfebild", "mi_Help", "&Hilfebild", C::NotYetAvailable)
+      .Item("mi_HelpHilfebild", "mi_Help", "&Hilfebild", C::HelpImages)
       .Item("mi_helpErrorMessages", "mi_Help", "&Fehlermeldungen", C::MessageSummary)
       .Item("mi_helphistory", "mi_Help", "&History", C::WithoutCommand)
-      .Item("mi_helpDemo", "mi_Help", "&Demo", C::NotYetAvailable)
+      .Item("mi_helpDemo", "mi_Help", "&Demo", C::Demo)
       .Menu("mi_helplanguage", "mi_Help", "&Sprache")
       .Item("mi_helplanguagedeutsch", "mi_helplanguage", "&Deutsch", C::Language, 1)
       .Item("mi_helplanguageenglisch", "mi_helplanguage", "&English", C::Language, 2)

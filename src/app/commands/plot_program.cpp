@@ -118,6 +118,7 @@ std::optional<std::string> PlotParameterSequence(Program& program, Prompts& prom
                                                  const fs::path& workingFolder) {
   ShellState& shell = prompts.shell();
   PlotParameters a;
+  shell.helpNumber = 2080;
   a.windowsProgram =
       prompts.AskChoice("PLOTRIX/WPLOTRIX", {"WPLOTRIX.EXE (Windows)", "PLOTRIX.EXE (MS-DOS)"},
                         2) == 1;

@@ -160,6 +160,7 @@ void ReportOutput::Open(int device, std::string name) {
     std::vector<std::string> items;
     for (const std::string& item : ReportDeviceChoices()) items.push_back(Oem(item));
     shell.cancel = false;
+    shell.helpNumber = 1020;
     chosen = prompts_.AskChoice("Ausgabe auf ..", items, chosen);
     if (shell.cancel) return;
   }
@@ -183,6 +184,7 @@ void ReportOutput::Open(int device, std::string name) {
     }
     case 2: {
       outputPath_ = PrinterPortDevice(config.printerPort);
+      shell.helpNumber = 1025;
       const char answer = prompts_.AskYesNo("Pause nach jeder Seite ?", 'N');
       if (shell.cancel) return;
       pause = answer == 'J';

@@ -74,6 +74,7 @@ void CheckTemporaryFolder(Configuration& config, Prompts& prompts, const std::st
     prompts.ShowError(Oem("ungültiger Ordner für temporäre Dateien konfiguriert"));
     if (!shell.messageBoxesEnabled) break;
     shell.cancel = false;
+    shell.helpNumber = 1610;
     std::string answer = prompts.AskText(Oem("Ordner für temporäre Dateien"),
                                          kTemporaryFolderLength, config.temporaryFolder);
     if (shell.cancel || answer == config.temporaryFolder) break;

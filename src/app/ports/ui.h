@@ -71,6 +71,12 @@ class Ui {
   // The plot program settings window opened on a command line; the line it leaves
   // (the given one while nothing was changed), or nullopt = cancelled.
   virtual std::optional<std::string> EditPlotCommandLine(const std::string& line) = 0;
+  // A message box with OK and Cancel (ESC), for texts a user may leave a sequence at;
+  // false when cancelled. A Ui without such a box shows the plain one and takes OK.
+  virtual bool ConfirmMessage(const std::string& caption, const std::string& text) {
+    MessageBox(caption, text);
+    return true;
+  }
   virtual void Beep() = 0;
   virtual void SetWaitCursor(bool on) = 0;
 };

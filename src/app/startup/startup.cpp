@@ -37,6 +37,7 @@ bool AskUserDirectory(Program& program, Prompts& prompts, int& exitCode) {
   const std::string preset = program.shell.demoMode ? "DAROD" : "";
   const bool wasCancelled = program.shell.cancel;
   program.shell.cancel = false;
+  program.shell.helpNumber = 1500;
   const std::string name = prompts.AskText("Passwort (User) eingeben ...", 8, preset);
   if (program.shell.cancel) {
     exitCode = 0;
