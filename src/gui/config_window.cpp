@@ -31,6 +31,7 @@
 #include "base/program_identity.h"
 #include "cad/drawing_window.h"
 #include "gui/dialog_buttons.h"
+#include "gui/help_display.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
 #include "gui/select_colour_window.h"
@@ -183,7 +184,10 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
     }
     int& row = *rowOf;
     QWidget* control = ControlWidget(*c, widget);
-    if (ShowsTooltip(*c, program_.config.helpLevel)) control->setProperty("helpNumber", c->tooltip);
+    if (ShowsTooltip(*c, program_.config.helpLevel)) {
+      control->setProperty("helpNumber", c->tooltip);
+      SetHelpHint(control, c->tooltip, HintAlways);  // the table has decided by the help level
+    }
     const bool captioned = c->kind == ControlKind::Text || c->kind == ControlKind::Whole ||
                            c->kind == ControlKind::Real || c->kind == ControlKind::Spin ||
                            c->kind == ControlKind::Combo || c->kind == ControlKind::Shown;

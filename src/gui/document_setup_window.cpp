@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialog_buttons.h"
+#include "gui/help_display.h"
 #include "gui/dialog_placement.h"
 
 namespace zt6::gui {
@@ -23,6 +24,7 @@ QLabel* TipLabel(QWidget* parent, const QString& name, const QString& text, int 
   label->setObjectName(name);
   // The help text of this number is its tooltip.
   label->setProperty("helpNumber", helpNumber);
+  SetHelpHint(label, helpNumber);
   return label;
 }
 

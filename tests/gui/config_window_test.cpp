@@ -221,6 +221,8 @@ TEST_F(ConfigWindowTest, PlotLineConfigAndHelpNumbers) {
   std::string opened;
   script.Expect("Tconfig", [](QWidget* w) {
     EXPECT_EQ(w->findChild<QWidget*>("Edit_zoomfaktor")->property("helpNumber").toInt(), 1800);
+    EXPECT_TRUE(w->findChild<QWidget*>("Edit_zoomfaktor")->toolTip().startsWith("Zoomfaktor"))
+        << w->findChild<QWidget*>("Edit_zoomfaktor")->toolTip().toStdString();
     EXPECT_EQ(w->findChild<QWidget*>("Button_helpgrafik")->property("helpNumber").toInt(), 1940);
     w->findChild<QListWidget*>("ListBox_plotrix")->setCurrentRow(1);
     ClickButton(w, "Button_confplotrix");
@@ -241,6 +243,7 @@ TEST_F(ConfigWindowTest, PlotLineConfigAndHelpNumbers) {
   program.config.helpLevel = 0;
   script.Expect("Tconfig", [](QWidget* w) {
     EXPECT_FALSE(w->findChild<QWidget*>("Edit_zoomfaktor")->property("helpNumber").isValid());
+    EXPECT_TRUE(w->findChild<QWidget*>("Edit_zoomfaktor")->toolTip().isEmpty());
     EXPECT_EQ(w->findChild<QWidget*>("RadioGroup_ergebnisgrafik")->property("helpNumber").toInt(),
               2820);
     ClickButton(w, "Button_cancel");

@@ -191,6 +191,8 @@ TEST_F(DocumentationWindowsTest, DocumentSetupAndOpeningDocuments) {
     EXPECT_EQ(w->windowTitle(), "Document Setup");
     EXPECT_EQ(w->findChild<QLabel*>("Label_prog3")->property("helpNumber").toInt(), 2710);
     EXPECT_EQ(w->findChild<QLabel*>("Label_file3")->property("helpNumber").toInt(), 2720);
+    EXPECT_TRUE(w->findChild<QLabel*>("Label_prog3")->toolTip().startsWith("Programm zum Dokument"))
+        << w->findChild<QLabel*>("Label_prog3")->toolTip().toStdString();
     Type(w, "Edit_prog1", "/usr/bin/okular");
     Type(w, "Edit_file1", "Prüfplan 1.pdf");
     ClickButton(w, "Button_file1");  // the chooser is closed without a choice
