@@ -37,11 +37,11 @@ template <auto M>
 std::string ShowReal(const C& c) { return DialogReal(c.*M); }
 template <auto M>
 void TakeReal(C& c, const std::string& t, const Ctx&) { c.*M = ParseReal(t); }
-// A real where 0 stands for `Unset`.
-template <auto M, double Unset>
-void TakeRealNotZero(C& c, const std::string& t, const Ctx&) {
+// A factor where 0 stands for 1.
+template <auto M>
+void TakeFactorNotZero(C& c, const std::string& t, const Ctx&) {
   const double v = ParseReal(t);
-  c.*M = v == 0 ? Unset : v;
+  c.*M = v == 0 ? 1.0 : v;
 }
 
 template <auto M>
@@ -348,7 +348,7 @@ std::vector<ConfigurationControl> BuildControls() {
                         kColourMono),
                   1670));
   r.push_back(Tip(Proposed(Row("Edit_zoomfaktor", g, K::Real, "Zoomfaktor", 30,
-                               ShowReal<&C::zoomFactor>, TakeRealNotZero<&C::zoomFactor, 1.0>),
+                               ShowReal<&C::zoomFactor>, TakeFactorNotZero<&C::zoomFactor>),
                            "1.02"),
                   1800));
   r.push_back(Tip(Proposed(Row("Edit_panfaktor", g, K::Real, "Pan-Faktor", 31,
@@ -359,12 +359,12 @@ std::vector<ConfigurationControl> BuildControls() {
                   TakeCheck<&C::printBorder>));
   r.push_back(Tip(Proposed(Row("Edit_textbreitenfaktor", g, K::Real, "Textbreitenfaktor", 37,
                                ShowReal<&C::graphicsTextWidthFactor>,
-                               TakeRealNotZero<&C::graphicsTextWidthFactor, 1.0>),
+                               TakeFactorNotZero<&C::graphicsTextWidthFactor>),
                            "0.8"),
                   1730));
   r.push_back(Tip(Proposed(Row("Edit_texthoehenfaktor", g, K::Real, "Texthöhenfaktor", 75,
                                ShowReal<&C::textHeightFactor>,
-                               TakeRealNotZero<&C::textHeightFactor, 1.0>),
+                               TakeFactorNotZero<&C::textHeightFactor>),
                            "1"),
                   1730));
   r.push_back(Tip(Bounds(Row("SpinEdit_dialogfenster", g, K::Spin, "Dialogfenster Größe%", 76,
@@ -389,7 +389,7 @@ std::vector<ConfigurationControl> BuildControls() {
                   1720));
   r.push_back(Tip(Proposed(Row("Edit_cadtextbreite", cad, K::Real, "Textbreitenfaktor", 7,
                                ShowReal<&C::cadTextWidthFactor>,
-                               TakeRealNotZero<&C::cadTextWidthFactor, 1.0>),
+                               TakeFactorNotZero<&C::cadTextWidthFactor>),
                            "1"),
                   1730));
   r.push_back(Tip(Proposed(Row("Edit_cadtextwinkel", cad, K::Real, "Textwinkel", 8,
