@@ -70,7 +70,7 @@ TEST_F(ConfigWindowTest, OneChangeOnEveryPageIsSavedAndInEffectAfterARestart) {
     ShowPage(w, "Tab_color");
     ClickButton(w, "Button_dick2");
     ShowPage(w, "Tab_drucker");
-    ClickButton(w, "RadioGroup_orientation_1");
+    ClickButton(w, "RadioGroup_orientation_0");  // landscape by default
     ShowPage(w, "Tab_textdruck");
     ClickButton(w, "RadioGroup_date_3");  // "DD/MM/YYY"
     ShowPage(w, "Tab_einstellung");
@@ -101,7 +101,7 @@ TEST_F(ConfigWindowTest, OneChangeOnEveryPageIsSavedAndInEffectAfterARestart) {
   expected.zoomFactor = 1.0;
   expected.cadLayerColours[4] = 6;
   expected.layerLineWidths.fill(2);
-  expected.printOrientation = 2;
+  expected.printOrientation = 1;
   expected.format.dateCode = 4;
   expected.format.decimals = 5;
   expected.plotCommandLines = {kDefaultPlotCommandLine, "wplot /CPS"};
@@ -114,7 +114,7 @@ TEST_F(ConfigWindowTest, OneChangeOnEveryPageIsSavedAndInEffectAfterARestart) {
   EXPECT_EQ(TryParseReal(ValueAfter(text, "Zoomfaktor")), 1.0);
   EXPECT_EQ(ValueAfter(text, "Date Code"), "4");
   EXPECT_EQ(ValueAfter(text, "Dezimalstellen"), "5");
-  EXPECT_EQ(ValueAfter(text, "Printer: Portrait=1, Landscape=2"), "2");
+  EXPECT_EQ(ValueAfter(text, "Printer: Portrait=1, Landscape=2"), "1");
   EXPECT_EQ(ValueAfter(text, "PLOTRIX Command lines (n, line 2 .. line n)", 1), "wplot /CPS");
   for (int i = 0; i < 16; ++i) EXPECT_EQ(ValueAfter(text, "Strichstärke Layer 16..31", i), "2");
 
@@ -131,7 +131,7 @@ TEST_F(ConfigWindowTest, OneChangeOnEveryPageIsSavedAndInEffectAfterARestart) {
     EXPECT_EQ(TextOf(w, "Edit_dircad"), "/tmp/zeichnungen/");
     EXPECT_EQ(TextOf(w, "Edit_zoomfaktor"), "1");
     EXPECT_TRUE(w->findChild<QRadioButton*>("RadioGroup_date_3")->isChecked());
-    EXPECT_TRUE(w->findChild<QRadioButton*>("RadioGroup_orientation_1")->isChecked());
+    EXPECT_TRUE(w->findChild<QRadioButton*>("RadioGroup_orientation_0")->isChecked());
     EXPECT_EQ(w->findChild<QSpinBox*>("SpinEdit_dezimalstellen")->value(), 5);
     EXPECT_FALSE(w->findChild<QCheckBox*>("CheckBox_zeichlogo")->isChecked());
     EXPECT_EQ(w->findChild<QTableWidget*>("StringGrid_layer")->item(0, 1)->text(), "6");

@@ -210,17 +210,17 @@ TEST_F(Printing, FilePrintTakesTheSettingsOverAndPrintsTheDrawing) {
     Type(w, "Edit_scalex", "0,5");
     Type(w, "Edit_scaley", "0.5");
     Type(w, "Edit_originx", "10");
-    ClickButton(w, "RadioButton_landscape");
+    ClickButton(w, "RadioButton_portrait");  // landscape by default
     ClickButton(w, "Button_ok");
   });
   Run("mi_fileprint");
   EXPECT_DOUBLE_EQ(program.config.printScaleX, 0.5);
   EXPECT_DOUBLE_EQ(program.config.printScaleY, 0.5);
   EXPECT_EQ(program.config.printOriginX, 10);
-  EXPECT_EQ(program.config.printOrientation, 2);
+  EXPECT_EQ(program.config.printOrientation, 1);
   EXPECT_DOUBLE_EQ(program.drawing.Settings().printerScaleX, 0.5);
   ASSERT_EQ(PdfPages(pdf), 1);
-  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).find("842 x 595"), std::string::npos);  // landscape
+  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).find("595 x 842"), std::string::npos);  // portrait
 
   // Cancel changes nothing and prints nothing.
   fs::remove(pdf);
@@ -247,8 +247,9 @@ TEST_F(Printing, PrinterSetupShowsThePrinterInformation) {
     EXPECT_EQ(rows["Treiberversion"], "?");
     EXPECT_EQ(rows["Pinsel"], "?");
     EXPECT_EQ(rows["Technologie"], "Metafile");
-    EXPECT_EQ(rows["Druckbreite (mm)"], "210");
-    EXPECT_EQ(rows[QString::fromUtf8("Druckhöhe (mm)")], "297");
+    // A4 in landscape, the default orientation for drawings.
+    EXPECT_EQ(rows["Druckbreite (mm)"], "297");
+    EXPECT_EQ(rows[QString::fromUtf8("Druckhöhe (mm)")], "210");
     EXPECT_GT(rows["Schriften"].toInt(), 0);
     EXPECT_EQ(grid->rowCount(), 16 + rows["Schriften"].toInt());
     ClickButton(w, "Button_ok");

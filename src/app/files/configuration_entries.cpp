@@ -316,7 +316,7 @@ constexpr std::array kEntries = {
     Integer<&C::printoutFontSize>(16, "Text Size Printout", 10, ZeroBecomes(10)),
     Integer<&C::printoutFontStyle>(16, "Text Style Printout", 0),
     Integer<&C::graphicsFontStyle>(16, "Text Style Graphics", 0),
-    Integer<&C::printOrientation>(16, "Printer: Portrait=1, Landscape=2", 1),
+    Integer<&C::printOrientation>(16, "Printer: Portrait=1, Landscape=2", 2),
     Boolean<&C::editAngles3d>(16, "Edit 3D x,y,z ?", true, kTrueUnlessFalse),
     Real<&C::defaultAngles3d, 0>(16, "3D - Default x,y,z", 0.0),
     Real<&C::defaultAngles3d, 1>(16, "", 0.0),

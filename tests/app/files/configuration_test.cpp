@@ -104,7 +104,7 @@ Configuration NonDefault() {
   c.printoutFontSize = 9;
   c.printoutFontStyle = 3;
   c.graphicsFontStyle = 5;
-  c.printOrientation = 2;
+  c.printOrientation = 1;
   c.editAngles3d = false;
   c.defaultAngles3d = {0.125, 0.25, 0.5};
   c.changeIndexStyle = 3;

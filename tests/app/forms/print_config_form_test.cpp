@@ -34,25 +34,26 @@ TEST_F(PrintConfigForm, EditsAreTakenOverAsNumbersUnreadableTextAsZero) {
   f.originY = "abc";
   f.frame = true;
   f.colourIndex = 1;
-  f.orientationIndex = 1;
+  f.orientationIndex = 0;
   Configuration c;
-  EXPECT_TRUE(TakePrintConfigOver(f, c));
+  EXPECT_FALSE(TakePrintConfigOver(f, c));  // portrait
   EXPECT_DOUBLE_EQ(c.printScaleX, 0.5);
   EXPECT_DOUBLE_EQ(c.printScaleY, 0.75);
   EXPECT_EQ(c.printOriginX, 20);
   EXPECT_EQ(c.printOriginY, 0);
   EXPECT_TRUE(c.printBorder);
   EXPECT_EQ(c.printMode, 2);
-  EXPECT_EQ(c.printOrientation, 2);
+  EXPECT_EQ(c.printOrientation, 1);  // landscape is the default: portrait moves it
 
   const PrintConfigFields shown = PrintConfigFieldsOf(c, false);
   EXPECT_EQ(shown.originX, "20");
   EXPECT_EQ(shown.colourIndex, 1);
   EXPECT_EQ(shown.orientationIndex, 0);  // as the printer has it
   f.scaleX = "x";
-  f.orientationIndex = 0;
-  EXPECT_FALSE(TakePrintConfigOver(f, c));
+  f.orientationIndex = 1;
+  EXPECT_TRUE(TakePrintConfigOver(f, c));
   EXPECT_DOUBLE_EQ(c.printScaleX, 0);
+  EXPECT_EQ(c.printOrientation, 2);
 }
 
 TEST_F(PrintConfigForm, StoredConfigurationsArePickedBackWithBothDecimalPoints) {
