@@ -116,6 +116,10 @@ int ReadShapedProject(WindowlessSession& session, const std::string& file,
   if (!options.Any()) return session.Read(file);
   if (!file.empty()) {
     if (const int loaded = session.Load(file); loaded != kExitDone) return loaded;
+  } else {
+    // A new design has no file: headers show no name rather than a bare extension.
+    session.program.projectName.clear();
+    session.program.projectFromCommandLine = true;
   }
   if (const int shaped = ShapeDesign(session, session.program.design, options, command, err);
       shaped != kExitDone) {

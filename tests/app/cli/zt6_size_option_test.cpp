@@ -175,6 +175,7 @@ TEST_F(Zt6Size, ReportAndCadOfANewDesignOfThatSize) {
     reports[k] = report.out;
   }
   EXPECT_NE(reports[0].find("45x50"), std::string::npos);
+  EXPECT_EQ(reports[0].find(".zt6"), std::string::npos);  // no file, so no file name
   EXPECT_DOUBLE_EQ(ReportValue(reports[0], "D"), 47.5);
   EXPECT_DOUBLE_EQ(ReportValue(reports[0], "l"), 95);  // the width proposal 2 D
   // The coarse class doubles the tooth thickness tolerance of the tolerance row.
