@@ -23,11 +23,11 @@ class QtUi : public Ui {
   void SetParent(QWidget* parent) { parent_ = parent; }
   // The configured temporary folder, which the plot settings window proposes.
   void SetTemporaryFolder(const std::string* folder) { temporaryFolder_ = folder; }
-  // Shows a text file in a text editor of the desktop (the report window's Export).
   // Prints the file the report text window shows.
   void SetTextFilePrinter(std::function<void(const std::string&)> printer) {
     textFilePrinter_ = std::move(printer);
   }
+  // Shows a text file in a text editor of the desktop (the report window's Export).
   void SetTextEditorOpener(std::function<void(const std::string&)> opener) {
     textEditorOpener_ = std::move(opener);
   }
