@@ -35,7 +35,14 @@ QFont PrintoutFont(const PrintFont& font) {
 }
 
 QtPrinter::QtPrinter(PageDialog dialog)
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)), dialog_(std::move(dialog)) {}
+    : dialog_(std::move(dialog)) {}
+
+// Made on first use: a QPrinter asks the print system for its printers, which the
+// desktop's start need not wait for.
+QPrinter& QtPrinter::Device() const {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
 
 std::unique_ptr<QtPrinter> QtPrinter::ToPdf(const std::string& path, PageDialog dialog) {
   auto printer = std::make_unique<QtPrinter>(std::move(dialog));
@@ -64,13 +71,13 @@ std::optional<PageRange> QtPrinter::SystemPrintDialog(QPrinter& printer, int pag
 
 std::optional<PageRange> QtPrinter::ChooseTextPages(int pages) {
   if (!dialog_) return PageRange{1, pages};
-  return dialog_(*printer_, pages);
+  return dialog_(Device(), pages);
 }
 
 bool QtPrinter::Begin() {
   End();
   painter_ = std::make_unique<QPainter>();
-  if (!painter_->begin(printer_.get())) {
+  if (!painter_->begin(&Device())) {
     painter_.reset();
     return false;
   }
@@ -85,35 +92,35 @@ void QtPrinter::End() {
 
 bool QtPrinter::BeginText(const PrintFont& font) {
   if (!Begin()) return false;
-  textFont_ = QFont(PrintoutFont(font), printer_.get());
+  textFont_ = QFont(PrintoutFont(font), &Device());
   painter_->setFont(textFont_);
   painter_->setPen(Qt::black);
   return true;
 }
 
-int QtPrinter::PageHeight() { return printer_->height(); }
+int QtPrinter::PageHeight() { return Device().height(); }
 
-void QtPrinter::NewPage() { printer_->newPage(); }
+void QtPrinter::NewPage() { Device().newPage(); }
 
 void QtPrinter::DrawTextLine(int x, int y, const std::string& text) {
   if (!painter_) return;
-  painter_->drawText(x, y + QFontMetrics(textFont_, printer_.get()).ascent(), FromUtf8(text));
+  painter_->drawText(x, y + QFontMetrics(textFont_, &Device()).ascent(), FromUtf8(text));
 }
 
 void QtPrinter::EndText() { End(); }
 
 void QtPrinter::SetLandscape(bool landscape) {
-  printer_->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  Device().setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool QtPrinter::Landscape() const {
-  return printer_->pageLayout().orientation() == QPageLayout::Landscape;
+  return Device().pageLayout().orientation() == QPageLayout::Landscape;
 }
 
 std::optional<PrinterPage> QtPrinter::BeginDrawing() {
   if (!Begin()) return std::nullopt;
   canvas_ = std::make_unique<PainterCanvas>(*painter_);
-  return PrinterPage{canvas_.get(), printer_->width(), printer_->height()};
+  return PrinterPage{canvas_.get(), Device().width(), Device().height()};
 }
 
 void QtPrinter::EndDrawing() { End(); }

@@ -43,7 +43,7 @@ class QtPrinter : public Printer {
   std::optional<PrinterPage> BeginDrawing() override;
   void EndDrawing() override;
 
-  QPrinter& Device() { return *printer_; }
+  QPrinter& Device() const;
   // The dialog of the desktop: QPrintDialog with the page range 1..pages.
   static std::optional<PageRange> SystemPrintDialog(QPrinter& printer, int pages);
 
@@ -51,7 +51,7 @@ class QtPrinter : public Printer {
   bool Begin();
   void End();
 
-  std::unique_ptr<QPrinter> printer_;
+  mutable std::unique_ptr<QPrinter> printer_;  // see Device()
   PageDialog dialog_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<PainterCanvas> canvas_;
