@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialog_buttons.h"
+#include "gui/help_display.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
 
@@ -44,15 +45,10 @@ ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, bool& 
   fields->addRow("Beschreibung", memo_);
   layout->addLayout(fields);
 
-  auto* buttons = new QHBoxLayout;
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", "Hilfe 3000");
+  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {
     binding_.Pull();
     form_.fields["Memo_beschreibung"] = ToUtf8(memo_->toPlainText());

@@ -27,4 +27,11 @@ QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text,
   return HelpButton(parent, name, text, number, mode);
 }
 
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  row->addStretch(1);
+  for (QPushButton* button : buttons) row->addWidget(button);
+  return row;
+}
+
 }  // namespace zt6::gui

@@ -1,8 +1,10 @@
 #pragma once
 // Buttons the input dialogs share.
 
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QString>
+#include <initializer_list>
 
 namespace zt6::gui {
 
@@ -18,5 +20,8 @@ OkCancel OkCancelButtons(QWidget* parent);
 // 5005" and "Hilfe 1000" the help text (see gui/help_display.h for the numbered form).
 QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text,
                         const QString& topic);
+
+// The buttons in a row at the right, for the foot of a dialog.
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 
 }  // namespace zt6::gui

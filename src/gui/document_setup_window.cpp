@@ -79,15 +79,10 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
     layout->addWidget(box);
   }
 
-  auto* buttons = new QHBoxLayout;
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfetext", "Hilfetext 2730");
+  QPushButton* help = HelpButton(this, "Button_help", "&Hilfetext", kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {
     binding_.Pull();
     form_.Accept();

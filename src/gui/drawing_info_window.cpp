@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "gui/dialog_buttons.h"
+#include "gui/help_display.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
 
@@ -101,15 +102,10 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, const QString& relea
   FitHeight(freeTexts_);
   layout->addWidget(freeTexts_);
 
-  auto* buttons = new QHBoxLayout;
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", "Hilfe 3010");
+  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  buttons->addWidget(help);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {
     Pull();
     form_.Accept();

@@ -26,13 +26,17 @@ DrawingSettings DrawingSettingsOf(const Configuration& config) {
   s.textWidthFactor = config.graphicsTextWidthFactor <= 0 ? 1.0 : config.graphicsTextWidthFactor;
   s.textHeightFactor = config.textHeightFactor <= 0 ? 1.0 : config.textHeightFactor;
   s.textStyleFlags = config.graphicsFontStyle;
+  TakePrintSettings(s, config);
+  return s;
+}
+
+void TakePrintSettings(DrawingSettings& s, const Configuration& config) {
   s.printerColourMode = config.printMode;
   s.printFrame = config.printBorder;
   s.printerScaleX = config.printScaleX;
   s.printerScaleY = config.printScaleY;
   s.printerOriginX = config.printOriginX;
   s.printerOriginY = config.printOriginY;
-  return s;
 }
 
 CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& fixedTime) {

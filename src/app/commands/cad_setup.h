@@ -13,6 +13,8 @@
 namespace zt6 {
 
 DrawingSettings DrawingSettingsOf(const Configuration& config);
+// Only the printer's part of them: colour mode, frame, scales and origin.
+void TakePrintSettings(DrawingSettings& settings, const Configuration& config);
 
 // fixedTime stands in for the clock in the screen footer (tests).
 CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& fixedTime);

@@ -1,5 +1,7 @@
 #include "app/commands/print_drawing.h"
 
+#include "app/commands/cad_setup.h"
+
 namespace zt6 {
 
 namespace {
@@ -43,12 +45,7 @@ void ReplayOnPaper(DrawingWindow& window, const PrinterPage& page) {
 
 void ApplyPrintSettings(DrawingWindow& window, const Configuration& config) {
   DrawingSettings s = window.Settings();
-  s.printerColourMode = config.printMode;
-  s.printFrame = config.printBorder;
-  s.printerScaleX = config.printScaleX;
-  s.printerScaleY = config.printScaleY;
-  s.printerOriginX = config.printOriginX;
-  s.printerOriginY = config.printOriginY;
+  TakePrintSettings(s, config);
   window.SetSettings(s);
 }
 
