@@ -3,7 +3,6 @@
 // commands driven through the main window's menu.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -12,9 +11,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <array>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -26,6 +23,7 @@
 #include "gui/printer_info_window.h"
 #include "gui/qt_printer.h"
 #include "support/gui_fixture.h"
+#include "support/pdf_reading.h"
 
 namespace zt6 {
 namespace {
@@ -34,37 +32,7 @@ namespace fs = std::filesystem;
 using test_support::ClickButton;
 using test_support::GuiFixture;
 using test_support::Type;
-
-std::string Shell(const std::string& command, int* exitCode = nullptr) {
-  std::string out;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return out;
-  std::array<char, 4096> buffer{};
-  std::size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  if (exitCode != nullptr) *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return out;
-}
-
-std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-
-bool HavePoppler() {
-  int code = -1;
-  Shell("pdfinfo -v", &code);
-  return code == 0;
-}
-
-int PdfPages(const fs::path& pdf) {
-  std::smatch m;
-  const std::string info = Shell("pdfinfo " + Quoted(pdf));
-  return std::regex_search(info, m, std::regex(R"(Pages:\s+(\d+))")) ? std::stoi(m[1]) : -1;
-}
-
-std::string PdfText(const fs::path& pdf, int page) {
-  const std::string p = std::to_string(page);
-  return Shell("pdftotext -layout -f " + p + " -l " + p + " " + Quoted(pdf) + " -");
-}
+using namespace test_support;  // the shell and poppler helpers
 
 class Printing : public GuiFixture {};
 
@@ -101,30 +69,6 @@ TEST_F(Printing, AThreePageReportWithTheRangeTwoToThreeGivesThosePages) {
   EXPECT_FALSE(fs::exists(none));
 }
 
-// A grey picture of the page at 72 dpi.
-struct Grey {
-  int width = 0;
-  int height = 0;
-  std::string pixels;
-  int At(int x, int y) const {
-    return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y) * width + x]);
-  }
-};
-
-Grey Rendered(const fs::path& pdf) {
-  const fs::path stem = pdf.parent_path() / "page";
-  Shell("pdftoppm -r 72 -gray -singlefile " + Quoted(pdf) + " " + Quoted(stem));
-  std::ifstream in(stem.string() + ".pgm", std::ios::binary);
-  std::string magic;
-  int maxValue = 0;
-  Grey grey;
-  in >> magic >> grey.width >> grey.height >> maxValue;
-  in.get();
-  grey.pixels.resize(static_cast<std::size_t>(grey.width) * grey.height);
-  in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
-  if (magic != "P5" || !in) grey = {};
-  return grey;
-}
 
 TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt) {
   if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
@@ -151,7 +95,7 @@ TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt
     ph = pdfPrinter->Device().height();
     ASSERT_TRUE(PrintDrawing(drawing, *pdfPrinter, false));
   }
-  const Grey page = Rendered(pdf);
+  const Grey page = RenderedGrey(pdf, 72);
   ASSERT_GT(page.width, 0);
   ASSERT_LT(page.width, page.height);  // portrait A4
 
@@ -220,7 +164,7 @@ TEST_F(Printing, FilePrintTakesTheSettingsOverAndPrintsTheDrawing) {
   EXPECT_EQ(program.config.printOrientation, 1);
   EXPECT_DOUBLE_EQ(program.drawing.Settings().printerScaleX, 0.5);
   ASSERT_EQ(PdfPages(pdf), 1);
-  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).find("595 x 842"), std::string::npos);  // portrait
+  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).out.find("595 x 842"), std::string::npos);  // portrait
 
   // Cancel changes nothing and prints nothing.
   fs::remove(pdf);
@@ -261,13 +205,13 @@ TEST_F(Printing, PrinterSetupShowsThePrinterInformation) {
 // Cells of the first worksheet as openpyxl reads them: "row col kind value" lines.
 std::string WorkbookCells(const std::string& path) {
   return Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) + "/../tests/app/cli/xlsx_cells.py " +
-               Quoted(path));
+               Quoted(path))
+      .out;
 }
 
 TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
-  int code = -1;
-  Shell("/usr/bin/python3 -c 'import openpyxl'", &code);
-  if (code != 0) GTEST_SKIP() << "python3-openpyxl is not installed";
+  if (Shell("/usr/bin/python3 -c 'import openpyxl'").exitCode != 0)
+    GTEST_SKIP() << "python3-openpyxl is not installed";
   // Not saved yet: the message, no workbook, the export stays disabled.
   script.Expect("MessageBox", [](QWidget* w) { qobject_cast<QMessageBox*>(w)->accept(); });
   Run("mi_OleStartExcel");
@@ -317,9 +261,8 @@ TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
 }
 
 TEST_F(Printing, TheProjectTableExportsEveryCellIntoAWorkbook) {
-  int code = -1;
-  Shell("/usr/bin/python3 -c 'import openpyxl'", &code);
-  if (code != 0) GTEST_SKIP() << "python3-openpyxl is not installed";
+  if (Shell("/usr/bin/python3 -c 'import openpyxl'").exitCode != 0)
+    GTEST_SKIP() << "python3-openpyxl is not installed";
   fs::copy_file(fs::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6", dir.path() / "welle_12x14.zt6");
   program.modified = false;
   script.Expect("TForm_preview", [](QWidget* w) {

@@ -52,13 +52,7 @@ std::string PrinterPortDevice(int port) { return "/dev/lp" + std::to_string(port
 }  // namespace
 
 std::vector<std::string> ReportDeviceChoices() {
-  return {"Bildschirm",
-          "Textdrucker",
-          "Datei",
-          "Windows-Drucker",
-          "externes Textprogramm",
-          "TXT File (Excel, QPRO ...)",
-          "HTML File (Netscape, Internet Explorer ...)"};
+  return {kReportDeviceNames.begin(), kReportDeviceNames.end()};
 }
 
 std::string TemporaryFilePath(const Configuration& config, const std::string& name) {

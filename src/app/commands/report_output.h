@@ -4,9 +4,11 @@
 // a file, the printer, the text program, a spreadsheet file or the web browser — with
 // the Windows copies some destinations need.
 
+#include <array>
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/ports/launcher.h"
@@ -17,6 +19,15 @@
 
 namespace zt6 {
 
+// The names of the report devices 1..7, as the device dialog and the settings list them.
+inline constexpr std::array<std::string_view, 7> kReportDeviceNames{
+    "Bildschirm",
+    "Textdrucker",
+    "Datei",
+    "Windows-Drucker",
+    "externes Textprogramm",
+    "TXT File (Excel, QPRO ...)",
+    "HTML File (Netscape, Internet Explorer ...)"};
 // The seven choices of the device dialog, devices 1..7.
 std::vector<std::string> ReportDeviceChoices();
 

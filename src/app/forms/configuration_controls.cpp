@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "app/commands/report_output.h"
 #include "base/codepage.h"
 #include "cad/drawing_window.h"
 #include "base/number_parse.h"
@@ -146,7 +147,7 @@ void TakeChars(C& c, const std::string& t, const Ctx&) { c.format.asciiSpecial =
 std::string ShowDevice(const C& c) { return Whole(c.textDevice - 1); }
 void TakeDevice(C& c, const std::string& t, const Ctx&) {
   const int index = ParseWhole(t);
-  if (index >= 0 && index < 7) c.textDevice = index + 1;
+  if (index >= 0 && index < static_cast<int>(kReportDeviceNames.size())) c.textDevice = index + 1;
 }
 
 std::string ShowWindowLeft(const C& c) { return Whole(c.textWindow.left); }
@@ -196,13 +197,6 @@ constexpr std::array<std::string_view, 4> kSeparators{
     "komprimiert, ohne Trennzeilen"};
 constexpr std::array<std::string_view, 4> kDates{"DD.MM.YYYY", "MM/DD/YYYY", "YYYY/MM/DD",
                                                  "DD/MM/YYY"};
-constexpr std::array<std::string_view, 7> kDevices{"Bildschirm",
-                                                   "Textdrucker",
-                                                   "Datei",
-                                                   "Windows-Drucker",
-                                                   "externes Textprogramm",
-                                                   "TXT File (Excel, QPRO ...)",
-                                                   "HTML File (Netscape, Internet Explorer ...)"};
 constexpr std::array<std::string_view, 2> kUnits{"Metrisch (mm, N, MPa)", "Englisch (in, lbf, psi)"};
 constexpr std::array<std::string_view, 2> kAngles{"15.1234°", "15° 7' 26\""};
 constexpr std::array<std::string_view, 2> kHeader{"mit Kopf", "Kopf nur 1.Seite"};
@@ -459,7 +453,7 @@ std::vector<ConfigurationControl> BuildControls() {
                     kDates));
   r.push_back(Items(Row("ComboBox_ausdruckdefault", td, K::Combo, "Ausgabeformat", 69, ShowDevice,
                         TakeDevice),
-                    kDevices));
+                    kReportDeviceNames));
   r.push_back(Row("CheckBox_ausdruckshowdialog", td, K::Check, "Ausgabeformat abfragen", 70,
                   ShowCheck<&C::askTextDevice>, TakeCheck<&C::askTextDevice>));
   r.push_back(Row("Edit_left", td, K::Whole, "links", 81, ShowWindowLeft, TakeWindowLeft));

@@ -2,10 +2,7 @@
 // read back by independent readers: pdfinfo, pdftotext and pdftoppm (poppler), openpyxl.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -15,6 +12,7 @@
 
 #include "support/bundled_examples.h"
 #include "support/file_bytes.h"
+#include "support/pdf_reading.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -23,42 +21,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::TempDir;
+using namespace test_support;  // the shell and poppler helpers
 
-struct ShellRun {
-  int exitCode = -1;
-  std::string out;  // standard output and error together
-};
-
-ShellRun Shell(const std::string& command) {
-  ShellRun run;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> buffer{};
-  std::size_t n = 0;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-  return run;
-}
-
-std::string Quoted(const fs::path& p) { return "'" + p.string() + "'"; }
 ShellRun Zt6(const std::string& arguments) { return Shell(std::string(ZT6_ZT6_EXE) + " " + arguments); }
 std::string Example(const std::string& name) {
   return std::string(ZT6_DATA_DIR) + "/examples/" + name;
-}
-
-bool HavePoppler() { return Shell("pdfinfo -v").exitCode == 0; }
-
-int PdfPages(const fs::path& pdf) {
-  const ShellRun info = Shell("pdfinfo " + Quoted(pdf));
-  std::smatch m;
-  if (!std::regex_search(info.out, m, std::regex(R"(Pages:\s+(\d+))"))) return -1;
-  return std::stoi(m[1]);
-}
-
-std::string PdfText(const fs::path& pdf, int page) {
-  const std::string p = std::to_string(page);
-  return Shell("pdftotext -layout -f " + p + " -l " + p + " " + Quoted(pdf) + " -").out;
 }
 
 // Pages of the text report: one page header ("Bl. n") each.
@@ -138,28 +105,6 @@ TEST(Zt6Pdf, BadInputIsRefusedAndKeepsTheEarlierFile) {
   }
 }
 
-// A grey picture of the page: width, height and the grey values, row by row.
-struct Grey {
-  int width = 0;
-  int height = 0;
-  std::string pixels;
-};
-
-Grey Rendered(const fs::path& pdf, int dpi) {
-  const fs::path stem = pdf.parent_path() / "page";
-  Shell("pdftoppm -r " + std::to_string(dpi) + " -gray -singlefile " + Quoted(pdf) + " " +
-        Quoted(stem));
-  std::ifstream in(stem.string() + ".pgm", std::ios::binary);
-  std::string magic;
-  int maxValue = 0;
-  Grey grey;
-  in >> magic >> grey.width >> grey.height >> maxValue;
-  in.get();
-  grey.pixels.resize(static_cast<std::size_t>(grey.width) * grey.height);
-  in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
-  if (magic != "P5" || !in) grey = {};
-  return grey;
-}
 
 TEST(Zt6Pdf, ManufacturingDrawingsAreDarkLinesOnAnA4Page) {
   if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
@@ -171,7 +116,7 @@ TEST(Zt6Pdf, ManufacturingDrawingsAreDarkLinesOnAnA4Page) {
                           " --format pdf --orientation " + orientation + " -o " + Quoted(pdf));
       ASSERT_EQ(run.exitCode, 0) << run.out;
       EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).out.find("(A4)"), std::string::npos);
-      const Grey page = Rendered(pdf, 50);
+      const Grey page = RenderedGrey(pdf, 50);
       ASSERT_GT(page.width, 0);
       EXPECT_EQ(page.width < page.height, std::string(orientation) == "portrait");
       std::size_t white = 0;

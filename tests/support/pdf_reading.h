@@ -1,0 +1,76 @@
+#pragma once
+// Shell commands and the poppler tools (pdfinfo, pdftotext, pdftoppm) for tests that
+// check PDF files with an independent reader.
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+
+namespace zt6::test_support {
+
+struct ShellRun {
+  int exitCode = -1;
+  std::string out;  // standard output and error together
+};
+
+inline ShellRun Shell(const std::string& command) {
+  ShellRun run;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return run;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+  return run;
+}
+
+inline std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+inline bool HavePoppler() { return Shell("pdfinfo -v").exitCode == 0; }
+
+inline int PdfPages(const std::filesystem::path& pdf) {
+  const ShellRun info = Shell("pdfinfo " + Quoted(pdf));
+  std::smatch m;
+  if (!std::regex_search(info.out, m, std::regex(R"(Pages:\s+(\d+))"))) return -1;
+  return std::stoi(m[1]);
+}
+
+inline std::string PdfText(const std::filesystem::path& pdf, int page) {
+  const std::string p = std::to_string(page);
+  return Shell("pdftotext -layout -f " + p + " -l " + p + " " + Quoted(pdf) + " -").out;
+}
+
+// A grey picture of a page: width, height and the grey values, row by row.
+struct Grey {
+  int width = 0;
+  int height = 0;
+  std::string pixels;
+  int At(int x, int y) const {
+    return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y) * width + x]);
+  }
+};
+
+// The first page of pdf rendered in grey at dpi; empty when it cannot be rendered.
+inline Grey RenderedGrey(const std::filesystem::path& pdf, int dpi) {
+  const std::filesystem::path stem = pdf.parent_path() / "page";
+  Shell("pdftoppm -r " + std::to_string(dpi) + " -gray -singlefile " + Quoted(pdf) + " " +
+        Quoted(stem));
+  std::ifstream in(stem.string() + ".pgm", std::ios::binary);
+  std::string magic;
+  int maxValue = 0;
+  Grey grey;
+  in >> magic >> grey.width >> grey.height >> maxValue;
+  in.get();
+  grey.pixels.resize(static_cast<std::size_t>(grey.width) * grey.height);
+  in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
+  if (magic != "P5" || !in) grey = {};
+  return grey;
+}
+
+}  // namespace zt6::test_support
