@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/codepage.h"
+#include "base/number_parse.h"
 #include "base/units.h"
 
 namespace zt6 {
@@ -128,6 +129,57 @@ std::string FormatSignificantTorque(double nm, const FormatSettings& settings) {
 std::string FormatSignificantLengthDecimals(double mm, int d, const FormatSettings& settings) {
   if (!English(settings)) return FormatSignificantDecimals(mm, d, settings);
   return FormatSignificantDecimals(Display(QuantityKind::Length, mm, settings), d + 1, settings);
+}
+
+namespace {
+
+// shown (a form of x that may round it) with as many more decimals as x needs.
+std::string WithEnoughDecimals(double x, const std::string& shown,
+                               const FormatSettings& settings) {
+  const std::size_t first = shown.find_first_not_of(' ');
+  std::string text = first == std::string::npos ? std::string("0") : shown.substr(first);
+  x = Finite(x);
+  const double a = std::fabs(x);
+  if (a == 0.0) return text;
+  const int sevenDigits = std::clamp(6 - static_cast<int>(std::floor(std::log10(a))), 0, 15);
+  const std::size_t point = text.find_first_of(".,");
+  int decimals = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+  bool extended = false;
+  auto exact = [&] {
+    const std::optional<double> read = TryParseReal(text);
+    return read && std::fabs(*read - x) <= 1e-12 * a;
+  };
+  while (!exact() && decimals < sevenDigits) {
+    text = Printf("%.*f", ++decimals, x);
+    if (settings.decimalSeparator == 2) std::replace(text.begin(), text.end(), '.', ',');
+    extended = true;
+  }
+  if (extended && text.find_first_of(".,") != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.' || text.back() == ',') text.pop_back();
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string FormatFieldValue(double x, const FormatSettings& settings) {
+  return WithEnoughDecimals(x, FormatSignificant(x, settings), settings);
+}
+
+std::string FormatFieldLength(double mm, const FormatSettings& settings) {
+  return WithEnoughDecimals(Display(QuantityKind::Length, mm, settings),
+                            FormatSignificantLengthA(mm, settings), settings);
+}
+
+std::string FormatFieldStress(double nPerMm2, const FormatSettings& settings) {
+  return WithEnoughDecimals(Display(QuantityKind::Stress, nPerMm2, settings),
+                            FormatSignificantStress(nPerMm2, settings), settings);
+}
+
+std::string FormatFieldTorque(double nm, const FormatSettings& settings) {
+  return WithEnoughDecimals(Display(QuantityKind::Torque, nm, settings),
+                            FormatSignificantTorque(nm, settings), settings);
 }
 
 std::string LengthUnitText(const FormatSettings& settings) {

@@ -28,6 +28,15 @@ std::string FormatSignificantStress(double nPerMm2, const FormatSettings& settin
 std::string FormatSignificantTorque(double nm, const FormatSettings& settings);
 std::string FormatSignificantLengthDecimals(double mm, int d, const FormatSettings& settings);
 
+// A stored value as a dialog's field shows it, without padding: the forms above (lengths
+// as FormatSignificantLengthA), with more decimals where those would round the value,
+// up to seven significant digits, then without trailing zeros. So a length of
+// 28.575 mm shows "28.575", 26.9875 mm in inches "1.0625".
+std::string FormatFieldValue(double x, const FormatSettings& settings);
+std::string FormatFieldLength(double mm, const FormatSettings& settings);
+std::string FormatFieldStress(double nPerMm2, const FormatSettings& settings);
+std::string FormatFieldTorque(double nm, const FormatSettings& settings);
+
 // "mm"/"in", "MPa"/"psi", "Nm"/"lbfin"; the angle unit is the CP850 degree sign or
 // "deg" with the ASCII special characters setting.
 std::string LengthUnitText(const FormatSettings& settings);

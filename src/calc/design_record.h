@@ -73,6 +73,10 @@ struct DesignRecord {
   double l = 0;       // engaged tooth width
   double riMax = 0;   // root fillet radius of the hub (max); 0 = computed
   double reMax = 0;   // root fillet radius of the shaft (max); 0 = computed
+  // The radii a calculation filled in for an input of 0: while ri max / re max still
+  // equal them they stay automatic (saved as 0, computed again by the next run).
+  double riMaxFilled = 0;
+  double reMaxFilled = 0;
 
   // C. Tolerance inputs (mm)
   double TGi = 0;  // total tolerance of the hub space width
@@ -137,6 +141,11 @@ struct DesignRecord {
   // Every field back to its initial value.
   void Reset();
 };
+
+// A fillet radius as the user gave it: 0 while it is the automatic one.
+inline double GivenFilletRadius(double radius, double filled) {
+  return radius == filled ? 0.0 : radius;
+}
 
 // Cuts a text to a field width (longer input is truncated, never refused).
 std::string FitWidth(std::string text, std::size_t width);

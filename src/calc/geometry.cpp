@@ -114,10 +114,13 @@ void Geometry(DesignRecord& d, RunMessages& messages) {
   d.DVe = profile.ShaftRoot(d.SMean, 0);
   d.DVi = profile.HubRoot(d.EMean, 0);
 
-  // A fillet left at 0 is replaced by the largest one the mating tip circle admits;
-  // the value stays in the record and is saved with the project.
-  if (d.reMax == 0) d.reMax = LargestShaftFilletRadius(d, messages);
-  if (d.riMax == 0) d.riMax = LargestHubFilletRadius(d, messages);
+  // A fillet left at 0 is replaced by the largest one the mating tip circle admits. It
+  // stays automatic while nobody changed it: the next run computes it again from the
+  // geometry then, and the project file keeps its 0.
+  if (d.reMax == 0 || d.reMax == d.reMaxFilled)
+    d.reMax = d.reMaxFilled = LargestShaftFilletRadius(d, messages);
+  if (d.riMax == 0 || d.riMax == d.riMaxFilled)
+    d.riMax = d.riMaxFilled = LargestHubFilletRadius(d, messages);
 
   d.reMin = d.reMax - kActualShare * d.TGe / 2;
   d.reMean = (d.reMax + d.reMin) / 2;

@@ -50,9 +50,11 @@ QGroupBox* RadioBox(QWidget* parent, const char* name, const QString& caption,
 
 }  // namespace
 
-DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidget* parent)
+DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& cancelFlag,
+                                   QWidget* parent)
     : QDialog(parent),
       form_(form),
+      prompts_(prompts),
       cancel_(cancelFlag),
       binding_(form.fields),
       source_(new QButtonGroup(this)),
@@ -109,8 +111,11 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
       grid->addWidget(button, r, 2);
       if (!alwaysOn) dimensionWidgets_.push_back(button);
       const std::string name = row.proposal;
-      connect(button, &QPushButton::clicked, this, [this, name] {
+      // The fillet proposals write every field back first, so they check them first.
+      const bool writesBack = name == "Button_rimax" || name == "Button_remax";
+      connect(button, &QPushButton::clicked, this, [this, name, writesBack] {
         binding_.Pull();
+        if (writesBack && !binding_.Checked(prompts_, [this] { return form_.Check(); })) return;
         form_.Propose(name);
         binding_.Push();
       });
@@ -137,9 +142,9 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidge
   connect(ok, &QPushButton::clicked, this, &DimensionsWindow::Ok);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(units, &QPushButton::clicked, this, [this] {
-    binding_.Pull();
     form_.source = source_->checkedId();
     form_.toleranceClass = tolerance_->checkedId();
+    if (!binding_.Checked(prompts_, [this] { return form_.Check(); })) return;
     form_.SwitchUnits();
     Refill();
   });
@@ -176,14 +181,10 @@ void DimensionsWindow::ApplyEnabling() {
 }
 
 void DimensionsWindow::Ok() {
-  binding_.Pull();
   form_.source = source_->checkedId();
   form_.toleranceClass = tolerance_->checkedId();
-  if (!form_.Accept()) {
-    binding_.Find("Edit_l")->setFocus();
-    return;
-  }
-  accept();
+  if (!binding_.Checked(prompts_, [this] { return form_.Check(); })) return;
+  if (form_.Accept()) accept();
 }
 
 void DimensionsWindow::reject() {

@@ -1,6 +1,6 @@
 #pragma once
 // The dimensions dialog: the serration's size from the DIN 5481 table or typed, with
-// the proposals, the unit switch and the hub length check on OK.
+// the proposals, the unit switch and the check of its number fields on OK.
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ class DimensionsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  DimensionsWindow(DimensionForm& form, bool& cancelFlag, QWidget* parent);
+  DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& cancelFlag, QWidget* parent);
 
  private:
   void Refill();
@@ -27,6 +27,7 @@ class DimensionsWindow : public QDialog {
   void reject() override;
 
   DimensionForm& form_;
+  Prompts& prompts_;
   bool& cancel_;
   FormBinding binding_;
   QButtonGroup* source_;

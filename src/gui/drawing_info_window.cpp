@@ -11,6 +11,7 @@
 #include "gui/dialog_buttons.h"
 #include "gui/help_display.h"
 #include "gui/dialog_placement.h"
+#include "gui/form_binding.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -54,9 +55,10 @@ void SetCell(QTableWidget* grid, int row, int column, const std::string& utf8) {
 
 }  // namespace
 
-DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, const QString& releaseLabel,
-                                     const QString& today, bool& cancelFlag, QWidget* parent)
-    : QDialog(parent), form_(form), cancel_(cancelFlag) {
+DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
+                                     const QString& releaseLabel, const QString& today,
+                                     bool& cancelFlag, QWidget* parent)
+    : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag) {
   setObjectName("TForm_zeichInfo");
   setWindowTitle("Zeichnungsinfo");
   auto* layout = new QVBoxLayout(this);
@@ -108,8 +110,12 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, const QString& relea
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {
     Pull();
-    form_.Accept();
-    accept();
+    if (const std::optional<Refusal> refused = form_.Check()) {
+      ShowRefusal(refused->message, prompts_);
+      ShowCell(refused->field);
+      return;
+    }
+    if (form_.Accept()) accept();
   });
   connect(cancel, &QPushButton::clicked, this, &DrawingInfoWindow::reject);
 
@@ -143,6 +149,16 @@ void DrawingInfoWindow::Pull() {
     for (int column = 0; column < static_cast<int>(DrawingInfoForm::kFreeTextColumns); ++column)
       form_.freeTexts[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
           ToUtf8(Cell(freeTexts_, row, column));
+}
+
+void DrawingInfoWindow::ShowCell(const std::string& cell) {
+  for (int row = 0; row < freeTexts_->rowCount(); ++row)
+    for (int column = 0; column < freeTexts_->columnCount(); ++column)
+      if (DrawingInfoForm::FreeTextCell(static_cast<std::size_t>(row),
+                                        static_cast<std::size_t>(column)) == cell) {
+        freeTexts_->setFocus();
+        freeTexts_->setCurrentCell(row, column);
+      }
 }
 
 void DrawingInfoWindow::reject() {

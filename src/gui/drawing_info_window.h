@@ -4,7 +4,10 @@
 
 #include <QDialog>
 
+#include <string>
+
 #include "app/forms/drawing_info_form.h"
+#include "app/ports/prompts.h"
 
 class QLineEdit;
 class QTableWidget;
@@ -17,8 +20,8 @@ class DrawingInfoWindow : public QDialog {
  public:
   // releaseLabel: the release field text of the configuration; today: the date text of
   // the four date buttons.
-  DrawingInfoWindow(DrawingInfoForm& form, const QString& releaseLabel, const QString& today,
-                    bool& cancelFlag, QWidget* parent);
+  DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts, const QString& releaseLabel,
+                    const QString& today, bool& cancelFlag, QWidget* parent);
 
  protected:
   void reject() override;
@@ -26,8 +29,11 @@ class DrawingInfoWindow : public QDialog {
  private:
   void Push();
   void Pull();
+  // Puts the cursor into the free-text cell a refusal names.
+  void ShowCell(const std::string& cell);
 
   DrawingInfoForm& form_;
+  Prompts& prompts_;
   bool& cancel_;
   QLineEdit* replacementFor_;
   QLineEdit* replacedBy_;

@@ -1,5 +1,7 @@
 #include "gui/form_binding.h"
 
+#include "app/ports/prompts.h"
+#include "base/codepage.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -31,6 +33,18 @@ void FormBinding::Push(const std::string& field) {
   const auto found = fields_.find(field);
   const QString text = found == fields_.end() ? QString() : FromUtf8(found->second);
   if (edit->text() != text) edit->setText(text);
+}
+
+void FormBinding::Refuse(const Refusal& refusal, Prompts& prompts) {
+  ShowRefusal(refusal.message, prompts);
+  if (QLineEdit* edit = Find(refusal.field)) {
+    edit->setFocus();
+    edit->selectAll();
+  }
+}
+
+void ShowRefusal(const std::string& message, Prompts& prompts) {
+  prompts.ShowErrorAlways(DisplayToOem(message));
 }
 
 }  // namespace zt6::gui

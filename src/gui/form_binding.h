@@ -7,6 +7,11 @@
 #include <string>
 
 #include "app/forms/form_fields.h"
+#include "app/forms/value_entry.h"
+
+namespace zt6 {
+class Prompts;
+}
 
 namespace zt6::gui {
 
@@ -23,9 +28,23 @@ class FormBinding {
   // Only one field back, so the edit being typed in keeps its cursor.
   void Push(const std::string& field);
 
+  // Pulls the field texts and asks check(); a refusal is shown as an error naming the
+  // field, whose edit then takes the focus. True when nothing was refused.
+  template <typename Check>
+  bool Checked(Prompts& prompts, Check check) {
+    Pull();
+    const std::optional<Refusal> refused = check();
+    if (refused) Refuse(*refused, prompts);
+    return !refused;
+  }
+  void Refuse(const Refusal& refusal, Prompts& prompts);
+
  private:
   FieldTexts& fields_;
   std::map<std::string, QLineEdit*> edits_;
 };
+
+// A refusal of value entry (UTF-8) as an error box, for windows without a binding.
+void ShowRefusal(const std::string& message, Prompts& prompts);
 
 }  // namespace zt6::gui

@@ -50,8 +50,8 @@ int LabelHelp(const std::string& field) {
 
 }  // namespace
 
-LoadWindow::LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent)
-    : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields),
+LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidget* parent)
+    : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag), binding_(form.fields),
       mode_(new QButtonGroup(this)) {
   setObjectName("TForm_zt4last");
   setWindowTitle("ZT6 Last");
@@ -150,15 +150,13 @@ LoadWindow::LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent)
   buttons->addWidget(units);
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {
-    binding_.Pull();
     form_.mode = mode_->checkedId();
-    form_.Accept();
-    accept();
+    if (binding_.Checked(prompts_, [this] { return form_.Check(); }) && form_.Accept()) accept();
   });
   connect(cancel, &QPushButton::clicked, this, &LoadWindow::reject);
   connect(units, &QPushButton::clicked, this, [this] {
-    binding_.Pull();
     form_.mode = mode_->checkedId();
+    if (!binding_.Checked(prompts_, [this] { return form_.Check(); })) return;
     form_.SwitchUnits();
     Refill();
   });

@@ -16,7 +16,7 @@ class LoadWindow : public QDialog {
   Q_OBJECT
 
  public:
-  LoadWindow(LoadForm& form, bool& cancelFlag, QWidget* parent);
+  LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidget* parent);
 
  protected:
   void reject() override;
@@ -26,6 +26,7 @@ class LoadWindow : public QDialog {
   void ApplyMode();
 
   LoadForm& form_;
+  Prompts& prompts_;
   bool& cancel_;
   FormBinding binding_;
   QButtonGroup* mode_;

@@ -15,8 +15,9 @@
 
 namespace zt6::gui {
 
-MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* parent)
-    : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields) {
+MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cancelFlag,
+                               QWidget* parent)
+    : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag), binding_(form.fields) {
   setObjectName("TForm_ztwst");
   setWindowTitle("ZT6  Werkstoff");
   auto* layout = new QVBoxLayout(this);
@@ -75,13 +76,11 @@ MaterialWindow::MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* pa
   buttons->addWidget(units);
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {
-    binding_.Pull();
-    form_.Accept();
-    accept();
+    if (binding_.Checked(prompts_, [this] { return form_.Check(); }) && form_.Accept()) accept();
   });
   connect(cancel, &QPushButton::clicked, this, &MaterialWindow::reject);
   connect(units, &QPushButton::clicked, this, [this] {
-    binding_.Pull();
+    if (!binding_.Checked(prompts_, [this] { return form_.Check(); })) return;
     form_.SwitchUnits();
     Refill();
   });

@@ -16,7 +16,7 @@ class MaterialWindow : public QDialog {
   Q_OBJECT
 
  public:
-  MaterialWindow(MaterialForm& form, bool& cancelFlag, QWidget* parent);
+  MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cancelFlag, QWidget* parent);
 
  protected:
   void reject() override;
@@ -26,6 +26,7 @@ class MaterialWindow : public QDialog {
   void RefreshPart(int part);
 
   MaterialForm& form_;
+  Prompts& prompts_;
   bool& cancel_;
   FormBinding binding_;
   QLabel* pressure_[2] = {};

@@ -13,6 +13,7 @@
 #include "app/commands/print_drawing.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
+#include "gui/form_binding.h"
 #include "gui/printer_info_window.h"
 #include "gui/qt_printer.h"
 #include "gui/qt_text.h"
@@ -151,7 +152,19 @@ void PrintConfigWindow::ShowPrinterName() {
   printerName_->setText(name);
 }
 
+bool PrintConfigWindow::FieldsTaken() {
+  const std::optional<Refusal> refused = CheckPrintConfig(Fields());
+  if (!refused) return true;
+  ShowRefusal(refused->message, access_.prompts());
+  if (auto* edit = findChild<QLineEdit*>(FromUtf8(refused->field))) {
+    edit->setFocus();
+    edit->selectAll();
+  }
+  return false;
+}
+
 void PrintConfigWindow::Button_okClick() {
+  if (!FieldsTaken()) return;
   program_.shell.cancel = false;
   const PrintConfigFields fields = Fields();
   printer_.SetLandscape(TakePrintConfigOver(fields, program_.config));
@@ -185,6 +198,7 @@ void PrintConfigWindow::Button_dbClick() {
 }
 
 void PrintConfigWindow::Button_appendClick() {
+  if (!FieldsTaken()) return;
   StorePrintConfig(program_, access_, Fields());
 }
 

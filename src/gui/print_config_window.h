@@ -38,6 +38,8 @@ class PrintConfigWindow : public QDialog {
   void Button_appendClick();
   void Button_printerClick();
   PrintConfigFields Fields() const;
+  // Checks the numbers; a refusal is shown and its edit focused (false).
+  bool FieldsTaken();
   void Show(const PrintConfigFields& fields);
   void ShowPrinterName();
 

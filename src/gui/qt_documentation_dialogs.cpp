@@ -30,7 +30,7 @@ bool QtDocumentationDialogs::ChangeRecord(int k) {
 bool QtDocumentationDialogs::DrawingInformation() {
   bool& cancel = program_.shell.cancel;
   DrawingInfoForm form(program_.docs, program_.config.format, cancel);
-  DrawingInfoWindow window(form, FromCp850(program_.config.releaseFieldText), Today(program_),
+  DrawingInfoWindow window(form, prompts_, FromCp850(program_.config.releaseFieldText), Today(program_),
                            cancel, parent_);
   return window.exec() == QDialog::Accepted;
 }

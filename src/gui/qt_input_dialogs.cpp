@@ -25,21 +25,21 @@ bool QtInputDialogs::Dimensions() {
   bool& cancel = program_.shell.cancel;
   DimensionForm form(program_.design, program_.messages, program_.config.format, program_.words,
                      access_, cancel);
-  DimensionsWindow window(form, cancel, parent_);
+  DimensionsWindow window(form, prompts_, cancel, parent_);
   return window.exec() == QDialog::Accepted;
 }
 
 bool QtInputDialogs::Material() {
   bool& cancel = program_.shell.cancel;
   MaterialForm form(program_.design, program_.messages, program_.config.format, access_, cancel);
-  MaterialWindow window(form, cancel, parent_);
+  MaterialWindow window(form, prompts_, cancel, parent_);
   return window.exec() == QDialog::Accepted;
 }
 
 bool QtInputDialogs::Load() {
   bool& cancel = program_.shell.cancel;
   LoadForm form(program_.design, program_.config.format, cancel);
-  LoadWindow window(form, cancel, parent_);
+  LoadWindow window(form, prompts_, cancel, parent_);
   return window.exec() == QDialog::Accepted;
 }
 

@@ -241,7 +241,6 @@ void MainCommands::EditDimensions() {
   program_.shell.cancel = false;
   Calculate();
   AfterCalculationRefresh();
-  program_.modified = true;
   program_.shell.cancel = cancelled;
 }
 

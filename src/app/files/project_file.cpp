@@ -359,7 +359,9 @@ std::string ProjectFileText(const DesignRecord& d, const DocumentationData& docs
   for (double value : {d.TN, d.Tmax, d.KA, d.KphiEq, d.Klambda, d.fW, d.fL[0], d.fL[1], d.KphiMax})
     w.Real(value);
   w.Whole(static_cast<long long>(d.toleranceClass));
-  for (double value : {d.riMax, d.reMax, d.TGe, d.TGi}) w.Real(value);
+  for (double value : {GivenFilletRadius(d.riMax, d.riMaxFilled),
+                       GivenFilletRadius(d.reMax, d.reMaxFilled), d.TGe, d.TGi})
+    w.Real(value);
   w.Whole(static_cast<long long>(d.computedQuantity));
   w.Real(d.power);
   w.Real(d.n);

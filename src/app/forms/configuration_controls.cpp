@@ -244,6 +244,10 @@ ConfigurationControl Bounds(ConfigurationControl c, int low, int high) {
   c.high = high;
   return c;
 }
+ConfigurationControl Ranged(ConfigurationControl c, NumberRange range) {
+  c.range = range;
+  return c;
+}
 ConfigurationControl Length(ConfigurationControl c, int maxLength) {
   c.maxLength = maxLength;
   return c;
@@ -341,26 +345,26 @@ std::vector<ConfigurationControl> BuildControls() {
                             ShowDrawn<&C::colourGraphics>, TakeDrawn<&C::colourGraphics>),
                         kColourMono),
                   1670));
-  r.push_back(Tip(Proposed(Row("Edit_zoomfaktor", g, K::Real, "Zoomfaktor", 30,
+  r.push_back(Ranged(Tip(Proposed(Row("Edit_zoomfaktor", g, K::Real, "Zoomfaktor", 30,
                                ShowReal<&C::zoomFactor>, TakeFactorNotZero<&C::zoomFactor>),
                            "1.02"),
-                  1800));
-  r.push_back(Tip(Proposed(Row("Edit_panfaktor", g, K::Real, "Pan-Faktor", 31,
+                  1800), NumberRange::NotNegative()));
+  r.push_back(Ranged(Tip(Proposed(Row("Edit_panfaktor", g, K::Real, "Pan-Faktor", 31,
                                ShowReal<&C::panFactor>, TakeReal<&C::panFactor>),
                            "0.02"),
-                  1810));
+                  1810), NumberRange::Positive()));
   r.push_back(Row("CheckBox_umrandung", g, K::Check, "Umrandung", 61, ShowCheck<&C::printBorder>,
                   TakeCheck<&C::printBorder>));
-  r.push_back(Tip(Proposed(Row("Edit_textbreitenfaktor", g, K::Real, "Textbreitenfaktor", 37,
+  r.push_back(Ranged(Tip(Proposed(Row("Edit_textbreitenfaktor", g, K::Real, "Textbreitenfaktor", 37,
                                ShowReal<&C::graphicsTextWidthFactor>,
                                TakeFactorNotZero<&C::graphicsTextWidthFactor>),
                            "0.8"),
-                  1730));
-  r.push_back(Tip(Proposed(Row("Edit_texthoehenfaktor", g, K::Real, "Texthöhenfaktor", 75,
+                  1730), NumberRange::NotNegative()));
+  r.push_back(Ranged(Tip(Proposed(Row("Edit_texthoehenfaktor", g, K::Real, "Texthöhenfaktor", 75,
                                ShowReal<&C::textHeightFactor>,
                                TakeFactorNotZero<&C::textHeightFactor>),
                            "1"),
-                  1730));
+                  1730), NumberRange::NotNegative()));
   r.push_back(Tip(Bounds(Row("SpinEdit_dialogfenster", g, K::Spin, "Dialogfenster Größe%", 76,
                              ShowWhole<&C::dialogScale>, TakeDialogScale),
                          30, 300),
@@ -381,11 +385,11 @@ std::vector<ConfigurationControl> BuildControls() {
                              ShowText<&C::cadTextStyle>, TakeCadTextStyle),
                          32),
                   1720));
-  r.push_back(Tip(Proposed(Row("Edit_cadtextbreite", cad, K::Real, "Textbreitenfaktor", 7,
+  r.push_back(Ranged(Tip(Proposed(Row("Edit_cadtextbreite", cad, K::Real, "Textbreitenfaktor", 7,
                                ShowReal<&C::cadTextWidthFactor>,
                                TakeFactorNotZero<&C::cadTextWidthFactor>),
                            "1"),
-                  1730));
+                  1730), NumberRange::NotNegative()));
   r.push_back(Tip(Proposed(Row("Edit_cadtextwinkel", cad, K::Real, "Textwinkel", 8,
                                ShowReal<&C::cadTextAngle>, TakeReal<&C::cadTextAngle>),
                            "0"),
@@ -418,11 +422,11 @@ std::vector<ConfigurationControl> BuildControls() {
   r.push_back(Proposed(Row("Edit_printyorigin", pr, K::Whole, "y", 59,
                            ShowWhole<&C::printOriginY>, TakeWhole<&C::printOriginY>),
                        "0"));
-  r.push_back(Proposed(Row("Edit_printscale", pr, K::Real, "Maßstab x", 60,
+  r.push_back(Ranged(Proposed(Row("Edit_printscale", pr, K::Real, "Maßstab x", 60,
                            ShowReal<&C::printScaleX>, TakeReal<&C::printScaleX>),
-                       "1.0"));
-  r.push_back(Row("Edit_printscaley", pr, K::Real, "Maßstab y", 78, ShowReal<&C::printScaleY>,
-                  TakeReal<&C::printScaleY>));
+                       "1.0"), NumberRange::Positive()));
+  r.push_back(Ranged(Row("Edit_printscaley", pr, K::Real, "Maßstab y", 78, ShowReal<&C::printScaleY>,
+                  TakeReal<&C::printScaleY>), NumberRange::Positive()));
   r.push_back(Items(Row("RadioGroup_printmono", pr, K::Radio, "Schattierung", 35,
                         ShowIndex<&C::printMode, 1>, TakeIndex<&C::printMode, 1>),
                     kPrintMono));
@@ -530,9 +534,9 @@ std::vector<ConfigurationControl> BuildControls() {
   r.push_back(Proposed(Row("Edit_freigabefeld", zd, K::Text, "Freigabefeld", 93,
                            ShowText<&C::releaseFieldText>, TakeText<&C::releaseFieldText>),
                        "Frei"));
-  r.push_back(Proposed(Row("Edit_massfaktorconfig", zd, K::Real, "Größenfaktor Bemaßung", 100,
+  r.push_back(Ranged(Proposed(Row("Edit_massfaktorconfig", zd, K::Real, "Größenfaktor Bemaßung", 100,
                            ShowReal<&C::dimensionSizeFactor>, TakeDimensionFactor),
-                       "1.0"));
+                       "1.0"), NumberRange::NotNegative()));
   r.push_back(Items(Row("RadioGroup_index", zd, K::Radio, "Index", 91,
                         ShowIndex<&C::changeIndexStyle, 0>, TakeIndex<&C::changeIndexStyle, 0>),
                     kIndex));

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "app/files/configuration.h"
+#include "app/forms/value_entry.h"
 
 namespace zt6 {
 
@@ -47,6 +48,7 @@ struct ConfigurationControl {
   void (*take)(Configuration&, const std::string&, const ApplyContext&);
   int low = 0;   // Spin: bounds; Whole and Cell numbers: refused outside when low < high
   int high = 0;
+  NumberRange range = {};         // Real: the values taken, others refused
   int maxLength = 0;              // Text and Line
   std::string_view proposal;      // the "<" button's text, empty: none or a computed one
   int tooltip = 0;                // help text number of the label's tooltip

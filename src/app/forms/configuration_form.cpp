@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/forms/value_entry.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
@@ -73,16 +74,13 @@ void ConfigurationForm::Fill(const Configuration& config) {
 std::optional<std::string> ConfigurationForm::Check() const {
   for (const ConfigurationControl& c : ConfigurationControls()) {
     if (!IsNumber(c)) continue;
-    const std::string text = Text(fields, c.name);
-    const bool whole = c.kind != ControlKind::Real;
-    const bool number = whole ? TryParseWhole(text).has_value() : TryParseReal(text).has_value();
-    if (!number) return Oem("Feld " + FieldName(c) + ": \"" + text + "\" ist keine Zahl.");
-    if (c.kind != ControlKind::Spin && c.low < c.high) {
-      const int value = ParseWhole(text);
-      if (value < c.low || value > c.high)
-        return Oem("Feld " + FieldName(c) + ": Gültiger Wertebereich: " + std::to_string(c.low) +
-                   " .. " + std::to_string(c.high) + " !");
+    NumberRule rule{NumberKind::Whole, NumberRange::Any()};
+    if (c.kind == ControlKind::Real) {
+      rule = {NumberKind::Real, c.range};
+    } else if (c.kind != ControlKind::Spin && c.low < c.high) {
+      rule.range = NumberRange::Between(c.low, c.high);
     }
+    if (auto refused = RefusedNumber(FieldName(c), Text(fields, c.name), rule)) return Oem(*refused);
   }
   return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "app/forms/dimension_form.h"
 
 #include <string>
+#include <vector>
 
 #include "app/lookups/size_lookup.h"
 #include "base/codepage.h"
@@ -13,18 +14,30 @@ namespace zt6 {
 
 namespace {
 
-// The dimension fields besides the designation, with the record value each shows.
+// The dimension fields besides the designation, with the record value each shows and
+// the values they take: diameters and l above 0; fillets, tolerances and pins 0 or
+// more (0 leaves them to the calculation).
 struct LengthField {
   const char* name;
   double DesignRecord::*value;
+  NumberRange range;
 };
 
 constexpr LengthField kLengthFields[] = {
-    {"Edit_d1", &DesignRecord::Dii},     {"Edit_d3", &DesignRecord::Dee},
-    {"Edit_d5", &DesignRecord::D},       {"Edit_rimax", &DesignRecord::riMax},
-    {"Edit_remax", &DesignRecord::reMax}, {"Edit_tgi", &DesignRecord::TGi},
-    {"Edit_tge", &DesignRecord::TGe},    {"Edit_dri", &DesignRecord::DRi},
-    {"Edit_dre", &DesignRecord::DRe}};
+    {"Edit_d1", &DesignRecord::Dii, NumberRange::Positive()},
+    {"Edit_d3", &DesignRecord::Dee, NumberRange::Positive()},
+    {"Edit_d5", &DesignRecord::D, NumberRange::Positive()},
+    {"Edit_rimax", &DesignRecord::riMax, NumberRange::NotNegative()},
+    {"Edit_remax", &DesignRecord::reMax, NumberRange::NotNegative()},
+    {"Edit_tgi", &DesignRecord::TGi, NumberRange::NotNegative()},
+    {"Edit_tge", &DesignRecord::TGe, NumberRange::NotNegative()},
+    {"Edit_dri", &DesignRecord::DRi, NumberRange::NotNegative()},
+    {"Edit_dre", &DesignRecord::DRe, NumberRange::NotNegative()}};
+
+// A serration has at least three teeth; a space angle lies between 0 and 180 degrees.
+constexpr NumberRule kToothCount{NumberKind::Whole, NumberRange::AtLeast(3)};
+constexpr NumberRule kSpaceAngle{NumberKind::Real, NumberRange::Inside(0, 180)};
+constexpr NumberRule kHubLength{NumberKind::Real, NumberRange::Positive()};
 
 // Vocabulary words (named by their German text) and the symbol of each label.
 struct LabelWords {
@@ -72,6 +85,10 @@ std::string DimensionForm::LengthText(double mm) const {
   return Trimmed(FormatSignificantLengthA(mm, format_));
 }
 
+void DimensionForm::ShowLength(const std::string& field, double mm) {
+  shown_.Show(fields, field, FormatFieldLength(mm, format_), mm);
+}
+
 double DimensionForm::LengthOf(std::string_view field) const {
   return ParseQuantity(Text(field), QuantityKind::Length, format_.units);
 }
@@ -84,35 +101,51 @@ const std::string& DimensionForm::Text(std::string_view field) const {
 
 void DimensionForm::FillDimensions() {
   fields["Edit_name"] = Cp850ToUtf8(design_.designation);
-  for (const LengthField& f : kLengthFields) fields[f.name] = LengthText(design_.*f.value);
-  fields["Edit_z"] = std::to_string(design_.z);
-  fields["Edit_beta"] = Trimmed(FormatSignificant(design_.gammaE, format_));
+  for (const LengthField& f : kLengthFields) ShowLength(f.name, design_.*f.value);
+  shown_.Show(fields, "Edit_z", std::to_string(design_.z), design_.z);
+  shown_.Show(fields, "Edit_beta", FormatFieldValue(design_.gammaE, format_), design_.gammaE);
 }
 
 void DimensionForm::Fill() {
   source = static_cast<int>(design_.dimensionSource);
   toleranceClass = static_cast<int>(design_.toleranceClass);
   FillDimensions();
-  fields["Edit_l"] = LengthText(design_.l);
+  ShowLength("Edit_l", design_.l);
 }
 
 void DimensionForm::WriteBack() {
-  design_.l = LengthOf("Edit_l");
+  design_.l = shown_.Read(fields, "Edit_l", LengthOf("Edit_l"));
   design_.dimensionSource = source == 2 ? DimensionSource::SelfDefined : DimensionSource::Database;
   design_.toleranceClass = toleranceClass == 2 ? ToleranceClass::Coarse : ToleranceClass::Fine;
   design_.designation = Utf8ToCp850(Text("Edit_name"));
   // Database dimensions are disabled fields showing rounded record values; only
   // self-defined ones are read, so a unit switch never rounds a table row.
   if (!DimensionsEnabled()) return;
-  for (const LengthField& f : kLengthFields) design_.*f.value = LengthOf(f.name);
-  design_.z = ParseWhole(Text("Edit_z"));
-  design_.gammaE = ParseReal(Text("Edit_beta"));
+  // A field the user left alone keeps its stored value exactly.
+  for (const LengthField& f : kLengthFields)
+    design_.*f.value = shown_.Read(fields, f.name, LengthOf(f.name));
+  design_.z = static_cast<std::int32_t>(shown_.Read(fields, "Edit_z", ParseWhole(Text("Edit_z"))));
+  design_.gammaE = shown_.Read(fields, "Edit_beta", ParseReal(Text("Edit_beta")));
 }
 
-void DimensionForm::SwitchUnits() {
+std::optional<Refusal> DimensionForm::Check() const {
+  std::vector<NumberField> checked;
+  if (DimensionsEnabled()) {
+    for (const LengthField& f : kLengthFields)
+      checked.push_back({f.name, Label(f.name), {NumberKind::Real, f.range}});
+    checked.push_back({"Edit_z", Label("Edit_z"), kToothCount});
+    checked.push_back({"Edit_beta", Label("Edit_beta"), kSpaceAngle});
+  }
+  checked.push_back({"Edit_l", Label("Edit_l"), kHubLength});
+  return FirstRefused(fields, checked);
+}
+
+bool DimensionForm::SwitchUnits() {
+  if (Check()) return false;
   WriteBack();
   format_.units = format_.units == UnitSystem::English ? UnitSystem::Metric : UnitSystem::English;
   Fill();
+  return true;
 }
 
 void DimensionForm::ProposeFilletRadius(bool hub) {
@@ -187,7 +220,7 @@ std::string DimensionForm::Label(std::string_view name) const {
 }
 
 bool DimensionForm::Accept() {
-  if (ParseReal(Text("Edit_l")) == 0) return false;
+  if (Check()) return false;
   cancel_ = false;
   WriteBack();
   if (!DimensionsEnabled()) RereadSize(access_, design_);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/forms/form_fields.h"
+#include "app/forms/value_entry.h"
 #include "app/lookups/table_access.h"
 #include "base/format_settings.h"
 #include "calc/design_record.h"
@@ -28,8 +29,9 @@ class DimensionForm {
 
   void Fill();
   void WriteBack();
-  // Writes back, toggles the program's unit system, refills.
-  void SwitchUnits();
+  // Writes back, toggles the program's unit system, refills; refused (nothing changes)
+  // while a field that would be written back holds no valid number (false).
+  bool SwitchUnits();
   // A "<" button by its object name (Button_d, Button_z, Button_beta, Button_rimax,
   // Button_remax, Button_tgi, Button_tge, Button_dri, Button_dre, Button_l).
   void Propose(std::string_view button);
@@ -48,8 +50,12 @@ class DimensionForm {
   // Label of a field (Edit_d1 ...), the caption of RadioGroup_tol ("RadioGroup_tol")
   // and the items of the tolerance class ("fein"/"grob" as "RadioGroup_tol1"/"2").
   std::string Label(std::string_view name) const;
-  // OK: false when l reads as 0 (the focus belongs on Edit_l, the dialog stays open);
-  // else clears the cancel flag and writes back.
+  // The first field that would be written back and holds no valid number: l always,
+  // the dimensions when they are self-defined (z a whole number of 3 or more, gamma e
+  // between 0 and 180, diameters and l above 0, the others 0 or more).
+  std::optional<Refusal> Check() const;
+  // OK: false when Check refuses (the dialog stays open with the focus on that field,
+  // the record unchanged); else clears the cancel flag and writes back.
   bool Accept();
 
  private:
@@ -58,7 +64,9 @@ class DimensionForm {
   // After a size row was taken: its tolerance row, then the fields.
   void TakeToleranceRow();
   void ProposeFilletRadius(bool hub);
+  // A proposal's text; a stored value is shown with as many decimals as it needs.
   std::string LengthText(double mm) const;
+  void ShowLength(const std::string& field, double mm);
   // The field's text as a length in mm.
   double LengthOf(std::string_view field) const;
   const std::string& Text(std::string_view field) const;
@@ -69,6 +77,7 @@ class DimensionForm {
   const Vocabulary& words_;
   TableAccess& access_;
   bool& cancel_;
+  ShownValues shown_;
 };
 
 }  // namespace zt6

@@ -52,7 +52,35 @@ void DrawingInfoForm::Fill() {
   }
 }
 
-void DrawingInfoForm::Accept() {
+std::optional<Refusal> DrawingInfoForm::Check() const {
+  static constexpr const char* kColumns[] = {"x", "y", "h", "phi"};
+  for (std::size_t row = 0; row < kMaxFreeTexts; ++row) {
+    const bool wasShown = row < docs_.freeTextCount;
+    const bool unused = Blank(freeTexts[row][4]);
+    for (std::size_t column = 0; column < 4; ++column) {
+      const std::string& typed = freeTexts[row][column];
+      if (wasShown && typed == shownNumbers_[row][column]) continue;
+      // A row without text may leave its numbers empty.
+      if (unused && Blank(typed)) continue;
+      // Positions and angles take any value; a text needs a height.
+      const NumberRule rule{NumberKind::Real,
+                            column == 2 ? NumberRange::Positive() : NumberRange::Any()};
+      const std::string label =
+          "Freier Text " + std::to_string(row + 1) + " " + kColumns[column];
+      if (auto message = RefusedNumber(label, typed, rule))
+        return Refusal{FreeTextCell(row, column), *message};
+    }
+    if (row + 1 >= kMaxFreeTexts || Blank(freeTexts[row + 1][4])) break;
+  }
+  return std::nullopt;
+}
+
+std::string DrawingInfoForm::FreeTextCell(std::size_t row, std::size_t column) {
+  return "StringGrid2[" + std::to_string(row) + "," + std::to_string(column) + "]";
+}
+
+bool DrawingInfoForm::Accept() {
+  if (Check()) return false;
   cancel_ = false;
   docs_.replacementFor = Stored(replacementFor, docwidth::replacement);
   docs_.replacedBy = Stored(replacedBy, docwidth::replacement);
@@ -74,6 +102,7 @@ void DrawingInfoForm::Accept() {
     if (row + 1 >= kMaxFreeTexts || Blank(freeTexts[row + 1][4])) break;
   }
   docs_.freeTextCount = count;
+  return true;
 }
 
 }  // namespace zt6

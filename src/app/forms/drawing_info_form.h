@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "app/forms/value_entry.h"
 #include "base/format_settings.h"
 #include "docs/documentation_data.h"
 
@@ -23,11 +24,17 @@ class DrawingInfoForm {
   std::array<std::array<std::string, kFreeTextColumns>, kMaxFreeTexts> freeTexts;
 
   void Fill();
-  // OK: clears the cancel flag and stores the edits, the sign-off cells and the free
-  // texts: row 1 always, then each next row while its text is not blank. A number
-  // cell is read again only when its text was changed, so a value shown shortened
-  // keeps its full precision.
-  void Accept();
+  // The first number cell of the rows OK stores that holds no valid number (a changed
+  // cell; a row without text may leave its numbers empty; h above 0). The refusal
+  // names the cell as FreeTextCell does.
+  std::optional<Refusal> Check() const;
+  // "StringGrid2[row,column]", rows and columns from 0.
+  static std::string FreeTextCell(std::size_t row, std::size_t column);
+  // OK: false when Check refuses. Else clears the cancel flag and stores the edits, the
+  // sign-off cells and the free texts: row 1 always, then each next row while its text
+  // is not blank. A number cell is read again only when its text was changed, so a
+  // value shown shortened keeps its full precision.
+  bool Accept();
 
  private:
   DocumentationData& docs_;

@@ -1,5 +1,7 @@
 #include "app/forms/load_form.h"
 
+#include <vector>
+
 #include "base/blanks.h"
 #include "base/number_format.h"
 #include "base/number_parse.h"
@@ -13,6 +15,25 @@ std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(tex
 
 constexpr const char* kUnitFactor = "1.0";
 
+// Every number of the load: power, speed and torques 0 or more, the factors above 0.
+struct LoadField {
+  const char* name;
+  const char* label;
+  NumberRange range;
+};
+
+constexpr LoadField kLoadFields[] = {
+    {"Edit_p", "Nennleistung P", NumberRange::NotNegative()},
+    {"Edit_n", "Drehzahl n", NumberRange::NotNegative()},
+    {"Edit_tnenn", "Nenndrehmoment TN", NumberRange::NotNegative()},
+    {"Edit_tmax", "Maximales Drehmoment Tmax", NumberRange::NotNegative()},
+    {"Edit_ka", "Anwendungsfaktor KA", NumberRange::Positive()},
+    {"Edit_klambda", "Lastverteilungsfaktor K lambda", NumberRange::Positive()},
+    {"Edit_fw", "Lastrichtungswechselfaktor fW", NumberRange::Positive()},
+    {"Edit_fl1", "Lastspitzenhäufigkeitsfaktor fL Welle", NumberRange::Positive()},
+    {"Edit_fl2", "Lastspitzenhäufigkeitsfaktor fL Nabe", NumberRange::Positive()},
+};
+
 }  // namespace
 
 LoadForm::LoadForm(DesignRecord& design, FormatSettings& format, bool& cancelFlag)
@@ -25,7 +46,17 @@ const std::string& LoadForm::Text(const char* field) const {
 }
 
 double LoadForm::TorqueOf(const char* field) const {
-  return ParseQuantity(Text(field), QuantityKind::Torque, format_.units);
+  return shown_.Read(fields, field, ParseQuantity(Text(field), QuantityKind::Torque, format_.units));
+}
+
+double LoadForm::ValueOf(const char* field) const {
+  return shown_.Read(fields, field, ParseReal(Text(field)));
+}
+
+std::optional<Refusal> LoadForm::Check() const {
+  std::vector<NumberField> checked;
+  for (const LoadField& f : kLoadFields) checked.push_back({f.name, f.label, {NumberKind::Real, f.range}});
+  return FirstRefused(fields, checked);
 }
 
 std::string LoadForm::TorqueText(double nm) const {
@@ -39,52 +70,67 @@ std::string LoadForm::PlainText(double value) const {
 void LoadForm::Fill() {
   const int stored = static_cast<int>(design_.computedQuantity);
   mode = stored >= 1 && stored <= 3 ? stored : 1;
-  fields["Edit_p"] = PlainText(design_.power);
-  fields["Edit_n"] = PlainText(design_.n);
-  fields["Edit_tnenn"] = TorqueText(design_.TN);
-  fields["Edit_tmax"] = TorqueText(design_.Tmax);
-  fields["Edit_ka"] = PlainText(design_.KA);
-  fields["Edit_klambda"] = PlainText(design_.Klambda);
-  fields["Edit_fw"] = PlainText(design_.fW);
-  fields["Edit_fl1"] = PlainText(design_.fL[0]);
-  fields["Edit_fl2"] = PlainText(design_.fL[1]);
+  ShowPlain("Edit_p", design_.power);
+  ShowPlain("Edit_n", design_.n);
+  ShowTorque("Edit_tnenn", design_.TN);
+  ShowTorque("Edit_tmax", design_.Tmax);
+  ShowPlain("Edit_ka", design_.KA);
+  ShowPlain("Edit_klambda", design_.Klambda);
+  ShowPlain("Edit_fw", design_.fW);
+  ShowPlain("Edit_fl1", design_.fL[0]);
+  ShowPlain("Edit_fl2", design_.fL[1]);
   // Filling the fields changes them, and every change refreshes the computed one.
   Recompute();
 }
 
 void LoadForm::WriteBack() {
-  design_.power = ParseReal(Text("Edit_p"));
-  design_.n = ParseReal(Text("Edit_n"));
+  design_.power = ValueOf("Edit_p");
+  design_.n = ValueOf("Edit_n");
   design_.TN = TorqueOf("Edit_tnenn");
   design_.computedQuantity = static_cast<ComputedQuantity>(mode >= 1 && mode <= 3 ? mode : 1);
   design_.Tmax = TorqueOf("Edit_tmax");
-  design_.KA = ParseReal(Text("Edit_ka"));
-  design_.Klambda = ParseReal(Text("Edit_klambda"));
-  design_.fW = ParseReal(Text("Edit_fw"));
-  design_.fL[0] = ParseReal(Text("Edit_fl1"));
-  design_.fL[1] = ParseReal(Text("Edit_fl2"));
+  design_.KA = ValueOf("Edit_ka");
+  design_.Klambda = ValueOf("Edit_klambda");
+  design_.fW = ValueOf("Edit_fw");
+  design_.fL[0] = ValueOf("Edit_fl1");
+  design_.fL[1] = ValueOf("Edit_fl2");
 }
 
-void LoadForm::SwitchUnits() {
+void LoadForm::ShowPlain(const char* field, double value) {
+  shown_.Show(fields, field, FormatFieldValue(value, format_), value);
+}
+
+void LoadForm::ShowTorque(const char* field, double nm) {
+  shown_.Show(fields, field, FormatFieldTorque(nm, format_), nm);
+}
+
+bool LoadForm::SwitchUnits() {
+  if (Check()) return false;
   WriteBack();
   format_.units = format_.units == UnitSystem::English ? UnitSystem::Metric : UnitSystem::English;
   Fill();
+  return true;
 }
 
+// The computed field shows three digits but keeps its exact value behind them.
 void LoadForm::Recompute() {
-  const double power = ParseReal(Text("Edit_p"));
-  const double n = ParseReal(Text("Edit_n"));
+  const double power = ValueOf("Edit_p");
+  const double n = ValueOf("Edit_n");
   const double TN = TorqueOf("Edit_tnenn");
   switch (mode) {
     case 2:
-      if (const auto speed = SpeedFrom(power, TN)) fields["Edit_n"] = PlainText(*speed);
+      if (const auto speed = SpeedFrom(power, TN))
+        shown_.Show(fields, "Edit_n", PlainText(*speed), *speed);
       return;
     case 3:
-      if (const auto torque = TorqueFrom(power, n)) fields["Edit_tnenn"] = TorqueText(*torque);
+      if (const auto torque = TorqueFrom(power, n))
+        shown_.Show(fields, "Edit_tnenn", TorqueText(*torque), *torque);
       return;
-    default:
-      fields["Edit_p"] = PlainText(PowerFrom(TN, n));
+    default: {
+      const double computed = PowerFrom(TN, n);
+      shown_.Show(fields, "Edit_p", PlainText(computed), computed);
       return;
+    }
   }
 }
 
@@ -119,9 +165,11 @@ void LoadForm::Propose(std::string_view button) {
 
 std::string LoadForm::TorqueUnit() const { return TorqueUnitText(format_); }
 
-void LoadForm::Accept() {
+bool LoadForm::Accept() {
+  if (Check()) return false;
   cancel_ = false;
   WriteBack();
+  return true;
 }
 
 }  // namespace zt6

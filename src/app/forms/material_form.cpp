@@ -1,6 +1,7 @@
 #include "app/forms/material_form.h"
 
 #include <array>
+#include <vector>
 
 #include "app/lookups/material_lookup.h"
 #include "base/blanks.h"
@@ -36,9 +37,9 @@ void MaterialForm::FillPart(int part) {
   const Material& m = design_.material[Index(part)];
   fields[f.number] = Cp850ToUtf8(m.number);
   fields[f.name] = Cp850ToUtf8(m.name);
-  fields[f.Re] = Trimmed(FormatSignificantStress(m.Re, format_));
-  fields[f.fS] = Trimmed(FormatSignificant(m.fS, format_));
-  fields[f.fH] = Trimmed(FormatSignificant(m.fH, format_));
+  shown_.Show(fields, f.Re, FormatFieldStress(m.Re, format_), m.Re);
+  shown_.Show(fields, f.fS, FormatFieldValue(m.fS, format_), m.fS);
+  shown_.Show(fields, f.fH, FormatFieldValue(m.fH, format_), m.fH);
 }
 
 void MaterialForm::Fill() {
@@ -52,16 +53,34 @@ void MaterialForm::WriteBack() {
     Material& m = design_.material[i];
     m.number = FitWidth(Utf8ToCp850(Text(f.number)), width::materialNumber);
     m.name = FitWidth(Utf8ToCp850(Text(f.name)), width::materialName);
-    m.Re = ParseStrength(Text(f.Re), format_.units);
-    m.fS = ParseReal(Text(f.fS));
-    m.fH = ParseReal(Text(f.fH));
+    // A field the user left alone keeps its stored value exactly.
+    m.Re = static_cast<std::int32_t>(
+        shown_.Read(fields, f.Re, ParseStrength(Text(f.Re), format_.units)));
+    m.fS = shown_.Read(fields, f.fS, ParseReal(Text(f.fS)));
+    m.fH = shown_.Read(fields, f.fH, ParseReal(Text(f.fH)));
   }
 }
 
-void MaterialForm::SwitchUnits() {
+std::optional<Refusal> MaterialForm::Check() const {
+  // Re, fS and fH above 0 for both parts; the message says which part.
+  std::vector<NumberField> checked;
+  for (std::size_t i = 0; i < kGroups.size(); ++i) {
+    const GroupFields& f = kGroups[i];
+    const std::string part = i == 0 ? " (Welle)" : " (Nabe)";
+    const NumberRule positive{NumberKind::Real, NumberRange::Positive()};
+    checked.push_back({f.Re, "Streckgrenze Re" + part, positive});
+    checked.push_back({f.fS, "Stützfaktor fS" + part, positive});
+    checked.push_back({f.fH, "Härteeinflußfaktor fH" + part, positive});
+  }
+  return FirstRefused(fields, checked);
+}
+
+bool MaterialForm::SwitchUnits() {
+  if (Check()) return false;
   WriteBack();
   format_.units = format_.units == UnitSystem::English ? UnitSystem::Metric : UnitSystem::English;
   Fill();
+  return true;
 }
 
 std::string MaterialForm::PressureLine(int part) const {
@@ -90,9 +109,11 @@ void MaterialForm::PickMaterial(int part) {
 
 std::string MaterialForm::StressUnit() const { return StressUnitText(format_); }
 
-void MaterialForm::Accept() {
+bool MaterialForm::Accept() {
+  if (Check()) return false;
   cancel_ = false;
   WriteBack();
+  return true;
 }
 
 }  // namespace zt6

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/forms/form_fields.h"
+#include "app/forms/value_entry.h"
 #include "app/lookups/table_access.h"
 #include "base/format_settings.h"
 #include "calc/design_record.h"
@@ -37,7 +38,9 @@ class MaterialForm {
 
   void Fill();
   void WriteBack();
-  void SwitchUnits();
+  // Writes back, toggles the unit system, refills; false (nothing changes) while Check
+  // refuses.
+  bool SwitchUnits();
   // "plim = Re * fs * fH = " + value + " " + unit, from the current field texts.
   std::string PressureLine(int part) const;
   // Caption of Button1 / Button2.
@@ -47,8 +50,10 @@ class MaterialForm {
   void PickMaterial(int part);
   // "MPa" or "psi".
   std::string StressUnit() const;
-  // OK: clears the cancel flag and writes back.
-  void Accept();
+  // The first of Re, fS, fH (shaft, then hub) that is no number above 0.
+  std::optional<Refusal> Check() const;
+  // OK: false when Check refuses; else clears the cancel flag and writes back.
+  bool Accept();
 
  private:
   // The five fields of part 1 (shaft) or 2 (hub).
@@ -60,6 +65,7 @@ class MaterialForm {
   FormatSettings& format_;
   TableAccess& access_;
   bool& cancel_;
+  ShownValues shown_;
 };
 
 }  // namespace zt6

@@ -28,6 +28,20 @@ PrintConfigFields PrintConfigFieldsOf(const Configuration& config, bool printerL
   return f;
 }
 
+std::optional<Refusal> CheckPrintConfig(const PrintConfigFields& fields) {
+  const NumberRule scale{NumberKind::Real, NumberRange::Positive()};
+  const NumberRule origin{NumberKind::Whole, NumberRange::Any()};
+  const FieldTexts texts{{"Edit_scalex", fields.scaleX},
+                         {"Edit_scaley", fields.scaleY},
+                         {"Edit_originx", fields.originX},
+                         {"Edit_originy", fields.originY}};
+  const NumberField checked[] = {{"Edit_scalex", "Maßstab x", scale},
+                                 {"Edit_scaley", "Maßstab y", scale},
+                                 {"Edit_originx", "Ursprung x", origin},
+                                 {"Edit_originy", "Ursprung y", origin}};
+  return FirstRefused(texts, checked);
+}
+
 bool TakePrintConfigOver(const PrintConfigFields& fields, Configuration& config) {
   config.printScaleX = ParseReal(fields.scaleX);
   config.printScaleY = ParseReal(fields.scaleY);

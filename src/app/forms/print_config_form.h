@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/forms/value_entry.h"
 #include "app/lookups/table_access.h"
 #include "app/state/program.h"
 
@@ -25,7 +26,11 @@ struct PrintConfigFields {
 // The dialog's start: the settings shown, the orientation as the printer has it.
 PrintConfigFields PrintConfigFieldsOf(const Configuration& config, bool printerLandscape);
 
-// Takes the edits over into the settings: scales and origins read as numbers ("," as
+// The first of the scales (above 0) and origins (whole numbers) that is refused; the
+// refusal names the edit ("Edit_scalex", "Edit_scaley", "Edit_originx", "Edit_originy").
+std::optional<Refusal> CheckPrintConfig(const PrintConfigFields& fields);
+
+// Takes the edits over into the settings (after CheckPrintConfig): scales and origins read as numbers ("," as
 // decimal point; unreadable text gives 0), frame, colour mode, orientation. Returns
 // whether the printer is to print landscape.
 bool TakePrintConfigOver(const PrintConfigFields& fields, Configuration& config);

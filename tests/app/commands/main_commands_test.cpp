@@ -354,7 +354,7 @@ TEST_F(MainCommandsTest, InputCommandsRecalculateAsEachDialogDemands) {
   };
   const Case cases[] = {
       {"dimensions", &MainCommands::EditDimensions, true, true, true},
-      {"dimensions", &MainCommands::EditDimensions, false, true, true},
+      {"dimensions", &MainCommands::EditDimensions, false, true, false},
       {"material", &MainCommands::EditMaterial, true, true, true},
       {"material", &MainCommands::EditMaterial, false, true, false},
       {"load", &MainCommands::EditLoad, true, true, true},

@@ -154,8 +154,10 @@ TEST(ConfigurationForm, NumberFieldsRefuseTextAndGridsTheirRange) {
   };
   const Case cases[] = {
       {"Edit_zoomfaktor", "abc", "Feld Zoomfaktor: \"abc\" ist keine Zahl."},
-      {"Edit_x", "12.5", "Feld x: \"12.5\" ist keine Zahl."},
-      {"Edit_printscale", "", "Feld Maßstab x: \"\" ist keine Zahl."},
+      {"Edit_x", "12.5", "Feld x: \"12.5\" ist keine ganze Zahl."},
+      {"Edit_printscale", "", "Feld Maßstab x ist leer."},
+      {"Edit_panfaktor", "-5", "Feld Pan-Faktor: Gültiger Wertebereich: > 0 !"},
+      {"Edit_printscaley", "0", "Feld Maßstab y: Gültiger Wertebereich: > 0 !"},
       {"StringGrid_color[1,0]", "17", "Feld Farbe für Layer 16: Gültiger Wertebereich: 1 .. 16 !"},
       {"StringGrid_layer[2,2]", "0", "Feld Layer 4 Strichstärke: Gültiger Wertebereich: 1 .. 255 !"},
   };

@@ -63,8 +63,10 @@ TEST(DrawingInfoForm, FreeTextsAreStoredDownToTheFirstEmptyRow) {
     bool cancel = true;
     DrawingInfoForm form(docs, FormatSettings{}, cancel);
     form.Fill();
-    for (std::size_t row = 0; row < c.rowTexts.size(); ++row) form.freeTexts[row][4] = c.rowTexts[row];
-    form.Accept();
+    // A text needs its position and height; rows without text may stay empty.
+    for (std::size_t row = 0; row < c.rowTexts.size(); ++row)
+      form.freeTexts[row] = {"10", "20", "3.5", "0", c.rowTexts[row]};
+    EXPECT_TRUE(form.Accept());
     EXPECT_FALSE(cancel);
     EXPECT_EQ(docs.freeTextCount, c.count);
   }
@@ -85,16 +87,25 @@ TEST(DrawingInfoForm, TextsNumbersAndSignOffRows) {
   form.signOff[3] = {"03.01.2026", "Bäcker"};
   form.freeTexts[0][4] = "Härte 58 HRC";  // numbers of row 1 untouched
   form.freeTexts[1] = {"1,5", "abc", " 2.5", "90", "zweiter Text"};
-  form.Accept();
+  // "abc" is no number: refused naming the cell, nothing is stored.
+  const std::optional<Refusal> refused = form.Check();
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->message, "Feld Freier Text 2 y: \"abc\" ist keine Zahl.");
+  EXPECT_EQ(refused->field, DrawingInfoForm::FreeTextCell(1, 1));
+  EXPECT_FALSE(form.Accept());
+  EXPECT_TRUE(cancel);
+  EXPECT_EQ(docs.freeTextCount, 1u);
+  form.freeTexts[1][1] = "-4";  // positions may lie left of or below the origin
+  EXPECT_TRUE(form.Accept());
   EXPECT_EQ(docs.replacementFor, Oem("Zeichnung Nr. 4"));
   EXPECT_EQ(docs.signOff[1].name, Oem("Jürgen Gro"));
   EXPECT_EQ(docs.signOff[3].name, Oem("Bäcker"));
   ASSERT_EQ(docs.freeTextCount, 2u);
-  // Untouched numbers keep their full precision; typed ones are parsed, "abc" is 0.
+  // Untouched numbers keep their full precision; typed ones are parsed.
   EXPECT_EQ(docs.freeTexts[0].x, 123.456);
   EXPECT_EQ(docs.freeTexts[0].text, Oem("Härte 58 HRC"));
   EXPECT_EQ(docs.freeTexts[1].x, 1.5);
-  EXPECT_EQ(docs.freeTexts[1].y, 0);
+  EXPECT_EQ(docs.freeTexts[1].y, -4);
   EXPECT_EQ(docs.freeTexts[1].h, 2.5);
   EXPECT_EQ(docs.freeTexts[1].phi, 90);
 }
