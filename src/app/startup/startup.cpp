@@ -7,6 +7,7 @@
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
 #include "app/files/project_io.h"
+#include "app/files/recent_list.h"
 #include "app/startup/help_screen.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
@@ -196,9 +197,20 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
         return Exit(outcome, 0);
       }
       shell.messageBoxesEnabled = false;
-      ReadProject(program, prompts, tables, line.project);
+      const ReadOutcome read =
+          ReadProject(program, prompts, tables, line.project, CutFile::Defer);
       program.projectFromCommandLine = true;
       shell.messageBoxesEnabled = true;
+      if (read == ReadOutcome::Cut) {
+        // Taken only if the user agrees, which the window asks once it is open; until
+        // then the program starts as without a file.
+        program.cutCommandLineProject = line.project;
+        program.projectName.clear();
+        program.projectFromCommandLine = false;
+        shell.cancel = false;
+        break;
+      }
+      if (read == ReadOutcome::Read) AddRecent(program.recent, RecentEntryPath(line.project));
       if (shell.cancel) {
         // Not readable: it becomes the name of a new project, if it can be created.
         shell.cancel = false;

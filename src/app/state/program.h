@@ -43,6 +43,9 @@ struct Program {
   std::string projectName;
   std::string projectDirectory;
   bool projectFromCommandLine = false;
+  // A file named on the command line that ends early: not taken at start-up; the
+  // window asks once it is open.
+  std::string cutCommandLineProject;
   bool modified = false;
   int plotLine = 1;            // the selected plot command line, 1-based
   std::vector<std::string> arguments;  // command-line arguments without the program name
