@@ -325,6 +325,8 @@ TEST_F(ProjectLifecycleTest, SaveAsAndCommandLineFilesReachTheRecentListAndTheSe
   EXPECT_EQ(program.recent.entries[1], first.string());
   EXPECT_TRUE(window->Item("mi_file1")->isVisible());
   EXPECT_TRUE(window->Item("mi_file1")->text().endsWith("kopie.zt6"));
+  // In the session file at once, not only when the window ends.
+  EXPECT_EQ(LoadSession(program.configPlace.SessionFile()).entries[0], savedAs.string());
 
   // `wzt6 kopie.zt6` typed in the project folder: the list keeps the whole path.
   const fs::path startedIn = fs::current_path();
@@ -342,10 +344,7 @@ TEST_F(ProjectLifecycleTest, SaveAsAndCommandLineFilesReachTheRecentListAndTheSe
   }
   fs::current_path(startedIn);
   EXPECT_EQ(program.recent.entries[0], savedAs.string());
-
-  window.reset();  // the window's end writes the session file
-  const RecentFiles session = LoadSession(program.configPlace.SessionFile());
-  EXPECT_EQ(session.entries[0], savedAs.string());
+  EXPECT_EQ(LoadSession(program.configPlace.SessionFile()).entries[0], savedAs.string());
 }
 
 }  // namespace

@@ -85,7 +85,6 @@ std::string MainCommands::ProjectPath() const {
   return ProjectFilePath(program_, program_.projectName);
 }
 
-std::string MainCommands::RecentPath() const { return RecentEntryPath(ProjectPath()); }
 
 bool MainCommands::SaveQuery() {
   ShellState& shell = program_.shell;
@@ -193,7 +192,7 @@ bool MainCommands::ReadAndTake(const std::string& name, bool remember) {
     return false;
   }
   program_.modified = false;
-  if (remember) AddRecent(program_.recent, RecentPath());
+  if (remember) RememberRecentFile(program_, ProjectPath());
   AfterCalculationRefresh();
   return true;
 }
@@ -210,7 +209,7 @@ bool MainCommands::OpenCutCommandLineProject() {
   program_.projectDirectory.clear();  // the name carries its own path, as at start-up
   program_.projectFromCommandLine = true;
   program_.modified = false;
-  AddRecent(program_.recent, RecentPath());
+  RememberRecentFile(program_, ProjectPath());
   AfterCalculationRefresh();
   return true;
 }
@@ -304,7 +303,7 @@ void MainCommands::SaveAs() {
   const ScopedOverwriteQuestion ask(shell, true);
   WriteProject(program_, prompts_, "");
   if (shell.cancel) return;
-  AddRecent(program_.recent, RecentPath());
+  RememberRecentFile(program_, ProjectPath());
   program_.modified = false;
 }
 

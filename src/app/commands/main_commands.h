@@ -96,8 +96,6 @@ class MainCommands {
 
   // The current project's full file name.
   std::string ProjectPath() const;
-  // The same made absolute, as the recent list keeps it.
-  std::string RecentPath() const;
   // Reads the file, then the common steps of Open, a recent entry and the project
   // table. True when read.
   bool ReadAndTake(const std::string& name, bool remember = true);

@@ -7,7 +7,6 @@
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
 #include "app/files/project_io.h"
-#include "app/files/recent_list.h"
 #include "app/startup/help_screen.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
@@ -210,7 +209,7 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
         shell.cancel = false;
         break;
       }
-      if (read == ReadOutcome::Read) AddRecent(program.recent, RecentEntryPath(line.project));
+      if (read == ReadOutcome::Read) RememberRecentFile(program, line.project);
       if (shell.cancel) {
         // Not readable: it becomes the name of a new project, if it can be created.
         shell.cancel = false;

@@ -51,4 +51,8 @@ struct Program {
   std::vector<std::string> arguments;  // command-line arguments without the program name
 };
 
+// Puts a project file first on the recent list (as a whole path) and writes the session
+// file at once, so the list survives a program that does not end through its window.
+void RememberRecentFile(Program& program, const std::string& path);
+
 }  // namespace zt6
