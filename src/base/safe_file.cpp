@@ -1,10 +1,10 @@
 #include "base/safe_file.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <cerrno>
 #include <system_error>
 
 #include "base/large_buffer.h"

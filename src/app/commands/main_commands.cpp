@@ -85,7 +85,6 @@ std::string MainCommands::ProjectPath() const {
   return ProjectFilePath(program_, program_.projectName);
 }
 
-
 bool MainCommands::SaveQuery() {
   ShellState& shell = program_.shell;
   shell.cancel = false;

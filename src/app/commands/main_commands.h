@@ -102,11 +102,11 @@ class MainCommands {
   // The start of a new design: the template of the project directory if there is one,
   // else the design record's and documentation's defaults; no project name.
   void StartFromDefaults();
+  void RunSummaryDialog();
 
   // Set by the save query when it wrote the project.
   bool savedByQuery_ = false;
   std::optional<ProjectSnapshot> putAside_;  // the project during the demonstration
-  void RunSummaryDialog();
 };
 
 }  // namespace zt6

@@ -28,7 +28,8 @@ enum class ReadOutcome { Read, Refused, Cut };
 
 // Reads the project and runs the calculation. An empty name asks with the open dialog.
 // A file that cannot be opened or is no project file gives an error box and the cancel
-// flag, and the design is left unchanged. On success the project name becomes the name.
+// flag, and the design is left unchanged; so does a cut file unless `cut` lets the user
+// take it. On success the project name becomes the name.
 ReadOutcome ReadProject(Program& program, Prompts& prompts, StandardTables& tables,
                         std::string name, CutFile cut = CutFile::Refuse);
 

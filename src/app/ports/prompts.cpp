@@ -212,13 +212,11 @@ void Prompts::CheckFileForWriting(const std::string& path) {
   }
   if (usable) return;
   // A folder that is missing, locked or full is no fault of the name.
-  const std::string problem = path.empty() ? std::string() : WriteProblem(path, error);
-  if (problem.empty()) {
-    ShowError(Oem("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");
-  } else {
-    ShowError("Datei " + Quoted(NameForMessage(path)) + " kann nicht geschrieben werden: " +
-              problem + " !");
+  if (!path.empty() && !WriteProblem(path, error).empty()) {
+    ReportWriteFailure(path, error);
+    return;
   }
+  ShowError(Oem("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");
   shell_.cancel = true;
 }
 

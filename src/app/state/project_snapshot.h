@@ -17,8 +17,8 @@ struct ProjectSnapshot {
   bool modified = false;
 
   static ProjectSnapshot Take(const Program& program) {
-    return {program.design,           program.docs,
-            program.projectName,      program.projectDirectory,
+    return {program.design,      program.docs,
+            program.projectName, program.projectDirectory,
             program.projectFromCommandLine, program.modified};
   }
 
