@@ -1,5 +1,6 @@
 #include "base/safe_file.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -29,19 +30,21 @@ SafeWriteResult WriteFileSafely(const fs::path& file, std::string_view content) 
   std::error_code ec;
   const fs::file_status status = fs::status(file, ec);
   const bool exists = !ec && fs::exists(status);
-  if (exists && fs::is_directory(status)) return {false, "is a folder"};
+  if (exists && fs::is_directory(status)) return {false, "is a folder", 0};
   if (exists && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
-    return {false, "write-protected"};
+    return {false, "write-protected", 0};
 
   const fs::path work = TemporaryBeside(file);
   {
+    errno = 0;
     std::ofstream out(work, std::ios::binary | std::ios::trunc);
-    if (!out) return {false, "cannot create the file"};
+    if (!out) return {false, "cannot create the file", errno};
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
     if (out.fail()) {
+      const int error = errno;
       fs::remove(work, ec);
-      return {false, "write error (disk full?)"};
+      return {false, "write error (disk full?)", error};
     }
   }
   if (exists) fs::permissions(work, status.permissions(), ec);
@@ -49,7 +52,7 @@ SafeWriteResult WriteFileSafely(const fs::path& file, std::string_view content) 
   if (ec) {
     std::error_code ignored;
     fs::remove(work, ignored);
-    return {false, ec.message()};
+    return {false, ec.message(), ec.value()};
   }
   return {true, {}};
 }

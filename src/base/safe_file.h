@@ -12,6 +12,7 @@ namespace zt6 {
 struct SafeWriteResult {
   bool ok = false;
   std::string error;  // what went wrong, for a message; empty when ok
+  int errorNumber = 0;  // the system's error number (errno) of the failure, 0 if none
 };
 
 // Writes content as the whole file. A write-protected target is refused rather than

@@ -28,6 +28,7 @@ int RunDesktop(Program& program, int argc, char** argv) {
   window.FormCreate();
   window.show();
   window.DemoStartIntroduction();
+  window.OpenCutCommandLineProject();
   return QApplication::exec();
 }
 

@@ -436,6 +436,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::RunDemonstration() {
+  // The tour runs on a design of its own; the project comes back afterwards.
+  if (!commands_->BeginDemonstration()) return;
+  lastScreenKind_ = 0;
   Demonstration demo(
       program_, prompts_, access_, [this](const std::string& item) { Click(item); },
       [this] {
@@ -443,6 +446,19 @@ void MainWindow::RunDemonstration() {
         AfterCalculationRefresh();
       });
   demo.Run();
+  commands_->EndDemonstration();
+  lastScreenKind_ = ResultGraphicKind(program_.config.resultGraphic);
+  RefreshTitle();
+}
+
+void MainWindow::OpenCutCommandLineProject() {
+  if (program_.cutCommandLineProject.empty()) return;
+  if (commands_->OpenCutCommandLineProject())
+    lastScreenKind_ = ResultGraphicKind(program_.config.resultGraphic);
+  RefreshTitle();
+  Item("mi_viewErrorMessages")->setText(FromUtf8(commands_->MessageItemCaption()));
+  Item("mi_viewErrorMessages")->setEnabled(commands_->MessageItemEnabled());
+  view_->update();
 }
 
 // Started with "DEMO": the demonstration's introduction; cancelled, the mode ends.

@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow {
   void FormCreate();
   // After a start with "DEMO": the demonstration's introduction.
   void DemoStartIntroduction();
+  // After a start with a command-line file that ends early: asks whether to take it.
+  void OpenCutCommandLineProject();
 
   MainCommands& Commands() { return *commands_; }
   DrawingView& View() { return *view_; }

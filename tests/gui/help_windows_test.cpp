@@ -163,19 +163,29 @@ TEST_F(DemonstrationTest, RunsEveryStepWithItsTextAndGoesOnAfterACancelledDialog
   Text();  // 13: File > Settings
   script.Expect("NotAvailable|Tconfig", [](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
   Text();  // 14
-  Text();  // 15
+  DesignRecord during;
+  script.Expect("ConfirmMessage", [this, &during](QWidget* w) {  // 15
+    during = program.design;
+    shown.push_back(qobject_cast<QMessageBox*>(w)->text());
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+  });
+  const DesignRecord before = program.design;
   Run("mi_helpDemo");
   ASSERT_EQ(shown.size(), shipped.size() + 2) << script.seen.size();
   EXPECT_TRUE(shown[0].startsWith("ZT6DEMO  ist  ein selbstablaufendes Demoprogramm"));
   EXPECT_TRUE(shown[1].startsWith("Mit <ENTER> oder einem Mausklick"));
   for (std::size_t n = 0; n < shipped.size(); ++n) EXPECT_EQ(shown[n + 2], shipped[n]) << n + 1;
   EXPECT_FALSE(program.shell.demoMode);
-  // The example design: row 4 of the DIN 5481 table with the two materials and the load.
-  EXPECT_EQ(program.design.tableRow, 4);
-  EXPECT_EQ(program.design.material[0].name, "16MnCr5");
-  EXPECT_EQ(program.design.material[1].Re, 150);
-  EXPECT_DOUBLE_EQ(program.design.l, 26);
-  EXPECT_DOUBLE_EQ(program.design.Tmax, 300);
+  // The tour's example design: row 4 of the DIN 5481 table with the two materials and
+  // the load; afterwards the design before the tour is back.
+  EXPECT_EQ(during.tableRow, 4);
+  EXPECT_EQ(during.material[0].name, "16MnCr5");
+  EXPECT_EQ(during.material[1].Re, 150);
+  EXPECT_DOUBLE_EQ(during.l, 26);
+  EXPECT_DOUBLE_EQ(during.Tmax, 300);
+  EXPECT_EQ(program.design.tableRow, before.tableRow);
+  EXPECT_EQ(program.design.material[0].name, before.material[0].name);
+  EXPECT_DOUBLE_EQ(program.design.Tmax, before.Tmax);
 }
 
 TEST_F(DemonstrationTest, ACancelledDialogAnsweredYesEndsIt) {

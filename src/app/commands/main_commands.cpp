@@ -88,6 +88,7 @@ std::string MainCommands::ProjectPath() const {
 bool MainCommands::SaveQuery() {
   ShellState& shell = program_.shell;
   shell.cancel = false;
+  savedByQuery_ = false;
   if (program_.projectFromCommandLine && program_.config.archiveMode) {
     program_.modified = false;
     return true;
@@ -99,6 +100,7 @@ bool MainCommands::SaveQuery() {
       const ScopedOverwriteQuestion noQuestion(shell, false);
       WriteProject(program_, prompts_, program_.projectName);
       if (!shell.cancel) program_.modified = false;
+      savedByQuery_ = !shell.cancel;
     } else if (!shell.cancel) {
       program_.modified = false;
     }
@@ -127,19 +129,28 @@ void MainCommands::AfterCalculationRefresh() {
                  ResultGraphicKind(program_.config.resultGraphic), CadOutputType::Screen);
 }
 
-void MainCommands::New() {
-  ShellState& shell = program_.shell;
-  if (!SaveQuery()) return;
+void MainCommands::StartFromDefaults() {
+  const std::string today = TodayText(program_.config.format.dateCode);
+  // Nothing of the project open before carries over: not its size, tolerances and pins,
+  // nor its names and numbers.
+  program_.design = DesignRecord{};
+  program_.docs = InitialDocumentation(today);
   const std::string templateFile = TemplateProjectPath(program_);
   if (Exists(templateFile)) {
     ReadProject(program_, prompts_, tables_, templateFile);
-    shell.cancel = false;  // a broken template leaves the design as it was
+    program_.shell.cancel = false;  // a broken template leaves the defaults
   }
   program_.projectName.clear();
-  ResetDocumentation(program_.docs, program_.design.drawing,
-                     TodayText(program_.config.format.dateCode));
+  program_.projectFromCommandLine = false;
+  ResetDocumentation(program_.docs, program_.design.drawing, today);
   program_.drawing.Clear();
   if (onProjectCleared) onProjectCleared();
+}
+
+void MainCommands::New() {
+  ShellState& shell = program_.shell;
+  if (!SaveQuery()) return;
+  StartFromDefaults();
 
   shell.helpNumber = kCalculationKindHelp;
   const int kind = prompts_.AskChoice("Berechnungsart", {"Auslegung", "Nachrechnung"}, 2);
@@ -171,12 +182,72 @@ void MainCommands::New() {
 }
 
 bool MainCommands::ReadAndTake(const std::string& name, bool remember) {
-  ReadProject(program_, prompts_, tables_, name);
-  if (program_.shell.cancel) return false;
+  // A file not taken leaves the open project where it was: a later Save must not
+  // write it under the refused file's folder or name.
+  const std::string directoryBefore = program_.projectDirectory;
+  ReadProject(program_, prompts_, tables_, name, CutFile::Ask);
+  if (program_.shell.cancel) {
+    program_.projectDirectory = directoryBefore;
+    return false;
+  }
   program_.modified = false;
-  if (remember) AddRecent(program_.recent, ProjectPath());
+  if (remember) RememberRecentFile(program_, ProjectPath());
   AfterCalculationRefresh();
   return true;
+}
+
+bool MainCommands::OpenCutCommandLineProject() {
+  const std::string file = program_.cutCommandLineProject;
+  program_.cutCommandLineProject.clear();
+  if (file.empty()) return false;
+  program_.shell.cancel = false;
+  if (ReadProject(program_, prompts_, tables_, file, CutFile::Ask) != ReadOutcome::Read) {
+    program_.shell.cancel = false;
+    return false;
+  }
+  program_.projectDirectory.clear();  // the name carries its own path, as at start-up
+  program_.projectFromCommandLine = true;
+  program_.modified = false;
+  RememberRecentFile(program_, ProjectPath());
+  AfterCalculationRefresh();
+  return true;
+}
+
+bool MainCommands::BeginDemonstration() {
+  const bool wasModified = program_.modified;
+  const bool named = !program_.projectName.empty();
+  if (!SaveQuery()) return false;
+  putAside_ = ProjectSnapshot::Take(program_);
+  if (wasModified && !savedByQuery_) {
+    if (named) {
+      // "No" to saving: the changes stay unsaved, and they come back after the tour.
+      putAside_->modified = true;
+    } else {
+      putAside_.reset();  // discarded inputs of an unnamed design are gone
+    }
+  }
+  program_.design = DesignRecord{};
+  program_.docs = InitialDocumentation(TodayText(program_.config.format.dateCode));
+  program_.projectName.clear();
+  program_.projectFromCommandLine = false;
+  program_.drawing.Clear();
+  if (onProjectCleared) onProjectCleared();
+  return true;
+}
+
+void MainCommands::EndDemonstration() {
+  const bool cancelled = program_.shell.cancel;
+  program_.shell.cancel = false;
+  if (putAside_) {
+    putAside_->RestoreInto(program_);
+    putAside_.reset();
+  } else {
+    StartFromDefaults();
+    program_.modified = false;
+  }
+  Calculate();
+  AfterCalculationRefresh();
+  program_.shell.cancel = cancelled;
 }
 
 bool MainCommands::BeginProjectTable() {
@@ -207,9 +278,14 @@ void MainCommands::OpenRecent(int entry) {
     return;
   }
   const fs::path file(path);
+  const std::string nameBefore = program_.projectName;
+  const std::string directoryBefore = program_.projectDirectory;
   program_.projectDirectory = file.parent_path().string();
   program_.projectName = file.stem().string();
-  ReadAndTake(program_.projectName);
+  if (!ReadAndTake(program_.projectName)) {
+    program_.projectName = nameBefore;
+    program_.projectDirectory = directoryBefore;
+  }
 }
 
 void MainCommands::Save() {
@@ -226,7 +302,7 @@ void MainCommands::SaveAs() {
   const ScopedOverwriteQuestion ask(shell, true);
   WriteProject(program_, prompts_, "");
   if (shell.cancel) return;
-  AddRecent(program_.recent, ProjectPath());
+  RememberRecentFile(program_, ProjectPath());
   program_.modified = false;
 }
 

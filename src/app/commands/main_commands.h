@@ -5,12 +5,14 @@
 // what they report; they never touch a widget.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/commands/menu_captions.h"
 #include "app/ports/input_dialogs.h"
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
+#include "app/state/project_snapshot.h"
 #include "cad/cad_ports.h"
 #include "calc/standard_tables.h"
 
@@ -49,6 +51,18 @@ class MainCommands {
   // its name; the recent list is left as it is. True when read.
   bool OpenFromProjectTable(const std::string& file);
 
+  // A command-line file that ends early was left unread at start-up; the window asks
+  // whether to take it all the same. True when it was taken.
+  bool OpenCutCommandLineProject();
+
+  // Before the demonstration: the save query, then the open project is put aside and
+  // the demonstration gets a design and documentation of its own, with no project
+  // name, so no save can write its values into the user's file. False when cancelled.
+  bool BeginDemonstration();
+  // After it: the project as it was before the demonstration (unsaved changes the user
+  // chose to discard stay discarded), recalculated and drawn.
+  void EndDemonstration();
+
   // One calculation run on the design record.
   void Calculate();
   // Draws the result graphic of the configuration on the screen (the drawing stream).
@@ -85,7 +99,14 @@ class MainCommands {
   // Reads the file, then the common steps of Open, a recent entry and the project
   // table. True when read.
   bool ReadAndTake(const std::string& name, bool remember = true);
+  // The start of a new design: the template of the project directory if there is one,
+  // else the design record's and documentation's defaults; no project name.
+  void StartFromDefaults();
   void RunSummaryDialog();
+
+  // Set by the save query when it wrote the project.
+  bool savedByQuery_ = false;
+  std::optional<ProjectSnapshot> putAside_;  // the project during the demonstration
 };
 
 }  // namespace zt6

@@ -61,41 +61,66 @@ void WriteProject(Program& program, Prompts& prompts, std::string name) {
   const SafeWriteResult written =
       WriteFileSafely(path, ProjectFileText(program.design, program.docs, program.config.format));
   if (!written.ok) {
-    prompts.ReportFileError(FileError::WriteLine);
+    prompts.ReportWriteFailure(path, written.errorNumber);
   } else {
     program.projectName = name;
   }
   RestoreCursor(prompts);
 }
 
-void ReadProject(Program& program, Prompts& prompts, StandardTables& tables, std::string name) {
+std::string CutFileText(const std::string& path, std::size_t lines) {
+  return "Datei " + Utf8ToCp850(path) + " endet vorzeitig nach Zeile " + std::to_string(lines);
+}
+
+ReadOutcome ReadProject(Program& program, Prompts& prompts, StandardTables& tables,
+                        std::string name, CutFile cut) {
   ShellState& shell = program.shell;
+  const auto refused = [&](ReadOutcome outcome) {
+    shell.cancel = true;
+    RestoreCursor(prompts);
+    return outcome;
+  };
   if (name.empty()) {
     const auto chosen = prompts.ui().ChooseFileToRead(program.projectDirectory, kProjectPattern);
     if (!chosen || chosen->empty()) {
       shell.cancel = true;
-      return;
+      return ReadOutcome::Refused;
     }
     name = TakeChosenFile(program, *chosen);
   }
   const std::string path = ProjectFilePath(program, name);
-  const ProjectParseResult parsed = LoadProjectFile(path, program.design, program.docs);
+  DesignRecord design = program.design;
+  DocumentationData docs = program.docs;
+  ProjectParseResult parsed = LoadProjectFile(path, design, docs);
   if (!parsed.opened) {
     prompts.CheckFileForReading(path);
-    shell.cancel = true;  // also when the file vanished between the two looks
-    RestoreCursor(prompts);
-    return;
+    return refused(ReadOutcome::Refused);  // also when the file vanished between the two looks
   }
   if (!parsed.ok) {
     prompts.ShowError("Datei " + Utf8ToCp850(path) + Oem(" ist keine gültige Projektdatei !"));
-    shell.cancel = true;
-    RestoreCursor(prompts);
-    return;
+    return refused(ReadOutcome::Refused);
   }
+  if (parsed.truncated) {
+    const std::string text = CutFileText(path, parsed.lines);
+    if (cut == CutFile::Refuse) prompts.ShowError(text + " !");
+    if (cut != CutFile::Ask) return refused(ReadOutcome::Cut);
+    if (!prompts.AskYesNoCancel(text + Oem(". Die fehlenden Werte erhalten ihre Vorgabewerte. "
+                                           "Trotzdem öffnen ?"))) {
+      return refused(ReadOutcome::Cut);
+    }
+    // What the file lacks comes from the defaults, never from the project open before.
+    design = DesignRecord{};
+    docs = InitialDocumentation(TodayText(program.config.format.dateCode));
+    parsed = LoadProjectFile(path, design, docs);
+    if (!parsed.ok) return refused(ReadOutcome::Refused);
+  }
+  program.design = std::move(design);
+  program.docs = std::move(docs);
   program.projectName = name;
   // Drawings and reports use derived quantities straight after reading.
   CalculationRun(program.design, program.messages, tables);
   RestoreCursor(prompts);
+  return ReadOutcome::Read;
 }
 
 }  // namespace zt6

@@ -17,10 +17,24 @@ namespace zt6 {
 // previous file as it was.
 void WriteProject(Program& program, Prompts& prompts, std::string name);
 
+// What Read does with a cut file, one that ends before the lines every version wrote.
+enum class CutFile {
+  Refuse,  // an error box naming the last line; nothing is taken
+  Ask,     // the user decides; taken, the missing values get their defaults
+  Defer,   // refused without a word, for a caller that asks once a window is open
+};
+
+enum class ReadOutcome { Read, Refused, Cut };
+
 // Reads the project and runs the calculation. An empty name asks with the open dialog.
 // A file that cannot be opened or is no project file gives an error box and the cancel
-// flag, and the design is left unchanged. On success the project name becomes the name.
-void ReadProject(Program& program, Prompts& prompts, StandardTables& tables, std::string name);
+// flag, and the design is left unchanged; so does a cut file unless `cut` lets the user
+// take it. On success the project name becomes the name.
+ReadOutcome ReadProject(Program& program, Prompts& prompts, StandardTables& tables,
+                        std::string name, CutFile cut = CutFile::Refuse);
+
+// "Datei NAME endet vorzeitig nach Zeile N" (code page 850), for a cut file.
+std::string CutFileText(const std::string& path, std::size_t lines);
 
 // The completed file name: a name without "." gets the project directory and ".zt6".
 std::string ProjectFilePath(const Program& program, const std::string& name);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
 
 #include "base/text_lines.h"
 
@@ -19,6 +20,12 @@ std::size_t CharacterCount(const std::string& text) {
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 }  // namespace
+
+std::string RecentEntryPath(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+  return ec ? path : absolute.lexically_normal().string();
+}
 
 void AddRecent(RecentFiles& recent, const std::string& path) {
   const std::string key = AsciiUpper(path);

@@ -8,6 +8,9 @@
 
 namespace zt6 {
 
+// A file's path as the list keeps it: absolute, without "." or ".." parts, so a name
+// typed relative to the start folder still opens from elsewhere.
+std::string RecentEntryPath(const std::string& path);
 // Moves an equal path (compared in upper case) or a new one to entry 1; the fourth
 // entry drops out when the list is full.
 void AddRecent(RecentFiles& recent, const std::string& path);

@@ -144,6 +144,9 @@ bool DatabaseTables::SizeByDiameter(double d, DesignRecord& design) {
     if (!table.DbfFindNear(FormatFixed(d, 6, 2, access_.prompts().format()))) table.DbfGoBottom();
     if (ShowPick(access_, kSizeTitle, PickMode::Choose, kSizeHelp) == PickResult::Chosen) {
       TakeSizeRow(table, design);
+      // A size from the table comes with the table's tolerances and pins, as when it
+      // is picked in the dimensions dialog.
+      design.dimensionSource = DimensionSource::Database;
       taken = true;
     }
     table.DbfClose();

@@ -1,5 +1,6 @@
 #include "app/ports/prompts.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -7,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/ports/write_problem.h"
 #include "base/codepage.h"
 #include "base/number_format.h"
 #include "base/number_parse.h"
@@ -193,18 +195,40 @@ void Prompts::CheckFileForWriting(const std::string& path) {
   // Never truncate an existing file for the test: append to it without writing;
   // only a new name is tried by creating and deleting it.
   bool usable = false;
+  int error = 0;
   if (exists) {
-    if (std::FILE* f = std::fopen(path.c_str(), "ab")) usable = std::fclose(f) == 0;
+    if (std::FILE* f = std::fopen(path.c_str(), "ab")) {
+      usable = std::fclose(f) == 0;
+    } else {
+      error = errno;
+    }
   } else if (!isDirectory) {
     if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
       const bool closed = std::fclose(f) == 0;
       usable = fs::remove(path, ec) && closed;
+    } else {
+      error = errno;
     }
   }
-  if (!usable) {
-    ShowError(Oem("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");
-    shell_.cancel = true;
+  if (usable) return;
+  // A folder that is missing, locked or full is no fault of the name.
+  if (!path.empty() && !WriteProblem(path, error).empty()) {
+    ReportWriteFailure(path, error);
+    return;
   }
+  ShowError(Oem("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");
+  shell_.cancel = true;
+}
+
+void Prompts::ReportWriteFailure(const std::string& path, int errorNumber) {
+  const std::string problem = WriteProblem(path, errorNumber);
+  if (problem.empty()) {
+    ReportFileError(FileError::WriteLine);
+    return;
+  }
+  ShowError("Datei " + Quoted(NameForMessage(path)) + " kann nicht geschrieben werden: " +
+            problem + " !");
+  shell_.cancel = true;
 }
 
 void Prompts::CheckFileForReading(const std::string& path) {

@@ -58,6 +58,9 @@ class Prompts {
   void CheckFileForWriting(const std::string& path);
   void CheckFileForReading(const std::string& path);
   void ReportFileError(FileError error);
+  // A file that could not be written, with the folder and the reason when the
+  // system's error number (errno) names one, else as ReportFileError(WriteLine).
+  void ReportWriteFailure(const std::string& path, int errorNumber);
 
  private:
   std::string ToDisplay(std::string_view oem) const;

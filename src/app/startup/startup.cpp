@@ -196,9 +196,20 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
         return Exit(outcome, 0);
       }
       shell.messageBoxesEnabled = false;
-      ReadProject(program, prompts, tables, line.project);
+      const ReadOutcome read =
+          ReadProject(program, prompts, tables, line.project, CutFile::Defer);
       program.projectFromCommandLine = true;
       shell.messageBoxesEnabled = true;
+      if (read == ReadOutcome::Cut) {
+        // Taken only if the user agrees, which the window asks once it is open; until
+        // then the program starts as without a file.
+        program.cutCommandLineProject = line.project;
+        program.projectName.clear();
+        program.projectFromCommandLine = false;
+        shell.cancel = false;
+        break;
+      }
+      if (read == ReadOutcome::Read) RememberRecentFile(program, line.project);
       if (shell.cancel) {
         // Not readable: it becomes the name of a new project, if it can be created.
         shell.cancel = false;

@@ -43,9 +43,16 @@ struct Program {
   std::string projectName;
   std::string projectDirectory;
   bool projectFromCommandLine = false;
+  // A file named on the command line that ends early: not taken at start-up; the
+  // window asks once it is open.
+  std::string cutCommandLineProject;
   bool modified = false;
   int plotLine = 1;            // the selected plot command line, 1-based
   std::vector<std::string> arguments;  // command-line arguments without the program name
 };
+
+// Puts a project file first on the recent list (as a whole path) and writes the session
+// file at once, so the list survives a program that does not end through its window.
+void RememberRecentFile(Program& program, const std::string& path);
 
 }  // namespace zt6

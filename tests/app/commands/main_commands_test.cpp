@@ -27,7 +27,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // The input dialogs as a script: each is confirmed unless told otherwise; a confirmed
-// dimensions dialog types in the 12x14 serration, a cancelled one sets the cancel flag.
+// dimensions or load dialog types in the 12x14 serration's values, a cancelled one sets
+// the cancel flag.
 class ScriptedDialogs : public InputDialogs {
  public:
   explicit ScriptedDialogs(Program& program) : program_(program) {}
@@ -50,7 +51,15 @@ class ScriptedDialogs : public InputDialogs {
     return true;
   }
   bool Material() override { return Answer("material"); }
-  bool Load() override { return Answer("load"); }
+  // A confirmed load dialog types in the 12x14 design's load.
+  bool Load() override {
+    if (!Answer("load")) return false;
+    const DesignRecord typed = test_support::SelfDefined12x14();
+    program_.design.TN = typed.TN;
+    program_.design.Tmax = typed.Tmax;
+    program_.design.KA = typed.KA;
+    return true;
+  }
 
  private:
   bool Answer(const std::string& dialog) {
@@ -63,15 +72,24 @@ class ScriptedDialogs : public InputDialogs {
   Program& program_;
 };
 
-// Counts the size choices of the design variant; no table behind it.
+// Counts the size choices of the design variant, each answered with the 12x14 size;
+// no table behind it.
 class CountingTables : public StandardTables {
  public:
   int sizeChoices = 0;
   double Runout(double) override { return 0; }
   bool ReadToleranceRow(ToleranceTable, DesignRecord&, RunMessages&) override { return false; }
-  bool SizeByDiameter(double, DesignRecord&) override {
+  bool SizeByDiameter(double, DesignRecord& design) override {
     ++sizeChoices;
-    return false;
+    const DesignRecord size = test_support::SelfDefined12x14();
+    design.Dii = size.Dii;
+    design.Dee = size.Dee;
+    design.D = size.D;
+    design.z = size.z;
+    design.gammaE = size.gammaE;
+    design.TGi = size.TGi;
+    design.TGe = size.TGe;
+    return true;
   }
 };
 
@@ -176,6 +194,7 @@ TEST_F(MainCommandsTest, NewNachrechnungRunsTheDialogsCalculatesAndShowsTheSumma
   program.design.P = 0;
   program.docs.replacedBy = "4711";
   program.design.drawing.infoLines[0] = "alt";
+  program.design.drawing.hubNumber = "N-12-014";
   ui.QueueChoice(2);  // Nachrechnung
   commands.New();
   EXPECT_EQ(dialogs.opened,
@@ -191,6 +210,7 @@ TEST_F(MainCommandsTest, NewNachrechnungRunsTheDialogsCalculatesAndShowsTheSumma
   EXPECT_TRUE(program.projectName.empty());
   EXPECT_TRUE(program.docs.replacedBy.empty());
   EXPECT_TRUE(program.design.drawing.infoLines[0].empty());
+  EXPECT_TRUE(program.design.drawing.hubNumber.empty());  // nothing inherited
   EXPECT_EQ(tables.sizeChoices, 0);
 }
 
@@ -249,6 +269,7 @@ TEST_F(MainCommandsTest, NewAuslegungChoosesTheSizeFromTheLoad) {
 
 TEST_F(MainCommandsTest, NewStartsFromTheTemplateInTheProjectDirectory) {
   WriteProject("null.zt6", 77);
+  dialogs.confirm["load"] = false;  // the template's load stays
   ui.QueueChoice(2);
   commands.New();
   EXPECT_EQ(program.design.TN, 77);

@@ -272,6 +272,7 @@ TEST(ProjectFile, AFileThatEndsEarlyLeavesTheMissingFieldsUnchanged) {
   const ProjectParseResult result = ParseProjectText(older, read, docs);
   ASSERT_TRUE(result.ok) << result.problem;
   EXPECT_FALSE(result.complete);
+  EXPECT_FALSE(result.truncated);  // an old file, not a cut one
   EXPECT_DOUBLE_EQ(read.power, 7);
   EXPECT_EQ(read.material[0].number, "keep");
   EXPECT_EQ(read.computedQuantity, full.computedQuantity);
@@ -282,7 +283,10 @@ TEST(ProjectFile, AFileThatEndsEarlyLeavesTheMissingFieldsUnchanged) {
   for (std::size_t i = 0; i < 30; ++i) cut += lines[i] + "\n";
   DesignRecord partial;
   partial.TN = 99;
-  ASSERT_TRUE(ParseProjectText(cut, partial, docs).ok);
+  const ProjectParseResult cutResult = ParseProjectText(cut, partial, docs);
+  ASSERT_TRUE(cutResult.ok);
+  EXPECT_TRUE(cutResult.truncated);
+  EXPECT_EQ(cutResult.lines, 30u);
   EXPECT_EQ(partial.designation, full.designation);
   EXPECT_DOUBLE_EQ(partial.TN, 99);
 }

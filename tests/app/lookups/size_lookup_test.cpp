@@ -96,10 +96,14 @@ TEST_F(SizeLookupTest, CancelledOrBrowsingPickReadsNothing) {
 }
 
 TEST_F(SizeLookupTest, SizeByDiameterOpensOnTheFirstSizeNotBelowTheDiameter) {
+  // A size from the table brings the table's tolerances: database mode, whatever the
+  // design was before.
+  design.dimensionSource = DimensionSource::SelfDefined;
   ui.QueueOk();
   ASSERT_TRUE(lookups.SizeByDiameter(11.5, design));
   EXPECT_EQ(ui.Of("pick").back().current, 2);  // 12x14: Dii 12.00 is the first >= 11.5
   EXPECT_EQ(design.tableRow, 2);
+  EXPECT_EQ(design.dimensionSource, DimensionSource::Database);
   ui.QueueOk();
   ASSERT_TRUE(lookups.SizeByDiameter(12.0, design));
   EXPECT_EQ(design.tableRow, 2);  // equal counts as not below

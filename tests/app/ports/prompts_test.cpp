@@ -4,12 +4,14 @@
 
 #include "support/temp_dir.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "app/ports/scripted_ui.h"
+#include "app/ports/write_problem.h"
 #include "base/codepage.h"
 #include "base/number_format.h"
 
@@ -274,14 +276,38 @@ TEST_F(FileCheckTest, NewNameIsTriedAndLeavesNoFileBehind) {
 }
 
 TEST_F(FileCheckTest, UnwritableNamesGiveInvalidFileName) {
-  for (const std::string& path : {(dir / "fehlt" / "neu.txt").string(), dir.string(),
-                                  std::string()}) {
+  for (const std::string& path : {dir.string(), std::string()}) {
     ui.recorded.clear();
     shell.cancel = false;
     prompts.CheckFileForWriting(path);
     EXPECT_TRUE(shell.cancel) << path;
     EXPECT_EQ(MessageTexts(),
               std::vector<std::string>{"Fehler : Ungültiger Dateiname \"" + path + "\" !"});
+  }
+}
+
+// A missing folder is no fault of the name: the message names the folder and why.
+TEST_F(FileCheckTest, AMissingFolderIsNamed) {
+  const fs::path folder = dir / "fehlt";
+  const std::string path = (folder / "neu.txt").string();
+  prompts.CheckFileForWriting(path);
+  EXPECT_TRUE(shell.cancel);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Fehler : Datei \"" + path +
+                                                     "\" kann nicht geschrieben werden: Ordner " +
+                                                     folder.string() + " fehlt !"});
+}
+
+TEST(WriteProblem, NamesTheFolderAndTheReasonTheSystemGave) {
+  for (const auto& [error, text] :
+       {std::pair{ENOENT, "Ordner /daten/projekte fehlt"},
+        {ENOTDIR, "Ordner /daten/projekte fehlt"},
+        {EACCES, "keine Schreibberechtigung im Ordner /daten/projekte"},
+        {EPERM, "keine Schreibberechtigung im Ordner /daten/projekte"},
+        {EROFS, "Ordner /daten/projekte ist schreibgeschützt"},
+        {ENOSPC, "kein Platz mehr im Ordner /daten/projekte (Datenträger voll)"},
+        {EDQUOT, "kein Platz mehr im Ordner /daten/projekte (Datenträger voll)"},
+        {ENAMETOOLONG, ""}}) {
+    EXPECT_EQ(Cp850ToUtf8(WriteProblem("/daten/projekte/welle.zt6", error)), text) << error;
   }
 }
 

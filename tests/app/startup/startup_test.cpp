@@ -97,7 +97,12 @@ TEST_F(StartupTest, FileNameWithoutExtensionIsRefusedWithExitZero) {
 
 TEST_F(StartupTest, BatchRoutesWithoutAReadableProjectExitOne) {
   const std::string garbage = dir.Write("kaputt.zt6", std::string("\x7f" "ELF\0\0", 6)).string();
-  for (const std::string& file : {(dir.path() / "proj.zt6").string(), garbage}) {
+  // A file cut after line 20 is not taken for a whole project either.
+  const std::string whole = test_support::FileBytes(WriteProjectFile("ganz.zt6", 12));
+  std::size_t end = 0;
+  for (int line = 0; line < 20; ++line) end = whole.find("\r\n", end) + 2;
+  const std::string cut = dir.Write("kurz.zt6", whole.substr(0, end)).string();
+  for (const std::string& file : {(dir.path() / "proj.zt6").string(), garbage, cut}) {
     for (const std::string second : {"/I", "/CAD1:1"}) {
       ui.recorded.clear();
       const StartOutcome out = Run({file, second, "/NOGUI"});
@@ -106,6 +111,9 @@ TEST_F(StartupTest, BatchRoutesWithoutAReadableProjectExitOne) {
       EXPECT_TRUE(program.shell.noGui);
       ASSERT_EQ(Boxes().size(), 1u) << second;
       EXPECT_EQ(Boxes()[0].rfind("Datei ", 0), 0u);
+      if (file == cut) {
+        EXPECT_NE(Boxes()[0].find("endet vorzeitig nach Zeile 20"), std::string::npos);
+      }
     }
   }
 }
@@ -151,12 +159,15 @@ TEST_F(StartupTest, CommandLineFileThatDoesNotExistStartsANewProject) {
   EXPECT_TRUE(program.projectFromCommandLine);
   EXPECT_TRUE(Boxes().empty());  // the failed read is silent
 
-  // One that cannot even be created ends the program.
+  // One that cannot even be created ends the program, saying why.
   out = Run({(dir.path() / "fehlt" / "neu.zt6").string()});
   EXPECT_TRUE(out.exitNow);
   EXPECT_EQ(out.exitCode, 0);
   ASSERT_EQ(Boxes().size(), 1u);
-  EXPECT_EQ(Boxes()[0].rfind(Cp850ToUtf8(Oem("Ungültiger Dateiname")), 0), 0u);
+  EXPECT_NE(Boxes()[0].find("kann nicht geschrieben werden: Ordner " +
+                            (dir.path() / "fehlt").string() + " fehlt"),
+            std::string::npos)
+      << Boxes()[0];
 }
 
 TEST_F(StartupTest, UserDirectoryPromptChoosesTheSubfolderOrEndsTheProgram) {
