@@ -271,7 +271,8 @@ TEST_F(Printing, TheProjectTableExportsEveryCellIntoAWorkbook) {
   });
   Run("mi_fileOpenTable");
   ASSERT_EQ(launcher.calls.size(), 1u);
-  EXPECT_EQ(fs::path(launcher.calls[0].program).filename(), "$$1.xlsx");
+  EXPECT_EQ(fs::path(launcher.calls[0].program).filename(),
+            dir.path().filename().string() + "_Projekttabelle.xlsx");
   const std::string cells = WorkbookCells(launcher.calls[0].program);
   // The heading row first, then the file's row: texts stay texts, numbers are numbers.
   EXPECT_NE(cells.find("1\t1\ts\tFile\n"), std::string::npos) << cells;

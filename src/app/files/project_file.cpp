@@ -376,6 +376,7 @@ ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design
   // Work on copies so a refused file changes nothing.
   DesignRecord d = design;
   DocumentationData doc = docs;
+  const std::size_t lineCount = lines.size();
   ProjectReader r(std::move(lines));
   r.Skip(5);
   for (std::string& line : d.drawing.infoLines) r.Text(line, width::infoLine);
@@ -404,6 +405,8 @@ ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design
     r.Real(*value);
   r.Selector(d.toleranceClass);
   for (double* value : {&d.riMax, &d.reMax, &d.TGe, &d.TGi}) r.Real(*value);
+  // Every version wrote the lines up to here.
+  const bool truncated = r.EndedEarly();
   r.Selector(d.computedQuantity);
   r.Real(d.power);
   r.Real(d.n);
@@ -415,6 +418,8 @@ ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design
   ProjectParseResult result;
   result.ok = true;
   result.complete = complete;
+  result.truncated = truncated;
+  result.lines = lineCount;
   return result;
 }
 

@@ -22,6 +22,10 @@ struct ProjectParseResult {
   bool ok = false;
   bool opened = true;     // false when the file could not be opened or read
   bool complete = false;  // every line was there; false for files of older versions
+  // The file ends before the lines every version wrote (older versions lack only the
+  // computed quantity, power, speed and material numbers): a cut file, not an old one.
+  bool truncated = false;
+  std::size_t lines = 0;  // the lines the file holds
   std::string problem;    // why the text was refused (English, for logs and the zt6 tool)
 };
 
