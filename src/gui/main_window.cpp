@@ -206,8 +206,7 @@ void MainWindow::BindHandlers() {
   on(C::ReportSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
   on(C::ChangeRecords, [this](const MenuEntry& e) { ChangeRecords(e.argument); });
   on(C::OpenDocument, [this](const MenuEntry& e) {
-    if (e.argument < 1 || e.argument > static_cast<int>(kDocumentLinks)) return;
-    OpenDocument(program_.docs.documents[static_cast<std::size_t>(e.argument - 1)], launcher_);
+    OpenDocumentCommand(e.argument, program_, launcher_, prompts_);
   });
   plain(C::DocumentSetup, [this] { DocumentSetupCommand(program_, *documentationDialogs_); });
   plain(C::Settings, [this] { Settings(); });
