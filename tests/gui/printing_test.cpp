@@ -202,13 +202,6 @@ TEST_F(Printing, PrinterSetupShowsThePrinterInformation) {
   EXPECT_FALSE(fs::exists(dir.path() / "setup.pdf"));  // no sheet wasted
 }
 
-// Cells of the first worksheet as openpyxl reads them: "row col kind value" lines.
-std::string WorkbookCells(const std::string& path) {
-  return Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) + "/../tests/app/cli/xlsx_cells.py " +
-               Quoted(path))
-      .out;
-}
-
 TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
   if (Shell("/usr/bin/python3 -c 'import openpyxl'").exitCode != 0)
     GTEST_SKIP() << "python3-openpyxl is not installed";

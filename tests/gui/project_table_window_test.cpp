@@ -20,8 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::GuiFixture;
-using test_support::Quoted;
 using test_support::Shell;
+using test_support::WorkbookCells;
 
 class ProjectTableWindowTest : public GuiFixture {
  protected:
@@ -168,13 +168,6 @@ TEST_F(ProjectTableWindowTest, DoubleClickEnterAndOkChooseTheRow) {
     EXPECT_FALSE(program.modified);
   }
   EXPECT_EQ(program.design.z, 33);
-}
-
-// Cells of the first worksheet as openpyxl reads them: "row col kind value" lines.
-std::string WorkbookCells(const std::string& path) {
-  return Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) + "/../tests/app/cli/xlsx_cells.py " +
-               Quoted(path))
-      .out;
 }
 
 // Export Excel: numbers are numbers in every number column (they were texts whenever

@@ -18,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::GuiFixture;
-using test_support::Quoted;
 using test_support::Shell;
 
 class UserFilesTest : public GuiFixture {};
@@ -38,10 +37,7 @@ TEST_F(UserFilesTest, PrintoutToExcelGivesANewWorkbookNamedAfterTheProject) {
   for (std::size_t i = 0; i < 2; ++i) {
     const fs::path workbook = launcher.calls[i].program;
     EXPECT_EQ(workbook.filename(), expected[i]);
-    const std::string cells =
-        Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) + "/../tests/app/cli/xlsx_cells.py " +
-              Quoted(workbook))
-            .out;
+    const std::string cells = test_support::WorkbookCells(workbook);
     EXPECT_NE(cells.find("2\t1\ts\t" + workbook.string() + "\n"), std::string::npos) << cells;
     EXPECT_EQ(cells.find("$$"), std::string::npos) << cells;
   }
