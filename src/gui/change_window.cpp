@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,8 +21,8 @@ constexpr int kHelpNumber = 3000;
 
 }  // namespace
 
-ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, bool& cancelFlag,
-                           QWidget* parent)
+ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, int dateCode,
+                           Prompts& prompts, bool& cancelFlag, QWidget* parent)
     : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields) {
   setObjectName("TForm_EinAend");
   setWindowTitle(QString::fromUtf8("Änderung") + " " + QString::number(k));
@@ -44,14 +45,32 @@ ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, bool& 
   memo_->setMinimumSize(420, 120);
   fields->addRow("Beschreibung", memo_);
   layout->addLayout(fields);
+  limit_ = new QLabel(this);
+  limit_->setObjectName("Label_limit");
+  layout->addWidget(limit_);
+  // Typing or pasting past a field's width is refused with a beep and a word, never cut
+  // without notice.
+  for (const auto& [field, label] : {std::pair{"Edit_aenderung", "Änderungstext"},
+                                     {"Edit_datum", "Datum"},
+                                     {"Edit_bearbeiter", "Bearbeiter"}}) {
+    QLineEdit* edit = binding_.Find(field);
+    const QString name = QString::fromUtf8(label);
+    connect(edit, &QLineEdit::inputRejected, this,
+            [this, edit, name] { ShowLimit(name, edit->maxLength()); });
+  }
 
   const auto [ok, cancel] = OkCancelButtons(this);
   QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
-  connect(ok, &QPushButton::clicked, this, [this] {
+  connect(ok, &QPushButton::clicked, this, [this, dateCode, &prompts] {
     binding_.Pull();
     form_.fields["Memo_beschreibung"] = ToUtf8(memo_->toPlainText());
+    if (const std::string refusal = form_.Refusal(dateCode); !refusal.empty()) {
+      prompts.ShowErrorAlways(refusal);
+      binding_.Find("Edit_datum")->setFocus();
+      return;  // the dialog stays open, the record as it was
+    }
     form_.Accept();
     accept();
   });
@@ -70,7 +89,7 @@ void ChangeWindow::LimitDescription() {
   const int length = ChangeForm::DescriptionLength(ToUtf8(text));
   if (length > ChangeForm::kDescriptionLimit &&
       length > ChangeForm::DescriptionLength(ToUtf8(lastDescription_))) {
-    QApplication::beep();
+    ShowLimit("Beschreibung", ChangeForm::kDescriptionLimit);
     const QSignalBlocker block(memo_);
     const int cursor = memo_->textCursor().position();
     memo_->setPlainText(lastDescription_);
@@ -80,6 +99,12 @@ void ChangeWindow::LimitDescription() {
     return;
   }
   lastDescription_ = text;
+}
+
+void ChangeWindow::ShowLimit(const QString& field, int characters) {
+  QApplication::beep();
+  limit_->setText(field + QString::fromUtf8(": höchstens ") + QString::number(characters) +
+                  " Zeichen");
 }
 
 void ChangeWindow::reject() {

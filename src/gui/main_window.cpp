@@ -206,8 +206,7 @@ void MainWindow::BindHandlers() {
   on(C::ReportSpreadsheet, [this](const MenuEntry& e) { Spreadsheet(e.command); });
   on(C::ChangeRecords, [this](const MenuEntry& e) { ChangeRecords(e.argument); });
   on(C::OpenDocument, [this](const MenuEntry& e) {
-    if (e.argument < 1 || e.argument > static_cast<int>(kDocumentLinks)) return;
-    OpenDocument(program_.docs.documents[static_cast<std::size_t>(e.argument - 1)], launcher_);
+    OpenDocumentCommand(e.argument, program_, launcher_, prompts_);
   });
   plain(C::DocumentSetup, [this] { DocumentSetupCommand(program_, *documentationDialogs_); });
   plain(C::Settings, [this] { Settings(); });
@@ -322,8 +321,8 @@ void MainWindow::ChangeRecords(int operation) {
 }
 
 void MainWindow::OpenTable() {
-  if (!commands_->BeginProjectTable()) return;
-  lastScreenKind_ = 0;
+  // Every file is read on a design of its own: the open project stays as it is until a
+  // row is chosen, so leaving the table without a choice leaves it open.
   const QString title = FromUtf8(commands_->Title());
   const std::vector<std::string> headings = ProjectTableHeadings(program_);
   ui_.SetWaitCursor(true);
@@ -332,24 +331,27 @@ void MainWindow::OpenTable() {
     QApplication::processEvents();
   });
   ui_.SetWaitCursor(false);
+  RefreshTitle();
   ProjectTableWindow window(FromUtf8(program_.projectDirectory), headings, rows, this);
   window.onExportExcel = [this](const std::vector<std::vector<std::string>>& cells) {
     if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
-    ++program_.report.fileCounter;
-    const std::string path = TemporaryFilePath(
-        program_.config, "$$" + std::to_string(program_.report.fileCounter) + ".xlsx");
-    OpenWorkbook(GridSheet(cells, ReportSettingsOf(program_.config).tabSeparator), path,
-                 *workbooks_, launcher_, prompts_, "Could not start Excel");
+    OpenWorkbook(ProjectTableSheet(cells, program_.config.format),
+                 ProjectTableWorkbookPath(program_), *workbooks_, launcher_, prompts_,
+                 "Could not start Excel");
   };
   while (true) {
     const std::optional<std::string> file = window.Choose();
     if (!file) break;
-    if (!commands_->OpenFromProjectTable(*file)) break;
+    // Asked only now that another project is to replace the open one.
+    if (!commands_->SaveQuery()) continue;
+    if (!commands_->OpenFromProjectTable(ProjectNameOfListedFile(program_.projectDirectory, *file)))
+      break;
     lastScreenKind_ = ResultGraphicKind(program_.config.resultGraphic);
     RefreshCaptions();
     RefreshTitle();
   }
   RefreshTitle();
+  view_->update();
 }
 
 QtPrinter& MainWindow::DrawingPrinter() {

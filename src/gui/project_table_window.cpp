@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 #include "gui/qt_text.h"
@@ -67,15 +68,19 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
   }
   grid_->verticalHeader()->setVisible(false);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->horizontalHeader()->setSectionsClickable(true);
   connect(grid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
           &ProjectTableWindow::SortByColumn);
-  connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) {
-    if (row == lastChosenRow_) return;
-    chosenRow_ = row;
-    accept();
-  });
+  // Enter and a double-click activate the current row; a single click only selects, so
+  // looking at a row never replaces the open project.
+  connect(grid_, &QAbstractItemView::activated, this,
+          [this](const QModelIndex& index) { ChooseRow(index.row()); });
   layout->addWidget(grid_);
+  const auto [ok, cancel] = OkCancelButtons(this);
+  connect(ok, &QPushButton::clicked, this, [this] { ChooseRow(grid_->currentRow()); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  layout->addLayout(ButtonRow({ok, cancel}));
   resize(1100, 500);
   PlaceDialog(*this);
 }
@@ -100,11 +105,16 @@ std::vector<std::vector<std::string>> ProjectTableWindow::Cells() const {
   return cells;
 }
 
+void ProjectTableWindow::ChooseRow(int row) {
+  if (row < 0 || row >= grid_->rowCount()) return;  // OK with no row: nothing chosen yet
+  chosenRow_ = row;
+  accept();
+}
+
 std::optional<std::string> ProjectTableWindow::Choose() {
   chosenRow_ = -1;
-  grid_->clearSelection();
+  grid_->setFocus();
   if (exec() != QDialog::Accepted || chosenRow_ < 0) return std::nullopt;
-  lastChosenRow_ = chosenRow_;
   const QTableWidgetItem* file = grid_->item(chosenRow_, 0);
   if (file == nullptr) return std::nullopt;
   return ToUtf8(file->text());

@@ -1,6 +1,7 @@
 #pragma once
-// The table window of the project table: a sortable grid of the project files; choosing
-// a row closes it with that row's file.
+// The table window of the project table: a sortable grid of the project files. A click
+// or the arrow keys only select a row; a double-click, Enter or OK choose it and close
+// the window with that row's file; Abbrechen, Escape, Exit and closing choose nothing.
 
 #include <QDialog>
 #include <functional>
@@ -30,8 +31,9 @@ class ProjectTableWindow : public QDialog {
   std::function<void(const std::vector<std::vector<std::string>>&)> onExportExcel;
 
  private:
+  void ChooseRow(int row);
+
   QTableWidget* grid_;
-  int lastChosenRow_ = -1;
   int chosenRow_ = -1;
 };
 

@@ -23,7 +23,8 @@ bool QtDocumentationDialogs::ChangeRecord(int k) {
   if (k < 1 || k > static_cast<int>(docs.changeCount)) return false;
   bool& cancel = program_.shell.cancel;
   ChangeForm form(docs.changes[static_cast<std::size_t>(k - 1)], cancel);
-  ChangeWindow window(form, k, Today(program_), cancel, parent_);
+  ChangeWindow window(form, k, Today(program_), program_.config.format.dateCode, prompts_, cancel,
+                      parent_);
   return window.exec() == QDialog::Accepted;
 }
 

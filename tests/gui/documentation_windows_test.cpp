@@ -207,7 +207,11 @@ TEST_F(DocumentationWindowsTest, DocumentSetupAndOpeningDocuments) {
   EXPECT_EQ(program.docs.documents[0].file, "Prüfplan 1.pdf");
 
   Run("mi_Document1");
-  launcher.succeed = false;  // a start that fails says nothing
+  launcher.succeed = false;  // a start that fails says so, naming program and file
+  script.Expect("MessageBox", [](QWidget* w) {
+    EXPECT_TRUE(qobject_cast<QMessageBox*>(w)->text().contains("/nicht/da.txt"));
+    qobject_cast<QMessageBox*>(w)->accept();
+  });
   Run("mi_Document2");
   ASSERT_EQ(launcher.calls.size(), 2u);
   EXPECT_FALSE(launcher.calls[0].open);

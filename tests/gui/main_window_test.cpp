@@ -339,8 +339,10 @@ TEST_F(MainWindowTest, ProjectTableListsTheFolderAndOpensTheChosenFile) {
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "File");
     EXPECT_EQ(grid->horizontalHeaderItem(8)->text(), "D [mm]");
     chosen = grid->item(1, 0)->text();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      grid->visualItemRect(grid->item(1, 3)).center());
+    // A double-click chooses (its first click only selects).
+    const QPoint at = grid->visualItemRect(grid->item(1, 3)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, at);
   });
   script.Expect("TForm_preview", [](QWidget* w) {
     w->findChild<QAction*>("mi_fileExit")->trigger();

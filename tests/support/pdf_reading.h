@@ -1,6 +1,6 @@
 #pragma once
 // Shell commands and the poppler tools (pdfinfo, pdftotext, pdftoppm) for tests that
-// check PDF files with an independent reader.
+// check PDF files with an independent reader; workbooks through openpyxl.
 
 #include <sys/wait.h>
 
@@ -71,6 +71,14 @@ inline Grey RenderedGrey(const std::filesystem::path& pdf, int dpi) {
   in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
   if (magic != "P5" || !in) grey = {};
   return grey;
+}
+
+// Cells of a workbook's first worksheet as openpyxl reads them: "row TAB col TAB kind
+// TAB value" lines, kind "n" for a number, "s" for a text.
+inline std::string WorkbookCells(const std::filesystem::path& path) {
+  return Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) +
+               "/../tests/app/cli/xlsx_cells.py " + Quoted(path))
+      .out;
 }
 
 }  // namespace zt6::test_support

@@ -59,7 +59,16 @@ void ChangeRecordOperation(ChangeOperation operation, ReportOutput& output, Prog
       ChangeListReport(output, program, prompts, 1);
       return;
     case ChangeOperation::DeleteLast:
-      if (docs.changeCount > 0) program.modified = true;
+      if (docs.changeCount > 0) {
+        const AendRecord& last = docs.changes[docs.changeCount - 1];
+        const std::string question =
+            Oem("Änderung ") + ChangeListIndex(docs.changeCount, program.config.changeIndexStyle) +
+            " \"" + std::string(TrimBlanks(last.changeText)) + "\" " + Oem("vom ") + last.date +
+            Oem(" löschen ?");
+        // No or Cancel keep the record; nothing follows then.
+        if (!prompts.AskYesNoCancel(question)) return;
+        program.modified = true;
+      }
       DeleteLastChangeRecord(docs);
       ChangeListReport(output, program, prompts, 1);
       return;
@@ -94,6 +103,20 @@ bool OpenDocument(const DocumentLink& link, Launcher& launcher, const TextEditor
   }
   if (file.empty()) return launcher.Start(program, {});
   return launcher.Start(program, {file});
+}
+
+void OpenDocumentCommand(int k, const Program& program, Launcher& launcher, Prompts& prompts) {
+  if (k < 1 || k > static_cast<int>(kDocumentLinks)) return;
+  const DocumentLink& link = program.docs.documents[static_cast<std::size_t>(k - 1)];
+  if (OpenDocument(link, launcher)) return;
+  const std::string programText(TrimBlanks(link.program));
+  const std::string file(TrimBlanks(link.file));
+  prompts.ShowErrorAlways(
+      Oem("Dokument " + std::to_string(k) + " kann nicht geöffnet werden.\r\nProgramm: ") +
+      (IsDefaultDocumentProgram(programText)
+           ? Utf8ToCp850(programText) + Oem(" (Standardprogramm des Desktops)")
+           : Utf8ToCp850(programText)) +
+      "\r\nDatei: " + (file.empty() ? std::string("(keine)") : Utf8ToCp850(file)));
 }
 
 void DocumentSetupCommand(Program& program, DocumentationDialogs& dialogs) {

@@ -25,7 +25,8 @@ enum class ChangeOperation {
 // cancel flag is set as it starts, so a cancelled dialog before it shows no list.
 void ChangeListReport(ReportOutput& output, Program& program, Prompts& prompts, int device);
 
-// Operations 1..6 of the documentation menu. An operation that changed the records
+// Operations 1..6 of the documentation menu; delete last asks first, naming the record.
+// An operation that changed the records
 // (a new one, even with its dialog cancelled; an edit or the drawing information
 // confirmed; a record deleted) sets the modified flag, so closing asks to save them.
 void ChangeRecordOperation(ChangeOperation operation, ReportOutput& output, Program& program,
@@ -38,9 +39,13 @@ bool IsDefaultDocumentProgram(const std::string& program);
 // Opens document link k (1..5): a default program opens the file with the desktop's
 // default program for it (an empty file starts the text editor, when one is found);
 // any other program is started with the file as its one argument, without a shell.
-// A program that cannot be started gives no message; false then.
+// False when the program cannot be started (OpenDocumentCommand says so).
 bool OpenDocument(const DocumentLink& link, Launcher& launcher,
                   const TextEditorSearch& search = TextEditorSearchOfEnvironment());
+
+// Dokument k (1..5) of the menu: opens the link; when it cannot be started, an error
+// box names the link, its program and its file.
+void OpenDocumentCommand(int k, const Program& program, Launcher& launcher, Prompts& prompts);
 
 // The document setup window; sets the modified flag after OK.
 void DocumentSetupCommand(Program& program, DocumentationDialogs& dialogs);

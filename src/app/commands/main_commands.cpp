@@ -250,16 +250,9 @@ void MainCommands::EndDemonstration() {
   program_.shell.cancel = cancelled;
 }
 
-bool MainCommands::BeginProjectTable() {
-  if (!SaveQuery()) return false;
-  program_.projectName.clear();
-  program_.drawing.Clear();
-  return true;
-}
-
-bool MainCommands::OpenFromProjectTable(const std::string& file) {
-  program_.projectName = fs::path(file).stem().string();
-  return ReadAndTake(program_.projectName, false);
+bool MainCommands::OpenFromProjectTable(const std::string& name) {
+  // Read names the project only when the file was taken.
+  return ReadAndTake(name, false);
 }
 
 void MainCommands::Open() {

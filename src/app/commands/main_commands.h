@@ -44,12 +44,11 @@ class MainCommands {
   void SetLanguage(int n);
   // True when the window may close; then the temporary drawing files are deleted.
   bool CloseQuery();
-  // Before the project table opens: the save query, then the open project is let go.
-  // False when the user cancelled.
-  bool BeginProjectTable();
-  // A file chosen in the project table (Open (Table)), found in the project folder by
-  // its name; the recent list is left as it is. True when read.
-  bool OpenFromProjectTable(const std::string& file);
+  // A file chosen in the project table (Open (Table)), by the name Read takes for it
+  // (ProjectNameOfListedFile); the caller has asked the save query. The recent list is
+  // left as it is.
+  // True when read; otherwise the open project stays, with its name.
+  bool OpenFromProjectTable(const std::string& name);
 
   // A command-line file that ends early was left unread at start-up; the window asks
   // whether to take it all the same. True when it was taken.

@@ -5,12 +5,16 @@
 #include <ctime>
 #include <filesystem>
 
+#include "app/commands/report_output.h"
+#include "app/commands/spreadsheet_commands.h"
+#include "app/files/project_file.h"
 #include "app/files/project_folder.h"
 #include "app/files/project_io.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/number_format.h"
 #include "base/program_identity.h"
+#include "calc/calculation_run.h"
 
 namespace zt6 {
 
@@ -32,6 +36,21 @@ std::string FileDate(const fs::path& path) {
 }
 
 std::string Shown(std::string_view oem) { return Cp850ToUtf8(oem); }
+
+constexpr std::size_t kColumns = 18;
+// Columns z .. S max 2 hold numbers; the material names between them do not.
+bool IsNumberColumn(std::size_t column) {
+  return column >= 5 && column < kColumns && column != 12 && column != 13;
+}
+constexpr std::size_t kFirstSafetyColumn = 14;
+
+// Why a file gives no numbers (UTF-8), or nothing when it was read.
+std::string ReadProblem(const ProjectParseResult& parsed) {
+  if (!parsed.opened) return "nicht gefunden oder kein Zugriffsrecht";
+  if (!parsed.ok) return "keine gültige Projektdatei";
+  if (parsed.truncated) return "endet vorzeitig nach Zeile " + std::to_string(parsed.lines);
+  return {};
+}
 
 std::vector<std::string> Row(const fs::path& file, const DesignRecord& d,
                              const FormatSettings& f) {
@@ -85,21 +104,64 @@ std::vector<std::vector<std::string>> ProjectTableRows(
     Program& program, Prompts& prompts, StandardTables& tables,
     const std::function<void(const std::string&)>& progress) {
   std::vector<std::vector<std::string>> rows;
+  const FormatSettings& format = program.config.format;
   for (const fs::path& file : ProjectFiles(program.projectDirectory)) {
     prompts.ui().SetWaitCursor(true);
     if (progress) progress(file.filename().string());
+    DesignRecord design;
+    DocumentationData docs = InitialDocumentation(TodayText(format.dateCode));
+    const ProjectParseResult parsed = LoadProjectFile(file, design, docs);
     program.shell.cancel = false;
-    // Reading names the project after the file and calculates the design, so the
-    // derived quantities and safeties of the row are current.
-    const bool plain = file.extension().string() == std::string(".") + kProjectExtension &&
-                       file.stem().string().find('.') == std::string::npos;
-    ReadProject(program, prompts, tables, plain ? file.stem().string() : file.string());
-    const bool read = !program.shell.cancel;
-    program.shell.cancel = false;
-    if (read) rows.push_back(Row(file, program.design, program.config.format));
+    if (const std::string problem = ReadProblem(parsed); !problem.empty()) {
+      std::vector<std::string> row(kColumns);
+      row[0] = file.filename().string();
+      row[1] = FileDate(file);
+      row[2] = problem;
+      rows.push_back(std::move(row));
+      continue;
+    }
+    RunMessages messages;
+    CalculationRun(design, messages, tables);
+    std::vector<std::string> row = Row(file, design, format);
+    if (messages.FatalFlag())
+      std::fill(row.begin() + kFirstSafetyColumn, row.end(), std::string());
+    rows.push_back(std::move(row));
   }
   prompts.ui().SetWaitCursor(false);
   return rows;
+}
+
+std::string ProjectNameOfListedFile(const std::string& folder, const std::string& fileName) {
+  const fs::path file(fileName);
+  const bool plain = file.extension().string() == std::string(".") + kProjectExtension &&
+                     file.stem().string().find('.') == std::string::npos;
+  return plain ? file.stem().string() : (fs::path(folder) / file).string();
+}
+
+std::string ProjectTableWorkbookPath(const Program& program) {
+  std::error_code ec;
+  fs::path folder = fs::absolute(
+      program.projectDirectory.empty() ? fs::path(".") : fs::path(program.projectDirectory), ec);
+  folder = folder.lexically_normal();
+  if (!folder.has_filename()) folder = folder.parent_path();
+  const std::string name = folder.filename().string();
+  return FreshTemporaryFilePath(program.config, (name.empty() ? "" : name + "_") + "Projekttabelle",
+                                ".xlsx");
+}
+
+WorkbookSheet ProjectTableSheet(const std::vector<std::vector<std::string>>& cells,
+                                const FormatSettings& format) {
+  WorkbookSheet sheet;
+  for (std::size_t r = 0; r < cells.size(); ++r) {
+    std::vector<WorkbookCell>& row = sheet.emplace_back();
+    for (std::size_t c = 0; c < cells[r].size(); ++c) {
+      const std::string& text = cells[r][c];
+      const bool number = r > 0 && IsNumberColumn(c);
+      row.push_back(number ? SpreadsheetCell(text, format.decimalSeparator)
+                           : WorkbookCell{text, std::nullopt});
+    }
+  }
+  return sheet;
 }
 
 }  // namespace zt6

@@ -59,6 +59,19 @@ std::string TemporaryFilePath(const Configuration& config, const std::string& na
   return Cp850ToUtf8(JoinFolder(config.temporaryFolder, Utf8ToCp850(name)));
 }
 
+std::string ProjectFileStem(const Program& program) {
+  const std::string stem = fs::path(program.projectName).stem().string();
+  return stem.empty() ? std::string(kProgramLowerName) : stem;
+}
+
+std::string FreshTemporaryFilePath(const Configuration& config, const std::string& stem,
+                                   const std::string& extension) {
+  std::string path = TemporaryFilePath(config, stem + extension);
+  for (int n = 2; Exists(path); ++n)
+    path = TemporaryFilePath(config, stem + "_" + std::to_string(n) + extension);
+  return path;
+}
+
 std::string DescriptionFilePath(const Program& program) {
   const std::string configured = Cp850ToUtf8(JoinFolder(program.config.pltFolder, "zt6.err"));
   if (Exists(configured) || program.shippedDataFolder.empty()) return configured;
@@ -199,6 +212,9 @@ void ReportOutput::Open(int device, std::string name) {
     case 9:
       if (config.askTextDevice) {
         if (!ChooseFile("*.txt", name)) return;
+      } else if (chosen == 9) {
+        // The batch report's original in the DOS code page, named after the project.
+        outputPath_ = TemporaryFilePath(config, ProjectFileStem(program_) + "_dos.txt");
       } else {
         outputPath_ = TemporaryFilePath(
             config, "$$$" + std::to_string(writer_.fileCounter + 1) + ".txt");
@@ -222,8 +238,11 @@ void ReportOutput::Open(int device, std::string name) {
       return;
   }
 
-  const std::string shownName = chosen == 2 ? "LPT" + std::to_string(config.printerPort)
-                                            : Utf8ToCp850(outputPath_);
+  // The header names the file the user gets: the port, the batch report's Windows
+  // copy, or the file written.
+  const std::string shownName = chosen == 2   ? "LPT" + std::to_string(config.printerPort)
+                                : chosen == 9 ? Utf8ToCp850(BatchCopyPath())
+                                              : Utf8ToCp850(outputPath_);
   writer_.Begin(chosen, shownName, ReportSettingsOf(config), ReportPageInfoOf(program_, fixedTime));
   writer_.SetPauseQuestion(pause, [this] {
     return prompts_.AskYesNoCancel("Blatt in Drucker einlegen.  Fortfahren ?");
@@ -269,6 +288,14 @@ bool ReportOutput::WriteWindowsCopy(const std::string& path) {
   prompts_.ReportFileError(FileError::Create);
   prompts_.shell().cancel = true;
   return false;
+}
+
+// Beside the project, named after it: "welle.zt6" gives "welle.txt".
+std::string ReportOutput::BatchCopyPath() const {
+  const fs::path copy = fs::path(program_.projectName).replace_extension("txt");
+  std::error_code ec;
+  const fs::path absolute = fs::absolute(copy, ec);
+  return ec ? copy.string() : absolute.string();
 }
 
 void ReportOutput::Remove(const std::string& path) {
@@ -339,8 +366,7 @@ void ReportOutput::Close() {
         break;
       case 9:
         ++writer_.fileCounter;
-        // Beside the project, named after it: "welle.zt6" gives "welle.txt".
-        WriteWindowsCopy(std::filesystem::path(program_.projectName).replace_extension("txt").string());
+        WriteWindowsCopy(BatchCopyPath());
         break;
       case 7:
         OpenBrowser();

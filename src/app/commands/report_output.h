@@ -33,6 +33,14 @@ std::vector<std::string> ReportDeviceChoices();
 
 // Report file names in the temporary folder (file-system names).
 std::string TemporaryFilePath(const Configuration& config, const std::string& name);
+// The project's file name without folder and extension (file-system name), "zt6"
+// when there is no project name: output the user gets carries it.
+std::string ProjectFileStem(const Program& program);
+// A file of the temporary folder that does not exist yet: stem + extension, else
+// stem + "_2" + extension and so on, so a file handed to another program (which may
+// still hold it open) is never written over with other content.
+std::string FreshTemporaryFilePath(const Configuration& config, const std::string& stem,
+                                   const std::string& extension);
 
 // The message description file: "zt6.err" in the PLT folder, else the one installed
 // with the program.
@@ -71,6 +79,8 @@ class ReportOutput {
   bool ChooseFile(const std::string& pattern, const std::string& proposal);
   bool WriteOutput();
   bool WriteWindowsCopy(const std::string& path);
+  // The batch report's Windows copy beside the project, named after it.
+  std::string BatchCopyPath() const;
   void OpenTextProgram();
   void OpenBrowser();
   void Remove(const std::string& path);

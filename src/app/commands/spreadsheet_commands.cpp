@@ -161,11 +161,11 @@ bool ExportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbook
   return ProjectIntoWorkbook(program, prompts, workbooks, launcher);
 }
 
-std::string TabSeparatedReport(Program& program) {
+std::string TabSeparatedReport(Program& program, const std::string& shownName) {
   ReportWriter& writer = program.report;
   SetUpCalculationReport(program);
-  writer.Begin(6, "$$$" + std::to_string(writer.fileCounter + 1) + ".txt",
-               ReportSettingsOf(program.config), ReportPageInfoOf(program, std::nullopt));
+  writer.Begin(6, Utf8ToCp850(shownName), ReportSettingsOf(program.config),
+               ReportPageInfoOf(program, std::nullopt));
   writer.PageHeader(0, 0);
   WriteCalculationReport(program);
   writer.Finish();
@@ -179,10 +179,12 @@ bool ReportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbook
     RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
     return false;
   }
-  const std::string report = TabSeparatedReport(program);
+  // Named after the project, and new each time: the spreadsheet program may still hold
+  // the workbook of an earlier printout open. The report's header names it.
+  const std::string path =
+      FreshTemporaryFilePath(program.config, ProjectFileStem(program) + "_Ausdruck", ".xlsx");
+  const std::string report = TabSeparatedReport(program, path);
   ++program.report.fileCounter;
-  const std::string path = TemporaryFilePath(
-      program.config, "$$" + std::to_string(program.report.fileCounter) + ".xlsx");
   return OpenWorkbook(TabSeparatedSheet(report, ReportSettingsOf(program.config).tabSeparator,
                                         program.config.format.asciiSpecial),
                       path, workbooks, launcher, prompts, CannotStartSpreadsheet());

@@ -42,12 +42,14 @@ bool StartSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbooks,
 // sets the cancel flag), then as Start Excel.
 bool ExportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbooks,
                          Launcher& launcher, const std::function<void()>& save);
-// Printout -> Excel: the calculation report's tab-separated form. The report's file
-// number counts on as for a tab-separated report.
+// Printout -> Excel: the calculation report's tab-separated form in a new workbook
+// named after the project ("welle_Ausdruck.xlsx", then "welle_Ausdruck_2.xlsx", ...).
+// The report's file number counts on as for a tab-separated report.
 bool ReportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbooks,
                          Launcher& launcher);
 
-// The calculation report of the design as tab-separated DOS text.
-std::string TabSeparatedReport(Program& program);
+// The calculation report of the design as tab-separated DOS text; its header names
+// shownName (UTF-8), the file the user gets.
+std::string TabSeparatedReport(Program& program, const std::string& shownName);
 
 }  // namespace zt6

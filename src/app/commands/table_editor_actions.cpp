@@ -104,7 +104,7 @@ bool ExportTableHtml(const Program& program, CurrentTable& table, const std::str
       "<P>" + std::string(kProgramTitle) + "V" + kProgramVersion + " #" +
           HtmlEscaped(OemToAnsiAnyLength(info.ownerText, ascii)) + " - " +
           HtmlEscaped(OemToAnsiAnyLength(info.installationText, ascii)) + "</P>",
-      "<P>" + HtmlEscaped(UpperAnsi(chosen)) + "</P>",
+      "<P>" + HtmlEscaped(chosen) + "</P>",  // as chosen: a Linux path is case-sensitive
       "<P>" + info.date + " - " + info.time + "</P>",
       "<HR>",
       std::string(kTableStart)};

@@ -26,6 +26,11 @@ class ChangeForm {
   static int DescriptionLength(std::string_view utf8);
 
   void Fill();
+  // Why OK cannot store the fields (code page 850), or empty: a date that is no
+  // calendar date in the order of the date code (1 TT.MM.JJJJ, 2 MM/TT/JJJJ,
+  // 3 JJJJ/MM/TT, 4 TT/MM/JJJJ; any of ". / -" between the parts). An empty date and the
+  // record's own date, unchanged, are kept.
+  std::string Refusal(int dateCode) const;
   // OK: clears the cancel flag; stores the four fields (code page 850; the one-line
   // fields cut to their lengths, the description whole, line breaks kept).
   void Accept();

@@ -21,11 +21,14 @@ class PosixLauncher : public Launcher {
 
   // A program without "/" is searched in PATH; false when it cannot be started.
   bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
-  // Through "xdg-open".
+  // Through "xdg-open"; false when it cannot start or ends at once with a failure
+  // (no program for the file), which it does within a moment.
   bool Open(const std::string& fileOrAddress) override;
 
  private:
   void ReapFinished();
+  // Starts the program; its process id, or -1.
+  pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments);
   std::vector<pid_t> running_;
 };
 

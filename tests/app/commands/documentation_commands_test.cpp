@@ -124,6 +124,8 @@ TEST_F(DocumentationCommandsTest, TheOperationsAndTheirLists) {
       {"edit last", 2, true, false, ChangeOperation::EditLast, 2, {"change 2"}, true, {"Bohrung"}, true},
       {"edit last with none", 0, true, false, ChangeOperation::EditLast, 0, {}, false, {}, false},
       {"delete last", 2, true, false, ChangeOperation::DeleteLast, 1, {}, true, {"  a     "}, true},
+      {"delete last, No to the question: kept, no list", 2, false, false,
+       ChangeOperation::DeleteLast, 2, {}, false, {}, false},
       {"delete last with none: an empty list", 0, true, false, ChangeOperation::DeleteLast, 0, {},
        true, {"Erstellungsdatum: "}, false},
       {"show after an earlier command's cancel", 1, true, true, ChangeOperation::Show, 1, {}, true,
@@ -140,6 +142,9 @@ TEST_F(DocumentationCommandsTest, TheOperationsAndTheirLists) {
     dialogs.opened.clear();
     ui.recorded.clear();
     program.shell.cancel = c.staleCancelFlag;
+    // Delete last asks first; confirm answers Yes.
+    if (c.operation == ChangeOperation::DeleteLast && c.recordsBefore > 0)
+      ui.Queue({c.confirm ? ScriptedAnswer::Kind::Yes : ScriptedAnswer::Kind::No});
 
     Run(c.operation);
     EXPECT_EQ(program.docs.changeCount, c.recordsAfter);
@@ -174,6 +179,7 @@ TEST_F(DocumentationCommandsTest, TheTwentySixthIsRefusedWithTheError) {
 TEST_F(DocumentationCommandsTest, DeleteThenNewBringsTheTextsBackDatedToday) {
   AddRecords(2, "zweite");
   program.docs.changes[1].description = "Bohrung\nvergrößert";
+  ui.Queue({ScriptedAnswer::Kind::Yes});  // delete asks first
   Run(ChangeOperation::DeleteLast);
   dialogs.confirm = false;  // the dialog shows the old texts and is cancelled
   Run(ChangeOperation::New);

@@ -71,7 +71,9 @@ TEST(ProjectTable, OneRowPerProjectFileWithTheFixedFormats) {
   EXPECT_EQ(std::vector<std::string>(rows[1].begin(), rows[1].begin() + 14), head);
   EXPECT_EQ(rows[1].size(), 18u);
   EXPECT_FALSE(folder.program.shell.cancel);
-  EXPECT_EQ(folder.program.projectName, "welle_12x14");
+  // Listing reads no file into the open project: it keeps its name and design.
+  EXPECT_EQ(folder.program.projectName, "");
+  EXPECT_EQ(folder.program.design.z, DesignRecord{}.z);
 
   const std::vector<std::string> headings = ProjectTableHeadings(folder.program);
   ASSERT_EQ(headings.size(), 18u);
@@ -103,15 +105,55 @@ TEST(ProjectTable, EnglishUnitsShiftThePlacesOfLengthsAndTorques) {
   EXPECT_EQ(headings[11], "Tmax [lbfin]");
 }
 
-TEST(ProjectTable, AFileThatIsNoProjectGivesNoRow) {
+// A file that cannot be read gets a row with its error and no numbers, never the values
+// of the file read before it; no message box stops the listing.
+TEST(ProjectTable, AFileThatCannotBeReadShowsItsErrorInItsRow) {
   ProjectFolder folder;
+  const std::string whole =
+      test_support::FileBytes(std::string(ZT6_DATA_DIR) + "/examples/din5481_17x20.zt6");
+  std::size_t end = 0;
+  for (int line = 0; line < 12; ++line) end = whole.find('\n', end) + 1;
+  folder.dir.Write("din5481_17x20_cut.zt6", whole.substr(0, end));
   folder.dir.Write("kaputt.zt6", "kein Inhalt\r\n");
   const Rows rows = folder.Read();
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0][0], "din5481_17x20.zt6");
-  EXPECT_EQ(rows[1][0], "welle_12x14.zt6");
-  EXPECT_EQ(folder.ui.Of("message").size(), 1u);
+  ASSERT_EQ(rows.size(), 4u);
+  struct Case {
+    std::size_t row;
+    const char* file;
+    const char* problem;
+  };
+  for (const Case& c : {Case{1, "din5481_17x20_cut.zt6", "endet vorzeitig nach Zeile 12"},
+                        Case{2, "kaputt.zt6", "keine gültige Projektdatei"}}) {
+    SCOPED_TRACE(c.file);
+    ASSERT_EQ(rows[c.row].size(), 18u);
+    EXPECT_EQ(rows[c.row][0], c.file);
+    EXPECT_EQ(rows[c.row][2], c.problem);
+    for (std::size_t column = 3; column < 18; ++column) EXPECT_EQ(rows[c.row][column], "");
+  }
+  EXPECT_EQ(rows[3][0], "welle_12x14.zt6");
+  EXPECT_TRUE(folder.ui.Of("message").empty());
   EXPECT_FALSE(folder.program.shell.cancel);
+}
+
+// The workbook of Export Excel: numbers in the number columns read with the table's
+// separator, texts elsewhere even when they look like numbers.
+TEST(ProjectTable, ExportSheetKeepsNumbersAndTexts) {
+  ProjectFolder folder;
+  folder.program.config.format.decimalSeparator = 2;
+  std::vector<std::vector<std::string>> cells{ProjectTableHeadings(folder.program)};
+  cells.push_back({"a.zt6", "2024/03/05", "0815", "N-1", "12x14", " 31", "  1,234", " 30,00",
+                   " 13,50", " 27,0", "  150,0", "  380,0", "16MnCr5", "42", "  1,50", "  2,25",
+                   "  1,10", "  1,90"});
+  const WorkbookSheet sheet = ProjectTableSheet(cells, folder.program.config.format);
+  ASSERT_EQ(sheet.size(), 2u);
+  EXPECT_FALSE(sheet[0][5].number);  // the heading "z"
+  for (std::size_t c : {0, 1, 2, 3, 4, 12, 13}) {
+    EXPECT_FALSE(sheet[1][c].number) << c;
+    EXPECT_EQ(sheet[1][c].text, cells[1][c]);
+  }
+  const std::vector<double> numbers{31, 1.234, 30, 13.5, 27, 150, 380};
+  for (std::size_t i = 0; i < numbers.size(); ++i) EXPECT_EQ(sheet[1][5 + i].number, numbers[i]);
+  EXPECT_EQ(sheet[1][17].number, 1.9);
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST_F(SpreadsheetCommands, FailuresSayExcelCannotStartWithTheReasonOrTheWorkboo
   workbooks.problem.clear();
   launcher.succeed = false;
   EXPECT_FALSE(ReportToSpreadsheet(program, prompts, workbooks, launcher));
-  const std::string workbook = (dir.path() / "$$1.xlsx").string();
+  const std::string workbook = (dir.path() / "welle_Ausdruck.xlsx").string();
   EXPECT_EQ(ui.Of("message").back().text, "Excel kann nicht gestartet werden\r\n" + workbook);
   ASSERT_EQ(workbooks.paths.size(), 2u);
   EXPECT_EQ(workbooks.paths[1], workbook);

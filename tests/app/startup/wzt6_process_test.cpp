@@ -116,6 +116,12 @@ TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
       EXPECT_NE(report.find(Utf8ToCp1252("Zähnezahl")), std::string::npos);
       EXPECT_EQ(report.find(Oem("Zähnezahl")), std::string::npos);
     }
+    // The header names the report the user gets, and every file the run leaves carries
+    // the project's name (it named "$$$1.txt" in the temporary folder before).
+    const std::string copy = (dir.path() / (name + ".txt")).string();
+    EXPECT_NE(report.find("\r\n" + copy + "\r\n"), std::string::npos) << report.substr(0, 200);
+    for (const auto& left : fs::directory_iterator(dir.path()))
+      EXPECT_EQ(left.path().filename().string().rfind(name, 0), 0u) << left.path();
   }
   EXPECT_GE(projects, 3);
 
