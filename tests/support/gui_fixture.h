@@ -83,7 +83,8 @@ class GuiFixture : public ::testing::Test {
   // Runs a menu command while the script answers its windows.
   void Run(const std::string& item) {
     EXPECT_TRUE(window->Click(item)) << item << " is no menu item";
-    EXPECT_TRUE(script.unexpected.empty()) << "unexpected window " << script.unexpected.front();
+    EXPECT_TRUE(script.unexpected.empty())
+        << "unexpected window " << script.unexpected.front() << " after " << item;
     EXPECT_TRUE(script.Done()) << "script not finished after " << item;
   }
 
