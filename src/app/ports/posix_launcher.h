@@ -23,6 +23,8 @@ class PosixLauncher : public Launcher {
   bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
   // Through "xdg-open".
   bool Open(const std::string& fileOrAddress) override;
+  // Waits until every program started here has ended (for callers that read what it wrote).
+  void WaitForStarted();
 
  private:
   void ReapFinished();

@@ -14,6 +14,7 @@
 #include "support/file_bytes.h"
 #include "support/pdf_reading.h"
 #include "support/required_reader.h"
+#include "support/table_copy.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -24,7 +25,13 @@ namespace fs = std::filesystem;
 using test_support::TempDir;
 using namespace test_support;  // the shell and poppler helpers
 
-ShellRun Zt6(const std::string& arguments) { return Shell(std::string(ZT6_ZT6_EXE) + " " + arguments); }
+// The commands' tables are the test's copy (support/table_copy.h).
+ShellRun Zt6(const std::string& arguments) {
+  const std::size_t command = arguments.find(' ');
+  return Shell(std::string(ZT6_ZT6_EXE) + " " + arguments.substr(0, command) + " --tables " +
+               Quoted(TableFolderCopy()) +
+               (command == std::string::npos ? "" : arguments.substr(command)));
+}
 std::string Example(const std::string& name) {
   return std::string(ZT6_DATA_DIR) + "/examples/" + name;
 }
