@@ -102,11 +102,11 @@ TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt
 
   // Worked by hand: on the 799 x 599 screen the framed viewport runs over x 1..798 and
   // y 1..598; the world 200 x 150 gives the scales 797/200 = 3.985 and 597/150 = 3.98,
-  // and keeping the aspect takes sx = 3.98 * 0.75 * 799/599 = 3.9816611 (below 3.985).
+  // and keeping the aspect (square pixels) takes the smaller, 3.98, for both.
   // On paper (printer pixels, 600 dpi): origin 20 mm and 30 mm of the 210 mm page width,
   // then the screen position times half the page over the screen; the page's 5 mm margin
   // added, then in the 72 dpi picture.
-  const double sx = 3.98 * 0.75 * 799 / 599;
+  const double sx = 3.98;
   const double sy = 3.98;
   auto px = [&](double x) {
     return std::lround(pw * 20 / 210.0) + std::lround(pw * (x * sx + 1) * 0.5 / 799);
