@@ -1,6 +1,7 @@
 #include "tables/dbf_header.h"
 
 #include <ctime>
+#include <optional>
 
 #include "tables/dbf_messages.h"
 #include "tables/dbf_values.h"
@@ -167,7 +168,18 @@ DbfLayout ReadDbfLayout(std::string_view file, std::string_view path) {
   return layout;
 }
 
+namespace {
+std::optional<DbfDate>& PinnedDate() {
+  static std::optional<DbfDate> pinned;
+  return pinned;
+}
+}  // namespace
+
+PinnedDbfToday::PinnedDbfToday(DbfDate date) { PinnedDate() = date; }
+PinnedDbfToday::~PinnedDbfToday() { PinnedDate().reset(); }
+
 DbfDate Today() {
+  if (PinnedDate()) return *PinnedDate();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

@@ -35,7 +35,18 @@ struct DbfDate {
   int month = 1;
   int day = 1;
 };
+// Today's date for the header stamp: the local clock's, or the date pinned.
 DbfDate Today();
+
+// Pins Today() to one date while it lives, so headers can be compared byte for byte
+// whatever the hour (tests around midnight).
+class PinnedDbfToday {
+ public:
+  explicit PinnedDbfToday(DbfDate date);
+  ~PinnedDbfToday();
+  PinnedDbfToday(const PinnedDbfToday&) = delete;
+  PinnedDbfToday& operator=(const PinnedDbfToday&) = delete;
+};
 
 // The most records the dialect's header can count.
 std::uint32_t MaxRecordCount(DbfDialect dialect);

@@ -13,6 +13,7 @@
 #include "cad_fixture.h"
 #include "base/codepage.h"
 #include "support/dxf_audit.h"
+#include "support/required_reader.h"
 
 namespace zt6 {
 namespace {
@@ -332,11 +333,10 @@ TEST(CadPlot, WritesTheDxfWithLogoBlockAndStartsThePlotProgram) {
   ASSERT_EQ(inserts.size(), 1u);
   EXPECT_EQ(Entities(groups, "CIRCLE").size(), 1u);
   // The copied logo block makes the insert a sound reference.
-  if (test_support::HaveEzdxf()) {
-    const test_support::DxfAudit audit = test_support::AuditDxf(file);
-    EXPECT_EQ(audit.status, 0) << audit.output;
-    EXPECT_EQ(audit.counts.count("BLOCK LOGO_3 CIRCLE"), 1u) << audit.output;
-  }
+  ZT6_REQUIRE_EZDXF();
+  const test_support::DxfAudit audit = test_support::AuditDxf(file);
+  EXPECT_EQ(audit.status, 0) << audit.output;
+  EXPECT_EQ(audit.counts.count("BLOCK LOGO_3 CIRCLE"), 1u) << audit.output;
 }
 
 TEST(CadOutputChoice, CancelledChoicesWriteNothing) {

@@ -19,6 +19,7 @@
 #include "base/codepage.h"
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
+#include "support/required_reader.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -312,7 +313,7 @@ TEST(DxfWriter, LineEndInAValueCannotSplitTheGroup) {
 
 // A small complete drawing read back and audited by ezdxf.
 TEST(DxfWriter, WholeFilePassesAnIndependentAudit) {
-  if (!test_support::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  ZT6_REQUIRE_EZDXF();
   DxfWriter w = Writer(6, CadTextMode::Ansi);
   w.Header(0, 0, 420, 297);
   w.Tables(2, ConfiguredLayers());

@@ -81,9 +81,10 @@ TEST(HpglReader, TheWriterEncodesWhatTheReaderDecodes) {
     bool cancel = false;
     DrawingWindow drawing(cancel);
     DrawPlotFile(drawing, w.Text());
-    const std::string expected = "4;0;0;" + StreamReal(v * kPlotterUnit) + ";" +
-                                 StreamReal(-v * kPlotterUnit);
-    if (v == 0) continue;  // a zero-length line
+    // v = 0 gives a line of no length at the origin, still drawn.
+    const std::string expected = v == 0 ? std::string("4;0;0;0;0")
+                                        : "4;0;0;" + StreamReal(v * kPlotterUnit) + ";" +
+                                              StreamReal(-v * kPlotterUnit);
     EXPECT_THAT(drawing.Records(), ::testing::Contains(expected)) << v;
   }
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "support/file_bytes.h"
 #include "support/fixed_time.h"
 #include "support/iges_check.h"
+#include "support/required_reader.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -390,8 +392,7 @@ TEST_F(IgesWriterTest, WorkingFileFailuresAreReported) {
 
 // A small complete drawing read back by OpenCASCADE's IGES reader.
 TEST_F(IgesWriterTest, WholeFileIsReadByAnIndependentReader) {
-  if (!test_support::HaveIgesChecker())
-    GTEST_SKIP() << "OpenCASCADE (libocct-data-exchange-dev) was not found when building";
+  ZT6_REQUIRE_IGES_CHECKER();
   CadPrimitiveState text;
   text.text = {3.5, 0.8, 30.0, 0.0};
   IgesFileSetup setup = Setup();
@@ -415,14 +416,21 @@ TEST_F(IgesWriterTest, WholeFileIsReadByAnIndependentReader) {
   const std::filesystem::path file = dir_.Write("drawing.igs", bytes);
   const test_support::IgesCheck check = test_support::CheckIges(file);
   ASSERT_EQ(check.status, 0) << check.output;
-  // Each insert gives the block's line, arc and text again; every entity is a root. The
-  // reader warns that solids and notes leave the line weight to its default.
+  // Each insert gives the block's line, arc and text again; every entity is a root.
   const std::map<std::string, int> expected = {
       {"entities", 11}, {"type 100", 4}, {"type 106", 1}, {"type 110", 3}, {"type 212", 3},
-      {"fails", 0},     {"warnings", 4}, {"roots", 8},    {"shapes", 8},   {"edges", 11}};
+      {"fails", 0},     {"roots", 8},    {"shapes", 8},   {"edges", 11}};
   for (const auto& [name, count] : expected) {
     ASSERT_EQ(check.counts.count(name), 1u) << name << "\n" << check.output;
     EXPECT_EQ(check.counts.at(name), count) << name << "\n" << check.output;
+  }
+  // The reader may warn that solids and notes leave the line weight to its default (how
+  // often depends on its version); it warns of nothing else.
+  std::istringstream lines(check.output);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("warning:")) {
+      EXPECT_NE(line.find("Line Weight Number is undefined"), std::string::npos) << line;
+    }
   }
 }
 

@@ -132,6 +132,92 @@ TEST(CalculationRun, WorkedExampleGeometry) {
   EXPECT_EQ(d.Fbeta[0], 0);
 }
 
+// The larger DIN 5481 rows have a flank angle of 55 degrees: 60x65 typed in (D 61.5,
+// z 45, odd), TGe = TGi = 0.05, pins and fillets left to the run.
+TEST(CalculationRun, WorkedExampleAt55Degrees) {
+  DesignRecord d;
+  d.dimensionSource = DimensionSource::SelfDefined;
+  d.Dii = 60;
+  d.Dee = 65;
+  d.D = 61.5;
+  d.z = 45;
+  d.gammaE = 55;
+  d.l = 40;
+  d.TGi = 0.05;
+  d.TGe = 0.05;
+  d.TN = 500;
+  d.Tmax = 1000;
+  RunMessages messages;
+  NoStandardTables tables;
+  CalculationRun(d, messages, tables);
+  EXPECT_FALSE(messages.FatalFlag());
+
+  // Tips: Dii 60 A11 (range 50-65: A = +340, IT11 = 190) = 60.340 ... 60.530;
+  // Dee 65 a11 (65 lies in the range up to 65: a = -340) = 64.470 ... 64.660.
+  EXPECT_NEAR(d.Diimin, 60.340, 1e-9);
+  EXPECT_NEAR(d.Diimax, 60.530, 1e-9);
+  EXPECT_NEAR(d.Deemin, 64.470, 1e-9);
+  EXPECT_NEAR(d.Deemax, 64.660, 1e-9);
+  // P = pi * 61.5 / 45 = 4.2935100; gamma i = 55 - 360/45 = 47 degrees.
+  EXPECT_NEAR(d.P, 4.2935100, kTol);
+  EXPECT_NEAR(d.gammaI, 47.0, 1e-12);
+  // Pins: 11.5 * P / 2 = 24.6877 -> 25 -> DRi = DRe = 2.5.
+  EXPECT_NEAR(d.DRi, 2.5, 1e-12);
+  EXPECT_NEAR(d.DRe, 2.5, 1e-12);
+  // Sv = P/2 = 2.1467550; Smin = Sv - 0.05 = 2.0967550; Smax = Smin + 0.03125 = 2.1280050.
+  // Ev = 2.1467550; Emax = Ev + 0.05 = 2.1967550; Emin = Emax - 0.03125 = 2.1655050.
+  EXPECT_NEAR(d.Sv, 2.1467550, kTol);
+  EXPECT_NEAR(d.Smin, 2.0967550, kTol);
+  EXPECT_NEAR(d.Smax, 2.1280050, kTol);
+  EXPECT_NEAR(d.Emax, 2.1967550, kTol);
+  EXPECT_NEAR(d.Emin, 2.1655050, kTol);
+  // Over pins at Sv: theta = (P - Sv)/D = pi/90 = 0.0349066, cos = 0.9993908,
+  // sin = 0.0348995; tan 27.5 = 0.5205671, sin 27.5 = 0.4617486;
+  // Ve = 30.75 * (0.9993908 - 0.0348995 / 0.5205671) = 28.6697477; odd z: kz = cos(pi/90);
+  // MReV = 2 * (28.6697477 + 1.25 / 0.4617486) * 0.9993908 + 2.5 = 65.2154689.
+  // At Smax theta = 0.0352115, Ve = 28.6514209: MRemax = 65.1788377;
+  // at Smin theta = 0.0357196, Ve = 28.6208704: MRemin = 65.1177739.
+  EXPECT_NEAR(d.MReV, 65.2154689, kTol);
+  EXPECT_NEAR(d.MRemax, 65.1788377, kTol);
+  EXPECT_NEAR(d.MRemin, 65.1177739, kTol);
+  // Between pins at Ev: theta = Ev/D = pi/90; tan 23.5 = 0.4348124, sin 23.5 = 0.3987491;
+  // Vi = 30.75 * (0.9993908 + 0.0348995 / 0.4348124) = 33.1993659;
+  // MRiV = 2 * (33.1993659 - 1.25 / 0.3987491) * 0.9993908 - 2.5 = 57.5924956.
+  // Vi(Emax) = 33.2559434: MRimax = 57.7055818; Vi(Emin) = 33.2205850: MRimin = 57.6349080.
+  EXPECT_NEAR(d.MRiV, 57.5924956, kTol);
+  EXPECT_NEAR(d.MRimax, 57.7055818, kTol);
+  EXPECT_NEAR(d.MRimin, 57.6349080, kTol);
+  // Default fillets, beta = pi/90 (the theta of Sv and Ev, so the vertices above):
+  // re max = sin 27.5 * (30 - 28.6697477) = 0.6142422;
+  // ri max = sin 23.5 * (33.1993659 - 32.5) = 0.2788715;
+  // re min = re max - 0.625 * 0.05 / 2 = 0.5986172; ri min = 0.2632465.
+  EXPECT_NEAR(d.reMax, 0.6142422, kTol);
+  EXPECT_NEAR(d.riMax, 0.2788715, kTol);
+  EXPECT_NEAR(d.reMin, 0.5986172, kTol);
+  EXPECT_NEAR(d.riMin, 0.2632465, kTol);
+  // Roots: Diemin = 2 * (Ve(Smin) + re max / sin 27.5 - re max)
+  //              = 2 * (28.6208704 + 1.3302523 - 0.6142422) = 58.6737611;
+  // Diemax = 2 * (Ve(Smax) + re min / sin 27.5 - re min) = 58.6984346;
+  // Deimax = 2 * (Vi(Emax) - ri max / sin 23.5 + ri max)
+  //        = 2 * (33.2559434 - 0.6993659 + 0.2788715) = 65.6708981;
+  // Deimin = 2 * (Vi(Emin) - ri min / sin 23.5 + ri min) = 65.6473014.
+  EXPECT_NEAR(d.Diemin, 58.6737611, kTol);
+  EXPECT_NEAR(d.Diemax, 58.6984346, kTol);
+  EXPECT_NEAR(d.Deimax, 65.6708981, kTol);
+  EXPECT_NEAR(d.Deimin, 65.6473014, kTol);
+  // Form circles: DFemin = Diemin + 2 * re max * (1 - sin 27.5) = 59.3349945;
+  // DFemax = Diemax + 2 * re min * (1 - sin 27.5) = 59.3428477;
+  // DFimin = Deimin - 2 * ri min * (1 - sin 23.5) = 65.3307470;
+  // DFimax = Deimax - 2 * ri max * (1 - sin 23.5) = 65.3355546.
+  EXPECT_NEAR(d.DFemin, 59.3349945, kTol);
+  EXPECT_NEAR(d.DFemax, 59.3428477, kTol);
+  EXPECT_NEAR(d.DFimin, 65.3307470, kTol);
+  EXPECT_NEAR(d.DFimax, 65.3355546, kTol);
+  // Diimin 60.340 lies above DFemax and DFimin above Deemax 64.660: no interference.
+  for (int k = 1; k <= messages.Count(); ++k)
+    EXPECT_EQ(messages.Message(k).find("DF"), std::string::npos) << messages.Message(k);
+}
+
 TEST(CalculationRun, WorkedExampleLoad) {
   DesignRecord d = SelfDefined12x14();
   RunMessages messages;
@@ -213,13 +299,20 @@ TEST(CalculationRun, RefusalsInOrder) {
 }
 
 TEST(CalculationRun, NegativeToothCountAndWidthAreNotRefused) {
+  // A negative tooth count runs on: the pitch pi * D / z turns negative with it.
   DesignRecord d = SelfDefined12x14();
-  d.l = -26;
+  d.z = -31;
   RunMessages messages;
   NoStandardTables tables;
   CalculationRun(d, messages, tables);
   EXPECT_FALSE(messages.FatalFlag());
+  EXPECT_NEAR(d.P, -std::numbers::pi * 13.0 / 31, 1e-12);
+
   // A negative width gives no contact area: an error and no pressures.
+  d = SelfDefined12x14();
+  d.l = -26;
+  CalculationRun(d, messages, tables);
+  EXPECT_FALSE(messages.FatalFlag());
   EXPECT_EQ(d.peq, 0);
   EXPECT_EQ(messages.Message(1), "Fehler : L * hw <= 0 !");
 }

@@ -23,6 +23,7 @@
 #include "gui/config_window.h"
 #include "support/file_bytes.h"
 #include "support/gui_fixture.h"
+#include "support/unprivileged_rerun.h"
 
 namespace zt6 {
 namespace {
@@ -293,10 +294,11 @@ TEST_F(ConfigWindowTest, BackgroundColourAtOnceAndFontsThroughTheFontDialog) {
   EXPECT_EQ(styleShown, bits == 3 ? "fett, kursiv" : bits == 2 ? "kursiv" : bits == 1 ? "fett" : "normal");
 }
 
-// A missing folder, and (where permissions hold) a read-only one with an old file: a
-// message, the question to try again, and the old file as it was.
-TEST_F(ConfigWindowTest, SaveThatCannotWriteSaysSoAndKeepsTheOldFile) {
-  const auto saveAndGiveUp = [this] {
+// Saving the settings where the file cannot be written: the message shown, answered by
+// giving up on the question to try again.
+class ConfigSaveFailure : public ConfigWindowTest {
+ protected:
+  std::string SaveAndGiveUp() {
     std::string error;
     script.Expect("Tconfig", [](QWidget* w) {
       ClickButton(w, "Button_save");
@@ -311,17 +313,24 @@ TEST_F(ConfigWindowTest, SaveThatCannotWriteSaysSoAndKeepsTheOldFile) {
     });
     Run("mi_fileConfig");
     return error;
-  };
-  const fs::path own = program.configPlace.directory;
-  program.configPlace.directory = own / "fehlt" / "auch";
-  EXPECT_NE(saveAndGiveUp().find("I/O-Error"), std::string::npos);
-  EXPECT_FALSE(fs::exists(program.configPlace.directory));
+  }
+};
 
-  if (::geteuid() == 0) return;  // root writes into read-only folders
-  program.configPlace.directory = own;
+// A missing folder: a message, the question to try again, and no folder made.
+TEST_F(ConfigSaveFailure, AMissingFolderSaysSo) {
+  program.configPlace.directory = program.configPlace.directory / "fehlt" / "auch";
+  EXPECT_NE(SaveAndGiveUp().find("I/O-Error"), std::string::npos);
+  EXPECT_FALSE(fs::exists(program.configPlace.directory));
+}
+
+// A read-only folder with an old file: the message and the old file as it was. The
+// superuser writes into read-only folders, so as root the test runs again as nobody.
+TEST_F(ConfigSaveFailure, AReadOnlyFolderSaysSoAndKeepsTheOldFile) {
+  ZT6_AS_UNPRIVILEGED_USER();
+  const fs::path own = program.configPlace.directory;
   std::ofstream(program.configPlace.ConfigurationFile(), std::ios::binary) << "old";
   fs::permissions(own, fs::perms::owner_write, fs::perm_options::remove);
-  const std::string error = saveAndGiveUp();
+  const std::string error = SaveAndGiveUp();
   fs::permissions(own, fs::perms::owner_write, fs::perm_options::add);
   EXPECT_EQ(error, "Schreibschutz entfernen !");
   EXPECT_EQ(FileText(), "old");

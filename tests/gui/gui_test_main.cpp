@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <clocale>
 
+#include "support/test_isolation.h"
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");  // as the program does after its QApplication
   ::testing::InitGoogleTest(&argc, argv);
+  zt6::test_support::InstallTestIsolation();
   return RUN_ALL_TESTS();
 }

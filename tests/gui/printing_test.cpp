@@ -24,6 +24,7 @@
 #include "gui/qt_printer.h"
 #include "support/gui_fixture.h"
 #include "support/pdf_reading.h"
+#include "support/required_reader.h"
 
 namespace zt6 {
 namespace {
@@ -37,7 +38,7 @@ using namespace test_support;  // the shell and poppler helpers
 class Printing : public GuiFixture {};
 
 TEST_F(Printing, AThreePageReportWithTheRangeTwoToThreeGivesThosePages) {
-  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  ZT6_REQUIRE_POPPLER();
   std::string report;
   for (int page = 1; page <= 3; ++page) {
     report += Utf8ToCp850("Seite " + std::to_string(page) + " Zähnezahl Größe\r\n");
@@ -71,7 +72,7 @@ TEST_F(Printing, AThreePageReportWithTheRangeTwoToThreeGivesThosePages) {
 
 
 TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt) {
-  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  ZT6_REQUIRE_POPPLER();
   DrawingSettings s;
   s.screenWidth = 799;
   s.screenHeight = 599;
@@ -99,17 +100,19 @@ TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt
   ASSERT_GT(page.width, 0);
   ASSERT_LT(page.width, page.height);  // portrait A4
 
-  // The Part's mapping in printer pixels (600 dpi), the page's 5 mm margin added,
-  // then in the 72 dpi picture.
+  // Worked by hand: on the 799 x 599 screen the framed viewport runs over x 1..798 and
+  // y 1..598; the world 200 x 150 gives the scales 797/200 = 3.985 and 597/150 = 3.98,
+  // and keeping the aspect (square pixels) takes the smaller, 3.98, for both.
+  // On paper (printer pixels, 600 dpi): origin 20 mm and 30 mm of the 210 mm page width,
+  // then the screen position times half the page over the screen; the page's 5 mm margin
+  // added, then in the 72 dpi picture.
+  const double sx = 3.98;
+  const double sy = 3.98;
   auto px = [&](double x) {
-    return std::lround(pw * 20 / 210.0) +
-           std::lround(pw * ((x - drawing.VisibleWorld().x1) * drawing.ScaleX() +
-                             drawing.Viewport().x1) * 0.5 / s.screenWidth);
+    return std::lround(pw * 20 / 210.0) + std::lround(pw * (x * sx + 1) * 0.5 / 799);
   };
   auto py = [&](double y) {
-    return std::lround(pw * 30 / 210.0) +
-           std::lround(ph * (drawing.Viewport().y2 - (y - drawing.VisibleWorld().y1) * drawing.ScaleY()) *
-                       0.5 / s.screenHeight);
+    return std::lround(pw * 30 / 210.0) + std::lround(ph * (598 - y * sy) * 0.5 / 599);
   };
   const double margin = 5 / 25.4 * 600;
   auto at72 = [margin](double printerPixels) { return (printerPixels + margin) * 72 / 600; };
@@ -144,7 +147,7 @@ TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt
 }
 
 TEST_F(Printing, FilePrintTakesTheSettingsOverAndPrintsTheDrawing) {
-  if (!HavePoppler()) GTEST_SKIP() << "poppler-utils is not installed";
+  ZT6_REQUIRE_POPPLER();
   const fs::path pdf = dir.path() / "menu.pdf";
   QPrinter& device = window->DrawingPrinter().Device();
   device.setOutputFormat(QPrinter::PdfFormat);
@@ -203,8 +206,7 @@ TEST_F(Printing, PrinterSetupShowsThePrinterInformation) {
 }
 
 TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
-  if (Shell("/usr/bin/python3 -c 'import openpyxl'").exitCode != 0)
-    GTEST_SKIP() << "python3-openpyxl is not installed";
+  ZT6_REQUIRE_OPENPYXL();
   // Not saved yet: the message, no workbook, the export stays disabled.
   script.Expect("MessageBox", [](QWidget* w) { qobject_cast<QMessageBox*>(w)->accept(); });
   Run("mi_OleStartExcel");
@@ -254,8 +256,7 @@ TEST_F(Printing, SpreadsheetCommandsOpenWorkbooksOfTheProjectAndTheReport) {
 }
 
 TEST_F(Printing, TheProjectTableExportsEveryCellIntoAWorkbook) {
-  if (Shell("/usr/bin/python3 -c 'import openpyxl'").exitCode != 0)
-    GTEST_SKIP() << "python3-openpyxl is not installed";
+  ZT6_REQUIRE_OPENPYXL();
   fs::copy_file(fs::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6", dir.path() / "welle_12x14.zt6");
   program.modified = false;
   script.Expect("TForm_preview", [](QWidget* w) {

@@ -147,7 +147,8 @@ TEST(CalculationReport, HeaderNamesTheDrawings) {
   english.Load(2);
   const auto header = CalculationReportHeader(d, english, "1.5");
   EXPECT_EQ(header[0], "ZT6 V1.5  Serration to DIN 5481");
-  EXPECT_EQ(header[1], ReportWriter::NameLine("Antriebswelle", "W-4711"));
+  // The name from column 1, "Nr.: " and the number from column 40, 72 characters in all.
+  EXPECT_EQ(header[1], "Antriebswelle" + std::string(26, ' ') + "Nr.: W-4711" + std::string(22, ' '));
   EXPECT_EQ(header[3], "Info eins");
   EXPECT_EQ(header[4], "Info zwei");
   EXPECT_EQ(CalculationReportColumns(english),

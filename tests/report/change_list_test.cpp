@@ -77,7 +77,7 @@ TEST(ChangeListGolden, ThreeRecordsMatchTheCheckedList) {
   const std::string list = Cp850ToUtf8(ChangeList(ThreeRecords(), 0));
   if (std::getenv("ZT6_WRITE_GOLDEN") != nullptr) {
     std::ofstream(kGolden, std::ios::binary) << list;
-    GTEST_SKIP() << "golden file written: check it by hand before committing";
+    GTEST_FAIL() << kGolden << " written: check it by hand before committing";
   }
   EXPECT_EQ(list, test_support::FileBytes(kGolden));
 }

@@ -23,6 +23,7 @@
 #include "gui/qt_ui.h"
 #include "support/designs.h"
 #include "support/modal_script.h"
+#include "support/table_copy.h"
 #include "support/temp_dir.h"
 
 namespace zt6::test_support {
@@ -62,7 +63,7 @@ class GuiFixture : public ::testing::Test {
   GuiFixture() {
     namespace fs = std::filesystem;
     fs::create_directories(dir.path() / "tmp");
-    program.config.dbfFolder = Utf8ToCp850(std::string(ZT6_TABLE_DIR));
+    program.config.dbfFolder = Utf8ToCp850(test_support::TableFolderCopy());
     program.config.temporaryFolder = Utf8ToCp850((dir.path() / "tmp").string());
     program.config.pltFolder = Utf8ToCp850(std::string(ZT6_DATA_DIR));
     program.projectDirectory = dir.path().string() + "/";

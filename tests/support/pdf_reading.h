@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -79,6 +80,33 @@ inline std::string WorkbookCells(const std::filesystem::path& path) {
   return Shell("/usr/bin/python3 " + std::string(ZT6_DATA_DIR) +
                "/../tests/app/cli/xlsx_cells.py " + Quoted(path))
       .out;
+}
+
+// How many pixels of the first page of pdf, rendered in colour at dpi, are coloured: their
+// red, green and blue differ by more than tolerance (black, white and the greys of
+// anti-aliased black lines have all three alike). -1 when the page cannot be rendered.
+inline long ColouredPixels(const std::filesystem::path& pdf, int dpi, int tolerance) {
+  const std::filesystem::path stem = pdf.parent_path() / "page_colour";
+  Shell("pdftoppm -r " + std::to_string(dpi) + " -singlefile " + Quoted(pdf) + " " +
+        Quoted(stem));
+  std::ifstream in(stem.string() + ".ppm", std::ios::binary);
+  std::string magic;
+  int width = 0;
+  int height = 0;
+  int maxValue = 0;
+  in >> magic >> width >> height >> maxValue;
+  in.get();
+  std::string rgb(static_cast<std::size_t>(width) * height * 3, '\0');
+  in.read(rgb.data(), static_cast<std::streamsize>(rgb.size()));
+  if (magic != "P6" || maxValue != 255 || !in || rgb.empty()) return -1;
+  long coloured = 0;
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+    const int r = static_cast<unsigned char>(rgb[i]);
+    const int g = static_cast<unsigned char>(rgb[i + 1]);
+    const int b = static_cast<unsigned char>(rgb[i + 2]);
+    if (std::max({r, g, b}) - std::min({r, g, b}) > tolerance) ++coloured;
+  }
+  return coloured;
 }
 
 }  // namespace zt6::test_support

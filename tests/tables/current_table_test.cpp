@@ -8,7 +8,6 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "raw_dbf.h"
 #include "support/file_bytes.h"
 #include "tables/dbf_error.h"
+#include "tables/dbf_header.h"
 
 namespace zt6 {
 namespace {
@@ -46,12 +46,8 @@ HeaderFacts Header(const std::string& bytes) {
           ReadLittleEndian(bytes, 10, 2)};
 }
 
-std::tm Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
+// The date header stamps get while a test pins it: day, month and year all different.
+constexpr DbfDate kPinnedToday{2027, 11, 23};
 
 std::string RecordInFile(const std::string& bytes, int k) {
   const HeaderFacts h = Header(bytes);
@@ -186,6 +182,7 @@ TEST_F(CurrentTableTest, TextsAreStoredInTheDosCodePageAndReadInTheWindowsCodePa
 }
 
 TEST_F(CurrentTableTest, AppendingTwiceAppendsTwoEqualRecordsAndKeepsTheHeaderCurrent) {
+  const PinnedDbfToday pinned(kPinnedToday);
   RawTable raw;
   raw.fields = {{"NAME", 'C', 8}, {"DII", 'N', 6, 2}, {"OK", 'L', 1}};
   raw.records = {" Alt       1.00F"};
@@ -201,11 +198,10 @@ TEST_F(CurrentTableTest, AppendingTwiceAppendsTwoEqualRecordsAndKeepsTheHeaderCu
 
   const std::string bytes = Bytes(path);
   const HeaderFacts h = Header(bytes);
-  const std::tm today = Today();
   EXPECT_EQ(h.count, 3u);
-  EXPECT_EQ(h.year, today.tm_year + 1900);
-  EXPECT_EQ(h.month, today.tm_mon + 1);
-  EXPECT_EQ(h.day, today.tm_mday);
+  EXPECT_EQ(h.year, 2027);
+  EXPECT_EQ(h.month, 11);
+  EXPECT_EQ(h.day, 23);
   EXPECT_EQ(RecordInFile(bytes, 1),
             " Alt       1.00F");  // the record current before keeps its contents
   EXPECT_EQ(RecordInFile(bytes, 2), " Neu       2.50T");
@@ -447,6 +443,7 @@ TEST_F(CurrentTableTest, ReplaceFitsValuesIntoTheirFieldsOrRefusesThem) {
 }
 
 TEST_F(CurrentTableTest, WriteRecordChangesOneRecordInPlaceAndStampsTheDateOnClose) {
+  const PinnedDbfToday pinned(kPinnedToday);
   RawTable raw;
   raw.fields = {{"NAME", 'C', 4}};
   raw.records = {" eins", " zwei"};
@@ -459,7 +456,9 @@ TEST_F(CurrentTableTest, WriteRecordChangesOneRecordInPlaceAndStampsTheDateOnClo
   EXPECT_EQ(Header(Bytes(path)).year, 1999);
   table_.DbfClose();
   const HeaderFacts h = Header(Bytes(path));
-  EXPECT_EQ(h.year, Today().tm_year + 1900);
+  EXPECT_EQ(h.year, 2027);
+  EXPECT_EQ(h.month, 11);
+  EXPECT_EQ(h.day, 23);
   EXPECT_EQ(h.count, 2u);
   EXPECT_EQ(RecordInFile(Bytes(path), 1), " eins");
 }

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "current_table_fixture.h"
 #include "raw_dbf.h"
 #include "tables/dbf_error.h"
+#include "tables/dbf_header.h"
 
 namespace zt6 {
 namespace {
@@ -120,6 +120,7 @@ TEST_F(DbfHeaderTest, ReadsTheHeaderVariants) {
 }
 
 TEST_F(DbfHeaderTest, AppendKeepsTheDBase2HeaderLayout) {
+  const PinnedDbfToday pinned({2027, 11, 23});
   const std::string path = WriteRaw("x.dbf", DBase2(kFields, {kRecord})).string();
   table_.DbfUsePath(path);
   table_.DbfReplaceText("NAME", "Nut");
@@ -128,13 +129,10 @@ TEST_F(DbfHeaderTest, AppendKeepsTheDBase2HeaderLayout) {
   table_.DbfClose();
 
   const std::string bytes = Bytes(path);
-  const std::time_t now = std::time(nullptr);
-  std::tm today{};
-  localtime_r(&now, &today);
   EXPECT_EQ(test_support::ReadLittleEndian(bytes, 1, 2), 2u);
-  EXPECT_EQ(bytes[3], today.tm_mon + 1);
-  EXPECT_EQ(bytes[4], today.tm_mday);
-  EXPECT_EQ(bytes[5], today.tm_year % 100);
+  EXPECT_EQ(bytes[3], 11);  // month, day, year of the century
+  EXPECT_EQ(bytes[4], 23);
+  EXPECT_EQ(bytes[5], 27);
   EXPECT_EQ(bytes.substr(521 + 10), " Nut   1.5\x1A");
   table_.DbfUsePath(path);
   table_.DbfGo(2);

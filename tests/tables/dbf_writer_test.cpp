@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "raw_dbf.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
+#include "tables/dbf_header.h"
 
 namespace zt6 {
 namespace {
@@ -26,18 +26,16 @@ const std::vector<DbfFieldSpec> kFields = {
 TEST(DbfWriterTest, WritesADbase3TableWithTheDosCodePageDriver) {
   test_support::TempDir dir("zt6_writer");
   const fs::path path = dir.path() / "t.dbf";
+  const PinnedDbfToday pinned({2027, 11, 23});
   const DbfCreateResult created = CreateDbfTable(
       path.string(), kFields, {{Utf8ToCp1252("Maß"), "1,5", "y", "20240131"}, {"", "", "", ""}});
   ASSERT_TRUE(created.ok) << created.error;
 
   const std::string bytes = test_support::FileBytes(path);
-  const std::time_t now = std::time(nullptr);
-  std::tm today{};
-  localtime_r(&now, &today);
   EXPECT_EQ(bytes[0], 0x03);
-  EXPECT_EQ(bytes[1], today.tm_year);
-  EXPECT_EQ(bytes[2], today.tm_mon + 1);
-  EXPECT_EQ(bytes[3], today.tm_mday);
+  EXPECT_EQ(bytes[1], 2027 - 1900);
+  EXPECT_EQ(bytes[2], 11);
+  EXPECT_EQ(bytes[3], 23);
   EXPECT_EQ(ReadLittleEndian(bytes, 4, 4), 2u);
   EXPECT_EQ(ReadLittleEndian(bytes, 8, 2), 32u + 4 * 32 + 1);
   EXPECT_EQ(ReadLittleEndian(bytes, 10, 2), 1u + 6 + 6 + 1 + 8);

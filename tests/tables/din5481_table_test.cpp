@@ -17,6 +17,7 @@
 #include "calc/calculation_run.h"
 #include "calc/proposals.h"
 #include "support/file_bytes.h"
+#include "support/table_copy.h"
 #include "support/table_fixture.h"
 
 namespace zt6 {
@@ -70,7 +71,7 @@ class Din5481TableTest : public test_support::LookupFixture {
 
   void SetUp() override {
     LookupFixture::SetUp();
-    config.dbfFolder = Utf8ToCp850(ZT6_TABLE_DIR);
+    config.dbfFolder = Utf8ToCp850(test_support::TableFolderCopy());
   }
 
   // The size row k as the dimensions dialog takes it into a database-mode design.

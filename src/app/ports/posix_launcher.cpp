@@ -26,6 +26,11 @@ void PosixLauncher::ReapFinished() {
   std::erase_if(running_, [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; });
 }
 
+void PosixLauncher::WaitForStarted() {
+  for (const pid_t pid : running_) waitpid(pid, nullptr, 0);
+  running_.clear();
+}
+
 pid_t PosixLauncher::Spawn(const std::string& program, const std::vector<std::string>& arguments) {
   ReapFinished();
   if (program.empty()) return -1;

@@ -24,6 +24,8 @@ class PosixLauncher : public Launcher {
   // Through "xdg-open"; false when it cannot start or ends at once with a failure
   // (no program for the file), which it does within a moment.
   bool Open(const std::string& fileOrAddress) override;
+  // Waits until every program started here has ended (for callers that read what it wrote).
+  void WaitForStarted();
 
  private:
   void ReapFinished();

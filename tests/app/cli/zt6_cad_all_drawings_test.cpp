@@ -20,6 +20,7 @@
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
 #include "support/iges_check.h"
+#include "support/required_reader.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -179,7 +180,8 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
       EXPECT_GE(check.counts.at("edges"), dxfEdges) << check.output;
     }
   }
-  if (!ezdxf || !occt) GTEST_SKIP() << "ezdxf or the OpenCASCADE reader is missing";
+  ZT6_REQUIRE_READER(ezdxf, "python3-ezdxf");
+  ZT6_REQUIRE_READER(occt, "OpenCASCADE's IGES reader (libocct-data-exchange-dev)");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, EveryDrawing, test_support::BundledExamples(),

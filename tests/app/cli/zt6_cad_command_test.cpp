@@ -13,6 +13,7 @@
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
 #include "support/flat_json.h"
+#include "support/required_reader.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -40,7 +41,7 @@ int TeethOf(const fs::path& project) {
 }
 
 TEST(Zt6Cad, EveryProfileDrawingOfEveryExampleIsSoundDxf) {
-  if (!test_support::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  ZT6_REQUIRE_EZDXF();
   struct Kind {
     int number;
     int insertsPerTooth;

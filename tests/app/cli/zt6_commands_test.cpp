@@ -13,6 +13,7 @@
 #include "support/flat_json.h"
 #include "support/json_checks.h"
 #include "support/run_zt6.h"
+#include "support/table_copy.h"
 #include "tables/table_source.h"
 
 namespace zt6 {
@@ -142,7 +143,7 @@ std::vector<double> SourceRow(const std::string& table, int row) {
 
 TEST(Zt6Calc, DatabaseModeProjectCalculatesFromTheShippedTables) {
   const std::string example = std::string(ZT6_DATA_DIR) + "/examples/din5481_17x20.zt6";
-  const Outcome fine = RunCommand({"calc", example, "--json", "--tables", ZT6_TABLE_DIR});
+  const Outcome fine = RunCommand({"calc", example, "--json", "--tables", test_support::TableFolderCopy()});
   ASSERT_EQ(fine.exitCode, 0) << fine.err;
   EXPECT_EQ(fine.err, "");
   const FlatJson json = ReadJson(fine.out);
@@ -175,7 +176,7 @@ TEST(Zt6Calc, DatabaseModeProjectCalculatesFromTheShippedTables) {
 
   // Class "grob": the coarse shaft table, and the tooth thickness tolerance doubled.
   const Outcome grob = RunCommand(
-      {"calc", example, "--json", "--tables", ZT6_TABLE_DIR, "--set", "tolerance_class=2"});
+      {"calc", example, "--json", "--tables", test_support::TableFolderCopy(), "--set", "tolerance_class=2"});
   ASSERT_EQ(grob.exitCode, 0) << grob.err;
   const FlatJson coarseJson = ReadJson(grob.out);
   EXPECT_DOUBLE_EQ(NumberAt(coarseJson, "inputs.TGe"), 2 * totals[2]);

@@ -18,6 +18,7 @@
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
 #include "support/flat_json.h"
+#include "support/required_reader.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -101,7 +102,7 @@ TEST(Zt6Documentation, TheChangeListInEveryFormOfZt6Report) {
 }
 
 TEST(Zt6Documentation, ManufacturingDrawingShowsTheRecordsReadBackFromDxf) {
-  if (!test_support::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  ZT6_REQUIRE_EZDXF();
   test_support::TempDir dir("zt6_docs_dxf");
   const fs::path project = WriteDocumentedProject(dir.path());
   const fs::path dxf = dir.path() / "welle6.dxf";

@@ -7,6 +7,7 @@
 #include "base/safe_file.h"
 #include "support/file_bytes.h"
 #include "support/run_zt6.h"
+#include "support/table_copy.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -21,7 +22,7 @@ class Zt6Report : public ::testing::Test {
 
   Zt6Outcome Run(std::vector<std::string> args) {
     args.insert(args.begin(), "report");
-    args.insert(args.end(), {"--tables", ZT6_TABLE_DIR});
+    args.insert(args.end(), {"--tables", test_support::TableFolderCopy()});
     return test_support::RunZt6Command(args);
   }
 

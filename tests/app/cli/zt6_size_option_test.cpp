@@ -13,6 +13,7 @@
 #include "support/flat_json.h"
 #include "support/json_checks.h"
 #include "support/run_zt6.h"
+#include "support/table_copy.h"
 #include "support/temp_dir.h"
 #include "tables/table_source.h"
 
@@ -50,7 +51,7 @@ class Zt6Size : public ::testing::Test {
   void SetUp() override { setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1); }
 
   test_support::TempDir dir{"zt6_size"};
-  const std::string tables = ZT6_TABLE_DIR;
+  const std::string tables = test_support::TableFolderCopy();
   const std::string example12 = std::string(ZT6_DATA_DIR) + "/examples/welle_12x14.zt6";
 };
 

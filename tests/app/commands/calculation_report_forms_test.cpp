@@ -22,6 +22,8 @@
 #include "support/file_bytes.h"
 #include "support/fixed_time.h"
 #include "support/flat_json.h"
+#include "support/table_copy.h"
+#include "support/temp_dir.h"
 
 namespace zt6 {
 namespace {
@@ -34,7 +36,7 @@ const fs::path kGolden = fs::path(ZT6_DATA_DIR) / ".." / "tests" / "app" / "gold
 // The report in the form of the device, as the writer builds it.
 std::string ReportOfTheExample(int device) {
   Program program;
-  program.config.dbfFolder = Utf8ToCp850(ZT6_TABLE_DIR);
+  program.config.dbfFolder = Utf8ToCp850(test_support::TableFolderCopy());
   program.config.temporaryFolder = Utf8ToCp850(fs::temp_directory_path().string());
   ScriptedUi ui;
   Prompts prompts(ui, program.shell, program.config.format);
@@ -67,7 +69,7 @@ TEST(CalculationReportGolden, MatchesTheCheckedReport) {
   const std::string report = Cp850ToUtf8(ReportOfTheExample(1));
   if (std::getenv("ZT6_WRITE_GOLDEN") != nullptr) {
     std::ofstream(kGolden, std::ios::binary) << report;
-    GTEST_SKIP() << "golden file written: check it by hand before committing";
+    GTEST_FAIL() << kGolden << " written: check it by hand before committing";
   }
   EXPECT_EQ(report, test_support::FileBytes(kGolden));
 }
@@ -84,7 +86,8 @@ TEST(CalculationReportForms, HtmlHoldsOneTableRowPerTabSeparatedRow) {
   ASSERT_EQ(tabRows[4], 21 + 1 + 16);  // dimensions, run-out, strength
   ASSERT_EQ(tabRows[5], 20 + 3 + 5 + 3);  // tolerances, deviations, materials, factors
 
-  const fs::path page = fs::temp_directory_path() / "zt6_report_forms_test.htm";
+  const test_support::TempDir dir("zt6_report_forms");
+  const fs::path page = dir.path() / "report.htm";
   std::ofstream(page, std::ios::binary) << ReportOfTheExample(7);
   const std::string script = std::string(ZT6_DATA_DIR) + "/../tests/app/html_structure.py";
   const std::string command = "/usr/bin/python3 '" + script + "' '" + page.string() + "' 2>&1";
@@ -94,7 +97,6 @@ TEST(CalculationReportForms, HtmlHoldsOneTableRowPerTabSeparatedRow) {
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
     pclose(pipe);
   }
-  fs::remove(page);
   const auto json = test_support::FlatJsonReader::Read(out);
   ASSERT_TRUE(json.has_value()) << out;
   EXPECT_EQ(json->at("problems").text, "0") << out;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -253,13 +252,13 @@ TEST(OpenDocument, TheDefaultProgramWithoutAFileStartsTheTextEditorFound) {
   EXPECT_TRUE(launcher.calls[0].arguments.empty());
 }
 
+// How fast both return is timed in bench/open_document_bench.cpp; a hang ends in the
+// test timeout.
 TEST(OpenDocument, MissingProgramOrFileNeitherHangsNorThrows) {
   PosixLauncher launcher;
-  const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(OpenDocument({"/nicht/vorhanden/programm", "/tmp/x.txt"}, launcher));
   // The program is there, the file is not: it is started and not waited for.
   EXPECT_TRUE(OpenDocument({"true", "/nicht/vorhanden/datei.txt"}, launcher));
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(DocumentationCommandsTest, DocumentSetupSetsTheModifiedFlagOnlyAfterOk) {

@@ -14,6 +14,7 @@
 #include "support/bundled_examples.h"
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
+#include "support/required_reader.h"
 #include "support/run_zt6.h"
 #include "support/temp_dir.h"
 
@@ -63,7 +64,7 @@ std::vector<std::string> FilesWithOverlaps(const std::string& report, int& files
 class TextsInCells : public testing::TestWithParam<std::string> {};
 
 TEST_P(TextsInCells, NoTextRunsThroughARule) {
-  if (!test_support::HaveEzdxf()) GTEST_SKIP() << "python3-ezdxf is not installed";
+  ZT6_REQUIRE_EZDXF();
   const fs::path project = fs::path(ZT6_DATA_DIR) / "examples" / GetParam();
   const test_support::TempDir dir("zt6_cells");
   // The inch units come from the English configuration beside the examples.

@@ -7,12 +7,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -250,15 +248,7 @@ TEST(PlotProgram, FailedStartShowsFileNotFound) {
   }
 }
 
-// Polls for a file the started program writes; it is not waited for.
-std::string AwaitFile(const fs::path& file) {
-  for (int i = 0; i < 100 && !fs::exists(file); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  return test_support::FileBytes(file);
-}
-
-// The stand-in records its arguments, one a line, and renames the record into place
-// so the test never reads half of it.
+// The stand-in records its arguments, one a line; the test waits for it to end.
 constexpr const char* kStandIn =
     "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.args\"\n";
 
@@ -270,7 +260,8 @@ TEST(PlotProgram, StandInProgramReceivesTheCommandLine) {
                                        "/plotrix /CPS /TCourier"};
   PosixLauncher launcher;
   RunPlotProgram(b.program, b.prompts, launcher);
-  EXPECT_EQ(AwaitFile(stub.string() + ".args"),
+  launcher.WaitForStarted();
+  EXPECT_EQ(test_support::FileBytes(stub.string() + ".args"),
             b.dir.path().string() + "/plotrix\n/CPS\n/TCourier\n");
   EXPECT_TRUE(b.ui.Of("message").empty());
 
@@ -297,7 +288,8 @@ TEST(PlotProgram, StandInProgramRunsThroughTheBatchFile) {
   PosixLauncher launcher;
   RunPlotProgram(b.program, b.prompts, launcher);
   fs::current_path(before);
-  EXPECT_EQ(AwaitFile(folder.Text() + "/PLOTRIX.args"),
+  launcher.WaitForStarted();
+  EXPECT_EQ(test_support::FileBytes(folder.Text() + "/PLOTRIX.args"),
             b.dir.path().string() + "/plotrix\n/CPL2\n");
   EXPECT_EQ(b.ui.Of("message").size(), 1u);  // only that the line is too long
 }

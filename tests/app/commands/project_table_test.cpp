@@ -13,6 +13,7 @@
 #include "app/ports/scripted_ui.h"
 #include "base/codepage.h"
 #include "support/file_bytes.h"
+#include "support/table_copy.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -33,7 +34,7 @@ struct ProjectFolder {
       fs::last_write_time(file, file_clock::from_sys(noon));
     }
     dir.Write("notizen.txt", "keine Projektdatei");
-    program.config.dbfFolder = Utf8ToCp850(ZT6_TABLE_DIR);
+    program.config.dbfFolder = Utf8ToCp850(test_support::TableFolderCopy());
     program.config.temporaryFolder = Utf8ToCp850(fs::temp_directory_path().string());
     program.projectDirectory = dir.path().string();
   }

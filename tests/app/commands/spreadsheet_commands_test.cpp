@@ -13,6 +13,7 @@
 #include "app/ports/scripted_ui.h"
 #include "base/codepage.h"
 #include "support/designs.h"
+#include "support/table_copy.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -76,7 +77,7 @@ class SpreadsheetCommands : public ::testing::Test {
   SpreadsheetCommands() {
     program.projectDirectory = dir.path().string() + "/";
     program.config.temporaryFolder = Utf8ToCp850(dir.path().string());
-    program.config.dbfFolder = Utf8ToCp850(std::string(ZT6_TABLE_DIR));
+    program.config.dbfFolder = Utf8ToCp850(test_support::TableFolderCopy());
     program.design = test_support::SelfDefined12x14();
     TableAccess access(program.table, prompts, program.config);
     DatabaseTables tables(access);

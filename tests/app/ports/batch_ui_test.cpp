@@ -9,6 +9,7 @@
 #include "app/commands/run_summary.h"
 #include "app/ports/prompts.h"
 #include "base/codepage.h"
+#include "support/temp_dir.h"
 
 namespace zt6 {
 namespace {
@@ -69,8 +70,8 @@ TEST_F(BatchUiTest, RunSummaryGoesToStandardError) {
 
 TEST_F(BatchUiTest, TextWindowsPrintToStandardOutput) {
   ui.ShowTextScreen({"Aufruf:", "  wzt6 datei /I"});
-  const std::filesystem::path file =
-      std::filesystem::temp_directory_path() / "zt6_batch_ui_outwin.txt";
+  const test_support::TempDir dir("zt6_batch_ui");
+  const std::filesystem::path file = dir.path() / "outwin.txt";
   std::ofstream(file, std::ios::binary) << "Seite 1\nMa\xDF\n";  // Windows-1252
   ui.ShowTextFile(file.string());
   std::filesystem::remove(file);
@@ -81,8 +82,8 @@ TEST_F(BatchUiTest, TextWindowsPrintToStandardOutput) {
 }
 
 TEST_F(BatchUiTest, EmptyTextFileLeavesTheOutputUsable) {
-  const std::filesystem::path file =
-      std::filesystem::temp_directory_path() / "zt6_batch_ui_empty.txt";
+  const test_support::TempDir dir("zt6_batch_ui");
+  const std::filesystem::path file = dir.path() / "empty.txt";
   std::ofstream{file};
   ui.ShowTextFile(file.string());
   std::filesystem::remove(file);

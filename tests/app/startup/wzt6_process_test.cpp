@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/startup/help_screen.h"
 #include "base/codepage.h"
 #include "support/designs.h"
 #include "support/file_bytes.h"
+#include "support/table_copy.h"
 #include "support/temp_dir.h"
 
 namespace zt6 {
@@ -40,8 +40,25 @@ ProcessResult RunWzt6(const std::string& arguments, const std::string& workDir =
 }
 
 TEST(Wzt6Process, HelpPrintsExactlyTheHelpScreen) {
-  std::string expected;
-  for (const std::string& line : HelpScreenLines()) expected += line + "\n";
+  const std::string expected =
+      "ZT6 Command Line Mode\n"
+      "\n"
+      "wzt6 Filename [/I] [/CADi:j] [/NOGUI]\n"
+      "\n"
+      "/I       -> TXT file\n"
+      "\n"
+      "/CADi:j  -> CAD File\n"
+      "            i: 1=DXF, 2=IGS, 5=TXT\n"
+      "            j: index (1,2,3, ..)\n"
+      "\n"
+      "/NOGUI  -> No GUI, exit on fatal error\n"
+      "\n\n\n"
+      "/?       -> Help\n"
+      "\n\n"
+      "Example: wzt6 test.zt6             ->  GUI\n"
+      "Example: wzt6 test.zt6 /I /NOGUI   ->  test.txt\n"
+      "Example: wzt6 test.zt6 /CAD1:1     ->  test.dxf\n"
+      "Example: wzt6 test.edi /E /NOGUI   ->  test.edi\n";
   for (const char* args : {"'/?'", "'?'"}) {
     const ProcessResult r = RunWzt6(args);
     EXPECT_EQ(r.exitCode, 0) << args;
@@ -106,6 +123,14 @@ TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
     const std::string name = entry.path().stem().string();
     SCOPED_TRACE(name);
     test_support::TempDir dir("zt6_batch_" + name);
+    // The default configuration beside the run, naming the test's copy of the tables.
+    std::string configuration = FileBytes(fs::path(ZT6_DATA_DIR) / ".." / "tests" / "app" /
+                                          "golden" / "configuration_defaults.cfg");
+    const std::string tablesEntry = "\r\nDBF Ordner\r\n\r\n";
+    ASSERT_NE(configuration.find(tablesEntry), std::string::npos);
+    configuration.replace(configuration.find(tablesEntry), tablesEntry.size(),
+                          "\r\nDBF Ordner\r\n" + test_support::TableFolderCopy() + "/\r\n");
+    dir.Write("zt6.cfg", configuration);
     const ProcessResult r = RunWzt6("'" + entry.path().string() + "' /I /NOGUI", dir.path());
     EXPECT_EQ(r.exitCode, 0);
     const std::string report = FileBytes(dir.path() / (name + ".txt"));
