@@ -27,6 +27,7 @@ int RunDesktop(Program& program, int argc, char** argv) {
   MainWindow window(program, ui, prompts, launcher, printer);
   window.FormCreate();
   window.show();
+  if (program.projectFromCommandLine) WriteSessionFile(program);
   window.DemoStartIntroduction();
   window.OpenCutCommandLineProject();
   return QApplication::exec();

@@ -332,6 +332,7 @@ TEST_F(ProjectLifecycleTest, SaveAsAndCommandLineFilesReachTheRecentListAndTheSe
   const fs::path startedIn = fs::current_path();
   fs::current_path(dir.path());
   program.recent = {};
+  fs::remove(program.configPlace.SessionFile());
   program.arguments = {"kopie.zt6"};
   BatchUi batchUi;
   Prompts batchPrompts(batchUi, program.shell, program.config.format);
@@ -344,6 +345,10 @@ TEST_F(ProjectLifecycleTest, SaveAsAndCommandLineFilesReachTheRecentListAndTheSe
   }
   fs::current_path(startedIn);
   EXPECT_EQ(program.recent.entries[0], savedAs.string());
+  // The command-line step alone writes no session file: a start without a display ends
+  // there. The desktop writes it once its window is open.
+  EXPECT_FALSE(fs::exists(program.configPlace.SessionFile()));
+  WriteSessionFile(program);
   EXPECT_EQ(LoadSession(program.configPlace.SessionFile()).entries[0], savedAs.string());
 }
 

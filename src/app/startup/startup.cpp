@@ -7,6 +7,7 @@
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
 #include "app/files/project_io.h"
+#include "app/files/recent_list.h"
 #include "app/startup/help_screen.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
@@ -209,7 +210,9 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
         shell.cancel = false;
         break;
       }
-      if (read == ReadOutcome::Read) RememberRecentFile(program, line.project);
+      // On the list now, in the session file once the window is open: a start the
+      // window refuses (no display) leaves no session file behind.
+      if (read == ReadOutcome::Read) AddRecent(program.recent, RecentEntryPath(line.project));
       if (shell.cancel) {
         // Not readable: it becomes the name of a new project, if it can be created.
         shell.cancel = false;

@@ -10,6 +10,10 @@ std::string ProgramTitleLine(const std::string& connectionTerm) {
 
 void RememberRecentFile(Program& program, const std::string& path) {
   AddRecent(program.recent, RecentEntryPath(path));
+  WriteSessionFile(program);
+}
+
+void WriteSessionFile(const Program& program) {
   if (program.configPlace.directory.empty()) return;  // no settings place (tests, tools)
   SaveSession(program.configPlace.SessionFile(), program.projectDirectory, program.recent);
 }

@@ -54,5 +54,7 @@ struct Program {
 // Puts a project file first on the recent list (as a whole path) and writes the session
 // file at once, so the list survives a program that does not end through its window.
 void RememberRecentFile(Program& program, const std::string& path);
+// Writes the recent list into the session file (nothing without a settings place).
+void WriteSessionFile(const Program& program);
 
 }  // namespace zt6
