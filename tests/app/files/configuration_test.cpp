@@ -225,60 +225,250 @@ TEST(ConfigurationGolden, WritesTheCheckedFilesByteForByte) {
   EXPECT_EQ(ConfigurationText(read), example);
 }
 
-// 64-bit FNV-1a: a short fingerprint of a written file.
-std::string Fingerprint(const std::string& bytes) {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char ch : bytes) {
-    hash ^= static_cast<unsigned char>(ch);
-    hash *= 1099511628211ull;
-  }
-  char hex[17];
-  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-  return hex;
+// --- shorter files and odd values, field by field ---------------------------------
+
+std::string Shown(int v) { return std::to_string(v); }
+std::string Shown(double v) { return std::to_string(v); }
+std::string Shown(bool v) { return v ? "TRUE" : "FALSE"; }
+std::string Shown(char v) { return std::string(1, v); }
+std::string Shown(const std::string& v) { return '"' + v + '"'; }
+std::string Shown(const std::vector<std::string>& v) {
+  std::string all;
+  for (const std::string& line : v) all += Shown(line) + ";";
+  return all;
+}
+std::string Shown(const TextWindowPlace& t) {
+  return Shown(t.left) + "|" + Shown(t.top) + "|" + Shown(t.width) + "|" + Shown(t.height);
+}
+std::string Shown(UnitSystem u) { return u == UnitSystem::English ? "English" : "Metric"; }
+
+// One setting and the value it must hold after reading.
+struct Expected {
+  const char* field;
+  std::function<std::string(const Configuration&)> get;
+  std::string value;
+};
+#define FIELD(member, expected) \
+  Expected { #member, [](const Configuration& c) { return Shown(c.member); }, Shown(expected) }
+
+void ExpectFields(const Configuration& read, const std::vector<Expected>& fields,
+                  const std::string& context) {
+  for (const Expected& f : fields) EXPECT_EQ(f.get(read), f.value) << context << ": " << f.field;
 }
 
-// A file cut after any line reads as older files did: which entries are taken, which
-// keep the value held before and which read empty lines past the end is held fixed by
-// the fingerprint of the files written from what was read. Reading starts once from
-// values unlike the file's, which shows where reading stops, and once from the file's
-// own, which shows the entries read past the end.
-TEST(ConfigurationGolden, FilesCutAfterEveryLineReadAsBefore) {
-  const std::vector<std::string> lines = Lines(ConfigurationText(NonDefault()));
-  Configuration held;
-  held.graphicsFont = "Verdana";  // shows the font the oldest files fall back to
-  held.graphicsTextWidthFactor = 0.6;
-  held.defaultDataFolder = "/held/";
-  held.plotCommandLines.clear();
-  std::string fingerprints;
-  for (std::size_t kept = 0; kept <= lines.size(); ++kept) {
-    const std::string cut = Join(std::vector<std::string>(
-        lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(kept)));
-    const std::string written =
-        ConfigurationText(Read(cut, held)) + ConfigurationText(Read(cut, NonDefault()));
-    fingerprints += std::to_string(kept) + " " + Fingerprint(written) + "\n";
-  }
-  ExpectGolden(fingerprints, "configuration_cuts.txt");
+// What the program holds before reading: unlike both the file (NonDefault) and what an
+// empty line past the end reads as, so each check tells "stopped" from "read on".
+Configuration Held() {
+  Configuration c;
+  c.ediFolder = "/held/edi";
+  c.printMode = 3;
+  c.layerMonochrome = true;
+  c.graphicsTextWidthFactor = 0.6;
+  c.graphicsFont = "Verdana";
+  c.layerColours[0] = 9;
+  c.textProgram = "/held/editor";
+  c.printOriginX = 5;
+  c.askUserDirectory = true;
+  c.plotCommandLines = {"HELD ONE", "HELD TWO"};
+  c.format.decimals = 7;
+  c.printThicknessVertical = 2;
+  c.format.dateCode = 3;
+  c.dialogScale = 150;
+  c.textHeightFactor = 2.5;
+  c.textWindow = {1, 2, 3, 4};
+  return c;
 }
 
-// Every line in turn holds each odd value: the corrections and the entries they reach
-// are held fixed line by line.
-TEST(ConfigurationGolden, OddValuesOnEveryLineReadAsBefore) {
-  const std::vector<std::string> lines = Lines(ConfigurationText(NonDefault()));
-  const std::vector<std::string> odd = {"",     "0",     "-1",         "1",    "3",
+// Older files end right after entries 12, 13, 17, 25, 32..36, 38, 54, 57, 61, 63 and 77:
+// the entry before the end is read from the file, the one after keeps what was held
+// (the next-entry values below are Held()'s or the defaults, never an empty line's).
+// Cut inside a generation, the rest of it reads empty lines past the end: text "",
+// integers and reals 0 and booleans FALSE, then each entry's correction.
+TEST(ConfigurationText, ShorterFilesReadEachFieldAsDocumented) {
+  const std::string full = ConfigurationText(NonDefault());
+  struct Cut {
+    const char* endsAfter;  // label of the last entry in the file
+    bool withValue;         // false: the file ends after the label line
+    std::vector<Expected> fields;
+  };
+  const std::vector<Cut> cuts = {
+      // generation ends: the last entry read, the next held
+      {"Druckerschnittstelle", true, {FIELD(printerPort, 3), FIELD(printerType, 3)}},
+      {"Druckertyp", true, {FIELD(printerType, 4), FIELD(printDensity, 1)}},
+      {"Druckdicke vertikal", true, {FIELD(printThicknessVertical, 3), FIELD(colourGraphics, true)}},
+      {"Druckerschnittstelle Hardcopy", true,
+       {FIELD(hardcopyPrinterPort, 2), FIELD(ediFolder, std::string("/held/edi"))}},
+      {"MORVANE-Programmverzeichnis", true,
+       {FIELD(programFolder, std::string("/opt/zt6")),
+        FIELD(plotCommandLines, (std::vector<std::string>{"HELD ONE", "HELD TWO"}))}},
+      {"PLOTRIX-Kommandozeile", true,
+       {FIELD(plotCommandLines, (std::vector<std::string>{"PLOT ONE", "HELD TWO"})),
+        FIELD(backgroundColour, 1)}},
+      {"Hintergrundfarbe", true, {FIELD(backgroundColour, 16777215), FIELD(printMode, 3)}},
+      {"Windows-Druckmodus (1=mono 2=color)", true,
+       {FIELD(printMode, 2), FIELD(layerMonochrome, true)}},
+      // the oldest files: one width factor (the CAD one, 0.75) and the font Arial
+      {"Layer Monochrom", true,
+       {FIELD(layerMonochrome, true), FIELD(graphicsTextWidthFactor, 0.75),
+        FIELD(graphicsFont, std::string("Arial")), FIELD(layerColours[0], 9)}},
+      {"Textstil Grafik", true,
+       {FIELD(graphicsFont, std::string("DejaVu Sans")), FIELD(layerColours[0], 9)}},
+      {"Color Layer 31", true,
+       {FIELD(layerColours[15], 1), FIELD(textProgram, std::string("/held/editor"))}},
+      {"externe Datenbank", true,
+       {FIELD(externalTableEditor, std::string("/usr/bin/dbfedit")), FIELD(printOriginX, 5)}},
+      {"Windows Screendump Border ?", true,
+       {FIELD(printBorder, true), FIELD(askUserDirectory, true)}},
+      {"Enter Password ?", true,
+       {FIELD(askUserDirectory, true),
+        FIELD(plotCommandLines, (std::vector<std::string>{"PLOT ONE", "HELD TWO"}))}},
+      {"HTML Browser", true,
+       {FIELD(htmlBrowser, std::string("/usr/bin/firefox")), FIELD(printScaleX, 0.5),
+        FIELD(printScaleY, 1.0)}},
+      // inside generation 1, after the first label: everything up to entry 12 empty
+      {"Layer", false,
+       {FIELD(cadLayerNames[0], std::string()), FIELD(cadLayerColours[4], 0),
+        FIELD(cadTextStyle, std::string()), FIELD(cadTextWidthFactor, 1.0),
+        FIELD(helpLevel, 0), FIELD(printerPort, 1), FIELD(printerType, 3)}},
+      // inside generation 3: character "N", decimals 0 -> 3, thickness 0 -> 1
+      {"Druckdichte", true,
+       {FIELD(printDensity, 2), FIELD(hardcopyRotated, 'N'), FIELD(format.decimals, 3),
+        FIELD(printThicknessVertical, 1), FIELD(colourGraphics, true)}},
+      // generation 15 without its plot lines: entries 66-72, 75, 76 skipped (held),
+      // the others empty; generation 16 then held
+      {"PLOTRIX Command lines (n, line 2 .. line n)", true,
+       {FIELD(plotCommandLines, (std::vector<std::string>{"PLOT ONE"})),
+        FIELD(archiveMode, false), FIELD(format.dateCode, 3),
+        FIELD(format.decimalSeparator, 1),
+        FIELD(defaultDataFolder, std::string("/home/user/work/")),
+        FIELD(textHeightFactor, 2.5), FIELD(dialogScale, 150),
+        FIELD(htmlBrowser, std::string()), FIELD(printScaleY, 1.0)}},
+      // inside generation 16: the corrections of entries 81-107 on empty lines
+      {"Graphic Printout Dialog Box ?", true,
+       {FIELD(askGraphicPrintFormat, true), FIELD(textWindow, (TextWindowPlace{1, 2, 3, 4})),
+        FIELD(format.units, UnitSystem::Metric), FIELD(headerMode, 1),
+        FIELD(printoutFont, std::string("Courier New")), FIELD(printoutFontSize, 10),
+        FIELD(printOrientation, 0), FIELD(editAngles3d, true), FIELD(defaultAngles3d[2], 0.0),
+        FIELD(spreadsheetSeparator, 2), FIELD(releaseFieldText, std::string()),
+        FIELD(cadDecimals, 6), FIELD(cadTextMode, 2), FIELD(layerLineWidths[15], 0),
+        FIELD(format.asciiSpecial, false), FIELD(dialogElementScale, 100),
+        FIELD(angleFormat, 2), FIELD(dimensionSizeFactor, 1.0), FIELD(reserved101, 0),
+        FIELD(omitLogo, false)}},
+  };
+  for (const Cut& cut : cuts) {
+    std::vector<std::string> lines = Lines(full);
+    lines.resize(LabelIndex(lines, cut.endsAfter) + (cut.withValue ? 2 : 1));
+    ExpectFields(Read(Join(lines), Held()), cut.fields, cut.endsAfter);
+  }
+}
+
+// An odd value on one line is read by that entry's own rules and reaches no other
+// entry: written back, every other line is the file's (the plot-line count, which
+// says how many lines follow, aside).
+TEST(ConfigurationText, OddValueOnAnyLineStaysInItsEntry) {
+  const std::string text = ConfigurationText(NonDefault());
+  const std::vector<std::string> lines = Lines(text);
+  const std::size_t count = LabelIndex(lines, "PLOTRIX Command lines (n, line 2 .. line n)") + 1;
+  const std::vector<std::string> odd = {"",     "0",     "-1",          "1",     "3",
                                         "5",    "abc",   "99999999999", "1e300", "0,05",
                                         "true", "FALSE", "7|8|0|9|",    Oem("Ä")};
-  std::string fingerprints;
   for (std::size_t at = 0; at < lines.size(); ++at) {
-    std::string written;
+    if (at == count) continue;
     for (const std::string& value : odd) {
       std::vector<std::string> changed = lines;
       changed[at] = value;
-      written += ConfigurationText(Read(Join(changed)));
+      Configuration read = Read(Join(changed));
+      read.format.decimals = NonDefault().format.decimals;  // shapes how reals are written
+      const std::vector<std::string> back = Lines(ConfigurationText(read));
+      ASSERT_EQ(back.size(), lines.size()) << "line " << at << " = \"" << value << '"';
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == at) continue;
+        EXPECT_EQ(back[i], lines[i]) << "line " << at << " = \"" << value << '"';
+      }
     }
-    fingerprints += std::to_string(at) + " " + Fingerprint(written) + "\n";
   }
-  ExpectGolden(fingerprints, "configuration_odd_values.txt");
 }
+
+// Each kind of entry under the odd values. Integers take only whole decimal numbers
+// within 32 bits (anything else reads 0), reals take "," as the point and exponents,
+// booleans are TRUE only for "TRUE" in any case; then each entry's correction.
+TEST(ConfigurationText, OddValuesReadByTheirEntrysRules) {
+  const std::string text = ConfigurationText(NonDefault());
+  struct Case {
+    const char* label;
+    std::string value;
+    Expected field;
+  };
+  const std::string ae = Oem("Ä");
+  const std::vector<Case> cases = {
+      // text (at most 32): the line as it is
+      {"Textstil CAD", "7|8|0|9|", FIELD(cadTextStyle, std::string("7|8|0|9|"))},
+      {"Textstil CAD", ae, FIELD(cadTextStyle, ae)},
+      {"Textstil CAD", "", FIELD(cadTextStyle, std::string())},
+      // integer without correction
+      {"Hilfegrad", "-1", FIELD(helpLevel, -1)},
+      {"Hilfegrad", "5", FIELD(helpLevel, 5)},
+      {"Hilfegrad", "abc", FIELD(helpLevel, 0)},
+      {"Hilfegrad", "99999999999", FIELD(helpLevel, 0)},
+      {"Hilfegrad", "1e300", FIELD(helpLevel, 0)},
+      {"Hilfegrad", "0,05", FIELD(helpLevel, 0)},
+      {"Hilfegrad", "7|8|0|9|", FIELD(helpLevel, 0)},
+      {"Hilfegrad", "true", FIELD(helpLevel, 0)},
+      // 0 becomes 1; negative values stay
+      {"Druckerschnittstelle", "", FIELD(printerPort, 1)},
+      {"Druckerschnittstelle", "-1", FIELD(printerPort, -1)},
+      // outside 1..9 becomes 3
+      {"Dezimalstellen", "-1", FIELD(format.decimals, 3)},
+      {"Dezimalstellen", "1", FIELD(format.decimals, 1)},
+      {"Dezimalstellen", "99999999999", FIELD(format.decimals, 3)},
+      // 0 or above 2 becomes 1, a negative one stays
+      {"Dot=1 Komma=2", "3", FIELD(format.decimalSeparator, 1)},
+      {"Dot=1 Komma=2", "-1", FIELD(format.decimalSeparator, -1)},
+      // real, 0 becomes 1.02
+      {"Zoomfaktor", "abc", FIELD(zoomFactor, 1.02)},
+      {"Zoomfaktor", "-1", FIELD(zoomFactor, -1.0)},
+      {"Zoomfaktor", "0,05", FIELD(zoomFactor, 0.05)},
+      {"Zoomfaktor", "1e300", FIELD(zoomFactor, 1e300)},
+      {"Zoomfaktor", "99999999999", FIELD(zoomFactor, 99999999999.0)},
+      // real without correction
+      {"Textwinkel", "7|8|0|9|", FIELD(cadTextAngle, 0.0)},
+      {"Textwinkel", "-1", FIELD(cadTextAngle, -1.0)},
+      // below 0.1 becomes 1.0
+      {"Text Height Factor", "0,05", FIELD(textHeightFactor, 1.0)},
+      {"Text Height Factor", "5", FIELD(textHeightFactor, 5.0)},
+      // boolean: TRUE only for "TRUE", upper-cased
+      {"Farbgrafik", "true", FIELD(colourGraphics, true)},
+      {"Farbgrafik", "1", FIELD(colourGraphics, false)},
+      {"Layer Monochrom", "FALSE", FIELD(layerMonochrome, false)},
+      {"Layer Monochrom", "", FIELD(layerMonochrome, false)},
+      // boolean TRUE unless "FALSE"
+      {"Edit 3D x,y,z ?", "abc", FIELD(editAngles3d, true)},
+      {"Edit 3D x,y,z ?", "0", FIELD(editAngles3d, true)},
+      {"Edit 3D x,y,z ?", "FALSE", FIELD(editAngles3d, false)},
+      // character: the first one, "N" for an empty line
+      {"Hardcopy um 90° gedreht ?", "abc", FIELD(hardcopyRotated, 'a')},
+      {"Hardcopy um 90° gedreht ?", "", FIELD(hardcopyRotated, 'N')},
+      // text window: taken only with width and height both set, else the default held
+      {"Text window left/top/width/height", "7|8|0|9|",
+       FIELD(textWindow, (TextWindowPlace{0, 0, 0, 0}))},
+      {"Text window left/top/width/height", "1|2|3|4|",
+       FIELD(textWindow, (TextWindowPlace{1, 2, 3, 4}))},
+      // unit system: English only for 1
+      {"Metric Units=0,  English units=1", "3", FIELD(format.units, UnitSystem::Metric)},
+      {"Metric Units=0,  English units=1", "1", FIELD(format.units, UnitSystem::English)},
+      // first plot line: an empty line keeps the line held (the default)
+      {"PLOTRIX-Kommandozeile", "", FIELD(plotCommandLines[0], std::string(kDefaultPlotCommandLine))},
+      // a count of 5 takes the two plot lines and the next entry's label and value
+      {"PLOTRIX Command lines (n, line 2 .. line n)", "5",
+       FIELD(plotCommandLines, (std::vector<std::string>{"PLOT ONE", "PLOT TWO", "PLOT THREE",
+                                                          "Archive Flag ?", "TRUE"}))},
+  };
+  for (const Case& c : cases)
+    ExpectFields(Read(WithValue(text, c.label, 0, c.value)), {c.field},
+                 std::string(c.label) + " = \"" + c.value + '"');
+}
+
+#undef FIELD
 
 TEST(ConfigurationText, HeadingLabelsAndLayoutAreExact) {
   const std::string text = ConfigurationText(Configuration{});
