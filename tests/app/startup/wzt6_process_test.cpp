@@ -13,6 +13,7 @@
 #include "support/file_bytes.h"
 #include "support/table_copy.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged_rerun.h"
 
 namespace zt6 {
 namespace {
@@ -22,12 +23,16 @@ struct ProcessResult {
   std::string out;
 };
 
-// workDir, when given, becomes the working and the temporary folder of the run.
-ProcessResult RunWzt6(const std::string& arguments, const std::string& workDir = "") {
+// workDir, when given, becomes the working folder of the run, and the temporary folder
+// unless temp names another. With errors, standard error follows standard output.
+ProcessResult RunWzt6(const std::string& arguments, const std::string& workDir = "",
+                      const std::string& temp = "", bool withErrors = false) {
   const std::string place =
-      workDir.empty() ? "" : "cd '" + workDir + "' && TEMP='" + workDir + "' ";
-  const std::string command =
-      place + std::string(ZT6_WZT6_EXE) + " " + arguments + " 2>/dev/null";
+      workDir.empty()
+          ? ""
+          : "cd '" + workDir + "' && TEMP='" + (temp.empty() ? workDir : temp) + "' ";
+  const std::string command = place + std::string(ZT6_WZT6_EXE) + " " + arguments +
+                              (withErrors ? " 2>&1" : " 2>/dev/null");
   ProcessResult result;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return result;
@@ -163,6 +168,38 @@ TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
   dir.Write("fatal.zt6", project);
   EXPECT_EQ(RunWzt6("fatal.zt6 /I /NOGUI", dir.path()).exitCode, 0);
   EXPECT_FALSE(fs::exists(dir.path() / "fatal.txt"));
+}
+
+// A batch report that cannot be written is a failed run: exit 1 and the report writer's
+// "file write error", whether a folder stands at the report's name or the working
+// folder is read-only.
+TEST(Wzt6Process, BatchReportThatCannotBeWrittenExitsOne) {
+  namespace fs = std::filesystem;
+  const std::string welle =
+      "'" + (fs::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6").string() + "' /I /NOGUI";
+  test_support::TempDir dir("zt6_batch_blocked");
+  fs::create_directory(dir.path() / "welle_12x14.txt");
+  const ProcessResult r = RunWzt6(welle, dir.path().string(), "", true);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.out.find("file write error"), std::string::npos) << r.out;
+  EXPECT_TRUE(fs::is_directory(dir.path() / "welle_12x14.txt"));
+}
+
+TEST(Wzt6Process, BatchReportIntoAReadOnlyFolderExitsOne) {
+  ZT6_AS_UNPRIVILEGED_USER();
+  namespace fs = std::filesystem;
+  const std::string welle =
+      "'" + (fs::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6").string() + "' /I /NOGUI";
+  test_support::TempDir dir("zt6_batch_read_only");
+  fs::create_directories(dir.path() / "work");
+  fs::create_directories(dir.path() / "temp");
+  fs::permissions(dir.path() / "work", fs::perms::owner_read | fs::perms::owner_exec);
+  const ProcessResult r =
+      RunWzt6(welle, (dir.path() / "work").string(), (dir.path() / "temp").string(), true);
+  fs::permissions(dir.path() / "work", fs::perms::owner_all);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.out.find("file write error"), std::string::npos) << r.out;
+  EXPECT_FALSE(fs::exists(dir.path() / "work" / "welle_12x14.txt"));
 }
 
 // The batch CAD route: drawing j as DXF named after the project, in the working folder.
