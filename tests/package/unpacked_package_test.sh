@@ -43,8 +43,8 @@ complete_words() {
     _zt6; printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@"
 }
 [ "$(complete_words zt6 re)" = "report" ] || fail "completion of a command: $(complete_words zt6 re)"
-[ "$(complete_words zt6 calc --size 12)" = "12x14" ] ||
-  fail "completion of a size: $(complete_words zt6 calc --size 12)"
+[ "$(complete_words zt6 calc --size 15)" = "15x17" ] ||
+  fail "completion of a size: $(complete_words zt6 calc --size 15)"
 [ "$(complete_words zt6 cad x.zt6 --format i)" = "igs" ] ||
   fail "completion of a CAD format: $(complete_words zt6 cad x.zt6 --format i)"
 [ "$(complete_words zt6 report x.zt6 --format x)" = "xlsx" ] ||
