@@ -10,9 +10,14 @@
 #include "app/startup/desktop_handover.h"
 #include "app/startup/startup.h"
 #include "app/startup/windowless_session.h"
+#include "base/program_identity.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (arguments.size() == 1 && arguments[0] == "--version") {
+    std::cout << zt6::kExecutableName << ' ' << zt6::kProgramVersion << '\n';
+    return 0;
+  }
 #ifdef ZT6_DESKTOP_PROGRAM
   if (zt6::OpensWindow(zt6::ClassifyArguments(arguments))) {
     const std::string desktop =

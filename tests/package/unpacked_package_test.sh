@@ -24,6 +24,42 @@ for file in bin/zt6 bin/wzt6 share/zt6/zt6.err share/zt6/zt6.hlp share/zt6/morva
   share/icons/hicolor/scalable/apps/zt6.svg share/doc/zt6/examples/welle_12x14.zt6; do
   [ -f "$usr/$file" ] || fail "usr/$file is not in the package"
 done
+for page in zt6 wzt6; do
+  manpage="$usr/share/man/man1/$page.1.gz"
+  [ -f "$manpage" ] || fail "no manual page $page(1)"
+  # groff's warnings name every macro or escape it cannot read.
+  warnings="$(zcat "$manpage" | LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z 2>&1)"
+  [ -z "$warnings" ] || fail "manual page $page(1): $warnings"
+  zcat "$manpage" | grep -q '^\.SH EXIT STATUS' || fail "manual page $page(1) has no exit status"
+done
+[ -f "$usr/share/doc/zt6/copyright" ] || fail "no copyright file"
+[ -f "$usr/share/doc/zt6/changelog.gz" ] || fail "no changelog"
+
+# The completion offers the commands, the table's sizes and each command's formats.
+completion="$usr/share/bash-completion/completions/zt6"
+[ -f "$completion" ] || fail "no bash completion for zt6"
+complete_words() {
+  bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$((${#COMP_WORDS[@]} - 1));
+    _zt6; printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@"
+}
+[ "$(complete_words zt6 re)" = "report" ] || fail "completion of a command: $(complete_words zt6 re)"
+[ "$(complete_words zt6 calc --size 15)" = "15x17" ] ||
+  fail "completion of a size: $(complete_words zt6 calc --size 15)"
+[ "$(complete_words zt6 cad x.zt6 --format i)" = "igs" ] ||
+  fail "completion of a CAD format: $(complete_words zt6 cad x.zt6 --format i)"
+[ "$(complete_words zt6 report x.zt6 --format x)" = "xlsx" ] ||
+  fail "completion of a report format: $(complete_words zt6 report x.zt6 --format x)"
+
+# Debian's package checker: no error and no warning (overrides carry their reasons).
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "${debs[0]}" >"$work/lintian.log" 2>&1 ||
+    fail "lintian: $(grep -v 'running with root privileges' "$work/lintian.log")"
+elif [ -n "${CI:-}" ]; then
+  fail "lintian is not installed"
+else
+  echo "lintian not installed: the package was not checked" >&2
+fi
+
 grep -q '^Exec=wzt6 %f$' "$usr/share/applications/zt6.desktop" || fail "desktop entry"
 # The batch routes need no Qt: wzt6 itself links none of it.
 if readelf -d "$usr/bin/wzt6" | grep -q 'NEEDED.*Qt'; then fail "wzt6 links Qt"; fi
@@ -34,6 +70,10 @@ mkdir -p "$work/run" "$work/cfg" "$work/tmp"
 cd "$work/run"
 export XDG_CONFIG_HOME="$work/cfg" TEMP="$work/tmp"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+for program in zt6 wzt6; do
+  [ "$("$usr/bin/$program" --version)" = "$program 1.5" ] ||
+    fail "$program --version: $("$usr/bin/$program" --version 2>&1)"
+done
 "$usr/bin/zt6" calc --size 12x14 --json >calc.json 2>calc.err || fail "zt6 calc: $(cat calc.err)"
 [ ! -s calc.err ] || fail "zt6 calc said: $(cat calc.err)"
 grep -q '"designation": "12x14"' calc.json || fail "zt6 calc: no 12x14 in $(head -c 300 calc.json)"
@@ -65,4 +105,4 @@ if [ -x "$build/wzt6-desktop" ]; then
   QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
     "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
 fi
-echo "package $(basename "${debs[0]}"): zt6 calc --size 12x14, report as PDF and workbook, wzt6 /I and the window ran from it"
+echo "package $(basename "${debs[0]}"): lintian clean, manual pages, completion, zt6 calc --size 12x14, report as PDF and workbook, wzt6 /I and the window ran from it"

@@ -10,6 +10,7 @@
 #include "base/codepage.h"
 #include "base/json_writer.h"
 #include "base/number_parse.h"
+#include "base/program_identity.h"
 #include "calc/iso286.h"
 
 namespace zt6 {
@@ -61,6 +62,8 @@ void PrintUsage(std::ostream& out) {
          "  the project file may be left out (a new design of that size)\n"
          "  help\n"
          "      show this text\n"
+         "  --version\n"
+         "      show the program's name and version\n"
          "\n"
          "exit codes: 0 done, 1 input refused or unreadable (a project or a standard\n"
          "            table), 2 usage error, 3 the calculation ended with a fatal message\n";
@@ -118,6 +121,10 @@ int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream
   const std::string& command = args[0];
   if (command == "help" || command == "--help" || command == "-h") {
     PrintUsage(out);
+    return kExitDone;
+  }
+  if (command == "--version") {
+    out << kProgramLowerName << ' ' << kProgramVersion << '\n';
     return kExitDone;
   }
   const auto usageError = [&err](std::string_view problem) { return UsageError(err, problem); };
