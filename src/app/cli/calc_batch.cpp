@@ -11,7 +11,7 @@
 
 #include "app/cli/design_output.h"
 #include "app/cli/zt6_commands.h"
-#include "app/files/project_file.h"
+#include "app/files/project_for_run.h"
 #include "app/files/project_folder.h"
 #include "app/lookups/size_lookup.h"
 #include "app/startup/windowless_session.h"
@@ -51,7 +51,7 @@ class CalcWorker {
     bool calculated = false;
     try {
       DocumentationData docs;
-      const ProjectParseResult loaded = LoadProjectFile(file, design, docs);
+      const ProjectParseResult loaded = LoadProjectForRun(file, design, docs);
       if (!loaded.ok) {
         code = kExitRefused;
         error = loaded.problem;

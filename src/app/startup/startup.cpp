@@ -184,7 +184,7 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       break;
     case StartAction::BatchReport:
     case StartAction::BatchCad:
-      ReadProject(program, prompts, tables, line.project);
+      ReadProject(program, prompts, tables, line.project, CutFile::Refuse, RangeCheck::Refuse);
       if (shell.cancel) return Exit(outcome, 1);
       program.projectName = ProjectNameFromPath(line.project);
       if (line.action == StartAction::BatchReport)

@@ -43,7 +43,7 @@ int WindowlessSession::Read(const std::string& file) {
 
 int WindowlessSession::Load(const std::string& file) {
   program.shell.cancel = false;  // a missing configuration file is no refusal here
-  ReadProject(program, prompts, tables, file);
+  ReadProject(program, prompts, tables, file, CutFile::Refuse, RangeCheck::Refuse);
   if (program.shell.cancel) return kExitRefused;
   program.projectName = file;
   program.projectFromCommandLine = true;
