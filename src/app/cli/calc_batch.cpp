@@ -16,6 +16,7 @@
 #include "app/lookups/size_lookup.h"
 #include "app/startup/windowless_session.h"
 #include "base/json_writer.h"
+#include "base/safe_file.h"
 #include "calc/calculation_run.h"
 
 namespace zt6 {
@@ -133,7 +134,14 @@ void AddInput(const std::string& input, std::vector<std::string>& files, std::os
     files.push_back(input);
     return;
   }
-  const std::vector<fs::path> projects = ProjectFiles(input);
+  std::error_code unreadable;
+  const std::vector<fs::path> projects = ProjectFiles(input, &unreadable);
+  if (unreadable) {
+    err << "zt6 calc: " << input
+        << ": the folder cannot be read: " << ReadErrorText(unreadable.value()) << "\n";
+    worst = std::max(worst, kExitRefused);
+    return;
+  }
   if (projects.empty()) {
     err << "zt6 calc: " << input << ": no project files (*.zt6) in this folder\n";
     worst = std::max(worst, kExitRefused);

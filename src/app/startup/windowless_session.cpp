@@ -23,6 +23,7 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
   program.shippedDataFolder = ShippedDataFolder();
   if (options.readSettings) {
     LoadSettingsAndSession(program, kBatchScreenSize);
+    ReportRefusedConfiguration(options.command);
   } else {
     program.config.dbfFolder = Utf8ToCp850(program.shippedTableFolder);
   }
@@ -34,6 +35,19 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
         Utf8ToCp850(std::filesystem::temp_directory_path(ec).string());
   if (program.config.menuLanguage > 0) program.words.Load(program.config.menuLanguage);
   program.shell.noGui = true;
+}
+
+void WindowlessSession::ReportRefusedConfiguration(bool command) {
+  const std::filesystem::path& file = program.refusedConfiguration;
+  if (file.empty()) return;
+  if (command) {
+    err_ << "zt6: " << file.string()
+         << ": not a configuration file (it does not start with \"zt6 Konfiguration\"); "
+            "its settings are not used\n";
+    return;
+  }
+  prompts.ShowErrorAlways("Datei " + Utf8ToCp850(file.string()) +
+                          Oem(" ist keine Konfigurationsdatei und wird nicht gelesen !"));
 }
 
 int WindowlessSession::Read(const std::string& file) {
