@@ -43,7 +43,7 @@ TEST(TextFit, ANumberWithoutRoomShowsTheOverflowMark) {
   EXPECT_NEAR(fit.ratio, 0.8, 1e-12);
   EXPECT_EQ(FitText(" -1234,5", 16, 8, 0.8).text, "*****");
   EXPECT_EQ(FitText(" Lastspitzen", 24, 12, 0.8).text, "Lastspi");  // a text is cut
-  EXPECT_EQ(FitText("   11.90", 16, 10, 0.8).text, "11.90");      // blanks go first
+  EXPECT_EQ(FitText("   11.90", 16, 10, 0.8).text, " 11.90");     // blanks go first
 }
 
 TEST(TextFit, LeastRatioKeepsTheWidthFactorAtPointSix) {
