@@ -164,10 +164,11 @@ TEST(Zt6InputChecks, AFileThatCannotBeOpenedSaysWhy) {
   const std::string missing = (dir.path() / "missing.zt6").string();
   const std::string folder = (dir.path() / "folder.zt6").string();
   fs::create_directory(folder);
+  const Zt6Outcome r = RunZt6Command({"calc", missing});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "zt6 calc: " + missing + ": the file cannot be opened: not found\n");
+  // (zt6 calc takes a folder as one to calculate the projects of.)
   for (const auto& [file, reason] : {std::pair{missing, "not found"}, {folder, "is a folder"}}) {
-    const Zt6Outcome r = RunZt6Command({"calc", file});
-    EXPECT_EQ(r.exitCode, 1) << file;
-    EXPECT_EQ(r.err, "zt6 calc: " + file + ": the file cannot be opened: " + reason + "\n");
     const Zt6Outcome report = RunZt6Command({"report", file});
     EXPECT_EQ(report.exitCode, 1) << file;
     EXPECT_EQ(report.err, "zt6 report: " + file + ": the file cannot be opened: " + reason + "\n");

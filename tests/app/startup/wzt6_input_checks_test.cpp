@@ -18,16 +18,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct Wzt6Run {
   int exitCode = -1;
   std::string err;
 };
 
 // wzt6 in dir (also its temporary folder), standard error kept, standard output dropped.
-Run Wzt6In(const fs::path& dir, const std::string& arguments) {
+Wzt6Run Wzt6In(const fs::path& dir, const std::string& arguments) {
   const std::string command = "cd '" + dir.string() + "' && TEMP='" + dir.string() + "' " +
                               std::string(ZT6_WZT6_EXE) + " " + arguments + " 2>&1 >/dev/null";
-  Run run;
+  Wzt6Run run;
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer{};
@@ -63,7 +63,7 @@ TEST(Wzt6InputChecks, ProjectFilesHoldingAValueOutsideItsRangeAreRefusedNamingTh
     b.change(design);
     dir.Write("bad.zt6", ProjectFileText(design, DocumentationData{}, FormatSettings{}));
     for (const char* route : {"/I /NOGUI", "/CAD1:1 /NOGUI", "/CAD5:5"}) {
-      const Run r = Wzt6In(dir.path(), std::string("bad.zt6 ") + route);
+      const Wzt6Run r = Wzt6In(dir.path(), std::string("bad.zt6 ") + route);
       EXPECT_EQ(r.exitCode, 1) << b.message << " " << route;
       EXPECT_EQ(r.err, std::string("Fehler : Datei bad.zt6: ") + b.message + "\n") << route;
       EXPECT_FALSE(fs::exists(dir.path() / "bad.txt")) << route;
@@ -78,7 +78,7 @@ TEST(Wzt6InputChecks, CutProjectFilesAreRefusedNamingTheirLastLine) {
   for (const std::size_t bytes : {std::size_t{200}, std::size_t{400}, whole.find("\r\n\x8E") + 2}) {
     dir.Write("cut.zt6", whole.substr(0, bytes));
     for (const char* route : {"/I /NOGUI", "/CAD1:1 /NOGUI"}) {
-      const Run r = Wzt6In(dir.path(), std::string("cut.zt6 ") + route);
+      const Wzt6Run r = Wzt6In(dir.path(), std::string("cut.zt6 ") + route);
       EXPECT_EQ(r.exitCode, 1) << bytes << " " << route;
       EXPECT_NE(r.err.find("Fehler : Datei cut.zt6 endet vorzeitig nach Zeile "), std::string::npos)
           << bytes << " " << route << ": " << r.err;
@@ -103,7 +103,7 @@ TEST(Wzt6InputChecks, EveryRefusalOfTheCommandLineIsSaid) {
       {"welle.zt6 /CAD1:18 /NOGUI", 2, "Fehler : Zeichnung 18 gibt es nicht (1..17)\n"},
   };
   for (const Case& c : cases) {
-    const Run r = Wzt6In(dir.path(), c.arguments);
+    const Wzt6Run r = Wzt6In(dir.path(), c.arguments);
     EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments;
     EXPECT_EQ(r.err, c.err) << c.arguments;
   }
@@ -113,7 +113,7 @@ TEST(Wzt6InputChecks, AConfigurationFileThatIsNoneIsNamedAndNotRead) {
   test_support::TempDir dir("wzt6_garbage_cfg");
   dir.Write("welle.zt6", Example("welle_12x14.zt6"));
   dir.Write("zt6.cfg", "garbage\x01\x02 lots\r\nof = junk\r\n");
-  const Run r = Wzt6In(dir.path(), "welle.zt6 /I /NOGUI");
+  const Wzt6Run r = Wzt6In(dir.path(), "welle.zt6 /I /NOGUI");
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.err, "Fehler : Datei " + (dir.path() / "zt6.cfg").string() +
                        " ist keine Konfigurationsdatei und wird nicht gelesen !\n");
