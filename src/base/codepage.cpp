@@ -163,4 +163,39 @@ std::string DisplayToOem(std::string_view utf8) {
 
 std::string Oem(std::string_view utf8Literal) { return Utf8ToCp850(utf8Literal); }
 
+bool IsUtf8BeyondAscii(std::string_view text) {
+  bool beyondAscii = false;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    unsigned least = 0;  // the smallest code point of that length: no overlong forms
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if ((lead & 0xE0) == 0xC0) {
+      length = 2;
+      least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3;
+      least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4;
+      least = 0x10000;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    unsigned code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    beyondAscii = true;
+    i += length;
+  }
+  return beyondAscii;
+}
+
 }  // namespace zt6

@@ -46,4 +46,8 @@ std::string DisplayToOem(std::string_view utf8);
 // A UTF-8 source literal as CP850 bytes: the one way code writes OEM texts.
 std::string Oem(std::string_view utf8Literal);
 
+// True for text that is well-formed UTF-8 and holds at least one character beyond
+// ASCII: text in code page 850 or 1252 with umlauts is (almost) never that.
+bool IsUtf8BeyondAscii(std::string_view text);
+
 }  // namespace zt6

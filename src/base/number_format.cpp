@@ -198,6 +198,15 @@ std::string AngleUnitText(const FormatSettings& settings) {
   return settings.asciiSpecial ? std::string("deg") : Oem("°");
 }
 
+bool IsNumberText(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  const std::size_t last = text.find_last_not_of(' ');
+  return TryParseReal(text.substr(first, last - first + 1)).has_value();
+}
+
+std::string OverflowMark(std::size_t width) { return std::string(width, '*'); }
+
 std::string FormatInteger(long long value, int width, bool leadingZeros) {
   return Printf(leadingZeros ? "%0*lld" : "%*lld", std::max(width, 0), value);
 }

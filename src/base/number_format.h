@@ -5,6 +5,7 @@
 // is not finite prints as 0.
 
 #include <string>
+#include <string_view>
 
 #include "base/format_settings.h"
 
@@ -43,6 +44,12 @@ std::string LengthUnitText(const FormatSettings& settings);
 std::string StressUnitText(const FormatSettings& settings);
 std::string TorqueUnitText(const FormatSettings& settings);
 std::string AngleUnitText(const FormatSettings& settings);
+
+// A number's text cut short reads as another number (1e308 as "10000000000"). Where a
+// text that is one number (blanks around it aside) has no room, the overflow mark
+// stands in its place, as wide as the room: "*****".
+bool IsNumberText(std::string_view text);
+std::string OverflowMark(std::size_t width);
 
 // Right-aligned to width with blanks, or with leading zeros after any minus sign.
 std::string FormatInteger(long long value, int width, bool leadingZeros);

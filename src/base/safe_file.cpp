@@ -57,12 +57,29 @@ SafeWriteResult WriteFileSafely(const fs::path& file, std::string_view content) 
   return {true, {}};
 }
 
+std::string ReadErrorText(int errorNumber) {
+  switch (errorNumber) {
+    case ENOENT: return "not found";
+    case EACCES:
+    case EPERM: return "permission denied";
+    case EISDIR: return "is a folder";
+    default: return std::error_code(errorNumber, std::generic_category()).message();
+  }
+}
+
 FileContent ReadWholeFile(const fs::path& file, std::size_t maxBytes) {
   FileContent result;
   std::error_code ec;
-  if (fs::is_directory(file, ec)) return result;
+  if (fs::is_directory(file, ec)) {
+    result.errorNumber = EISDIR;
+    return result;
+  }
+  errno = 0;
   std::ifstream in(file, std::ios::binary);
-  if (!in) return result;
+  if (!in) {
+    result.errorNumber = errno != 0 ? errno : EIO;
+    return result;
+  }
   // Room for the whole file at once, so that a large one is not copied as it grows.
   const std::uintmax_t size = fs::file_size(file, ec);
   if (!ec && size < maxBytes) {
@@ -82,6 +99,7 @@ FileContent ReadWholeFile(const fs::path& file, std::size_t maxBytes) {
     result.bytes.append(buffer, got);
   }
   if (in.bad()) {
+    result.errorNumber = errno != 0 ? errno : EIO;
     result.bytes.clear();
     return result;
   }

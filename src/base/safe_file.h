@@ -25,8 +25,13 @@ SafeWriteResult WriteFileSafely(const std::filesystem::path& file, std::string_v
 struct FileContent {
   bool ok = false;
   bool tooLarge = false;
+  int errorNumber = 0;  // why it could not be read (errno; EISDIR for a folder)
   std::string bytes;
 };
 FileContent ReadWholeFile(const std::filesystem::path& file, std::size_t maxBytes);
+
+// Why a file or folder could not be read, in English: "not found", "permission denied",
+// "is a folder", else the system's text.
+std::string ReadErrorText(int errorNumber);
 
 }  // namespace zt6

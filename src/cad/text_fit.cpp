@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/number_format.h"
+
 namespace zt6 {
 
 double LeastRatio(double widthFactor) {
@@ -21,7 +23,10 @@ TextFit FitText(std::string_view text, double natural, double room, double least
   std::string kept(text);
   const std::size_t blanks = std::min(kept.find_first_not_of(' '), kept.size());
   kept.erase(0, std::min(blanks, kept.size() - std::min(kept.size(), fitting)));
-  if (kept.size() > fitting) kept.resize(fitting);
+  if (kept.size() > fitting) {
+    // Fewer digits would read as another number.
+    kept = IsNumberText(kept) ? OverflowMark(fitting) : kept.substr(0, fitting);
+  }
   if (kept.empty()) return {};
   // What is left may take more of the room than the least ratio gives it.
   return {kept, std::min(1.0, room / (perCharacter * static_cast<double>(kept.size())))};

@@ -1,7 +1,8 @@
 #pragma once
 // Fitting a text into the room it has: its width factor shrinks, never below
 // kLeastWidthFactor, and only then characters are cut: the leading blanks first (the
-// blank before a cell text and those of a right-aligned number), then from the end.
+// blank before a cell text and those of a right-aligned number), then from the end; a
+// number that still does not fit shows the overflow mark (base/number_format.h).
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,8 @@
 #pragma once
 // Builds one fixed-width report line in a buffer of blanks. Fields go in by insertion,
 // never by overwriting: what stands after the insertion point moves right, and the
-// finished line is cut to its maximum width. Trailing blanks are kept.
+// finished line is cut to its maximum width; a number the cut falls into shows the
+// overflow mark (base/number_format.h) instead. Trailing blanks are kept.
 
 #include <cstddef>
 #include <string>

@@ -36,6 +36,16 @@ TEST(TextFit, ShrinksThenCutsBlanksThenTheEnd) {
   }
 }
 
+// Fewer digits would read as another number: a number without room shows the mark.
+TEST(TextFit, ANumberWithoutRoomShowsTheOverflowMark) {
+  const TextFit fit = FitText("  10000000000000000", 38, 16, 0.8);  // 10 characters fit
+  EXPECT_EQ(fit.text, "**********");
+  EXPECT_NEAR(fit.ratio, 0.8, 1e-12);
+  EXPECT_EQ(FitText(" -1234,5", 16, 8, 0.8).text, "*****");
+  EXPECT_EQ(FitText(" Lastspitzen", 24, 12, 0.8).text, "Lastspi");  // a text is cut
+  EXPECT_EQ(FitText("   11.90", 16, 10, 0.8).text, " 11.90");     // blanks go first
+}
+
 TEST(TextFit, LeastRatioKeepsTheWidthFactorAtPointSix) {
   EXPECT_DOUBLE_EQ(LeastRatio(0.75), 0.8);
   EXPECT_DOUBLE_EQ(LeastRatio(1.2), 0.5);

@@ -58,6 +58,18 @@ std::size_t Find(const std::vector<std::string>& lines, const std::string& line)
   return static_cast<std::size_t>(std::find(lines.begin(), lines.end(), line) - lines.begin());
 }
 
+// A number the line's end cuts into would read as another number (1e308 as seventeen
+// digits): it shows the overflow mark to the line's end.
+TEST(LineBuilder, ANumberCutByTheLineEndShowsTheOverflowMark) {
+  const std::string huge = "1" + std::string(308, '0') + ".00";
+  const std::string line = LineBuilder(68).Place(1, "Zahnbreite").Place(56, huge).Text();
+  EXPECT_EQ(line, "Zahnbreite" + std::string(45, ' ') + std::string(17, '*'));
+  EXPECT_EQ(LineBuilder(0, 8).Place(1, "ab -12345,678").Text(), "ab *****");
+  // Texts are cut as before; a number that fits stays.
+  EXPECT_EQ(LineBuilder(0, 8).Place(1, "ab cdefghijk").Text(), "ab cdefg");
+  EXPECT_EQ(LineBuilder(0, 8).Place(1, "ab 12345").Place(9, "x").Text(), "ab 12345");
+}
+
 TEST(LineBuilder, InsertsAndPlacesFields) {
   // Insertion moves what follows to the right; the line is cut at 72.
   EXPECT_EQ(LineBuilder(10).Insert(1, "|").Insert(3, "ab").Text(), "| ab" + std::string(9, ' '));

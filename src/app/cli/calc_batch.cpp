@@ -11,11 +11,12 @@
 
 #include "app/cli/design_output.h"
 #include "app/cli/zt6_commands.h"
-#include "app/files/project_file.h"
+#include "app/files/project_for_run.h"
 #include "app/files/project_folder.h"
 #include "app/lookups/size_lookup.h"
 #include "app/startup/windowless_session.h"
 #include "base/json_writer.h"
+#include "base/safe_file.h"
 #include "calc/calculation_run.h"
 
 namespace zt6 {
@@ -51,7 +52,7 @@ class CalcWorker {
     bool calculated = false;
     try {
       DocumentationData docs;
-      const ProjectParseResult loaded = LoadProjectFile(file, design, docs);
+      const ProjectParseResult loaded = LoadProjectForRun(file, design, docs);
       if (!loaded.ok) {
         code = kExitRefused;
         error = loaded.problem;
@@ -133,7 +134,14 @@ void AddInput(const std::string& input, std::vector<std::string>& files, std::os
     files.push_back(input);
     return;
   }
-  const std::vector<fs::path> projects = ProjectFiles(input);
+  std::error_code unreadable;
+  const std::vector<fs::path> projects = ProjectFiles(input, &unreadable);
+  if (unreadable) {
+    err << "zt6 calc: " << input
+        << ": the folder cannot be read: " << ReadErrorText(unreadable.value()) << "\n";
+    worst = std::max(worst, kExitRefused);
+    return;
+  }
   if (projects.empty()) {
     err << "zt6 calc: " << input << ": no project files (*.zt6) in this folder\n";
     worst = std::max(worst, kExitRefused);

@@ -1,8 +1,10 @@
 #include "app/cli/design_options.h"
 
 #include <limits>
+#include <variant>
 
 #include "app/cli/zt6_commands.h"
+#include "app/files/project_for_run.h"
 #include "app/forms/dimension_form.h"
 #include "app/lookups/size_lookup.h"
 #include "base/codepage.h"
@@ -85,6 +87,15 @@ bool ApplyAssignment(std::string_view assignment, DesignRecord& design, std::str
         << ExpectedValue(*field) << " expected\n";
     return false;
   }
+  if (const InputRange* range = FindInputRange(field->name)) {
+    const double number = std::holds_alternative<double>(*value)
+                              ? std::get<double>(*value)
+                              : std::get<std::int32_t>(*value);
+    if (!InputHolds(*range, number)) {
+      err << "zt6 " << command << ": " << OutOfRangeProblem({range, number}) << "\n";
+      return false;
+    }
+  }
   return true;
 }
 
@@ -111,8 +122,21 @@ int ShapeDesign(WindowlessSession& session, DesignRecord& design, const DesignOp
   return kExitDone;
 }
 
+int CheckProjectForRun(const std::string& file, std::string_view command, std::ostream& err) {
+  DesignRecord design;
+  DocumentationData docs;
+  const ProjectParseResult loaded = LoadProjectForRun(file, design, docs);
+  if (loaded.ok) return kExitDone;
+  err << "zt6 " << command << ": " << file << ": " << loaded.problem << "\n";
+  return kExitRefused;
+}
+
 int ReadShapedProject(WindowlessSession& session, const std::string& file,
                       const DesignOptions& options, std::string_view command, std::ostream& err) {
+  if (!file.empty()) {
+    if (const int checked = CheckProjectForRun(file, command, err); checked != kExitDone)
+      return checked;
+  }
   if (!options.Any()) return session.Read(file);
   if (!file.empty()) {
     if (const int loaded = session.Load(file); loaded != kExitDone) return loaded;

@@ -44,6 +44,10 @@ bool ApplyAssignment(std::string_view assignment, DesignRecord& design, std::str
 int ShapeDesign(WindowlessSession& session, DesignRecord& design, const DesignOptions& options,
                 std::string_view command, std::ostream& err);
 
+// Reads the file as a command takes it (app/files/project_for_run.h) and says on err why
+// it is refused: kExitDone or kExitRefused.
+int CheckProjectForRun(const std::string& file, std::string_view command, std::ostream& err);
+
 // The project as the file commands take it: read (or the initial design when file is
 // "" and a size is given), shaped, calculated. Exit codes as WindowlessSession::Read,
 // and those of ShapeDesign.

@@ -8,7 +8,7 @@
 #include "app/cli/design_options.h"
 #include "app/cli/design_output.h"
 #include "app/cli/zt6_commands.h"
-#include "app/files/project_file.h"
+#include "app/files/project_for_run.h"
 #include "app/startup/windowless_session.h"
 #include "base/number_parse.h"
 #include "calc/calculation_run.h"
@@ -66,7 +66,7 @@ int CalcOne(const CalcOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.files.empty()) {
     const std::string& file = options.files.front();
     DocumentationData docs;
-    const ProjectParseResult loaded = LoadProjectFile(file, design, docs);
+    const ProjectParseResult loaded = LoadProjectForRun(file, design, docs);
     if (!loaded.ok) {
       err << "zt6 calc: " << file << ": " << loaded.problem << "\n";
       return kExitRefused;

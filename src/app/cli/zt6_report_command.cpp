@@ -177,6 +177,8 @@ int Workbook(const std::string& report, const ReportOptions& options, const Prog
 // it out (with the page header); the calculation's outcome does not matter to it.
 int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, std::ostream& out,
                       std::ostream& err) {
+  if (const int checked = CheckProjectForRun(options.file, "report", err); checked != kExitDone)
+    return checked;
   if (const int read = session.Load(options.file); read != kExitDone) return read;
   Program& program = session.program;
   ReportWriter& writer = program.report;

@@ -59,9 +59,16 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
     return DrawingOutcome::Cancelled;
   }
   if (program.design.z > kMaxTeethDrawn) {
-    program.messages.Add(Oem("Zu viele Zähne zum Zeichnen: z = ") + std::to_string(program.design.z) +
-                         Oem(", höchstens ") + std::to_string(kMaxTeethDrawn));
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    const std::string text = Oem("Zu viele Zähne zum Zeichnen: z = ") +
+                             std::to_string(program.design.z) + Oem(", höchstens ") +
+                             std::to_string(kMaxTeethDrawn);
+    // A windowless run shows no run summary: there it is said as an error.
+    if (program.shell.noGui) {
+      prompts.ShowErrorAlways(text);
+    } else {
+      program.messages.Add(text);
+      RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    }
     return DrawingOutcome::Cancelled;
   }
   program.drawing.SetSettings(DrawingSettingsOf(program.config));

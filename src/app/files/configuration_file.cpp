@@ -108,13 +108,28 @@ fs::path UserConfigurationFolder() {
   return {};
 }
 
+bool LooksLikeConfiguration(std::string_view bytes) {
+  const std::string_view head = "zt6 konfiguration";
+  if (bytes.size() < head.size()) return false;
+  for (std::size_t i = 0; i < head.size(); ++i) {
+    const char c = bytes[i];
+    const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower != head[i]) return false;
+  }
+  return bytes.find('\0') == std::string_view::npos;
+}
+
 fs::path LoadConfiguration(Configuration& config, ConfigurationPlace& place, ScreenSize screen,
-                           std::string_view startDirectory, ShellState& shell) {
+                           std::string_view startDirectory, ShellState& shell, fs::path* refused) {
   if (config.defaultDataFolder.empty())
     config.defaultDataFolder = StartFolderSetting(startDirectory);
   const auto read = [&](const fs::path& file) {
     const FileContent content = ReadWholeFile(file, kMaxConfigurationBytes);
     if (!content.ok) return false;
+    if (!LooksLikeConfiguration(content.bytes)) {
+      if (refused != nullptr && refused->empty()) *refused = file;
+      return false;
+    }
     ReadConfigurationText(content.bytes, config, screen, startDirectory);
     return true;
   };

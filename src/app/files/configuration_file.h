@@ -37,15 +37,22 @@ std::filesystem::path FolderSettingPath(std::string_view setting);
 // Files above this size are not configurations and count as unreadable.
 inline constexpr std::size_t kMaxConfigurationBytes = 1 << 20;
 
+// Whether the bytes are a configuration file's: they start with "zt6 Konfiguration"
+// (in any case) and hold no NUL.
+bool LooksLikeConfiguration(std::string_view bytes);
+
 // Reads the configuration file of place, else the one in the per-user folder, which
 // then becomes place's directory. Before reading an empty "Default Data Directory"
 // becomes the start directory. When neither file is readable the settings keep their
 // values, the drawing area and the text window height follow the screen, and the
 // cancel flag is set. The dialog scale keeps its default of 102, since its start-up
-// value would need the main window's frame. Returns the file read, empty for none.
+// value would need the main window's frame. A file that is no configuration is not
+// read, like an unreadable one; the first such file goes to *refused when given.
+// Returns the file read, empty for none.
 std::filesystem::path LoadConfiguration(Configuration& config, ConfigurationPlace& place,
                                         ScreenSize screen, std::string_view startDirectory,
-                                        ShellState& shell);
+                                        ShellState& shell,
+                                        std::filesystem::path* refused = nullptr);
 
 // Writes the whole configuration file without risking the old one. After a failure
 // the message is shown and the user asked "Nochmals versuchen ?"; No or Cancel (and

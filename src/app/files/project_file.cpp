@@ -370,8 +370,10 @@ std::string ProjectFileText(const DesignRecord& d, const DocumentationData& docs
   return w.Result();
 }
 
-ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design,
-                                    DocumentationData& docs) {
+namespace {
+
+ProjectParseResult ParseCp850Text(std::string_view bytes, DesignRecord& design,
+                                  DocumentationData& docs) {
   std::vector<std::string> lines = SplitLines(bytes);
   if (const auto refusal = CheckShape(bytes, lines)) return Refused(refusal->problem);
 
@@ -425,12 +427,31 @@ ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design
   return result;
 }
 
+}  // namespace
+
+ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design,
+                                    DocumentationData& docs) {
+  // A project saved by a text editor as UTF-8 is read in code page 850 when every
+  // character has its form there; otherwise it is refused, naming the encoding.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const bool marked = bytes.starts_with(kByteOrderMark);
+  if (marked || IsUtf8BeyondAscii(bytes)) {
+    const std::string_view utf8 = marked ? bytes.substr(kByteOrderMark.size()) : bytes;
+    const std::string cp850 = Utf8ToCp850(utf8);
+    if (Cp850ToUtf8(cp850) != utf8)
+      return Refused("the file is UTF-8 text and holds characters code page 850 lacks");
+    return ParseCp850Text(cp850, design, docs);
+  }
+  return ParseCp850Text(bytes, design, docs);
+}
+
 ProjectParseResult LoadProjectFile(const std::filesystem::path& file, DesignRecord& design,
                                    DocumentationData& docs) {
   const FileContent content = ReadWholeFile(file, kMaxProjectFileBytes);
   if (content.tooLarge) return Refused("the file is larger than 1 MiB");
   if (!content.ok) {
-    ProjectParseResult result = Refused("the file cannot be opened");
+    ProjectParseResult result =
+        Refused("the file cannot be opened: " + ReadErrorText(content.errorNumber));
     result.opened = false;
     return result;
   }

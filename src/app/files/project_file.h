@@ -29,7 +29,8 @@ struct ProjectParseResult {
   std::string problem;    // why the text was refused (English, for logs and the zt6 tool)
 };
 
-// Stores the file's values into design and docs. A file that ends early leaves the
+// Stores the file's values into design and docs. Text saved as UTF-8 (with or without
+// a byte-order mark) is read in code page 850 when every character has a form there. A file that ends early leaves the
 // fields after its end unchanged. Text that is not a project file (binary data, wrong
 // block markers, absurd counts, oversized lines) is refused and nothing is changed.
 ProjectParseResult ParseProjectText(std::string_view bytes, DesignRecord& design,

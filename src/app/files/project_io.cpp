@@ -7,6 +7,7 @@
 #include "base/folder_join.h"
 #include "base/safe_file.h"
 #include "calc/calculation_run.h"
+#include "calc/input_ranges.h"
 
 namespace zt6 {
 
@@ -72,8 +73,16 @@ std::string CutFileText(const std::string& path, std::size_t lines) {
   return "Datei " + Utf8ToCp850(path) + " endet vorzeitig nach Zeile " + std::to_string(lines);
 }
 
+std::optional<std::string> OutOfRangeText(const std::string& path, const DesignRecord& design) {
+  const auto out = FirstInputOutOfRange(design);
+  if (!out) return std::nullopt;
+  return "Datei " + Utf8ToCp850(path) + ": Feld " + std::string(out->input->field) + " = " +
+         InputValueText(out->value) + Oem(" liegt außerhalb des gültigen Wertebereichs ") +
+         out->input->rule.range.Text("und");
+}
+
 ReadOutcome ReadProject(Program& program, Prompts& prompts, StandardTables& tables,
-                        std::string name, CutFile cut) {
+                        std::string name, CutFile cut, RangeCheck ranges) {
   ShellState& shell = program.shell;
   const auto refused = [&](ReadOutcome outcome) {
     shell.cancel = true;
@@ -113,6 +122,12 @@ ReadOutcome ReadProject(Program& program, Prompts& prompts, StandardTables& tabl
     docs = InitialDocumentation(TodayText(program.config.format.dateCode));
     parsed = LoadProjectFile(path, design, docs);
     if (!parsed.ok) return refused(ReadOutcome::Refused);
+  }
+  if (ranges == RangeCheck::Refuse) {
+    if (const auto text = OutOfRangeText(path, design)) {
+      prompts.ShowError(*text + " !");
+      return refused(ReadOutcome::Refused);
+    }
   }
   program.design = std::move(design);
   program.docs = std::move(docs);

@@ -3,6 +3,7 @@
 // dialogs when no name is given, the name check with the overwrite question, archive
 // mode, and the calculation run that makes derived quantities current after reading.
 
+#include <optional>
 #include <string>
 
 #include "app/ports/prompts.h"
@@ -24,6 +25,10 @@ enum class CutFile {
   Defer,   // refused without a word, for a caller that asks once a window is open
 };
 
+// Whether the inputs read must lie in their ranges (calc/input_ranges.h). Batch runs
+// refuse a file holding a value no dialog takes; the desktop opens it for mending.
+enum class RangeCheck { Off, Refuse };
+
 enum class ReadOutcome { Read, Refused, Cut };
 
 // Reads the project and runs the calculation. An empty name asks with the open dialog.
@@ -31,7 +36,12 @@ enum class ReadOutcome { Read, Refused, Cut };
 // flag, and the design is left unchanged; so does a cut file unless `cut` lets the user
 // take it. On success the project name becomes the name.
 ReadOutcome ReadProject(Program& program, Prompts& prompts, StandardTables& tables,
-                        std::string name, CutFile cut = CutFile::Refuse);
+                        std::string name, CutFile cut = CutFile::Refuse,
+                        RangeCheck ranges = RangeCheck::Off);
+
+// "Datei NAME: Feld z = 20001 liegt außerhalb des gültigen Wertebereichs 3 .. 500"
+// (code page 850), or nothing when every input lies in its range.
+std::optional<std::string> OutOfRangeText(const std::string& path, const DesignRecord& design);
 
 // "Datei NAME endet vorzeitig nach Zeile N" (code page 850), for a cut file.
 std::string CutFileText(const std::string& path, std::size_t lines);

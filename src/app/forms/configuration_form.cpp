@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/files/configuration_file.h"
 #include "app/forms/value_entry.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
@@ -37,18 +38,6 @@ bool IsNumber(const ConfigurationControl& c) {
     default:
       return false;
   }
-}
-
-// A configuration file starts with "zt6 Konfiguration".
-bool LooksLikeConfiguration(std::string_view bytes) {
-  const std::string_view head = "zt6 konfiguration";
-  if (bytes.size() < head.size()) return false;
-  for (std::size_t i = 0; i < head.size(); ++i) {
-    const char c = bytes[i];
-    const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    if (lower != head[i]) return false;
-  }
-  return bytes.find('\0') == std::string_view::npos;
 }
 
 std::string Text(const FieldTexts& fields, std::string_view name) {

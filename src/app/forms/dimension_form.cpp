@@ -8,6 +8,7 @@
 #include "base/number_format.h"
 #include "base/number_parse.h"
 #include "calc/geometry.h"
+#include "calc/input_ranges.h"
 #include "calc/proposals.h"
 
 namespace zt6 {
@@ -15,29 +16,19 @@ namespace zt6 {
 namespace {
 
 // The dimension fields besides the designation, with the record value each shows and
-// the values they take: diameters and l above 0; fillets, tolerances and pins 0 or
-// more (0 leaves them to the calculation).
+// the record field whose range (calc/input_ranges.h) the field's check takes.
 struct LengthField {
   const char* name;
   double DesignRecord::*value;
-  NumberRange range;
+  const char* input;
 };
 
 constexpr LengthField kLengthFields[] = {
-    {"Edit_d1", &DesignRecord::Dii, NumberRange::Positive()},
-    {"Edit_d3", &DesignRecord::Dee, NumberRange::Positive()},
-    {"Edit_d5", &DesignRecord::D, NumberRange::Positive()},
-    {"Edit_rimax", &DesignRecord::riMax, NumberRange::NotNegative()},
-    {"Edit_remax", &DesignRecord::reMax, NumberRange::NotNegative()},
-    {"Edit_tgi", &DesignRecord::TGi, NumberRange::NotNegative()},
-    {"Edit_tge", &DesignRecord::TGe, NumberRange::NotNegative()},
-    {"Edit_dri", &DesignRecord::DRi, NumberRange::NotNegative()},
-    {"Edit_dre", &DesignRecord::DRe, NumberRange::NotNegative()}};
-
-// A serration has at least three teeth; a space angle lies between 0 and 180 degrees.
-constexpr NumberRule kToothCount{NumberKind::Whole, NumberRange::AtLeast(3)};
-constexpr NumberRule kSpaceAngle{NumberKind::Real, NumberRange::Inside(0, 180)};
-constexpr NumberRule kHubLength{NumberKind::Real, NumberRange::Positive()};
+    {"Edit_d1", &DesignRecord::Dii, "Dii"},      {"Edit_d3", &DesignRecord::Dee, "Dee"},
+    {"Edit_d5", &DesignRecord::D, "D"},          {"Edit_rimax", &DesignRecord::riMax, "ri_max"},
+    {"Edit_remax", &DesignRecord::reMax, "re_max"}, {"Edit_tgi", &DesignRecord::TGi, "TGi"},
+    {"Edit_tge", &DesignRecord::TGe, "TGe"},     {"Edit_dri", &DesignRecord::DRi, "DRi"},
+    {"Edit_dre", &DesignRecord::DRe, "DRe"}};
 
 // Vocabulary words (named by their German text) and the symbol of each label.
 struct LabelWords {
@@ -132,11 +123,11 @@ std::optional<Refusal> DimensionForm::Check() const {
   std::vector<NumberField> checked;
   if (DimensionsEnabled()) {
     for (const LengthField& f : kLengthFields)
-      checked.push_back({f.name, Label(f.name), {NumberKind::Real, f.range}});
-    checked.push_back({"Edit_z", Label("Edit_z"), kToothCount});
-    checked.push_back({"Edit_beta", Label("Edit_beta"), kSpaceAngle});
+      checked.push_back({f.name, Label(f.name), InputRule(f.input, format_.units)});
+    checked.push_back({"Edit_z", Label("Edit_z"), InputRule("z")});
+    checked.push_back({"Edit_beta", Label("Edit_beta"), InputRule("gamma_e")});
   }
-  checked.push_back({"Edit_l", Label("Edit_l"), kHubLength});
+  checked.push_back({"Edit_l", Label("Edit_l"), InputRule("l", format_.units)});
   return FirstRefused(fields, checked);
 }
 

@@ -5,6 +5,7 @@
 #include "base/blanks.h"
 #include "base/number_format.h"
 #include "base/number_parse.h"
+#include "calc/input_ranges.h"
 #include "calc/proposals.h"
 
 namespace zt6 {
@@ -15,23 +16,24 @@ std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(tex
 
 constexpr const char* kUnitFactor = "1.0";
 
-// Every number of the load: power, speed and torques 0 or more, the factors above 0.
+// Every number of the load with the record field whose range (calc/input_ranges.h) its
+// check takes.
 struct LoadField {
   const char* name;
   const char* label;
-  NumberRange range;
+  const char* input;
 };
 
 constexpr LoadField kLoadFields[] = {
-    {"Edit_p", "Nennleistung P", NumberRange::NotNegative()},
-    {"Edit_n", "Drehzahl n", NumberRange::NotNegative()},
-    {"Edit_tnenn", "Nenndrehmoment TN", NumberRange::NotNegative()},
-    {"Edit_tmax", "Maximales Drehmoment Tmax", NumberRange::NotNegative()},
-    {"Edit_ka", "Anwendungsfaktor KA", NumberRange::Positive()},
-    {"Edit_klambda", "Lastverteilungsfaktor K lambda", NumberRange::Positive()},
-    {"Edit_fw", "Lastrichtungswechselfaktor fW", NumberRange::Positive()},
-    {"Edit_fl1", "Lastspitzenhäufigkeitsfaktor fL Welle", NumberRange::Positive()},
-    {"Edit_fl2", "Lastspitzenhäufigkeitsfaktor fL Nabe", NumberRange::Positive()},
+    {"Edit_p", "Nennleistung P", "power"},
+    {"Edit_n", "Drehzahl n", "n"},
+    {"Edit_tnenn", "Nenndrehmoment TN", "TN"},
+    {"Edit_tmax", "Maximales Drehmoment Tmax", "Tmax"},
+    {"Edit_ka", "Anwendungsfaktor KA", "KA"},
+    {"Edit_klambda", "Lastverteilungsfaktor K lambda", "K_lambda"},
+    {"Edit_fw", "Lastrichtungswechselfaktor fW", "fW"},
+    {"Edit_fl1", "Lastspitzenhäufigkeitsfaktor fL Welle", "fL_shaft"},
+    {"Edit_fl2", "Lastspitzenhäufigkeitsfaktor fL Nabe", "fL_hub"},
 };
 
 }  // namespace
@@ -55,7 +57,10 @@ double LoadForm::ValueOf(const char* field) const {
 
 std::optional<Refusal> LoadForm::Check() const {
   std::vector<NumberField> checked;
-  for (const LoadField& f : kLoadFields) checked.push_back({f.name, f.label, {NumberKind::Real, f.range}});
+  // The computed field follows from the others; the user cannot type into it.
+  for (const LoadField& f : kLoadFields)
+    if (f.name != ComputedField())
+      checked.push_back({f.name, f.label, InputRule(f.input, format_.units)});
   return FirstRefused(fields, checked);
 }
 

@@ -8,6 +8,7 @@
 #include "base/codepage.h"
 #include "base/number_format.h"
 #include "base/number_parse.h"
+#include "calc/input_ranges.h"
 
 namespace zt6 {
 
@@ -62,15 +63,15 @@ void MaterialForm::WriteBack() {
 }
 
 std::optional<Refusal> MaterialForm::Check() const {
-  // Re, fS and fH above 0 for both parts; the message says which part.
+  // Re, fS and fH of both parts; the message says which part.
   std::vector<NumberField> checked;
   for (std::size_t i = 0; i < kGroups.size(); ++i) {
     const GroupFields& f = kGroups[i];
     const std::string part = i == 0 ? " (Welle)" : " (Nabe)";
-    const NumberRule positive{NumberKind::Real, NumberRange::Positive()};
-    checked.push_back({f.Re, "Streckgrenze Re" + part, positive});
-    checked.push_back({f.fS, "Stützfaktor fS" + part, positive});
-    checked.push_back({f.fH, "Härteeinflußfaktor fH" + part, positive});
+    const std::string input = i == 0 ? "shaft." : "hub.";
+    checked.push_back({f.Re, "Streckgrenze Re" + part, InputRule(input + "Re", format_.units)});
+    checked.push_back({f.fS, "Stützfaktor fS" + part, InputRule(input + "fS")});
+    checked.push_back({f.fH, "Härteeinflußfaktor fH" + part, InputRule(input + "fH")});
   }
   return FirstRefused(fields, checked);
 }

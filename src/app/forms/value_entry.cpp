@@ -1,8 +1,5 @@
 #include "app/forms/value_entry.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "base/blanks.h"
 #include "base/number_parse.h"
 
@@ -10,35 +7,9 @@ namespace zt6 {
 
 namespace {
 
-std::string Bound(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  return buffer;
-}
-
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 }  // namespace
-
-bool NumberRange::Holds(double value) const {
-  const bool aboveLow = lowIncluded ? value >= low : value > low;
-  const bool belowHigh = highIncluded ? value <= high : value < high;
-  return aboveLow && belowHigh;
-}
-
-std::string NumberRange::Text() const {
-  const bool hasLow = std::isfinite(low);
-  const bool hasHigh = std::isfinite(high);
-  const std::string lowText = (lowIncluded ? ">= " : "> ") + Bound(low);
-  const std::string highText = (highIncluded ? "<= " : "< ") + Bound(high);
-  if (hasLow && hasHigh) {
-    if (lowIncluded && highIncluded) return Bound(low) + " .. " + Bound(high);
-    return lowText + " und " + highText;
-  }
-  if (hasLow) return lowText;
-  if (hasHigh) return highText;
-  return {};
-}
 
 std::optional<std::string> RefusedNumber(std::string_view fieldName, std::string_view text,
                                          const NumberRule& rule) {

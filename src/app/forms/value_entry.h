@@ -5,46 +5,18 @@
 // filled with its stored value remembered beside the text, so a field whose text the
 // user left alone gives back the stored value exactly, not the shown rounding.
 
-#include <limits>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/forms/form_fields.h"
+#include "base/number_range.h"
 
 namespace zt6 {
 
-// The values a field takes, as typed in the unit shown. Bounds of fields with a unit
-// are 0, which is the same in every unit.
-struct NumberRange {
-  double low = -std::numeric_limits<double>::infinity();
-  bool lowIncluded = true;
-  double high = std::numeric_limits<double>::infinity();
-  bool highIncluded = true;
-
-  static constexpr NumberRange Any() { return {}; }
-  static constexpr NumberRange Positive() { return {0, false}; }  // > 0
-  static constexpr NumberRange NotNegative() { return {0, true}; }  // >= 0
-  static constexpr NumberRange AtLeast(double low) { return {low, true}; }
-  static constexpr NumberRange Between(double low, double high) {
-    return {low, true, high, true};
-  }
-  static constexpr NumberRange Inside(double low, double high) {  // both bounds excluded
-    return {low, false, high, false};
-  }
-
-  bool Holds(double value) const;
-  // "> 0", ">= 3", "1 .. 16", "> 0 und < 180"; empty for Any().
-  std::string Text() const;
-};
-
-enum class NumberKind { Real, Whole };
-
-struct NumberRule {
-  NumberKind kind = NumberKind::Real;
-  NumberRange range;
-};
+// A field's NumberRule is in the unit shown: bounds of fields with a unit are converted
+// (base/number_range.h, calc/input_ranges.h).
 
 // The message (UTF-8) that refuses the text of the field called fieldName, or nothing
 // when the text is a number of the rule ("," counts as decimal point):

@@ -44,6 +44,7 @@ CommandLine ClassifyArguments(const std::vector<std::string>& arguments) {
     // sixth is not checked. Text that is no number gives 0.
     line.cadFormat = second.size() > 4 ? ParseWhole(second.substr(4, 1)) : 0;
     line.cadDrawing = second.size() > 6 ? ParseWhole(second.substr(6)) : 0;
+    line.cadDrawingText = second.size() > 6 ? second.substr(6) : std::string();
   } else {
     line.action = StartAction::InteractiveWithFile;
   }

@@ -22,6 +22,7 @@ struct CommandLine {
   std::string project;  // first argument as typed
   int cadFormat = 0;    // i of "/CADi:j"
   int cadDrawing = 0;   // j of "/CADi:j"
+  std::string cadDrawingText;  // j as typed, for a message about it
   bool noGui = false;   // "/NOGUI" anywhere
 };
 

@@ -106,15 +106,19 @@ StartOutcome BatchReport(Program& program, Prompts& prompts, OutputPorts ports,
 
 // The batch CAD output of a project that was read: drawing j in format i, the file
 // named after the project.
-StartOutcome BatchCad(Program& program, Prompts& prompts, OutputPorts output, int format,
-                      int kind, StartOutcome outcome) {
+StartOutcome BatchCad(Program& program, Prompts& prompts, OutputPorts output,
+                      StartOutcome outcome) {
+  const int format = outcome.commandLine.cadFormat;
+  const int kind = outcome.commandLine.cadDrawing;
   PromptCadPorts ports(program, prompts, output.launcher);
   ports.batchCad = true;
   // Only the file formats run without a window: DXF, IGES and text.
   const bool fileFormat = format == 1 || format == 2 || format == 5;
   if (!program.messages.FatalFlag() && (!fileFormat || !DrawingAvailable(kind))) {
     prompts.ShowErrorAlways(
-        fileFormat ? "Zeichnung " + std::to_string(kind) + " gibt es nicht (1.." +
+        // The number as typed: one too large for a number reads as 0.
+        fileFormat ? "Zeichnung " + Utf8ToCp850(outcome.commandLine.cadDrawingText) +
+                         " gibt es nicht (1.." +
                          std::to_string(drawing_kind::kLast) + ")"
                    : "CAD-Format " + std::to_string(format) +
                          Oem(" ist im Stapelbetrieb nicht möglich (1 DXF, 2 IGES, 5 TXT)"));
@@ -138,7 +142,7 @@ void LoadSettingsAndSession(Program& program, ScreenSize screen) {
   }
   if (program.configPlace.directory.empty()) program.configPlace.directory = program.startDirectory;
   LoadConfiguration(program.config, program.configPlace, screen, program.startDirectory,
-                    program.shell);
+                    program.shell, &program.refusedConfiguration);
   // Until a configuration names a table folder, the tables installed with the program
   // are used: the installation folder plays the part of the start directory here.
   if (TrimBlanks(program.config.dbfFolder).empty() && !program.shippedTableFolder.empty())
@@ -184,12 +188,17 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       break;
     case StartAction::BatchReport:
     case StartAction::BatchCad:
-      ReadProject(program, prompts, tables, line.project);
+      // An empty name would ask with the open dialog, which a batch run has not.
+      if (line.project.empty()) {
+        prompts.ShowErrorAlways("Keine Projektdatei angegeben");
+        return Exit(outcome, 1);
+      }
+      ReadProject(program, prompts, tables, line.project, CutFile::Refuse, RangeCheck::Refuse);
       if (shell.cancel) return Exit(outcome, 1);
       program.projectName = ProjectNameFromPath(line.project);
       if (line.action == StartAction::BatchReport)
         return BatchReport(program, prompts, ports, outcome);
-      return BatchCad(program, prompts, ports, line.cadFormat, line.cadDrawing, outcome);
+      return BatchCad(program, prompts, ports, outcome);
     case StartAction::InteractiveWithFile: {
       if (line.project.find('.') == std::string::npos) {
         prompts.ShowError(Oem("Erweiterung .") + kProjectExtension +

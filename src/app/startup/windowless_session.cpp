@@ -23,6 +23,7 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
   program.shippedDataFolder = ShippedDataFolder();
   if (options.readSettings) {
     LoadSettingsAndSession(program, kBatchScreenSize);
+    ReportRefusedConfiguration(options.command);
   } else {
     program.config.dbfFolder = Utf8ToCp850(program.shippedTableFolder);
   }
@@ -36,6 +37,19 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
   program.shell.noGui = true;
 }
 
+void WindowlessSession::ReportRefusedConfiguration(bool command) {
+  const std::filesystem::path& file = program.refusedConfiguration;
+  if (file.empty()) return;
+  if (command) {
+    err_ << "zt6: " << file.string()
+         << ": not a configuration file (it does not start with \"zt6 Konfiguration\"); "
+            "its settings are not used\n";
+    return;
+  }
+  prompts.ShowErrorAlways("Datei " + Utf8ToCp850(file.string()) +
+                          Oem(" ist keine Konfigurationsdatei und wird nicht gelesen !"));
+}
+
 int WindowlessSession::Read(const std::string& file) {
   if (const int loaded = Load(file); loaded != kExitDone) return loaded;
   return FatalOutcome();
@@ -43,7 +57,7 @@ int WindowlessSession::Read(const std::string& file) {
 
 int WindowlessSession::Load(const std::string& file) {
   program.shell.cancel = false;  // a missing configuration file is no refusal here
-  ReadProject(program, prompts, tables, file);
+  ReadProject(program, prompts, tables, file, CutFile::Refuse, RangeCheck::Refuse);
   if (program.shell.cancel) return kExitRefused;
   program.projectName = file;
   program.projectFromCommandLine = true;

@@ -56,6 +56,8 @@ class WindowlessSession {
   BatchPrinter printer;
 
  private:
+  // Names a zt6.cfg that was not read since it is no configuration: on the error stream.
+  void ReportRefusedConfiguration(bool command);
   // kExitFatalRun with the messages on the error stream after a fatal run, else kExitDone.
   int FatalOutcome();
 

@@ -46,6 +46,8 @@ struct Program {
   // A file named on the command line that ends early: not taken at start-up; the
   // window asks once it is open.
   std::string cutCommandLineProject;
+  // A zt6.cfg found at start that is no configuration and was not read; empty for none.
+  std::filesystem::path refusedConfiguration;
   bool modified = false;
   int plotLine = 1;            // the selected plot command line, 1-based
   std::vector<std::string> arguments;  // command-line arguments without the program name

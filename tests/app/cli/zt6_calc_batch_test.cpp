@@ -176,7 +176,7 @@ TEST_F(Zt6CalcBatch, RefusalsAndExitCodes) {
   }
 
   // A fatal design is 3, above the good ones; an unreadable file does not hide it.
-  const Zt6Outcome fatal = Calc({examples[0], "--set", "Dii=0", examples[1], "missing.zt6"});
+  const Zt6Outcome fatal = Calc({examples[0], "--set", "Dii=13.5", examples[1], "missing.zt6"});
   EXPECT_EQ(fatal.exitCode, 3);
   const std::vector<FlatJson> lines = JsonLines(fatal.out);
   ASSERT_EQ(lines.size(), 3u);

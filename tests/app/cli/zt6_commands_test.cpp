@@ -191,18 +191,19 @@ TEST(Zt6Calc, DatabaseModeProjectCalculatesFromTheShippedTables) {
 }
 
 TEST(Zt6Calc, FatalRunStillPrintsAndExitsWithThree) {
-  const Outcome json = RunCommand(SelfDefined({"--set", "Dii=0"}));
+  // The hub's tip diameter above the pitch diameter: in range, but no serration.
+  const Outcome json = RunCommand(SelfDefined({"--set", "Dii=13.5"}));
   EXPECT_EQ(json.exitCode, 3);
   const FlatJson read = ReadJson(json.out);
   EXPECT_EQ(read.at("fatal").text, "true");
   bool found = false;
   for (int k = 0; k < std::stoi(read.at("messages").text); ++k) {
-    found = found || read.at("messages." + std::to_string(k)).text == "Fatal  : Dii =0 !";
+    found = found || read.at("messages." + std::to_string(k)).text == "Fatal  : D <= Dii !";
   }
   EXPECT_TRUE(found) << json.out;
 
-  // The readable listing carries the same facts.
-  const Outcome listing = RunCommand({"calc", "--set", "Dii=0"});
+  // The readable listing carries the same facts; the initial design has no dimensions.
+  const Outcome listing = RunCommand({"calc"});
   EXPECT_EQ(listing.exitCode, 3);
   EXPECT_NE(listing.out.find("\nDii = 0\n"), std::string::npos) << listing.out;
   EXPECT_NE(listing.out.find("\nshaft.Re = 1050\n"), std::string::npos);

@@ -5,6 +5,7 @@
 #include "app/files/project_file.h"
 #include "base/codepage.h"
 #include "base/safe_file.h"
+#include "support/designs.h"
 #include "support/file_bytes.h"
 #include "support/run_zt6.h"
 #include "support/table_copy.h"
@@ -61,15 +62,14 @@ TEST_F(Zt6Report, RefusesUnreadableProjectsAndFatalRuns) {
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out, "");
 
-  // A design without dimensions ends its run with a fatal message: no report.
+  // A hub tip diameter above the pitch diameter ends the run with a fatal message: no
+  // report. (A design without dimensions is refused before: Dii = 0 is outside its range.)
   const std::string empty = (dir.path() / "leer.zt6").string();
-  ASSERT_TRUE(
-      WriteFileSafely(empty, ProjectFileText(DesignRecord{}, DocumentationData{}, FormatSettings{}))
-          .ok);
+  ASSERT_TRUE(WriteFileSafely(empty, test_support::ProjectWithFatalRun()).ok);
   const Zt6Outcome fatal = Run({empty});
   EXPECT_EQ(fatal.exitCode, 3);
   EXPECT_EQ(fatal.out, "");
-  EXPECT_NE(fatal.err.find("Fatal  : Dii =0 !"), std::string::npos) << fatal.err;
+  EXPECT_NE(fatal.err.find("Fatal  : D <= Dii !"), std::string::npos) << fatal.err;
 
   const std::string blocked = (dir.path() / "kein_ordner" / "x.txt").string();
   const Zt6Outcome unwritable = Run({example, "-o", blocked});

@@ -119,6 +119,19 @@ TEST(DrawingCommand, FatalRunShowsTheSummaryInstead) {
   EXPECT_TRUE(b.program.drawing.Records().empty());
 }
 
+// A windowless run shows no run summary: the refusal is said as an error.
+TEST(DrawingCommand, TooManyTeethAreSaidAlsoWithoutTheWindow) {
+  Bench b;
+  b.program.design.z = 20001;
+  b.program.shell.noGui = true;
+  EXPECT_EQ(b.Draw(1, CadOutputType::Dxf), DrawingOutcome::Cancelled);
+  const auto messages = b.ui.Of("message");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].caption, "Fehler : ");
+  EXPECT_EQ(messages[0].text, "Zu viele Zähne zum Zeichnen: z = 20001, höchstens 20000");
+  EXPECT_TRUE(fs::is_empty(b.dir.path()));
+}
+
 TEST(DrawingMenu, OneDrawingAfterTheOtherUntilReturn) {
   Bench b;
   b.ui.QueueChoice(15);

@@ -157,6 +157,67 @@ TEST_F(InputFormsTest, AcceptRefusesAZeroHubLength) {
   EXPECT_EQ(design.toleranceClass, ToleranceClass::Coarse);
 }
 
+// The dialogs take the ranges of the command line and the batch runs: values beyond
+// any design are refused, in the unit shown; the bounds themselves are taken.
+TEST_F(InputFormsTest, EveryDialogRefusesValuesBeyondTheInputRanges) {
+  struct Case {
+    const char* field;
+    const char* text;
+    const char* range;  // "" when the text is taken
+  };
+  const Case dimensions[] = {
+      {"Edit_d5", "1001", "Gültiger Wertebereich: > 0 und <= 1000 !"},
+      {"Edit_d5", "1000", ""},
+      {"Edit_l", "1e308", "Gültiger Wertebereich: > 0 und <= 1000 !"},
+      {"Edit_z", "20001", "Gültiger Wertebereich: 3 .. 500 !"},
+      {"Edit_z", "500", ""},
+      {"Edit_tgi", "11", "Gültiger Wertebereich: 0 .. 10 !"},
+  };
+  for (const Case& c : dimensions) {
+    DimensionForm form = Dimensions();
+    form.Fill();
+    form.fields[c.field] = c.text;
+    const auto refusal = form.Check();
+    if (*c.range == '\0') {
+      EXPECT_FALSE(refusal) << c.field << " " << c.text << ": " << refusal->message;
+      continue;
+    }
+    ASSERT_TRUE(refusal) << c.field << " " << c.text;
+    EXPECT_EQ(refusal->field, c.field);
+    EXPECT_TRUE(refusal->message.ends_with(c.range)) << refusal->message;
+  }
+  // In inches the bound is the same length: 1000 mm = 39.3701 in.
+  format.units = UnitSystem::English;
+  DimensionForm inches = Dimensions();
+  inches.Fill();
+  inches.fields["Edit_d5"] = "39.4";
+  ASSERT_TRUE(inches.Check());
+  EXPECT_TRUE(inches.Check()->message.ends_with("> 0 und <= 39.3701 !")) << inches.Check()->message;
+  inches.fields["Edit_d5"] = "39.37";
+  EXPECT_FALSE(inches.Check());
+  format.units = UnitSystem::Metric;
+
+  LoadForm load(design, format, cancel);
+  load.Fill();
+  load.fields["Edit_ka"] = "1e308";
+  ASSERT_TRUE(load.Check());
+  EXPECT_EQ(load.Check()->message,
+            "Feld Anwendungsfaktor KA: Gültiger Wertebereich: > 0 und <= 10 !");
+  load.fields["Edit_ka"] = "1";
+  load.fields["Edit_tmax"] = "2e9";
+  ASSERT_TRUE(load.Check());
+  EXPECT_EQ(load.Check()->field, "Edit_tmax");
+
+  MaterialForm material(design, messages, format, access, cancel);
+  material.Fill();
+  material.fields[MaterialForm::kGroups[1].Re] = "5001";
+  ASSERT_TRUE(material.Check());
+  EXPECT_EQ(material.Check()->message,
+            "Feld Streckgrenze Re (Nabe): Gültiger Wertebereich: > 0 und <= 5000 !");
+  EXPECT_FALSE(material.Accept());
+  EXPECT_EQ(design.material[1].Re, 230);
+}
+
 TEST_F(InputFormsTest, LabelsFromTheVocabularyOfTheLanguage) {
   DimensionForm form = Dimensions();
   EXPECT_EQ(form.Label("Edit_d1"), "Kopfkreisdurchmesser Nabe Dii");
