@@ -10,6 +10,7 @@
 #include "app/startup/desktop_handover.h"
 #include "app/startup/startup.h"
 #include "app/startup/windowless_session.h"
+#include "base/interrupt_cleanup.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     return zt6::HandOverToDesktop(desktop, argv, std::cerr);
   }
 #endif
+  // An interrupted batch run leaves no half-written output behind.
+  zt6::RemoveLeftoversOnInterrupt();
   zt6::WindowlessSession session({});
   zt6::Program& program = session.program;
   program.arguments = arguments;

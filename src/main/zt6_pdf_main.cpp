@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/zt6_commands.h"
+#include "app/cli/zt6_process.h"
 #include "gui/qt_printer.h"
 
 namespace {
@@ -34,5 +34,5 @@ int main(int argc, char** argv) {
     return zt6::gui::QtPrinter::ToPdf(path);
   };
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return zt6::RunZt6(args, std::cout, std::cerr, std::cin, outputs);
+  return zt6::RunZt6Process(args, outputs);
 }
