@@ -237,6 +237,7 @@ void CadOutput::EndBlock() {
     const SafeWriteResult written = WriteFileSafely(blockFilePath_, blockFile_->Bytes());
     blockFile_.reset();
     if (!written.ok) {
+      ports_.ReportWriteError(blockFilePath_, written.error);
       cancel_ = true;
       return;
     }

@@ -29,6 +29,8 @@ int main(int argc, char** argv) {
   QGuiApplication app(qtArgc, argv);
   // Numbers are written and read with the point throughout, whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
+  // zt6 speaks English, also in the system's reasons ("No space left on device").
+  std::setlocale(LC_MESSAGES, "C");
   zt6::Zt6Outputs outputs;
   outputs.pdf = [](const std::string& path) -> std::unique_ptr<zt6::Printer> {
     return zt6::gui::QtPrinter::ToPdf(path);

@@ -18,4 +18,9 @@ std::string CompanionProgramFor(const std::vector<std::string>& args) {
   return {};
 }
 
+std::string PdfWriteProblem(const Printer& printer) {
+  const std::string error = printer.OutputError();
+  return error.empty() ? "the PDF file could not be written" : error;
+}
+
 }  // namespace zt6
