@@ -79,6 +79,18 @@ TEST(Zt6OutputOverInput, TheBatchRunRefusesAProjectNamedAsItsOutput) {
   }
 }
 
+// A batch report that cannot be written names the file and the system's reason.
+TEST(Zt6WriteErrors, ABatchReportThatCannotBeWrittenNamesTheFileAndTheReason) {
+  TempDir dir("wzt6_unwritten");
+  fs::copy_file(kExample, dir.path() / "p.zt6");
+  const ShellRun run = Shell("{ cd " + Quoted(dir.path()) + " && ulimit -f 1 && trap '' XFSZ && " +
+                             ZT6_WZT6_EXE + " p.zt6 /I /NOGUI; }");
+  EXPECT_EQ(run.exitCode, 1) << run.out;
+  EXPECT_NE(run.out.find("p_dos.txt\" kann nicht geschrieben werden: File too large"),
+            std::string::npos)
+      << run.out;
+}
+
 // Every command that prints: "> /dev/full" is a failed run that says why.
 TEST(Zt6StandardOutput, AWriteErrorIsReportedWithExitCodeOne) {
   const std::string examples = std::string(ZT6_DATA_DIR) + "/examples";
