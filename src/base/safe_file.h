@@ -1,7 +1,8 @@
 #pragma once
 // Whole-file writing that never destroys the previous file: the content goes to a
 // temporary file beside the target, which is renamed into place only when every byte
-// was written and the file closed cleanly.
+// was written and the file closed cleanly. The temporary file is removed also when
+// the run is interrupted (base/interrupt_cleanup.h).
 
 #include <filesystem>
 #include <string>
@@ -15,10 +16,18 @@ struct SafeWriteResult {
   int errorNumber = 0;  // the system's error number (errno) of the failure, 0 if none
 };
 
-// Writes content as the whole file. A write-protected target is refused rather than
-// replaced by the rename. On failure the target is unchanged and no temporary file
-// is left behind.
+// Writes content as the whole file. What stands at the name stays what it is: a symbolic
+// link is followed and its target replaced; a device or a pipe is written into; a file
+// with more than one name is overwritten in place once room for the content is taken;
+// any other file is replaced by the rename, keeping its mode and (where the process
+// may) its owner. A write-protected target is refused rather than replaced. On failure
+// the target is unchanged, no temporary file is left behind, and error is the system's
+// reason ("No space left on device").
 SafeWriteResult WriteFileSafely(const std::filesystem::path& file, std::string_view content);
+
+// Whether both names reach one file (the same device and inode, links followed);
+// false when either cannot be reached.
+bool IsSameFile(const std::filesystem::path& first, const std::filesystem::path& second);
 
 // Reads a whole file of at most maxBytes. ok is false when it cannot be opened or read;
 // tooLarge tells that it holds more (a reader's guard against absurd input).

@@ -39,6 +39,13 @@ DxfLayerTable LayerTableOf(const CadSettings& settings) {
   return table;
 }
 
+bool FileExists(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
+}  // namespace
+
 const char* ExtensionOf(CadOutputType type) {
   switch (type) {
     case CadOutputType::Dxf: return "dxf";
@@ -47,13 +54,6 @@ const char* ExtensionOf(CadOutputType type) {
     default: return "";
   }
 }
-
-bool FileExists(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
-}  // namespace
 
 CadOutput::CadOutput(DrawingWindow& screen, RunMessages& messages, bool& cancelFlag,
                      CadPorts& ports)
@@ -237,6 +237,7 @@ void CadOutput::EndBlock() {
     const SafeWriteResult written = WriteFileSafely(blockFilePath_, blockFile_->Bytes());
     blockFile_.reset();
     if (!written.ok) {
+      ports_.ReportWriteError(blockFilePath_, written.error);
       cancel_ = true;
       return;
     }

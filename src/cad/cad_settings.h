@@ -14,6 +14,9 @@ namespace zt6 {
 
 enum class CadOutputType { Choose = 0, Dxf = 1, Iges = 2, Screen = 3, Plot = 4, Text = 5 };
 
+// The extension of a CAD file of that type ("dxf", "igs", "txt"); "" for the others.
+const char* ExtensionOf(CadOutputType type);
+
 struct CadSettings {
   std::array<std::string, 6> layerNames{"0", "1", "2", "3", "4", "5"};  // layers 0..5
   std::array<int, 6> layerColours{1, 2, 2, 2, 3, 1};                   // CAD colours 0..5

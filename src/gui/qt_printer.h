@@ -11,12 +11,15 @@
 
 #include "app/ports/printer.h"
 
+class QPagedPaintDevice;
 class QPainter;
+class QPdfWriter;
 class QPrinter;
 
 namespace zt6::gui {
 
 class PainterCanvas;
+class CheckedFile;
 
 class QtPrinter : public Printer {
  public:
@@ -27,7 +30,8 @@ class QtPrinter : public Printer {
   // and pages.
   explicit QtPrinter(PageDialog dialog = SystemPrintDialog);
   // Every job goes into the PDF file at path (A4, 600 dpi); without a dialog the
-  // text jobs print every page.
+  // text jobs print every page. The file is written by this printer itself, so that a
+  // failed write is known (OutputError).
   static std::unique_ptr<QtPrinter> ToPdf(const std::string& path, PageDialog dialog = {});
   ~QtPrinter() override;
 
@@ -42,7 +46,9 @@ class QtPrinter : public Printer {
   bool Landscape() const override;
   std::optional<PrinterPage> BeginDrawing() override;
   void EndDrawing() override;
+  std::string OutputError() const override { return outputError_; }
 
+  // The printer of the dialogs; for a PDF printer its twin with the same page.
   QPrinter& Device() const;
   // The dialog of the desktop: QPrintDialog with the page range 1..pages.
   static std::optional<PageRange> SystemPrintDialog(QPrinter& printer, int pages);
@@ -50,12 +56,17 @@ class QtPrinter : public Printer {
  private:
   bool Begin();
   void End();
+  // What is painted on: the PDF file, or the printer.
+  QPagedPaintDevice& Paper() const;
 
   mutable std::unique_ptr<QPrinter> printer_;  // see Device()
   PageDialog dialog_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<PainterCanvas> canvas_;
   QFont textFont_;
+  std::unique_ptr<CheckedFile> pdfFile_;
+  std::unique_ptr<QPdfWriter> pdf_;
+  std::string outputError_;
 };
 
 // The font of text printouts: face, size in points, style bits (bold 1, italic 2,

@@ -10,6 +10,7 @@
 #include "app/startup/desktop_handover.h"
 #include "app/startup/startup.h"
 #include "app/startup/windowless_session.h"
+#include "base/interrupt_cleanup.h"
 #include "base/program_identity.h"
 
 int main(int argc, char** argv) {
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
     return zt6::HandOverToDesktop(desktop, argv, std::cerr);
   }
 #endif
+  // An interrupted batch run leaves no half-written output behind.
+  zt6::RemoveLeftoversOnInterrupt();
   zt6::WindowlessSession session({});
   zt6::Program& program = session.program;
   program.arguments = arguments;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/cli/zt6_commands.h"
+#include "app/cli/zt6_process.h"
 #include "app/startup/desktop_handover.h"
 
 int main(int argc, char** argv) {
@@ -21,5 +22,5 @@ int main(int argc, char** argv) {
     return zt6::HandOver(path, argv, std::cerr, "zt6");
   }
 #endif
-  return zt6::RunZt6(args, std::cout, std::cerr);
+  return zt6::RunZt6Process(args);
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/zt6_commands.h"
+#include "app/cli/zt6_process.h"
 #include "gui/qt_printer.h"
 
 namespace {
@@ -29,10 +29,12 @@ int main(int argc, char** argv) {
   QGuiApplication app(qtArgc, argv);
   // Numbers are written and read with the point throughout, whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
+  // zt6 speaks English, also in the system's reasons ("No space left on device").
+  std::setlocale(LC_MESSAGES, "C");
   zt6::Zt6Outputs outputs;
   outputs.pdf = [](const std::string& path) -> std::unique_ptr<zt6::Printer> {
     return zt6::gui::QtPrinter::ToPdf(path);
   };
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return zt6::RunZt6(args, std::cout, std::cerr, std::cin, outputs);
+  return zt6::RunZt6Process(args, outputs);
 }

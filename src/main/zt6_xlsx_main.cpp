@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/zt6_commands.h"
+#include "app/cli/zt6_process.h"
 #include "xlsx/xlsx_workbooks.h"
 
 int main(int argc, char** argv) {
@@ -13,5 +13,5 @@ int main(int argc, char** argv) {
   zt6::Zt6Outputs outputs;
   outputs.workbooks = &workbooks;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return zt6::RunZt6(args, std::cout, std::cerr, std::cin, outputs);
+  return zt6::RunZt6Process(args, outputs);
 }

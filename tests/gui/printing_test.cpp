@@ -11,7 +11,9 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -70,6 +72,25 @@ TEST_F(Printing, AThreePageReportWithTheRangeTwoToThreeGivesThosePages) {
   EXPECT_FALSE(fs::exists(none));
 }
 
+
+// The PDF writer itself does not look at its writes; the printer does.
+TEST_F(Printing, APdfFileThatCannotBeWrittenIsReportedWithItsReason) {
+  const std::string report = "Zeile eins\r\nZeile zwei\r\n";
+  auto full = gui::QtPrinter::ToPdf("/dev/full");
+  EXPECT_EQ(PrintText(report, *full, program.config), PrintOutcome::Printed);
+  EXPECT_EQ(full->OutputError(), std::string("/dev/full: ") + std::strerror(ENOSPC));
+
+  const fs::path written = dir.path() / "written.pdf";
+  auto fine = gui::QtPrinter::ToPdf(written.string());
+  EXPECT_EQ(PrintText(report, *fine, program.config), PrintOutcome::Printed);
+  EXPECT_EQ(fine->OutputError(), "");
+  EXPECT_GT(fs::file_size(written), 0u);
+
+  auto nowhere = gui::QtPrinter::ToPdf((dir.path() / "no such folder" / "x.pdf").string());
+  EXPECT_EQ(PrintText(report, *nowhere, program.config), PrintOutcome::NoJob);
+  EXPECT_NE(nowhere->OutputError().find("no such folder/x.pdf: "), std::string::npos)
+      << nowhere->OutputError();
+}
 
 TEST_F(Printing, ADrawingAtHalfScaleWithOriginAndFrameLandsWhereTheMappingPutsIt) {
   ZT6_REQUIRE_POPPLER();

@@ -194,7 +194,11 @@ int RunCalcBatch(const CalcBatch& batch, std::istream& in, std::ostream& out, st
   const std::size_t threads = std::min<std::size_t>(std::max(batch.jobs, 1u), files.size());
   if (threads == 1) {
     CalcWorker worker(batch);
-    for (const std::string& file : files) write(worker.Calculate(file));
+    for (const std::string& file : files) {
+      write(worker.Calculate(file));
+      // Output nobody receives (a full disk) ends the run.
+      if (!out) return kExitRefused;
+    }
     out.flush();
     return worst;
   }
@@ -209,7 +213,13 @@ int RunCalcBatch(const CalcBatch& batch, std::istream& in, std::ostream& out, st
       for (std::size_t i = next++; i < files.size(); i = next++) lines.Put(i, worker.Calculate(files[i]));
     });
   }
-  for (std::size_t i = 0; i < files.size(); ++i) write(lines.Take(i));
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    write(lines.Take(i));
+    if (!out) {
+      next = files.size();  // the workers take no further file
+      return kExitRefused;
+    }
+  }
   out.flush();
   return worst;
 }

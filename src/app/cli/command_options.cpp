@@ -28,9 +28,15 @@ std::optional<CommandArguments> ParseCommandArguments(const std::vector<std::str
                                                       const std::vector<OptionSpec>& specs,
                                                       const UsageErrorFn& usageError) {
   CommandArguments parsed;
+  bool optionsEnded = false;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (!arg.starts_with("-") || arg.size() == 1) {
+    // "--" ends the options: a file named "-x" can follow.
+    if (arg == "--" && !optionsEnded) {
+      optionsEnded = true;
+      continue;
+    }
+    if (optionsEnded || !arg.starts_with("-") || arg.size() == 1) {
       parsed.files.push_back(arg);
       continue;
     }
@@ -71,7 +77,14 @@ std::optional<FileCommandOptions> TakeFileCommandOptions(const CommandArguments&
     return std::nullopt;
   }
   if (!arguments.files.empty()) options.file = arguments.files.front();
+  // "-o -" is standard output, as without -o.
   options.output = arguments.Last("-o");
+  if (options.output == "-") options.output.reset();
+  if (options.output && !options.file.empty() && IsSameFile(*options.output, options.file)) {
+    usageError("the output " + *options.output + " is the project file " + options.file +
+               " itself; name another output file");
+    return std::nullopt;
+  }
   options.tableFolder = arguments.Last("--tables");
   if (const auto language = arguments.Last("--language")) {
     if (*language != "1" && *language != "2") {

@@ -1,8 +1,13 @@
 #pragma once
 // A temporary folder of one zt6 run alone, removed with everything in it at the end,
-// so parallel runs never share a working file.
+// so parallel runs never share a working file. Its name carries the process number
+// ("zt6-run-PID-XXXXXX"): an interrupted run's folder is removed by the signal handler
+// (base/interrupt_cleanup.h), a killed run's by the next run that makes one.
 
 #include <filesystem>
+#include <memory>
+
+#include "base/interrupt_cleanup.h"
 
 namespace zt6 {
 
@@ -17,6 +22,10 @@ class PrivateFolder {
 
  private:
   std::filesystem::path path_;
+  std::unique_ptr<LeftoverOnInterrupt> leftover_;
 };
+
+// Removes the private folders in `folder` of this user's runs that no longer run.
+void RemoveFoldersOfEndedRuns(const std::filesystem::path& folder);
 
 }  // namespace zt6

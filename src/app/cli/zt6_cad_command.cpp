@@ -142,7 +142,7 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     printer->SetLandscape(options->landscape.value_or(program.config.printOrientation != 1));
     page = printer->BeginDrawing();
     if (!page || page->width <= 0 || page->height <= 0) {
-      err << "zt6 cad: the PDF file could not be written\n";
+      err << "zt6 cad: " << PdfWriteProblem(*printer) << '\n';
       return kExitRefused;
     }
     const int height = program.config.drawingAreaY > 0 ? program.config.drawingAreaY : 767;
@@ -165,6 +165,10 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (pdf) {
     ReplayOnPaper(program.drawing, *page);
     printer->EndDrawing();
+    if (!printer->OutputError().empty()) {
+      err << "zt6 cad: " << printer->OutputError() << '\n';
+      return kExitRefused;
+    }
     printer.reset();
     const FileContent bytes = ReadWholeFile(pdfFile, std::size_t{1} << 30);
     if (!bytes.ok) {

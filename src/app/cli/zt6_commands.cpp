@@ -60,6 +60,8 @@ void PrintUsage(std::ostream& out) {
          "      zt6.cfg unless --orientation); --language 2 for English words\n"
          "  report and cad take --size, --class and --set as calc does; with --size\n"
          "  the project file may be left out (a new design of that size)\n"
+         "  report and cad write standard output without -o or with -o -; \"--\" ends\n"
+         "  the options, so that a file name may begin with \"-\"\n"
          "  help\n"
          "      show this text\n"
          "  --version\n"

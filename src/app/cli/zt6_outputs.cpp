@@ -6,7 +6,7 @@ std::string CompanionProgramFor(const std::vector<std::string>& args) {
   if (args.empty() || (args[0] != "report" && args[0] != "cad")) return {};
   // The last --format given counts, as the commands' own parser takes it.
   std::string format;
-  for (std::size_t i = 1; i < args.size(); ++i) {
+  for (std::size_t i = 1; i < args.size() && args[i] != "--"; ++i) {
     if (args[i] == "--format" && i + 1 < args.size()) {
       format = args[++i];
     } else if (args[i].starts_with("--format=")) {
@@ -16,6 +16,11 @@ std::string CompanionProgramFor(const std::vector<std::string>& args) {
   if (format == "pdf") return "zt6-pdf";
   if (format == "xlsx" && args[0] == "report") return "zt6-xlsx";
   return {};
+}
+
+std::string PdfWriteProblem(const Printer& printer) {
+  const std::string error = printer.OutputError();
+  return error.empty() ? "the PDF file could not be written" : error;
 }
 
 }  // namespace zt6

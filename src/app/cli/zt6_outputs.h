@@ -24,4 +24,8 @@ struct Zt6Outputs {
 // or drawing in --format pdf, "zt6-xlsx" for a report in --format xlsx; "" otherwise.
 std::string CompanionProgramFor(const std::vector<std::string>& args);
 
+// Why a PDF printer's file was not written, for a message: the file and the system's
+// reason where the printer knows them.
+std::string PdfWriteProblem(const Printer& printer);
+
 }  // namespace zt6

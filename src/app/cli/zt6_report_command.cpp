@@ -121,8 +121,8 @@ int PrintedPdf(const std::string& report, const ReportOptions& options, const Pr
           << ": the report has " << PrintedPageCount(report) << " page(s)\n";
       return kExitRefused;
     }
-    if (printed != PrintOutcome::Printed) {
-      err << "zt6 report: the PDF file could not be written\n";
+    if (printed != PrintOutcome::Printed || !printer->OutputError().empty()) {
+      err << "zt6 report: " << PdfWriteProblem(*printer) << '\n';
       return kExitRefused;
     }
   }

@@ -268,7 +268,12 @@ bool ReportOutput::WriteOutput() {
     port.close();
     ok = static_cast<bool>(port);
   } else {
-    ok = WriteFileSafely(outputPath_, writer_.Output()).ok;
+    const SafeWriteResult written = WriteFileSafely(outputPath_, writer_.Output());
+    if (!written.ok) {
+      ReportWriteFailure(outputPath_, written);
+      return false;
+    }
+    ok = true;
   }
   if (!ok) {
     prompts_.ReportFileError(FileError::Create);
@@ -284,12 +289,17 @@ bool ReportOutput::WriteWindowsCopy(const std::string& path) {
   LineWriter copy;
   for (const std::string& line : SplitLines(report.bytes))
     copy.Line(OemToAnsiAnyLength(line, program_.config.format.asciiSpecial));
-  if (WriteFileSafely(path, copy.Text()).ok) return true;
-  prompts_.ReportFileError(FileError::Create);
-  prompts_.shell().cancel = true;
+  const SafeWriteResult written = WriteFileSafely(path, copy.Text());
+  if (written.ok) return true;
+  ReportWriteFailure(path, written);
   return false;
 }
 
+// A file that could not be written, named with the reason.
+void ReportOutput::ReportWriteFailure(const std::string& path, const SafeWriteResult& written) {
+  prompts_.ReportWriteFailure(path, written.errorNumber, written.error);
+  prompts_.shell().cancel = true;
+}
 // Beside the project, named after it: "welle.zt6" gives "welle.txt".
 std::string ReportOutput::BatchCopyPath() const {
   const fs::path copy = fs::path(program_.projectName).replace_extension("txt");

@@ -15,6 +15,7 @@
 #include "app/ports/printer.h"
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
+#include "base/safe_file.h"
 #include "report/report_writer.h"
 
 namespace zt6 {
@@ -79,6 +80,7 @@ class ReportOutput {
   bool ChooseFile(const std::string& pattern, const std::string& proposal);
   bool WriteOutput();
   bool WriteWindowsCopy(const std::string& path);
+  void ReportWriteFailure(const std::string& path, const SafeWriteResult& written);
   // The batch report's Windows copy beside the project, named after it.
   std::string BatchCopyPath() const;
   void OpenTextProgram();

@@ -44,6 +44,9 @@ class Printer {
   // EndDrawing.
   virtual std::optional<PrinterPage> BeginDrawing() { return std::nullopt; }
   virtual void EndDrawing() {}
+  // Why the pages of the jobs ended did not all reach their file ("FILE: No space left
+  // on device"); empty when they did, or when no file is written.
+  virtual std::string OutputError() const { return {}; }
 };
 
 }  // namespace zt6

@@ -220,8 +220,10 @@ void Prompts::CheckFileForWriting(const std::string& path) {
   shell_.cancel = true;
 }
 
-void Prompts::ReportWriteFailure(const std::string& path, int errorNumber) {
-  const std::string problem = WriteProblem(path, errorNumber);
+void Prompts::ReportWriteFailure(const std::string& path, int errorNumber,
+                                 std::string_view reason) {
+  std::string problem = WriteProblem(path, errorNumber);
+  if (problem.empty()) problem = Utf8ToCp850(std::string(reason));
   if (problem.empty()) {
     ReportFileError(FileError::WriteLine);
     return;

@@ -59,8 +59,9 @@ class Prompts {
   void CheckFileForReading(const std::string& path);
   void ReportFileError(FileError error);
   // A file that could not be written, with the folder and the reason when the
-  // system's error number (errno) names one, else as ReportFileError(WriteLine).
-  void ReportWriteFailure(const std::string& path, int errorNumber);
+  // system's error number (errno) names one, else with reason (UTF-8, the system's
+  // words); without either as ReportFileError(WriteLine).
+  void ReportWriteFailure(const std::string& path, int errorNumber, std::string_view reason = {});
 
  private:
   std::string ToDisplay(std::string_view oem) const;

@@ -53,7 +53,13 @@ CommandLine ClassifyArguments(const std::vector<std::string>& arguments) {
 
 std::string ProjectNameFromPath(const std::string& path) {
   std::string name = path;
+  // Only the system's separators cut the folder off: elsewhere a backslash or a colon
+  // is part of the name.
+#ifdef _WIN32
   const std::size_t cut = name.find_last_of("\\/:");
+#else
+  const std::size_t cut = name.rfind('/');
+#endif
   if (cut != std::string::npos) name.erase(0, cut + 1);
   const std::size_t dot = name.rfind('.');
   if (dot != std::string::npos) name.erase(dot);

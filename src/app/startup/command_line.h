@@ -28,7 +28,7 @@ struct CommandLine {
 
 CommandLine ClassifyArguments(const std::vector<std::string>& arguments);
 
-// Project name of a file argument: without directory, drive and extension.
+// Project name of a file argument: without folder (and drive, on Windows) and extension.
 std::string ProjectNameFromPath(const std::string& path);
 
 }  // namespace zt6

@@ -12,6 +12,7 @@
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/folder_join.h"
+#include "base/safe_file.h"
 #include "cad/drawing_sheets.h"
 #include "calc/calculation_run.h"
 
@@ -133,6 +134,20 @@ StartOutcome BatchCad(Program& program, Prompts& prompts, OutputPorts output,
   return Exit(outcome, 0);
 }
 
+// The batch output is named after the project in the working folder: a project named
+// "p.txt" would get its report written over itself, which is refused.
+bool WouldOverwriteProject(const Program& program, Prompts& prompts, const CommandLine& line) {
+  const char* extension = line.action == StartAction::BatchReport
+                              ? "txt"
+                              : ExtensionOf(static_cast<CadOutputType>(line.cadFormat));
+  if (*extension == '\0') return false;
+  const std::string output = program.projectName + "." + extension;
+  if (!IsSameFile(output, line.project)) return false;
+  prompts.ShowErrorAlways("Datei " + Utf8ToCp850(output) +
+                          Oem(" ist die Projektdatei selbst und wird nicht überschrieben !"));
+  return true;
+}
+
 }  // namespace
 
 void LoadSettingsAndSession(Program& program, ScreenSize screen) {
@@ -196,6 +211,7 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       ReadProject(program, prompts, tables, line.project, CutFile::Refuse, RangeCheck::Refuse);
       if (shell.cancel) return Exit(outcome, 1);
       program.projectName = ProjectNameFromPath(line.project);
+      if (WouldOverwriteProject(program, prompts, line)) return Exit(outcome, 2);
       if (line.action == StartAction::BatchReport)
         return BatchReport(program, prompts, ports, outcome);
       return BatchCad(program, prompts, ports, outcome);

@@ -85,6 +85,45 @@ TEST(Zt6Pdf, APageRangePrintsThosePagesOnlyWithTheirUmlauts) {
   }
 }
 
+// A small file system mounted for the test and filled up; taken down with the test.
+class FullFolder {
+ public:
+  explicit FullFolder(const fs::path& folder) : folder_(folder) {
+    fs::create_directories(folder_);
+    mounted_ = Shell("mount -t tmpfs -o size=64k tmpfs " + Quoted(folder_)).exitCode == 0;
+    if (mounted_) Shell("dd if=/dev/zero of=" + Quoted(folder_ / "fill") + " bs=1k count=64");
+  }
+  ~FullFolder() {
+    if (mounted_) Shell("umount " + Quoted(folder_));
+  }
+  FullFolder(const FullFolder&) = delete;
+  FullFolder& operator=(const FullFolder&) = delete;
+  bool Mounted() const { return mounted_; }
+
+ private:
+  fs::path folder_;
+  bool mounted_ = false;
+};
+
+// The PDF is painted into the run's private folder first: a full temporary folder is a
+// failed run that names the file and the reason, and the earlier output stays.
+TEST(Zt6Pdf, AFullTemporaryFolderKeepsTheEarlierFileAndSaysWhy) {
+  TempDir dir("zt6_pdf_full");
+  const FullFolder temporary(dir.path() / "tmp");
+  if (!temporary.Mounted()) GTEST_SKIP() << "no small file system can be mounted here (needs root)";
+  const fs::path earlier = dir.Write("good.pdf", "earlier");
+  for (const std::string& arguments : {"report " + Example("welle_12x14.zt6") + " --format pdf",
+                                      "cad " + Example("welle_12x14.zt6") + " --drawing 6 --format pdf"}) {
+    const ShellRun run = Shell("TMPDIR=" + Quoted(dir.path() / "tmp") + " " + ZT6_ZT6_EXE + " " +
+                               arguments + " --tables " + Quoted(TableFolderCopy()) + " -o " +
+                               Quoted(earlier));
+    EXPECT_EQ(run.exitCode, 1) << arguments << ": " << run.out;
+    EXPECT_NE(run.out.find((dir.path() / "tmp").string() + "/zt6-run-"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(": No space left on device"), std::string::npos) << run.out;
+    EXPECT_EQ(test_support::FileBytes(earlier), "earlier") << arguments;
+  }
+}
+
 // Refusals leave an earlier file of that name as it was.
 TEST(Zt6Pdf, BadInputIsRefusedAndKeepsTheEarlierFile) {
   TempDir dir("zt6_pdf_bad");

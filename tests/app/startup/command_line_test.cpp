@@ -56,10 +56,18 @@ TEST(ClassifyArguments, SelectsTheActionFromTheFirstTwoArguments) {
   }
 }
 
-TEST(ProjectNameFromPath, DropsDirectoryDriveAndExtension) {
+// Only the system's separators end a folder: elsewhere a backslash or a colon belongs to
+// the name, and the output named after it must not land in another place.
+TEST(ProjectNameFromPath, DropsFolderAndExtension) {
   EXPECT_EQ(ProjectNameFromPath("test.zt6"), "test");
+#ifdef _WIN32
   EXPECT_EQ(ProjectNameFromPath("C:\\daten\\proj.v2.zt6"), "proj.v2");
   EXPECT_EQ(ProjectNameFromPath("c:welle.zt6"), "welle");
+#else
+  EXPECT_EQ(ProjectNameFromPath("C:\\daten\\proj.v2.zt6"), "C:\\daten\\proj.v2");
+  EXPECT_EQ(ProjectNameFromPath("c:welle.zt6"), "c:welle");
+  EXPECT_EQ(ProjectNameFromPath("/home/k/a\\b.zt6"), "a\\b");
+#endif
   EXPECT_EQ(ProjectNameFromPath("/home/k/nabe.zt6"), "nabe");
   EXPECT_EQ(ProjectNameFromPath("noext"), "noext");
 }
