@@ -147,7 +147,9 @@ void CadOutput::StartOutput(CadOutputType type) {
       if (!ChooseFile(ExtensionOf(type))) return;
       IgesFileSetup setup;
       setup.outputFile = outputFile_;
-      setup.parameterFile = settings_.temporaryFolder / "MORVIGES.$$$";
+      setup.parameterFile = (settings_.workFolder.empty() ? settings_.temporaryFolder
+                                                          : settings_.workFolder) /
+                            "MORVIGES.$$$";
       setup.format = format;
       setup.textMode = settings_.textMode;
       setup.layers = LayerTableOf(settings_);

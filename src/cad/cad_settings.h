@@ -30,6 +30,8 @@ struct CadSettings {
   FormatSettings format;
   bool printFrame = false;        // frame round the sheet on screen and plot outputs
   std::filesystem::path temporaryFolder;
+  // The process's own folder for working files (the IGES parameter lines).
+  std::filesystem::path workFolder;
   // The installation's texts (CP850) and the moment of the output, for file headers.
   std::string ownerText;
   std::string installationText;

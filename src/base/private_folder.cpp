@@ -1,4 +1,4 @@
-#include "app/cli/private_folder.h"
+#include "base/private_folder.h"
 
 #include <stdlib.h>
 
@@ -6,9 +6,10 @@ namespace zt6 {
 
 namespace fs = std::filesystem;
 
-PrivateFolder::PrivateFolder() {
+PrivateFolder::PrivateFolder(const fs::path& parent) {
   std::error_code ec;
-  std::string pattern = (fs::temp_directory_path(ec) / "zt6-run-XXXXXX").string();
+  const fs::path place = parent.empty() ? fs::temp_directory_path(ec) : parent;
+  std::string pattern = (place / "zt6-run-XXXXXX").string();
   if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A temporary folder of one zt6 run alone, removed with everything in it at the end,
+// A temporary folder of one run alone, removed with everything in it at the end,
 // so parallel runs never share a working file.
 
 #include <filesystem>
@@ -8,7 +8,8 @@ namespace zt6 {
 
 class PrivateFolder {
  public:
-  PrivateFolder();
+  // Made in parent; in the system's temporary folder when parent is empty.
+  explicit PrivateFolder(const std::filesystem::path& parent = {});
   ~PrivateFolder();
   PrivateFolder(const PrivateFolder&) = delete;
   PrivateFolder& operator=(const PrivateFolder&) = delete;
