@@ -32,7 +32,8 @@ using test_support::RunZt6Command;
 using test_support::Shell;
 using test_support::Zt6Outcome;
 
-const fs::path kExample = fs::path(ZT6_DATA_DIR) / "examples" / "welle_12x14.zt6";
+// A design of database mode: its tolerances and pins come from the tables.
+const fs::path kExample = fs::path(ZT6_DATA_DIR) / "examples" / "din5481_17x20.zt6";
 
 void WriteBytes(const fs::path& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
@@ -177,7 +178,7 @@ TEST(TableUse, ASecondUserRunsDatabaseDesignsFromAWriteProtectedInstallation) {
   const test_support::ShellRun report =
       Shell(asNobody + ZT6_ZT6_EXE + " report p0.zt6 --tables " + Quoted(tables));
   EXPECT_EQ(report.exitCode, 0) << report.out;
-  EXPECT_NE(report.out.find("12x14"), std::string::npos);
+  EXPECT_NE(report.out.find("17x20"), std::string::npos);
   const test_support::ShellRun wzt6 = Shell(asNobody + ZT6_WZT6_EXE + " p1.zt6 /I /NOGUI");
   EXPECT_EQ(wzt6.exitCode, 0) << wzt6.out;
   EXPECT_TRUE(fs::exists(projects / "p1.txt"));

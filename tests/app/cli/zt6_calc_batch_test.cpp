@@ -193,10 +193,10 @@ TEST_F(Zt6CalcBatch, AProcessLimitLeavesFewerThreadsNotAnAbort) {
     fs::copy_file(examples[static_cast<std::size_t>(k) % examples.size()],
                   place / ("p" + std::to_string(100 + k) + ".zt6"));
   const std::string run = "cd " + test_support::Quoted(place) +
-                          " && setpriv --reuid=65534 --regid=65534 --clear-groups sh -c 'ulimit -u 4; exec " +
-                          ZT6_ZT6_EXE + " calc . --tables tables --jobs ";
-  const test_support::ShellRun limited = test_support::Shell(run + "100000'");
-  const test_support::ShellRun serial = test_support::Shell(run + "1'");
+                          " && setpriv --reuid=65534 --regid=65534 --clear-groups prlimit "
+                          "--nproc=4:4 " + ZT6_ZT6_EXE + " calc . --tables tables --jobs ";
+  const test_support::ShellRun limited = test_support::Shell(run + "100000");
+  const test_support::ShellRun serial = test_support::Shell(run + "1");
   fs::remove_all(place);
   ASSERT_EQ(serial.exitCode, 0) << serial.out.substr(0, 500);
   EXPECT_EQ(limited.exitCode, 0) << limited.out.substr(0, 500);
