@@ -147,7 +147,8 @@ void CadOutput::StartOutput(CadOutputType type) {
       if (!ChooseFile(ExtensionOf(type))) return;
       IgesFileSetup setup;
       setup.outputFile = outputFile_;
-      setup.parameterFile = settings_.temporaryFolder / "MORVIGES.$$$";
+      const fs::path work = settings_.workFolder ? settings_.workFolder() : fs::path();
+      setup.parameterFile = (work.empty() ? settings_.temporaryFolder : work) / "MORVIGES.$$$";
       setup.format = format;
       setup.textMode = settings_.textMode;
       setup.layers = LayerTableOf(settings_);

@@ -5,6 +5,7 @@
 #include <array>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "base/format_settings.h"
@@ -33,6 +34,9 @@ struct CadSettings {
   FormatSettings format;
   bool printFrame = false;        // frame round the sheet on screen and plot outputs
   std::filesystem::path temporaryFolder;
+  // The process's own folder for working files (the IGES parameter lines), made only
+  // when asked for; empty when none can be made.
+  std::function<std::filesystem::path()> workFolder;
   // The installation's texts (CP850) and the moment of the output, for file headers.
   std::string ownerText;
   std::string installationText;

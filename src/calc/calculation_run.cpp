@@ -39,7 +39,7 @@ void TipDiameterLimits(DesignRecord& d) {
 }
 
 void ReadTables(DesignRecord& d, RunMessages& messages, StandardTables& tables) {
-  d.Fr = tables.Runout(d.D);
+  d.Fr = tables.Runout(d.D, messages);
   tables.ReadToleranceRow(ToleranceTable::Hub, d, messages);
   tables.ReadToleranceRow(d.toleranceClass == ToleranceClass::Coarse ? ToleranceTable::ShaftCoarse
                                                                        : ToleranceTable::ShaftFine,

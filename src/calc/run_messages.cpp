@@ -34,4 +34,14 @@ const std::string& RunMessages::Message(int k) const {
   return messages_[static_cast<std::size_t>(k - 1)];
 }
 
+std::string TableRowFault(std::string_view table, std::int64_t row) {
+  return std::string(kTableFaultPrefix) + std::string(table) + " Zeile " + std::to_string(row);
+}
+
+bool HasTableFault(const RunMessages& messages) {
+  for (int k = 1; k <= messages.Count(); ++k)
+    if (messages.Message(k).starts_with(kTableFaultPrefix)) return true;
+  return false;
+}
+
 }  // namespace zt6

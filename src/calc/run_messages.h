@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,8 @@ enum class MessageKind { Fatal, Error, Warning, Remark };
 inline constexpr std::string_view kFatalPrefix = "Fatal  : ";
 inline constexpr std::string_view kErrorPrefix = "Fehler : ";
 inline constexpr std::string_view kWarningPrefix = "Warnung: ";
+// A standard table the run needs lacks the row or holds no number in it.
+inline constexpr std::string_view kTableFaultPrefix = "Fatal  : Tabelle ";
 
 MessageKind KindOf(std::string_view text);
 
@@ -28,7 +31,8 @@ class RunMessages {
   // Stores the text cut to 36 characters unless a message with the same first 36
   // characters is stored already; once 11 are stored, further texts are lost.
   void Add(std::string_view text);
-  // Add, and set the fatal flag (the calculation's own refusals only).
+  // Add, and set the fatal flag (the calculation's refusals and the table rows it
+  // cannot read).
   void AddFatal(std::string_view text);
 
   int Count() const { return count_; }
@@ -41,5 +45,11 @@ class RunMessages {
   int count_ = 0;
   bool fatal_ = false;
 };
+
+// "Fatal  : Tabelle zt6tol Zeile 12": the row of the table is missing or unreadable.
+std::string TableRowFault(std::string_view table, std::int64_t row);
+// True when a message says that a table row could not be read: the run failed for
+// want of its data, not for the design's values.
+bool HasTableFault(const RunMessages& messages);
 
 }  // namespace zt6

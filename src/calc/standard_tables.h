@@ -14,10 +14,12 @@ enum class ToleranceTable { ShaftFine = 1, ShaftCoarse = 2, Hub = 3, TotalTolera
 class StandardTables {
  public:
   virtual ~StandardTables() = default;
-  // Runout Fr in mm for the reference diameter D; 0 when the runout table cannot be read.
-  virtual double Runout(double D) = 0;
+  // Runout Fr in mm for the reference diameter D; 0 when the runout table cannot be
+  // read. A row that is missing or holds no number is a fatal message naming it.
+  virtual double Runout(double D, RunMessages& messages) = 0;
   // Reads one tolerance table at the record's table row into the record. False when
-  // nothing was read (no row chosen, table missing).
+  // nothing was read (no row chosen, table missing); a row that is missing or holds
+  // no number is a fatal message naming the table and the row.
   virtual bool ReadToleranceRow(ToleranceTable table, DesignRecord& design,
                                 RunMessages& messages) = 0;
   // Opens the size choice on the first size whose Dii is not below d and takes the
@@ -28,7 +30,7 @@ class StandardTables {
 // Stands in when no tables are available: nothing is ever read.
 class NoStandardTables final : public StandardTables {
  public:
-  double Runout(double) override { return 0; }
+  double Runout(double, RunMessages&) override { return 0; }
   bool ReadToleranceRow(ToleranceTable, DesignRecord&, RunMessages&) override { return false; }
   bool SizeByDiameter(double, DesignRecord&) override { return false; }
 };

@@ -49,7 +49,7 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
       prompts_(prompts),
       launcher_(launcher),
       printer_(printer),
-      access_(program.table, prompts, program.config),
+      access_(program.table, prompts, program.config, program.work),
       tables_(access_),
       cadPorts_(program, prompts, launcher),
       view_(new DrawingView(program.drawing, this)),

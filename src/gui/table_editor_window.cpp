@@ -282,9 +282,10 @@ PickResult TableEditorWindow::DbfShow(const QString& modeText, bool pick) {
                                     QAbstractItemView::AnyKeyPressed);
   if (!pick) {
     const std::filesystem::path folder = std::filesystem::path(table_.Path()).parent_path();
-    const std::string temporary = program_.config.temporaryFolder;
+    // A write-protected table is edited as a copy in the process's own folder there.
+    const std::filesystem::path copies = WorkFolderPath(program_);
     std::error_code error;
-    if (!temporary.empty() && std::filesystem::equivalent(folder, temporary, error)) {
+    if (!copies.empty() && std::filesystem::equivalent(folder, copies, error)) {
       prompts_.ShowMessage(
           Utf8ToCp850("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner."));
     }

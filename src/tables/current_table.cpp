@@ -204,13 +204,14 @@ CurrentTable::~CurrentTable() {
   }
 }
 
-DbfUseResult CurrentTable::DbfUse(const std::string& name, const TableFolders& folders) {
+DbfUseResult CurrentTable::DbfUse(const std::string& name, const TableFolders& folders,
+                                  TableUse use) {
   try {
     DbfClose();
   } catch (const DbfError&) {
     // The previous table's header upkeep failed; its records are written already.
   }
-  const TableLocation location = LocateTableForUse(name, folders);
+  const TableLocation location = LocateTableForUse(name, folders, use);
   if (!location.ok) return {false, location.error};
   try {
     DbfUsePath(location.path);

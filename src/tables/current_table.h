@@ -18,11 +18,16 @@
 namespace zt6 {
 
 // Where DbfUse looks: the table folder ("DBF Ordner") and the folder for temporary
-// files, where a table is copied when the table folder or file is write-protected.
+// files, where a table opened for editing is copied when the table folder or file is
+// write-protected. That folder is the process's own, since the copy keeps the
+// table's name.
 struct TableFolders {
   std::string tableFolder;
   std::string temporaryFolder;
 };
+
+// Only the table editor writes tables; every lookup reads them where they are.
+enum class TableUse { Read, Edit };
 
 struct DbfUseResult {
   bool ok = false;
@@ -37,10 +42,10 @@ class CurrentTable {
   CurrentTable& operator=(const CurrentTable&) = delete;
 
   // Opens a table of the table folder by name (".dbf" added when the name has no
-  // "."), with the write check and the temporary-folder fallback. A missing or
+  // "."); for editing with the write check and the temporary-folder fallback. A missing or
   // unreadable file gives "Datei <path> nicht gefunden oder kein Zugriffsrecht !";
   // a file that is no table gives the DbfError text. Never throws.
-  DbfUseResult DbfUse(const std::string& name, const TableFolders& folders);
+  DbfUseResult DbfUse(const std::string& name, const TableFolders& folders, TableUse use);
   // Opens exactly this file, no write check. Throws DbfError for a bad file.
   void DbfUsePath(const std::string& path);
   bool IsOpen() const;

@@ -1,5 +1,7 @@
 #include "tables/table_open.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -24,16 +26,10 @@ bool Readable(const std::string& path) {
   return static_cast<bool>(std::ifstream(path, std::ios::binary));
 }
 
-// The check file proves that the folder takes new files.
+// Asked of the system rather than proved with a check file, which a run cut short
+// would leave behind and which parallel runs would share.
 bool FolderTakesFiles(const std::string& folder) {
-  const std::string check = JoinFolder(folder, "TEST.$$$");
-  std::ofstream out(check, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out << "DBF Write Check\r\n";
-  out.close();
-  std::error_code ec;
-  fs::remove(check, ec);
-  return !out.fail();
+  return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
 }
 
 // The read-only attribute: no write permission for anyone. Looked up in the mode bits,
@@ -45,6 +41,7 @@ bool ReadOnlyAttribute(const std::string& path) {
 }
 
 TableLocation CopyToTemporaryFolder(const std::string& path, const std::string& temporaryFolder) {
+  if (temporaryFolder.empty()) return {false, {}, NotFoundText(path)};  // no folder of our own
   const std::string copy = JoinFolder(temporaryFolder, fs::path(path).filename().string());
   std::error_code ec;
   // With both folders alike there is nowhere to copy to; the table is used as it is.
@@ -62,10 +59,13 @@ TableLocation CopyToTemporaryFolder(const std::string& path, const std::string& 
 
 }  // namespace
 
-TableLocation LocateTableForUse(const std::string& name, const TableFolders& folders) {
+TableLocation LocateTableForUse(const std::string& name, const TableFolders& folders,
+                                TableUse use) {
   const std::string file = name.find('.') == std::string::npos ? name + ".dbf" : name;
   const std::string path = JoinFolder(folders.tableFolder, file);
   if (!Readable(path)) return {false, {}, NotFoundText(path)};
+  // The table is read whole into memory: a reader never needs a copy.
+  if (use == TableUse::Read) return {true, path, {}};
   if (FolderTakesFiles(folders.tableFolder) && !ReadOnlyAttribute(path)) return {true, path, {}};
   return CopyToTemporaryFolder(path, folders.temporaryFolder);
 }

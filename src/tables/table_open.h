@@ -1,7 +1,7 @@
 #pragma once
-// Where a table of the table folder is opened from: the file itself, or a copy in the
-// temporary folder when the table folder or the file is write-protected, so that edits
-// never fail half-way and the original stays untouched.
+// Where a table of the table folder is opened from: the file itself, or, for editing,
+// a copy in the process's own temporary folder when the table folder or the file is
+// write-protected, so that edits never fail half-way and the original stays untouched.
 
 #include <string>
 
@@ -16,6 +16,7 @@ struct TableLocation {
 };
 
 // name gets ".dbf" when it holds no "."; it is looked for in the table folder.
-TableLocation LocateTableForUse(const std::string& name, const TableFolders& folders);
+TableLocation LocateTableForUse(const std::string& name, const TableFolders& folders,
+                                TableUse use);
 
 }  // namespace zt6

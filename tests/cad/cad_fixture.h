@@ -82,7 +82,7 @@ std::vector<DxfGroup> DrawDxf(CadFixture& f, Draw draw, double x2 = 100, double 
 // Tables of the self-defined mode: nothing to look up.
 class NoTables : public StandardTables {
  public:
-  double Runout(double) override { return 0.02; }
+  double Runout(double, RunMessages&) override { return 0.02; }
   bool ReadToleranceRow(ToleranceTable, DesignRecord&, RunMessages&) override { return false; }
   bool SizeByDiameter(double, DesignRecord&) override { return false; }
 };

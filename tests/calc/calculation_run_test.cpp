@@ -35,7 +35,7 @@ class FakeTables : public StandardTables {
   double sizeDii = 12, sizeDee = 14.2, sizeD = 13;
   std::vector<double> sizeRequests;
 
-  double Runout(double) override { return 0.021; }
+  double Runout(double, RunMessages&) override { return 0.021; }
   bool ReadToleranceRow(ToleranceTable table, DesignRecord& d, RunMessages&) override {
     if (!haveRow || d.tableRow == 0) return false;
     switch (table) {

@@ -47,6 +47,7 @@ const std::vector<std::string> kProducedMessages = {
     "DBF #12 not found.",
     "Werkstofftyp  3 nicht gefunden.",
     "Fatal  : DIN 6885 Datenbank",
+    "Fatal  : Tabelle zt6tol Zeile 12",
     "Error: function tan in Unit math",
     "Error: function ArcCos in math",
     "d (Re) (pow)",

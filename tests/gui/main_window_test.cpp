@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, TooManyTeethToDrawGiveTheirOwnMessage) {
   for (const int z : {1000000, 10000}) {
     program.design.z = z;
     {
-      TableAccess access(program.table, prompts, program.config);
+      TableAccess access(program.table, prompts, program.config, program.work);
       DatabaseTables tables(access);
       CalculationRun(program.design, program.messages, tables);
     }

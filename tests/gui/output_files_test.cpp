@@ -25,7 +25,7 @@ class OutputFilesTest : public test_support::GuiFixture {
   void OpenFromCommandLine() {
     fs::copy_file(fs::path(ZT6_DATA_DIR) / "examples/welle_12x14.zt6", project);
     program.config.cadFolder = Utf8ToCp850(dir.path().string());
-    TableAccess access(program.table, prompts, program.config);
+    TableAccess access(program.table, prompts, program.config, program.work);
     DatabaseTables tables(access);
     program.projectName = project.string();
     ReadProject(program, prompts, tables, project.string());

@@ -203,7 +203,7 @@ TEST_F(ProjectLifecycleTest, NewStartsFromTheDefaultsAndATableSizeBringsItsToler
 
   DesignRecord expected;
   {
-    TableAccess access(program.table, prompts, program.config);
+    TableAccess access(program.table, prompts, program.config, program.work);
     DatabaseTables tables(access);
     RunMessages messages;
     DimensionForm form(expected, messages, program.config.format, program.words, access,
@@ -268,7 +268,7 @@ TEST_F(ProjectLifecycleTest, ACutFileOnTheCommandLineIsAskedAboutOnceTheWindowIs
   BatchUi batchUi;
   Prompts batchPrompts(batchUi, program.shell, program.config.format);
   {
-    TableAccess access(program.table, batchPrompts, program.config);
+    TableAccess access(program.table, batchPrompts, program.config, program.work);
     DatabaseTables tables(access);
     const StartOutcome outcome =
         RunCommandLineStep(program, batchPrompts, tables, OutputPorts{noLauncher, noPrinter});
@@ -339,7 +339,7 @@ TEST_F(ProjectLifecycleTest, SaveAsAndCommandLineFilesReachTheRecentListAndTheSe
   RecordingLauncher noLauncher;
   BatchPrinter noPrinter{std::cerr};
   {
-    TableAccess access(program.table, batchPrompts, program.config);
+    TableAccess access(program.table, batchPrompts, program.config, program.work);
     DatabaseTables tables(access);
     RunCommandLineStep(program, batchPrompts, tables, OutputPorts{noLauncher, noPrinter});
   }

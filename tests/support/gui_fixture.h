@@ -72,7 +72,7 @@ class GuiFixture : public ::testing::Test {
     // As after start-up: a calculated connection for the first picture.
     program.design = SelfDefined12x14();
     {
-      TableAccess access(program.table, prompts, program.config);
+      TableAccess access(program.table, prompts, program.config, program.work);
       DatabaseTables tables(access);
       CalculationRun(program.design, program.messages, tables);
     }

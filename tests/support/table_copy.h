@@ -1,7 +1,7 @@
 #pragma once
-// The shipped tables copied into the test's own temporary folder. Opening a table for use
-// first proves that its folder takes files by creating "TEST.$$$" there; tests must not do
-// that in the build's table folder, which every other test and suite run reads at once.
+// The shipped tables copied into the test's own temporary folder, so that a test that
+// changes or damages a table never touches the build's table folder, which every other
+// test and suite run reads at once.
 
 #include <unistd.h>
 

@@ -47,7 +47,8 @@ class LookupFixture : public ::testing::Test {
   Prompts prompts{ui, shell, config.format};
   RunMessages messages;
   CurrentTable table{messages};
-  TableAccess access{table, prompts, config};
+  WorkFolder work;
+  TableAccess access{table, prompts, config, work};
 
   void SetUp() override {
     config.dbfFolder = Utf8ToCp850(tables.path().string());

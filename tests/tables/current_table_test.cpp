@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "current_table_fixture.h"
 #include "raw_dbf.h"
 #include "support/file_bytes.h"
+#include "support/unprivileged_rerun.h"
 #include "tables/dbf_error.h"
 #include "tables/dbf_header.h"
 
@@ -65,8 +67,9 @@ class CurrentTableTest : public test_support::TableTest {
     return Create(file, kParts, records);
   }
 
-  void Use(const std::string& name) {
-    const DbfUseResult opened = table_.DbfUse(name, Folders());
+  // Most cases here change the table, so they open it as the editor does.
+  void Use(const std::string& name, TableUse use = TableUse::Edit) {
+    const DbfUseResult opened = table_.DbfUse(name, Folders(), use);
     ASSERT_TRUE(opened.ok) << opened.error;
   }
 
@@ -84,13 +87,13 @@ TEST_F(CurrentTableTest, UseAddsTheExtensionOnlyToANameWithout) {
   EXPECT_EQ(table_.Path(), (TableFolder() / "printout.dbf").string());
   EXPECT_EQ(table_.DbfRecNo(), 1);
 
-  const DbfUseResult missing = table_.DbfUse("printout.txt", Folders());
+  const DbfUseResult missing = table_.DbfUse("printout.txt", Folders(), TableUse::Read);
   EXPECT_FALSE(missing.ok);
   EXPECT_EQ(missing.error, "Datei " + (TableFolder() / "printout.txt").string() +
                                " nicht gefunden oder kein Zugriffsrecht !");
   EXPECT_FALSE(table_.IsOpen());
 
-  const DbfUseResult junk = table_.DbfUse("junk", Folders());
+  const DbfUseResult junk = table_.DbfUse("junk", Folders(), TableUse::Read);
   EXPECT_FALSE(junk.ok);
   EXPECT_NE(junk.error.find("Keine dBASE-Datei"), std::string::npos) << junk.error;
   EXPECT_EQ(junk.error.rfind("Dataset error: ", 0), 0u);
@@ -229,14 +232,16 @@ TEST_F(CurrentTableTest, ARefusedAppendLockWritesNothing) {
   EXPECT_TRUE(table_.DbfAppendRecord());  // the lock is free again
 }
 
+// The superuser writes into any folder, so as root the test runs again as nobody.
 TEST_F(CurrentTableTest, WriteProtectionLeadsToACopyInTheTemporaryFolder) {
+  ZT6_AS_UNPRIVILEGED_USER();
+  const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                        fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
   const struct {
     const char* what;
-    void (*protect)(const fs::path& folder, const fs::path& file);
+    std::function<void(const fs::path& folder, const fs::path& file)> protect;
   } cases[] = {
-      // A folder in the way of the check file makes the folder refuse it, also for root.
-      {"folder",
-       [](const fs::path& folder, const fs::path&) { fs::create_directory(folder / "TEST.$$$"); }},
+      {"folder", [&](const fs::path& folder, const fs::path&) { fs::permissions(folder, readOnly); }},
       {"file",
        [](const fs::path&, const fs::path& file) {
          fs::permissions(file,
@@ -245,6 +250,7 @@ TEST_F(CurrentTableTest, WriteProtectionLeadsToACopyInTheTemporaryFolder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
+    fs::permissions(TableFolder(), fs::perms::owner_all, fs::perm_options::add);
     fs::remove_all(TableFolder());
     fs::remove_all(TemporaryFolder());
     fs::create_directories(TableFolder());
@@ -262,9 +268,26 @@ TEST_F(CurrentTableTest, WriteProtectionLeadsToACopyInTheTemporaryFolder) {
 
     EXPECT_EQ(Bytes(path), original);
     EXPECT_EQ(Header(Bytes(copy)).count, 3u);
-    EXPECT_EQ(std::string(c.what) == "folder", fs::is_directory(TableFolder() / "TEST.$$$"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(TableFolder()), fs::directory_iterator()), 1)
+        << "the table alone, no check file";
     EXPECT_NE(fs::status(copy).permissions() & fs::perms::owner_write, fs::perms::none);
   }
+}
+
+// Reading needs neither a writable folder nor a copy: a write-protected table in a
+// write-protected folder is read where it is, and nothing is written anywhere, so a
+// stale copy of another user in the temporary folder is never in the way.
+TEST_F(CurrentTableTest, AReaderUsesTheTableInPlaceWhateverItsProtection) {
+  const fs::path path = MakeParts("t.dbf", 2);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::create_directory(TemporaryFolder() / "t.dbf");  // a name in the way of any copy
+  fs::permissions(TableFolder(), fs::perms::owner_read | fs::perms::owner_exec);
+  Use("t", TableUse::Read);
+  fs::permissions(TableFolder(), fs::perms::owner_all);
+  EXPECT_EQ(table_.Path(), path.string());
+  EXPECT_EQ(Name(), "P1");
+  EXPECT_EQ(std::distance(fs::directory_iterator(TableFolder()), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(TemporaryFolder()), fs::directory_iterator()), 1);
 }
 
 TEST_F(CurrentTableTest, AWritableFolderLeavesNoCheckFileAndNoCopy) {

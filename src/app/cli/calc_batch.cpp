@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <mutex>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 #include "app/cli/design_output.h"
@@ -165,6 +166,16 @@ int CheckDesignOptions(const CalcBatch& batch, std::ostream& err) {
 
 }  // namespace
 
+std::size_t CalcWorkerCount(unsigned jobs, std::size_t files, unsigned hardwareThreads) {
+  // A worker is a whole session on a thread: beyond a few per core the calculation
+  // gains nothing, while each one costs its stack and its session.
+  constexpr std::size_t kPerCore = 4;
+  constexpr std::size_t kCeiling = 64;
+  const std::size_t sensible =
+      std::clamp<std::size_t>(kPerCore * std::max(hardwareThreads, 1u), 1, kCeiling);
+  return std::min({std::max<std::size_t>(jobs, 1), files, sensible});
+}
+
 std::vector<std::string> ExpandCalcInputs(const std::vector<std::string>& inputs,
                                           std::istream& in, std::ostream& err, int& worst) {
   std::vector<std::string> files;
@@ -191,8 +202,24 @@ int RunCalcBatch(const CalcBatch& batch, std::istream& in, std::ostream& out, st
     out << line.text;
     worst = std::max(worst, line.exitCode);
   };
-  const std::size_t threads = std::min<std::size_t>(std::max(batch.jobs, 1u), files.size());
-  if (threads == 1) {
+  const std::size_t threads =
+      CalcWorkerCount(batch.jobs, files.size(), std::thread::hardware_concurrency());
+  OrderedLines lines(files.size());
+  std::atomic<std::size_t> next{0};
+  const auto work = [&] {
+    CalcWorker worker(batch);
+    for (std::size_t i = next++; i < files.size(); i = next++) lines.Put(i, worker.Calculate(files[i]));
+  };
+  std::vector<std::jthread> workers;
+  if (threads > 1) {
+    workers.reserve(threads);
+    // A process or memory limit may refuse threads: the run goes on with those it got.
+    try {
+      for (std::size_t t = 0; t < threads; ++t) workers.emplace_back(work);
+    } catch (const std::system_error&) {
+    }
+  }
+  if (workers.empty()) {
     CalcWorker worker(batch);
     for (const std::string& file : files) {
       write(worker.Calculate(file));
@@ -201,17 +228,6 @@ int RunCalcBatch(const CalcBatch& batch, std::istream& in, std::ostream& out, st
     }
     out.flush();
     return worst;
-  }
-
-  OrderedLines lines(files.size());
-  std::atomic<std::size_t> next{0};
-  std::vector<std::jthread> workers;
-  workers.reserve(threads);
-  for (std::size_t t = 0; t < threads; ++t) {
-    workers.emplace_back([&] {
-      CalcWorker worker(batch);
-      for (std::size_t i = next++; i < files.size(); i = next++) lines.Put(i, worker.Calculate(files[i]));
-    });
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     write(lines.Take(i));

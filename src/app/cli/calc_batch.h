@@ -5,6 +5,7 @@
 // read gets a line with its error and the run goes on. Worker threads each own a whole
 // windowless session (state, current table, prompts), so nothing of a run is shared.
 
+#include <cstddef>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,8 +20,13 @@ struct CalcBatch {
   std::vector<std::string> inputs;  // files, folders and "-"
   DesignOptions design;
   std::optional<std::string> tableFolder;
-  unsigned jobs = 1;  // threads; never more than there are files
+  unsigned jobs = 1;  // at most this many threads (see CalcWorkerCount)
 };
+
+// The worker threads of a batch: as many as asked, but never more than there are
+// files nor more than a sensible number for the machine (four per hardware thread,
+// at most 64).
+std::size_t CalcWorkerCount(unsigned jobs, std::size_t files, unsigned hardwareThreads);
 
 // The files the inputs name, in order; a folder without project files is reported
 // on err and makes `worst` kExitRefused.

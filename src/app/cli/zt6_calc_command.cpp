@@ -1,6 +1,8 @@
 #include "app/cli/zt6_calc_command.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <thread>
 
@@ -25,6 +27,20 @@ struct CalcOptions {
   std::optional<unsigned> jobs;  // --jobs
 };
 
+// A number of threads from 1 up. It is an upper limit (see CalcWorkerCount), so a
+// number too large for any count simply asks for as many as sensible.
+std::optional<unsigned> JobsNumber(const std::string& text) {
+  if (const std::optional<std::int32_t> n = TryParseWhole(text)) {
+    if (*n < 1) return std::nullopt;
+    return static_cast<unsigned>(*n);
+  }
+  const bool digits = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+    return c >= '0' && c <= '9';
+  });
+  if (!digits || text.find_first_not_of('0') == std::string::npos) return std::nullopt;
+  return std::numeric_limits<unsigned>::max();
+}
+
 std::optional<CalcOptions> ParseCalcOptions(const std::vector<std::string>& args,
                                             const UsageErrorFn& usageError) {
   std::vector<OptionSpec> specs = kDesignSpecs;
@@ -41,12 +57,11 @@ std::optional<CalcOptions> ParseCalcOptions(const std::vector<std::string>& args
   options.json = arguments->Has("--json");
   options.tableFolder = arguments->Last("--tables");
   if (const auto jobs = arguments->Last("--jobs")) {
-    const std::optional<std::int32_t> n = TryParseWhole(*jobs);
-    if (!n || *n < 1) {
+    options.jobs = JobsNumber(*jobs);
+    if (!options.jobs) {
       usageError("--jobs takes a number of threads from 1 up, not \"" + *jobs + "\"");
       return std::nullopt;
     }
-    options.jobs = static_cast<unsigned>(*n);
   }
   return options;
 }

@@ -5,7 +5,7 @@
 
 #include "app/cli/command_options.h"
 #include "app/cli/design_options.h"
-#include "app/cli/private_folder.h"
+#include "base/private_folder.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/print_text_file.h"

@@ -59,6 +59,7 @@ CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& 
   s.format = config.format;
   s.printFrame = config.printBorder;
   s.temporaryFolder = FolderSettingPath(config.temporaryFolder);
+  s.workFolder = [&program] { return WorkFolderPath(program); };
 
   const ReportPageInfo page = ReportPageInfoOf(program, fixedTime);
   s.ownerText = page.ownerText;

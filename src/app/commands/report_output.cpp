@@ -46,6 +46,14 @@ bool CreateEmpty(const std::string& path) {
   return f != nullptr && std::fclose(f) == 0;
 }
 
+// A working file of this process alone: in its own folder, so parallel runs sharing
+// the temporary folder never write each other's; in the temporary folder itself only
+// when no folder of its own can be made there.
+std::string WorkFilePath(const Program& program, const std::string& name) {
+  const fs::path folder = WorkFolderPath(program);
+  return folder.empty() ? TemporaryFilePath(program.config, name) : (folder / name).string();
+}
+
 // The printer port's device file; the name the report shows is "LPT" + port.
 std::string PrinterPortDevice(int port) { return "/dev/lp" + std::to_string(port - 1); }
 
@@ -214,10 +222,10 @@ void ReportOutput::Open(int device, std::string name) {
         if (!ChooseFile("*.txt", name)) return;
       } else if (chosen == 9) {
         // The batch report's original in the DOS code page, named after the project.
-        outputPath_ = TemporaryFilePath(config, ProjectFileStem(program_) + "_dos.txt");
+        outputPath_ = WorkFilePath(program_, ProjectFileStem(program_) + "_dos.txt");
       } else {
-        outputPath_ = TemporaryFilePath(
-            config, "$$$" + std::to_string(writer_.fileCounter + 1) + ".txt");
+        outputPath_ =
+            WorkFilePath(program_, "$$$" + std::to_string(writer_.fileCounter + 1) + ".txt");
       }
       break;
     case 7:

@@ -62,7 +62,7 @@ bool OpenPrintoutTable(const Program& program, TableAccess& access) {
   if (!program.startDirectory.empty() && std::filesystem::is_regular_file(beside, ec)) {
     return access.Run([&] { access.table().DbfUsePath(beside.string()); });
   }
-  return access.Use("printout");
+  return access.Use("printout", TableUse::Edit);
 }
 
 bool PickPrintConfig(Program& program, TableAccess& access, PrintConfigFields& fields,

@@ -86,7 +86,7 @@ bool PickMaterial(TableAccess& access, MaterialPart part, DesignRecord& design,
 }
 
 void ViewMaterialTable(TableAccess& access) {
-  if (!access.Use(kMaterialTable)) return;
+  if (!access.Use(kMaterialTable, TableUse::Edit)) return;
   access.Run([&] {
     access.prompts().shell().helpNumber = kMaterialHelp;
     access.prompts().ui().PickRow(kMaterialTitle, access.table(), PickMode::Browse);
@@ -96,7 +96,7 @@ void ViewMaterialTable(TableAccess& access) {
 
 void ViewMaterialGroups(TableAccess& access, RunMessages& messages) {
   CurrentTable& table = access.table();
-  if (table.DbfUse(kGroupTable, access.folders()).ok == false) {
+  if (table.DbfUse(kGroupTable, access.folders(TableUse::Edit), TableUse::Edit).ok == false) {
     messages.Add("Fatal  : DIN 6885 Datenbank");
     return;
   }

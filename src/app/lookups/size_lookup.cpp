@@ -1,5 +1,6 @@
 #include "app/lookups/size_lookup.h"
 
+#include <optional>
 #include <string>
 
 #include "base/blanks.h"
@@ -49,29 +50,47 @@ void TakeSizeRow(const CurrentTable& table, DesignRecord& d) {
 
 // The size table ordered by Dii, as the pick window shows it; a table without a
 // usable second field is a table fault like any other.
-bool OpenSizeTable(TableAccess& access) {
-  if (!access.Use(kSizeTable)) return false;
+bool OpenSizeTable(TableAccess& access, TableUse use = TableUse::Read) {
+  if (!access.Use(kSizeTable, use)) return false;
   return access.Run([&] { access.table().DbfIndexOn(access.table().DbfFieldName(2), kSizeTable); });
 }
+
+// The pick window edits the table it browses.
+TableUse UseFor(PickMode mode) { return mode == PickMode::Browse ? TableUse::Edit : TableUse::Read; }
 
 PickResult ShowPick(TableAccess& access, const std::string& title, PickMode mode, int help) {
   access.prompts().shell().helpNumber = help;
   return access.prompts().ui().PickRow(title, access.table(), mode);
 }
 
-void ReadToleranceFields(const CurrentTable& table, ToleranceTable k, DesignRecord& d) {
+// A value the run calculates with: empty when the field is blank or holds no number,
+// which the program's way of reading would silently take as 0.
+std::optional<double> FieldValue(const CurrentTable& table, int field) {
+  return TryParseReal(table.DbfField(field));
+}
+
+// The record's values from the current row; false, and the record unchanged, when one
+// of them is no number.
+bool ReadToleranceFields(const CurrentTable& table, ToleranceTable k, DesignRecord& d) {
   if (k == ToleranceTable::TotalTolerances) {
-    d.TGi = FieldReal(table, 2);
-    d.TGe = FieldReal(table, 3);
-    d.DRi = FieldReal(table, 4);
-    d.DRe = FieldReal(table, 5);
-    return;
+    const auto TGi = FieldValue(table, 2), TGe = FieldValue(table, 3);
+    const auto DRi = FieldValue(table, 4), DRe = FieldValue(table, 5);
+    if (!TGi || !TGe || !DRi || !DRe) return false;
+    d.TGi = *TGi;
+    d.TGe = *TGe;
+    d.DRi = *DRi;
+    d.DRe = *DRe;
+    return true;
   }
+  const int fbetaField = FbetaField(d.l);
+  const auto Falpha = FieldValue(table, 2), Fp = FieldValue(table, 3);
+  const auto Fbeta = fbetaField == 0 ? std::optional<double>(0) : FieldValue(table, fbetaField);
+  if (!Falpha || !Fp || !Fbeta) return false;
   const int part = k == ToleranceTable::Hub ? 1 : 0;
-  d.Falpha[part] = FieldReal(table, 2) * kMicrometres;
-  d.Fp[part] = FieldReal(table, 3) * kMicrometres;
-  const int fbeta = FbetaField(d.l);
-  d.Fbeta[part] = fbeta == 0 ? 0 : FieldReal(table, fbeta) * kMicrometres;
+  d.Falpha[part] = *Falpha * kMicrometres;
+  d.Fp[part] = *Fp * kMicrometres;
+  d.Fbeta[part] = *Fbeta * kMicrometres;
+  return true;
 }
 
 }  // namespace
@@ -99,37 +118,55 @@ int FbetaField(double l) {
   return 0;
 }
 
-double DatabaseTables::Runout(double D) {
+double DatabaseTables::Runout(double D, RunMessages& messages) {
   double fr = 0;
   CurrentTable& table = access_.table();
   if (!access_.Use(kRunoutTable)) return 0;
+  std::int64_t faultRow = 0;
+  // Past the end the loop reads the blank end record, as it always did.
+  const auto value = [&](int field) {
+    if (table.DbfEof()) return FieldReal(table, field);
+    const std::optional<double> v = FieldValue(table, field);
+    if (!v && faultRow == 0) faultRow = table.DbfRecNo();
+    return v.value_or(0);
+  };
   const bool done = access_.Run([&] {
+    if (table.DbfRecCount() == 0) faultRow = 1;
     table.DbfGo(1);
     double candidate = 0;
     do {
-      candidate = FieldReal(table, 2) * kMicrometres;
+      value(1);
+      candidate = value(2) * kMicrometres;
       table.DbfSkip(1);
-    } while (!(D <= FieldReal(table, 1) || table.DbfEof()));
+    } while (!(D <= value(1) || table.DbfEof()));
     // Past the last range limit no value applies.
-    if (D > FieldReal(table, 1)) candidate = 0;
+    if (D > value(1)) candidate = 0;
     table.DbfClose();
     fr = candidate;
   });
+  if (done && faultRow != 0) {
+    messages.AddFatal(TableRowFault(kRunoutTable, faultRow));
+    return 0;
+  }
   return done ? fr : 0;
 }
 
-bool DatabaseTables::ReadToleranceRow(ToleranceTable k, DesignRecord& d, RunMessages&) {
+bool DatabaseTables::ReadToleranceRow(ToleranceTable k, DesignRecord& d, RunMessages& messages) {
   CurrentTable& table = access_.table();
   if (!access_.Use(ToleranceTableName(k))) return false;
   bool read = false;
+  bool fault = false;
   access_.Run([&] {
     if (d.tableRow != 0) {
+      // A row beyond the end is missing, however the table goes on from there.
       table.DbfGo(d.tableRow);
-      ReadToleranceFields(table, k, d);
-      read = true;
+      fault = table.DbfEof() || table.DbfRecNo() != d.tableRow ||
+              !ReadToleranceFields(table, k, d);
+      read = !fault;
     }
     table.DbfClose();
   });
+  if (fault) messages.AddFatal(TableRowFault(ToleranceTableName(k), d.tableRow));
   return read;
 }
 
@@ -155,7 +192,7 @@ bool DatabaseTables::SizeByDiameter(double d, DesignRecord& design) {
 }
 
 bool PickSize(TableAccess& access, PickMode mode, DesignRecord& design) {
-  if (!OpenSizeTable(access)) return false;
+  if (!OpenSizeTable(access, UseFor(mode))) return false;
   CurrentTable& table = access.table();
   bool taken = false;
   access.Run([&] {
@@ -219,11 +256,12 @@ bool RereadSize(TableAccess& access, DesignRecord& design) {
 
 void ViewToleranceTable(TableAccess& access, ToleranceTable k, PickMode mode,
                         DesignRecord& design) {
-  if (!access.Use(ToleranceTableName(k))) return;
+  if (!access.Use(ToleranceTableName(k), UseFor(mode))) return;
   CurrentTable& table = access.table();
   access.Run([&] {
     const int help = 9610 + 10 * static_cast<int>(k);
     const PickResult result = ShowPick(access, ToleranceTableTitle(k), mode, help);
+    // A row without numbers leaves the values as they were.
     if (mode == PickMode::Choose && result == PickResult::Chosen)
       ReadToleranceFields(table, k, design);
     table.DbfClose();
@@ -231,7 +269,7 @@ void ViewToleranceTable(TableAccess& access, ToleranceTable k, PickMode mode,
 }
 
 void ViewRunoutTable(TableAccess& access) {
-  if (!access.Use(kRunoutTable)) return;
+  if (!access.Use(kRunoutTable, TableUse::Edit)) return;
   access.Run([&] {
     ShowPick(access, kRunoutTable, PickMode::Browse, kRunoutHelp);
     access.table().DbfClose();

@@ -18,7 +18,7 @@ namespace zt6 {
 class DatabaseTables final : public StandardTables {
  public:
   explicit DatabaseTables(TableAccess& access) : access_(access) {}
-  double Runout(double D) override;
+  double Runout(double D, RunMessages& messages) override;
   bool ReadToleranceRow(ToleranceTable table, DesignRecord& design,
                         RunMessages& messages) override;
   bool SizeByDiameter(double d, DesignRecord& design) override;

@@ -6,16 +6,19 @@
 
 namespace zt6 {
 
-TableFolders TableFoldersOf(const Configuration& config) {
+TableFolders TableFoldersOf(const Configuration& config, const WorkFolder& work, TableUse use) {
+  // A reader needs no copy, so no working folder is made for it.
   return {FolderSettingPath(config.dbfFolder).string(),
-          FolderSettingPath(config.temporaryFolder).string()};
+          use == TableUse::Edit ? work.Path(FolderSettingPath(config.temporaryFolder)).string()
+                                : std::string()};
 }
 
-TableAccess::TableAccess(CurrentTable& table, Prompts& prompts, const Configuration& config)
-    : table_(table), prompts_(prompts), config_(config) {}
+TableAccess::TableAccess(CurrentTable& table, Prompts& prompts, const Configuration& config,
+                         WorkFolder& work)
+    : table_(table), prompts_(prompts), config_(config), work_(work) {}
 
-bool TableAccess::Use(const std::string& name) {
-  const DbfUseResult opened = table_.DbfUse(name, folders());
+bool TableAccess::Use(const std::string& name, TableUse use) {
+  const DbfUseResult opened = table_.DbfUse(name, folders(use), use);
   if (opened.ok) return true;
   prompts_.ShowError(AnsiToOem(opened.error));
   prompts_.shell().cancel = true;

@@ -8,26 +8,29 @@
 
 #include "app/files/configuration.h"
 #include "app/ports/prompts.h"
+#include "base/work_folder.h"
 #include "tables/current_table.h"
 #include "tables/dbf_error.h"
 
 namespace zt6 {
 
-// The table folder and the temporary folder of the settings, as file-system paths.
-TableFolders TableFoldersOf(const Configuration& config);
+// The table folder of the settings and, for editing, the process's own folder in the
+// temporary folder of the settings, as file-system paths.
+TableFolders TableFoldersOf(const Configuration& config, const WorkFolder& work, TableUse use);
 
 class TableAccess {
  public:
   // The folders are taken from the settings at each opening, so a changed setting counts.
-  TableAccess(CurrentTable& table, Prompts& prompts, const Configuration& config);
+  TableAccess(CurrentTable& table, Prompts& prompts, const Configuration& config,
+              WorkFolder& work);
 
   CurrentTable& table() { return table_; }
   Prompts& prompts() { return prompts_; }
-  TableFolders folders() const { return TableFoldersOf(config_); }
+  TableFolders folders(TableUse use) const { return TableFoldersOf(config_, work_, use); }
 
-  // Opens a table of the table folder by name; an open error is shown and sets the
-  // cancel flag (false).
-  bool Use(const std::string& name);
+  // Opens a table of the table folder by name, to read or, where the pick window may
+  // change it, to edit; an open error is shown and sets the cancel flag (false).
+  bool Use(const std::string& name, TableUse use = TableUse::Read);
   // Shows a table fault (text in the Windows code page), closes the table and sets
   // the cancel flag.
   void ReportFault(const std::string& text);
@@ -48,6 +51,7 @@ class TableAccess {
   CurrentTable& table_;
   Prompts& prompts_;
   const Configuration& config_;
+  WorkFolder& work_;
 };
 
 }  // namespace zt6

@@ -210,6 +210,16 @@ StartOutcome RunCommandLineStep(Program& program, Prompts& prompts, StandardTabl
       }
       ReadProject(program, prompts, tables, line.project, CutFile::Refuse, RangeCheck::Refuse);
       if (shell.cancel) return Exit(outcome, 1);
+      // A table row the run needs could not be read: a failed run, unlike a design
+      // the calculation refuses, and said even without a window.
+      if (HasTableFault(program.messages)) {
+        for (int k = 1; k <= program.messages.Count(); ++k) {
+          const std::string& message = program.messages.Message(k);
+          if (message.starts_with(kTableFaultPrefix))
+            prompts.ShowErrorAlways(message.substr(kFatalPrefix.size()));
+        }
+        return Exit(outcome, 1);
+      }
       program.projectName = ProjectNameFromPath(line.project);
       if (WouldOverwriteProject(program, prompts, line)) return Exit(outcome, 2);
       if (line.action == StartAction::BatchReport)

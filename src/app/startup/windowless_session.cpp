@@ -14,7 +14,7 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
                                      std::ostream& err)
     : ui(out, err),
       prompts(ui, program.shell, program.config.format),
-      access(program.table, prompts, program.config),
+      access(program.table, prompts, program.config, program.work),
       tables(access),
       launcher(err),
       printer(err),

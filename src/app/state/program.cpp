@@ -8,6 +8,10 @@ std::string ProgramTitleLine(const std::string& connectionTerm) {
   return std::string(kProgramTitle) + "  -  " + connectionTerm + " DIN 5481";
 }
 
+std::filesystem::path WorkFolderPath(const Program& program) {
+  return program.work.Path(FolderSettingPath(program.config.temporaryFolder));
+}
+
 void RememberRecentFile(Program& program, const std::string& path) {
   AddRecent(program.recent, RecentEntryPath(path));
   WriteSessionFile(program);

@@ -10,6 +10,7 @@
 #include "app/files/session_file.h"
 #include "app/state/shell_state.h"
 #include "base/program_identity.h"
+#include "base/work_folder.h"
 #include "cad/drawing_window.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
@@ -24,6 +25,9 @@ namespace zt6 {
 std::string ProgramTitleLine(const std::string& connectionTerm = "Kerbverzahnung");
 
 struct Program {
+  // This process's own working files; first, so that it goes last, after the table
+  // that may stand open on a copy in it.
+  WorkFolder work;
   DesignRecord design;
   DocumentationData docs = InitialDocumentation(TodayText(1));
   RunMessages messages;
@@ -52,6 +56,10 @@ struct Program {
   int plotLine = 1;            // the selected plot command line, 1-based
   std::vector<std::string> arguments;  // command-line arguments without the program name
 };
+
+// The process's working folder in the temporary folder of the settings; empty when
+// none can be made.
+std::filesystem::path WorkFolderPath(const Program& program);
 
 // Puts a project file first on the recent list (as a whole path) and writes the session
 // file at once, so the list survives a program that does not end through its window.

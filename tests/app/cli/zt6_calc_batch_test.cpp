@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/calc_batch.h"
 #include "base/text_lines.h"
 #include "support/file_bytes.h"
 #include "support/flat_json.h"
+#include "support/pdf_reading.h"
 #include "support/run_zt6.h"
 #include "support/table_copy.h"
 #include "support/temp_dir.h"
@@ -148,6 +150,58 @@ TEST_F(Zt6CalcBatch, LinesMatchSingleRunsWhateverTheThreads) {
     }
     EXPECT_EQ(line.at("inputs.TN").number, 55);
   }
+}
+
+// The workers are bounded by the files, by four per hardware thread and by 64, whatever
+// --jobs asks; a number of threads too large for any count asks for as many as that.
+TEST_F(Zt6CalcBatch, WorkersAreBoundedWhateverTheNumberAsked) {
+  const struct {
+    unsigned jobs;
+    std::size_t files;
+    unsigned hardware;
+    std::size_t workers;
+  } cases[] = {
+      {100000, 10000, 2, 8}, {100000, 3, 2, 3},  {5, 10000, 2, 5}, {1, 100, 16, 1},
+      {100000, 10000, 64, 64}, {100000, 10000, 0, 4}, {0, 5, 2, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(CalcWorkerCount(c.jobs, c.files, c.hardware), c.workers)
+        << c.jobs << " jobs, " << c.files << " files, " << c.hardware << " hardware threads";
+
+  const Zt6Outcome one = Calc({examples[0], examples[1], "--jobs", "1"});
+  ASSERT_EQ(one.exitCode, 0) << one.err;
+  for (const char* huge : {"2147483648", "99999999999999999999999999"}) {
+    const Zt6Outcome r = Calc({examples[0], examples[1], "--jobs", huge});
+    EXPECT_EQ(r.exitCode, 0) << huge << ": " << r.err;
+    EXPECT_EQ(r.out, one.out) << huge;
+  }
+}
+
+// A process limit that leaves room for three threads: --jobs 100000 over 40 files goes
+// on with the threads it gets and prints what one thread prints. Before, the refused
+// thread aborted the run (std::system_error, exit 134, no output). The limit counts
+// every process of a user, so the run is made as the user nobody, which needs root.
+TEST_F(Zt6CalcBatch, AProcessLimitLeavesFewerThreadsNotAnAbort) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a process limit of its own needs another user";
+  char pattern[] = "/tmp/zt6_limit_XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const fs::path place = pattern;
+  fs::permissions(place, fs::perms::all);
+  const fs::path tables = place / "tables";
+  fs::copy(ZT6_TABLE_DIR, tables);
+  for (int k = 0; k < 40; ++k)
+    fs::copy_file(examples[static_cast<std::size_t>(k) % examples.size()],
+                  place / ("p" + std::to_string(100 + k) + ".zt6"));
+  const std::string run = "cd " + test_support::Quoted(place) +
+                          " && setpriv --reuid=65534 --regid=65534 --clear-groups prlimit "
+                          "--nproc=4:4 " + ZT6_ZT6_EXE + " calc . --tables tables --jobs ";
+  const test_support::ShellRun limited = test_support::Shell(run + "100000");
+  const test_support::ShellRun serial = test_support::Shell(run + "1");
+  fs::remove_all(place);
+  ASSERT_EQ(serial.exitCode, 0) << serial.out.substr(0, 500);
+  EXPECT_EQ(limited.exitCode, 0) << limited.out.substr(0, 500);
+  EXPECT_EQ(limited.out, serial.out);
+  EXPECT_EQ(JsonLines(serial.out).size(), 40u);
 }
 
 // A run that cannot start is refused before any line: bad thread counts, an unknown

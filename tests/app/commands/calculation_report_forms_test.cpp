@@ -40,7 +40,7 @@ std::string ReportOfTheExample(int device) {
   program.config.temporaryFolder = Utf8ToCp850(fs::temp_directory_path().string());
   ScriptedUi ui;
   Prompts prompts(ui, program.shell, program.config.format);
-  TableAccess access(program.table, prompts, program.config);
+  TableAccess access(program.table, prompts, program.config, program.work);
   DatabaseTables tables(access);
   ReadProject(program, prompts, tables, std::string(ZT6_DATA_DIR) + "/examples/din5481_17x20.zt6");
   EXPECT_FALSE(program.shell.cancel);

@@ -77,7 +77,7 @@ class ScriptedDialogs : public InputDialogs {
 class CountingTables : public StandardTables {
  public:
   int sizeChoices = 0;
-  double Runout(double) override { return 0; }
+  double Runout(double, RunMessages&) override { return 0; }
   bool ReadToleranceRow(ToleranceTable, DesignRecord&, RunMessages&) override { return false; }
   bool SizeByDiameter(double, DesignRecord& design) override {
     ++sizeChoices;

@@ -48,7 +48,7 @@ struct ProjectFolder {
   Program program;
   ScriptedUi ui;
   Prompts prompts{ui, program.shell, program.config.format};
-  TableAccess access{program.table, prompts, program.config};
+  TableAccess access{program.table, prompts, program.config, program.work};
   DatabaseTables tables{access};
   std::vector<std::string> progress;
 };

@@ -207,12 +207,18 @@ TEST(ReportOutput, TextProgramAndBrowserGetTheFileOrAreReportedMissing) {
   }
 }
 
+// The DOS originals are working files in the process's own folder, so that a second
+// program with the same counter never writes over them; the Windows copies are the
+// user's, in the temporary folder.
 TEST(ReportOutput, SpreadsheetFilesAreNumberedAndKeepLongLines) {
   Bench b;
   b.Report(6);
   EXPECT_EQ(b.program.report.fileCounter, 1);
-  EXPECT_EQ(b.FilesInTemp(), (Files{"$$$1.txt", "$$1.txt"}));
-  EXPECT_NE(FileBytes(b.Temp("$$$1.txt")).find("Teilkreisdurchmesser\tD\tmm\t13,5\r\n"),
+  const fs::path work = WorkFolderPath(b.program);
+  ASSERT_EQ(work.parent_path(), b.dir.path());
+  const Files workFolder{work.filename().string()};
+  EXPECT_EQ(b.FilesInTemp(), (Files{"$$1.txt", workFolder[0]}));
+  EXPECT_NE(FileBytes(work / "$$$1.txt").find("Teilkreisdurchmesser\tD\tmm\t13,5\r\n"),
             std::string::npos);
   EXPECT_NE(FileBytes(b.Temp("$$1.txt")).find(Utf8ToCp1252(kUmlautLine)), std::string::npos);
 
@@ -226,7 +232,8 @@ TEST(ReportOutput, SpreadsheetFilesAreNumberedAndKeepLongLines) {
   b.program.report.Line(longRow);
   b.output.Close();
   EXPECT_EQ(b.program.report.fileCounter, 2);
-  EXPECT_EQ(b.FilesInTemp(), (Files{"$$$1.txt", "$$$2.txt", "$$1.txt", "$$2.txt"}));
+  EXPECT_EQ(b.FilesInTemp(), (Files{"$$1.txt", "$$2.txt", workFolder[0]}));
+  EXPECT_TRUE(fs::exists(work / "$$$2.txt"));
   EXPECT_NE(FileBytes(b.Temp("$$2.txt")).find(Utf8ToCp1252("Maß") + longRow.substr(3) + "\r\n"),
             std::string::npos);
 }

@@ -79,7 +79,7 @@ class SpreadsheetCommands : public ::testing::Test {
     program.config.temporaryFolder = Utf8ToCp850(dir.path().string());
     program.config.dbfFolder = Utf8ToCp850(test_support::TableFolderCopy());
     program.design = test_support::SelfDefined12x14();
-    TableAccess access(program.table, prompts, program.config);
+    TableAccess access(program.table, prompts, program.config, program.work);
     DatabaseTables tables(access);
     CalculationRun(program.design, program.messages, tables);
   }

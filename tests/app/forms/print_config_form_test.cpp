@@ -23,7 +23,7 @@ class PrintConfigForm : public test_support::LookupFixture {
                                tables.path() / "printout.dbf");
   }
   Program program;
-  TableAccess programAccess{program.table, prompts, program.config};
+  TableAccess programAccess{program.table, prompts, program.config, program.work};
 };
 
 TEST_F(PrintConfigForm, EditsAreTakenOverAsNumbersUnreadableTextAsZero) {

@@ -132,7 +132,9 @@ TEST_F(SizeLookupTest, ToleranceRowsComeInMicrometresAndTheFbetaColumnFollowsThe
   EXPECT_DOUBLE_EQ(design.DRe, 0.7);  // millimetres, not scaled
 }
 
-TEST_F(SizeLookupTest, RowZeroReadsNothingAndARowBeyondTheEndReadsTheLastOne) {
+// A row beyond the end is a missing value: the run stops with a message naming the table
+// and the row. It read the last row before, so a short table gave another size's values.
+TEST_F(SizeLookupTest, RowZeroReadsNothingAndARowBeyondTheEndIsAFatalMessage) {
   design.tableRow = 0;
   design.TGi = 0.5;
   EXPECT_FALSE(lookups.ReadToleranceRow(ToleranceTable::TotalTolerances, design, messages));
@@ -140,9 +142,11 @@ TEST_F(SizeLookupTest, RowZeroReadsNothingAndARowBeyondTheEndReadsTheLastOne) {
   EXPECT_TRUE(RunMessageTexts().empty());
 
   design.tableRow = 9;
-  EXPECT_TRUE(lookups.ReadToleranceRow(ToleranceTable::TotalTolerances, design, messages));
-  EXPECT_DOUBLE_EQ(design.DRi, 0.8);
-  EXPECT_THAT(RunMessageTexts(), ElementsAre("DBF #9 not found."));
+  design.DRi = 0.25;
+  EXPECT_FALSE(lookups.ReadToleranceRow(ToleranceTable::TotalTolerances, design, messages));
+  EXPECT_DOUBLE_EQ(design.DRi, 0.25);
+  EXPECT_THAT(RunMessageTexts(), ElementsAre("DBF #9 not found.", "Fatal  : Tabelle zt6tol Zeile 9"));
+  EXPECT_TRUE(messages.FatalFlag());
 }
 
 TEST_F(SizeLookupTest, ViewingATableReadsTheChosenRowOnlyInChooseMode) {
@@ -166,7 +170,7 @@ TEST_F(SizeLookupTest, RunoutTakesTheRangeBelowTheNextLimit) {
   for (const Case& c : {Case{5, 0.010}, Case{10, 0.010}, Case{10.01, 0.020}, Case{50, 0.020},
                         Case{124, 0.030}, Case{125, 0.030}, Case{125.5, 0}}) {
     SCOPED_TRACE(c.D);
-    EXPECT_DOUBLE_EQ(lookups.Runout(c.D), c.fr);
+    EXPECT_DOUBLE_EQ(lookups.Runout(c.D, messages), c.fr);
   }
 }
 
@@ -180,7 +184,7 @@ TEST_F(SizeLookupTest, MissingTableShowsTheOpenErrorAndKeepsTheDesign) {
   EXPECT_TRUE(shell.cancel);
   ASSERT_EQ(MessageTexts().size(), 1u);
   EXPECT_THAT(MessageTexts()[0], HasSubstr("zt6tol.dbf nicht gefunden oder kein Zugriffsrecht !"));
-  EXPECT_DOUBLE_EQ(lookups.Runout(13), 0);
+  EXPECT_DOUBLE_EQ(lookups.Runout(13, messages), 0);
 }
 
 TEST_F(SizeLookupTest, SizeTableWithoutItsFieldsIsAFaultNotACrash) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <regex>
 #include <string>
 
 #include "base/codepage.h"
@@ -14,6 +16,7 @@
 #include "support/table_copy.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged_rerun.h"
+#include "support/wzt6_configuration.h"
 
 namespace zt6 {
 namespace {
@@ -170,9 +173,9 @@ TEST(Wzt6Process, BatchReportWritesTheWindowsCopyBesideTheRun) {
   EXPECT_FALSE(fs::exists(dir.path() / "fatal.txt"));
 }
 
-// A batch report that cannot be written is a failed run: exit 1 and the report writer's
-// "file write error", whether a folder stands at the report's name or the working
-// folder is read-only.
+// A batch report that cannot be written is a failed run: exit 1 and a message naming the
+// report file and the system's reason, whether a folder stands at the report's name or the
+// working folder is read-only.
 TEST(Wzt6Process, BatchReportThatCannotBeWrittenExitsOne) {
   namespace fs = std::filesystem;
   const std::string welle =
@@ -181,7 +184,9 @@ TEST(Wzt6Process, BatchReportThatCannotBeWrittenExitsOne) {
   fs::create_directory(dir.path() / "welle_12x14.txt");
   const ProcessResult r = RunWzt6(welle, dir.path().string(), "", true);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.out.find("file write error"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("welle_12x14.txt\" kann nicht geschrieben werden: Is a directory"),
+            std::string::npos)
+      << r.out;
   EXPECT_TRUE(fs::is_directory(dir.path() / "welle_12x14.txt"));
 }
 
@@ -198,7 +203,9 @@ TEST(Wzt6Process, BatchReportIntoAReadOnlyFolderExitsOne) {
       RunWzt6(welle, (dir.path() / "work").string(), (dir.path() / "temp").string(), true);
   fs::permissions(dir.path() / "work", fs::perms::owner_all);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.out.find("file write error"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("welle_12x14.txt\" kann nicht geschrieben werden: Permission denied"),
+            std::string::npos)
+      << r.out;
   EXPECT_FALSE(fs::exists(dir.path() / "work" / "welle_12x14.txt"));
 }
 
@@ -240,6 +247,70 @@ TEST(Wzt6Process, BatchCadWritesTheDrawingNamedAfterTheProject) {
   for (const char* refused : {" /CAD3:1 /NOGUI", " /CAD4:1 /NOGUI", " /CAD1:18 /NOGUI"})
     EXPECT_EQ(RunWzt6(welle + refused, blocked.path()).exitCode, 2) << refused;
   EXPECT_EQ(std::distance(fs::directory_iterator(blocked.path()), fs::directory_iterator()), 1);
+}
+
+// The report or drawing without what differs from run to run: its time stamps and the
+// run's folder ("run0", "run2"), which the report's header names.
+std::string Comparable(const std::string& text) {
+  static const std::regex varying("[0-9]{1,2}:[0-9]{2}|[0-9]{6,8}\\.[0-9]{6}|/run[0-9]+/");
+  return std::regex_replace(text, varying, "#");
+}
+
+// Parallel batch runs in their own folders with one temporary folder, each on a project
+// named p.zt6, half of them on another project: every run ends well and writes its own
+// project's report or IGES drawing, as a single run does. Before, the runs shared the
+// report's original "p_dos.txt" and the IGES working file "MORVIGES.$$$" there: reports
+// of the other project with exit 0, drawings that failed or were the other project's.
+TEST(Wzt6Process, ParallelRunsWithOneTemporaryFolderKeepTheirWorkingFilesApart) {
+  namespace fs = std::filesystem;
+  using test_support::FileBytes;
+  const fs::path examples = fs::path(ZT6_DATA_DIR) / "examples";
+  const fs::path projects[] = {examples / "welle_12x14.zt6", examples / "din5481_17x20.zt6"};
+  constexpr int kProcesses = 4;
+  const struct {
+    const char* switches;
+    const char* extension;
+    int runs;
+  } cases[] = {{"/I", "txt", 25}, {"/CAD2:8", "igs", 15}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.switches);
+    test_support::TempDir dir("zt6_parallel");
+    fs::create_directory(dir.path() / "tmp");
+    std::string script;
+    std::string expected[2];
+    for (int p = 0; p < kProcesses; ++p) {
+      const fs::path folder = dir.path() / ("run" + std::to_string(p));
+      fs::create_directory(folder);
+      fs::copy_file(projects[p % 2], folder / "p.zt6");
+      std::ofstream(folder / "zt6.cfg", std::ios::binary)
+          << test_support::ConfigurationWithTables(test_support::TableFolderCopy());
+      if (p < 2) {  // a single run's file, with a temporary folder of its own
+        const ProcessResult single =
+            RunWzt6(std::string("p.zt6 ") + c.switches + " /NOGUI", folder.string());
+        ASSERT_EQ(single.exitCode, 0);
+        expected[p] = Comparable(FileBytes(folder / (std::string("p.") + c.extension)));
+        ASSERT_FALSE(expected[p].empty());
+      }
+      script += "(cd '" + folder.string() + "' && for i in $(seq " + std::to_string(c.runs) +
+                "); do rm -f p." + c.extension + "; TEMP='" + (dir.path() / "tmp").string() +
+                "' " + ZT6_WZT6_EXE + " p.zt6 " + c.switches + " /NOGUI >/dev/null 2>&1; echo $? >> codes; mv p." +
+                c.extension + " out$i 2>/dev/null; done) & ";
+    }
+    ASSERT_EQ(std::system((script + "wait").c_str()), 0);
+    for (int p = 0; p < kProcesses; ++p) {
+      const fs::path folder = dir.path() / ("run" + std::to_string(p));
+      EXPECT_EQ(FileBytes(folder / "codes"), [&] {
+        std::string zeros;
+        for (int i = 0; i < c.runs; ++i) zeros += "0\n";
+        return zeros;
+      }()) << "process " << p;
+      int wrong = 0;
+      for (int i = 1; i <= c.runs; ++i)
+        if (Comparable(FileBytes(folder / ("out" + std::to_string(i)))) != expected[p % 2]) ++wrong;
+      EXPECT_EQ(wrong, 0) << "process " << p << ": files not its project's as one run writes them";
+    }
+    EXPECT_TRUE(fs::is_empty(dir.path() / "tmp")) << "working files left behind";
+  }
 }
 
 }  // namespace

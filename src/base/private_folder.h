@@ -1,8 +1,8 @@
 #pragma once
-// A temporary folder of one zt6 run alone, removed with everything in it at the end,
+// A temporary folder of one run alone, removed with everything in it at the end,
 // so parallel runs never share a working file. Its name carries the process number
 // ("zt6-run-PID-XXXXXX"): an interrupted run's folder is removed by the signal handler
-// (base/interrupt_cleanup.h), a killed run's by the next run that makes one.
+// (base/interrupt_cleanup.h), a killed run's by the next run that makes one there.
 
 #include <filesystem>
 #include <memory>
@@ -13,7 +13,8 @@ namespace zt6 {
 
 class PrivateFolder {
  public:
-  PrivateFolder();
+  // Made in parent; in the system's temporary folder when parent is empty.
+  explicit PrivateFolder(const std::filesystem::path& parent = {});
   ~PrivateFolder();
   PrivateFolder(const PrivateFolder&) = delete;
   PrivateFolder& operator=(const PrivateFolder&) = delete;

@@ -1,4 +1,4 @@
-#include "app/cli/private_folder.h"
+#include "base/private_folder.h"
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <mutex>
+#include <set>
 #include <string>
 
 #include "base/number_parse.h"
@@ -46,13 +47,17 @@ void RemoveFoldersOfEndedRuns(const fs::path& folder) {
   }
 }
 
-PrivateFolder::PrivateFolder() {
+PrivateFolder::PrivateFolder(const fs::path& parent) {
   std::error_code ec;
-  const fs::path temporary = fs::temp_directory_path(ec);
+  const fs::path temporary = parent.empty() ? fs::temp_directory_path(ec) : parent;
   if (ec) return;
-  // Once a process: what killed runs left behind.
-  static std::once_flag cleared;
-  std::call_once(cleared, [&temporary] { RemoveFoldersOfEndedRuns(temporary); });
+  // Once a process and place: what killed runs left behind.
+  static std::mutex clearing;
+  static std::set<fs::path> cleared;
+  {
+    const std::lock_guard<std::mutex> lock(clearing);
+    if (cleared.insert(temporary).second) RemoveFoldersOfEndedRuns(temporary);
+  }
   std::string pattern =
       (temporary / (std::string(kPrefix) + std::to_string(::getpid()) + "-XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) return;
