@@ -23,6 +23,10 @@ std::string WriteProblem(const std::string& path, int errorNumber) {
     case ENOSPC:
     case EDQUOT:
       return "kein Platz mehr im Ordner " + name + Oem(" (Datenträger voll)");
+    case EISDIR:
+      return "an ihrer Stelle steht ein Ordner";
+    case EFBIG:
+      return Oem("Datei zu groß (Grenze der Dateigröße)");
     default:
       return {};
   }

@@ -86,7 +86,7 @@ TEST(Zt6WriteErrors, ABatchReportThatCannotBeWrittenNamesTheFileAndTheReason) {
   const ShellRun run = Shell("{ cd " + Quoted(dir.path()) + " && ulimit -f 1 && trap '' XFSZ && " +
                              ZT6_WZT6_EXE + " p.zt6 /I /NOGUI; }");
   EXPECT_EQ(run.exitCode, 1) << run.out;
-  EXPECT_NE(run.out.find("p_dos.txt\" kann nicht geschrieben werden: File too large"),
+  EXPECT_NE(run.out.find("p_dos.txt\" kann nicht geschrieben werden: Datei zu gro"),
             std::string::npos)
       << run.out;
 }

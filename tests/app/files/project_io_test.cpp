@@ -112,7 +112,10 @@ TEST_F(ProjectIoTest, FailedWriteSetsTheFlagAndLeavesThePreviousFile) {
   }
   EXPECT_TRUE(program.shell.cancel);
   EXPECT_EQ(FileBytes(file), "previous");
-  EXPECT_EQ(Errors(), std::vector<std::string>{"Fehler bei Zugriff auf Diskette/Platte"});
+  // The message names the file and why it could not be written.
+  EXPECT_EQ(Errors(), std::vector<std::string>{"Datei \"" + file.string() +
+                                               "\" kann nicht geschrieben werden: Datei zu "
+                                               "groß (Grenze der Dateigröße) !"});
   EXPECT_TRUE(program.projectName.empty());
 }
 

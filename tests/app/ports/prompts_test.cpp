@@ -306,6 +306,8 @@ TEST(WriteProblem, NamesTheFolderAndTheReasonTheSystemGave) {
         {EROFS, "Ordner /daten/projekte ist schreibgeschützt"},
         {ENOSPC, "kein Platz mehr im Ordner /daten/projekte (Datenträger voll)"},
         {EDQUOT, "kein Platz mehr im Ordner /daten/projekte (Datenträger voll)"},
+        {EISDIR, "an ihrer Stelle steht ein Ordner"},
+        {EFBIG, "Datei zu groß (Grenze der Dateigröße)"},
         {ENAMETOOLONG, ""}}) {
     EXPECT_EQ(Cp850ToUtf8(WriteProblem("/daten/projekte/welle.zt6", error)), text) << error;
   }

@@ -184,7 +184,7 @@ TEST(Wzt6Process, BatchReportThatCannotBeWrittenExitsOne) {
   fs::create_directory(dir.path() / "welle_12x14.txt");
   const ProcessResult r = RunWzt6(welle, dir.path().string(), "", true);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.out.find("welle_12x14.txt\" kann nicht geschrieben werden: Is a directory"),
+  EXPECT_NE(r.out.find("welle_12x14.txt\" kann nicht geschrieben werden: an ihrer Stelle steht ein Ordner"),
             std::string::npos)
       << r.out;
   EXPECT_TRUE(fs::is_directory(dir.path() / "welle_12x14.txt"));
@@ -203,7 +203,7 @@ TEST(Wzt6Process, BatchReportIntoAReadOnlyFolderExitsOne) {
       RunWzt6(welle, (dir.path() / "work").string(), (dir.path() / "temp").string(), true);
   fs::permissions(dir.path() / "work", fs::perms::owner_all);
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.out.find("welle_12x14.txt\" kann nicht geschrieben werden: Permission denied"),
+  EXPECT_NE(r.out.find("welle_12x14.txt\" kann nicht geschrieben werden: keine Schreibberechtigung im Ordner"),
             std::string::npos)
       << r.out;
   EXPECT_FALSE(fs::exists(dir.path() / "work" / "welle_12x14.txt"));
