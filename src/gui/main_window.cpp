@@ -380,11 +380,10 @@ void MainWindow::Spreadsheet(MenuCommand command) {
     ReportToSpreadsheet(program_, prompts_, *workbooks_, launcher_);
   }
   ui_.SetWaitCursor(false);
-  // Both stay enabled once a workbook was opened; import has no command behind it.
-  if (opened && command != MenuCommand::ReportSpreadsheet) {
+  // Export stays enabled once a workbook was opened. Import has no command behind it and
+  // stays disabled: an item that does nothing must not look as if it did something.
+  if (opened && command != MenuCommand::ReportSpreadsheet)
     Item("mi_OleExportExcel")->setEnabled(true);
-    Item("mi_OleImportExcel")->setEnabled(true);
-  }
 }
 
 void MainWindow::Settings() {
