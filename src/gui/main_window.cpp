@@ -84,12 +84,14 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   BuildMenu();
   BindHandlers();
 
-  // A new client size draws the picture again for it, once the resizing has settled.
+  // A new client size draws the picture again for it, once the resizing has settled. A
+  // design whose run ended fatally has no picture: resizing the window must not bring
+  // up its run summary again.
   auto* redraw = new QTimer(this);
   redraw->setSingleShot(true);
   redraw->setInterval(150);
   connect(redraw, &QTimer::timeout, this, [this] {
-    if (lastScreenKind_ != 0) ShowDrawing(lastScreenKind_);
+    if (lastScreenKind_ != 0 && !program_.messages.FatalFlag()) ShowDrawing(lastScreenKind_);
   });
   view_->onResized = [this, redraw](int width, int height) {
     program_.config.drawingAreaX = std::max(1, width - 1);

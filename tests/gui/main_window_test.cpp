@@ -493,5 +493,21 @@ TEST_F(MainWindowTest, StandardButtonsAndFileDialogsFollowTheMenuLanguage) {
   }
 }
 
+// Resizing the window draws the picture again; a design whose run ended fatally has none,
+// and its run summary must not come up again with every new size.
+TEST_F(MainWindowTest, ResizingAfterAFatalRunShowsNoSummary) {
+  program.design.Dii = program.design.D + 5;  // "D <= Dii": fatal
+  {
+    TableAccess access(program.table, prompts, program.config, program.work);
+    DatabaseTables tables(access);
+    CalculationRun(program.design, program.messages, tables);
+  }
+  ASSERT_TRUE(program.messages.FatalFlag());
+  window->resize(window->width() + 40, window->height() + 30);
+  QTest::qWait(400);  // beyond the redraw's settling time
+  EXPECT_TRUE(script.unexpected.empty())
+      << "unexpected window " << script.unexpected.front() << " after resizing";
+}
+
 }  // namespace
 }  // namespace zt6
