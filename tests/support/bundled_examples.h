@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/file_bytes.h"
+
 namespace zt6::test_support {
 
 inline auto BundledExamples() {
@@ -19,6 +21,11 @@ inline std::string ExampleTestName(const testing::TestParamInfo<std::string>& in
   std::string name = std::filesystem::path(info.param).stem().string();
   std::replace(name.begin(), name.end(), '_', 'x');
   return name;
+}
+
+// The bytes of a shipped example project, for tests that cut or alter them.
+inline std::string ExampleBytes(const std::string& name) {
+  return FileBytes(std::filesystem::path(ZT6_DATA_DIR) / "examples" / name);
 }
 
 }  // namespace zt6::test_support

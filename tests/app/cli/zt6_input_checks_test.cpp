@@ -12,6 +12,7 @@
 #include "app/files/project_file.h"
 #include "base/codepage.h"
 #include "base/number_format.h"
+#include "support/bundled_examples.h"
 #include "support/designs.h"
 #include "support/file_bytes.h"
 #include "support/run_zt6.h"
@@ -25,9 +26,7 @@ namespace fs = std::filesystem;
 using test_support::RunZt6Command;
 using test_support::Zt6Outcome;
 
-std::string Example(const std::string& name) {
-  return test_support::FileBytes(fs::path(ZT6_DATA_DIR) / "examples" / name);
-}
+std::string Example(const std::string& name) { return test_support::ExampleBytes(name); }
 
 // The first `lines` CR LF lines of the text.
 std::string FirstLines(const std::string& text, int lines) {

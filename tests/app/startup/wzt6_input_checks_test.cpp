@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/files/project_file.h"
+#include "support/bundled_examples.h"
 #include "support/designs.h"
 #include "support/file_bytes.h"
 #include "support/temp_dir.h"
@@ -38,9 +39,7 @@ Wzt6Run Wzt6In(const fs::path& dir, const std::string& arguments) {
   return run;
 }
 
-std::string Example(const std::string& name) {
-  return test_support::FileBytes(fs::path(ZT6_DATA_DIR) / "examples" / name);
-}
+std::string Example(const std::string& name) { return test_support::ExampleBytes(name); }
 
 TEST(Wzt6InputChecks, ProjectFilesHoldingAValueOutsideItsRangeAreRefusedNamingTheField) {
   test_support::TempDir dir("wzt6_range");
