@@ -21,7 +21,8 @@ struct Zt6Outcome {
 // read the test's copy (support/table_copy.h) unless args name a folder.
 inline Zt6Outcome RunZt6Command(std::vector<std::string> args, const std::string& input = "") {
   const bool readsTables = !args.empty() && (args[0] == "calc" || args[0] == "report" ||
-                                             args[0] == "cad");
+                                             args[0] == "cad" || args[0] == "size" ||
+                                             args[0] == "identify" || args[0] == "sweep");
   if (readsTables && std::find(args.begin(), args.end(), "--tables") == args.end() &&
       std::none_of(args.begin(), args.end(),
                    [](const std::string& a) { return a.starts_with("--tables="); }))

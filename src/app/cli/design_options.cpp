@@ -4,8 +4,8 @@
 #include <variant>
 
 #include "app/cli/zt6_commands.h"
+#include "app/assistant/size_row.h"
 #include "app/files/project_for_run.h"
-#include "app/forms/dimension_form.h"
 #include "app/lookups/size_lookup.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
@@ -103,16 +103,8 @@ int ShapeDesign(WindowlessSession& session, DesignRecord& design, const DesignOp
                 std::string_view command, std::ostream& err) {
   Program& program = session.program;
   if (options.size) {
-    DimensionForm form(design, program.messages, program.config.format, program.words,
-                       session.access, program.shell.cancel);
-    form.Fill();
-    form.source = static_cast<int>(DimensionSource::Database);
-    if (options.toleranceClass) form.toleranceClass = static_cast<int>(*options.toleranceClass);
-    if (!form.TakeDin5481(*options.size)) return UnknownSize(session, *options.size, command, err);
-    // OK refuses a width that reads as 0, as in a new design; the user takes the
-    // proposal then.
-    if (ParseReal(form.fields["Edit_l"]) == 0) form.Propose("Button_l");
-    form.Accept();
+    if (!TakeSizeRow(program, session.access, design, *options.size, options.toleranceClass))
+      return UnknownSize(session, *options.size, command, err);
   } else if (options.toleranceClass) {
     design.toleranceClass = *options.toleranceClass;
   }

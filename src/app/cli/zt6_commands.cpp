@@ -6,7 +6,10 @@
 
 #include "app/cli/zt6_cad_command.h"
 #include "app/cli/zt6_calc_command.h"
+#include "app/cli/zt6_identify_command.h"
 #include "app/cli/zt6_report_command.h"
+#include "app/cli/zt6_size_command.h"
+#include "app/cli/zt6_sweep_command.h"
 #include "base/codepage.h"
 #include "base/json_writer.h"
 #include "base/number_parse.h"
@@ -63,6 +66,25 @@ void PrintUsage(std::ostream& out) {
          "  the project file may be left out (a new design of that size)\n"
          "  report and cad write standard output without -o or with -o -; \"--\" ends\n"
          "  the options, so that a file name may begin with \"-\"\n"
+         "  size [FILE.zt6] --torque TN [--peak TMAX] [--safety S] [--class fein|grob]\n"
+         "       [--max-length F] [--json] [--tables DIR]\n"
+         "      the DIN 5481 sizes for a load, smallest first: for each the shortest\n"
+         "      hub length l in whole mm from 0.5·D to F·D (default 2) at which the\n"
+         "      safeties Seq and Smax of shaft and hub reach S (default 1); materials,\n"
+         "      factors and class from FILE; TMAX defaults to TN; sizes that cannot\n"
+         "      carry the load are listed with the weakest safety\n"
+         "  identify [--tip DA] [--teeth Z] [--root DF] [--over-pins M --pin DR]\n"
+         "           [--hub] [--json] [--tables DIR]\n"
+         "      the DIN 5481 sizes ranked by how well they explain a measured shaft\n"
+         "      (or hub with --hub), best first; with pins, whether the dimension\n"
+         "      over (between) the pins lies within the limits of fein and grob\n"
+         "  sweep FILE.zt6 --vary NAME=FROM:TO:STEP [--vary NAME2=...] [--json|--csv]\n"
+         "        [--plot OUT.svg] [--y NAME,...] [--tables DIR] [design options]\n"
+         "      one calculation per value (a grid for two --vary, the second turning\n"
+         "      fastest, at most 1,000,000): --json one line per value as calc --json\n"
+         "      prints it, --csv (the default) the varied inputs and the results of\n"
+         "      --y (default: the four safeties); --plot draws them over the first\n"
+         "      input as an SVG chart, one curve per value of the second\n"
          "  help\n"
          "      show this text\n"
          "  --version\n"
@@ -135,6 +157,9 @@ int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream
   if (command == "fit") return Fit(args, out, err);
   if (command == "report") return ReportCommand(args, out, err, usageError, outputs);
   if (command == "cad") return CadCommand(args, out, err, usageError, outputs);
+  if (command == "size") return SizeCommand(args, out, err, usageError);
+  if (command == "identify") return IdentifyCommand(args, out, err, usageError);
+  if (command == "sweep") return SweepCommand(args, out, err, usageError);
   return UsageError(err, "unknown command \"" + command + "\"");
 }
 

@@ -55,6 +55,8 @@ enum class MenuCommand {
   Settings,         // the settings dialog
   HelpImages,       // the help image browser
   Demo,             // the self-running demonstration
+  SizeForLoad,      // the sizes that carry a load, one taken into the design
+  ParameterStudy,   // results over a varied input, as a chart
 };
 
 struct MenuEntry {

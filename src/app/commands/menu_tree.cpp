@@ -166,6 +166,10 @@ std::vector<MenuEntry> BuildTree() {
       .Separator("sep_ole1", "mi_OLE")
       .Item("mi_OlePrintoutExcel", "mi_OLE", "Printout -> Excel", C::ReportSpreadsheet);
 
+  t.Menu("mi_extras", "", "E&xtras")
+      .Item("mi_extrasSizeForLoad", "mi_extras", "&Größe nach Last...", C::SizeForLoad)
+      .Item("mi_extrasParameterStudy", "mi_extras", "&Parameterstudie...", C::ParameterStudy);
+
   t.Menu("mi_Help", "", "&Hilfe")
       .Item("mi_HelpHilfebild", "mi_Help", "&Hilfebild", C::HelpImages)
       .Item("mi_helpErrorMessages", "mi_Help", "&Fehlermeldungen", C::MessageSummary)

@@ -26,9 +26,9 @@ TEST(MenuTree, ParentsComeFirstAndEveryNameIsUnique) {
   }
   EXPECT_EQ(bar, (std::vector<std::string>{"mi_file", "mi_Edit", "mi_View", "mi_CAD",
                                            "mi_database", "mi_documentation", "mi_OLE",
-                                           "mi_Help"}));
+                                           "mi_extras", "mi_Help"}));
   EXPECT_EQ(menus, (std::set<std::string>{"mi_file", "mi_Edit", "mi_View", "mi_CAD", "mi_database",
-                                          "mi_documentation", "mi_OLE", "mi_Help", "mi_viewprofil",
+                                          "mi_documentation", "mi_OLE", "mi_extras", "mi_Help", "mi_viewprofil",
                                           "mi_viewfertigungszeichnung", "mi_viewtabelle",
                                           "mi_viewtabelletol", "mi_helplanguage"}));
   for (const char* view : {"mi_viewprofil", "mi_viewfertigungszeichnung", "mi_viewtabelle",
