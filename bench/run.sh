@@ -7,6 +7,8 @@
 #   desktop start to the first drawing     vs a bare Qt window, 1 line   goal <= 2x
 #   10,000 projects through zt6 calc                                     goal <= 5 s
 #   wzt6 /I                                vs zt6 report, and cp         goal <= 1.5x, <= 2x
+#   zt6 size (27 sizes and their lengths)  vs one zt6 calc, same design  goal <= 0.1 s
+#   zt6 sweep of 100,000 values            vs one zt6 calc, same design  goal <= 2 s
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -130,4 +132,24 @@ wzt6, report, cp = (r["median"] for r in json.load(open(sys.argv[1]))["results"]
 for name, a, b, goal in (("wzt6 /I / zt6 report", wzt6, report, 1.5),
                          ("wzt6 /I / cp", wzt6, cp, 2), ("zt6 report / cp", report, cp, 2)):
     print(f"  {name:22s} {a / b:6.3f}  goal <= {goal:g}: {'met' if a / b <= goal else 'MISSED'}")
+PY
+
+# 6. The engineering assistant on a database-mode example, against one zt6 calc of the
+#    same design: every size with its shortest length, and a sweep of 100,000 values.
+din="$root/data/examples/din5481_17x20.zt6"
+"$build/zt6" size "$din" --torque 150 --peak 380 >/dev/null
+points=$("$build/zt6" sweep "$din" --vary TN=1:100000:1 --csv | wc -l)
+[ "$points" -eq 100001 ] || { echo "bench: zt6 sweep printed $points lines, not 100001" >&2; exit 1; }
+time_them assistant "$(runs 20)" "$build/zt6 calc $din --json" \
+  "$build/zt6 size $din --torque 150 --peak 380 --json" \
+  "$build/zt6 sweep $din --vary TN=1:100000:1 --csv"
+/usr/bin/python3 - "$work/assistant.json" <<'PY'
+import json, sys
+calc, size, sweep = json.load(open(sys.argv[1]))["results"]
+print("\nEngineering assistant against one zt6 calc of the same design")
+print(f"  {calc['median'] * 1000:10.2f} ms  zt6 calc")
+for name, r, goal in (("zt6 size, 27 sizes", size, 0.1), ("zt6 sweep, 100,000 values", sweep, 2)):
+    m = r["median"]
+    print(f"  {m * 1000:10.2f} ms  {name}: {m / calc['median']:.1f} x zt6 calc"
+          f"  goal <= {goal:g} s: {'met' if m <= goal else 'MISSED'}")
 PY

@@ -27,6 +27,7 @@
 #include "gui/drawing_view.h"
 #include "gui/help_image_window.h"
 #include "gui/menu_style.h"
+#include "gui/parameter_study_window.h"
 #include "gui/print_config_window.h"
 #include "gui/qt_printer.h"
 #include "app/commands/spreadsheet_commands.h"
@@ -37,6 +38,7 @@
 #include "gui/qt_text.h"
 #include "gui/qt_translations.h"
 #include "gui/qt_ui.h"
+#include "gui/size_for_load_window.h"
 #include "gui/table_editor_window.h"
 
 namespace zt6::gui {
@@ -215,6 +217,15 @@ void MainWindow::BindHandlers() {
   plain(C::HelpImages,
         [this] { BrowseHelpImages(program_, prompts_, helpHost_.imageShown, this); });
   plain(C::Demo, [this] { RunDemonstration(); });
+  plain(C::SizeForLoad, [this] {
+    if (!ChooseSizeForLoad(program_, access_, ui_, commands_->Captions().Language(), this)) return;
+    // As after the dimensions dialog: the new size calculated and shown.
+    commands_->Calculate();
+    commands_->AfterCalculationRefresh();
+  });
+  plain(C::ParameterStudy, [this] {
+    ShowParameterStudy(program_, access_, ui_, commands_->Captions().Language(), this);
+  });
   on(C::NotYetAvailable, [this](const MenuEntry& e) {
     QAction* action = Item(e.name);
     ShowNotAvailable(this, action != nullptr ? action->text().remove('&') : FromUtf8(e.name));

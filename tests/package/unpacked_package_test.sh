@@ -49,6 +49,11 @@ complete_words() {
   fail "completion of a CAD format: $(complete_words zt6 cad x.zt6 --format i)"
 [ "$(complete_words zt6 report x.zt6 --format x)" = "xlsx" ] ||
   fail "completion of a report format: $(complete_words zt6 report x.zt6 --format x)"
+[ "$(complete_words zt6 sw)" = "sweep" ] || fail "completion of sweep: $(complete_words zt6 sw)"
+[ "$(complete_words zt6 size --to)" = "--torque" ] ||
+  fail "completion of a size option: $(complete_words zt6 size --to)"
+[ "$(complete_words zt6 identify --ov)" = "--over-pins" ] ||
+  fail "completion of an identify option: $(complete_words zt6 identify --ov)"
 
 # Debian's package checker: no error and no warning (overrides carry their reasons).
 if command -v lintian >/dev/null; then

@@ -44,6 +44,13 @@ constexpr CaptionRow kRows[] = {
     {"study.draw", {"&Zeichnen", "&Draw", "&Deseneaza", "그리기(&D)"}},
     {"study.svg", {"Export &SVG...", "Export &SVG...", "Export &SVG...", "SVG 내보내기(&S)..."}},
     {"study.png", {"Export &PNG...", "Export &PNG...", "Export &PNG...", "PNG 내보내기(&P)..."}},
+    {"study.bad",
+     {"Die Eingaben der Studie sind nicht gültig", "The inputs of the study are not valid",
+      "Intrarile studiului nu sunt valide", "연구 입력이 올바르지 않습니다"}},
+    {"study.written",
+     {"Datei kann nicht geschrieben werden", "The file cannot be written",
+      "Fisierul nu poate fi scris", "파일을 쓸 수 없습니다"}},
+    {"cancel", {"Abbrechen", "Cancel", "Anuleaza", "취소"}},
     {"study.close", {"&Schließen", "&Close", "&Inchide", "닫기(&C)"}},
 };
 

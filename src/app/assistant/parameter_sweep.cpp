@@ -76,6 +76,27 @@ std::variant<SweepAxis, std::string> ParseSweepAxis(std::string_view text) {
   return axis;
 }
 
+std::variant<std::vector<const RecordField*>, std::string> ParseChartResults(
+    std::string_view names) {
+  static constexpr std::string_view kSafeties = "shaft.Seq,shaft.Smax,hub.Seq,hub.Smax";
+  if (names.find_first_not_of(" ,") == std::string_view::npos) names = kSafeties;
+  std::vector<const RecordField*> fields;
+  std::size_t begin = 0;
+  while (begin <= names.size()) {
+    const std::size_t comma = std::min(names.find(',', begin), names.size());
+    std::string_view name = names.substr(begin, comma - begin);
+    while (name.starts_with(' ')) name.remove_prefix(1);
+    while (name.ends_with(' ')) name.remove_suffix(1);
+    begin = comma + 1;
+    if (name.empty()) continue;
+    const RecordField* field = FindRecordField(name);
+    if (field == nullptr) return "unknown name \"" + std::string(name) + "\"";
+    if (field->kind == FieldKind::Text) return "\"" + std::string(name) + "\" is not a number";
+    fields.push_back(field);
+  }
+  return fields;
+}
+
 std::string SweepSizeProblem(std::span<const SweepAxis> axes) {
   double points = 1;
   for (const SweepAxis& axis : axes) points *= static_cast<double>(axis.count);

@@ -33,6 +33,11 @@ struct SweepAxis {
 // "FROM 5 lies above TO 3", ...).
 std::variant<SweepAxis, std::string> ParseSweepAxis(std::string_view text);
 
+// Result (or input) names separated by commas ("shaft.Seq,peq"), each a number of
+// the design; none gives the four safeties. The fields, or the problem in English.
+std::variant<std::vector<const RecordField*>, std::string> ParseChartResults(
+    std::string_view names);
+
 // The number of calculations of the grid; "" or the problem when it exceeds
 // kMostSweepPoints.
 std::string SweepSizeProblem(std::span<const SweepAxis> axes);

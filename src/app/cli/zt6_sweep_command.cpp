@@ -18,30 +18,14 @@ namespace {
 // The results named by --y ("shaft.Seq,hub.Seq"), by default the four safeties.
 std::optional<std::vector<const RecordField*>> ChosenResults(const CommandArguments& arguments,
                                                              const UsageErrorFn& usageError) {
-  std::vector<std::string> names;
-  for (const std::string& list : arguments.All("--y")) {
-    std::size_t begin = 0;
-    while (begin <= list.size()) {
-      const std::size_t comma = std::min(list.find(',', begin), list.size());
-      names.push_back(list.substr(begin, comma - begin));
-      begin = comma + 1;
-    }
+  std::string names;
+  for (const std::string& list : arguments.All("--y")) names += list + ",";
+  auto fields = ParseChartResults(names);
+  if (const auto* problem = std::get_if<std::string>(&fields)) {
+    usageError("--y: " + *problem);
+    return std::nullopt;
   }
-  if (names.empty()) names.assign(kSafetyNames.begin(), kSafetyNames.end());
-  std::vector<const RecordField*> fields;
-  for (const std::string& name : names) {
-    const RecordField* field = FindRecordField(name);
-    if (field == nullptr) {
-      usageError("--y: unknown name \"" + name + "\"");
-      return std::nullopt;
-    }
-    if (field->kind == FieldKind::Text) {
-      usageError("--y: \"" + name + "\" is not a number");
-      return std::nullopt;
-    }
-    fields.push_back(field);
-  }
-  return fields;
+  return std::get<std::vector<const RecordField*>>(fields);
 }
 
 void WriteCsvHeader(const SweepTable& table, std::ostream& out) {
