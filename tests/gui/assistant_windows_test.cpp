@@ -22,6 +22,7 @@ namespace zt6 {
 namespace {
 
 using test_support::ClickButton;
+using test_support::FlatJson;
 using test_support::NumberAt;
 using test_support::ReadJson;
 using test_support::RunZt6Command;
@@ -47,6 +48,8 @@ TEST_F(AssistantWindows, SizeForLoadTakesTheChosenSizeAsTheDin5481ButtonWould) {
       table->selectRow(row);
       chosenLength = table->item(row, 1)->text();
     }
+    if (const char* shots = std::getenv("ZT6_SCREENSHOT_DIR"))
+      w->grab().save(QString::fromUtf8(shots) + "/size_for_load.png");
     ClickButton(w, "Button_ok");
   });
   Run("mi_extrasSizeForLoad");
@@ -126,6 +129,7 @@ TEST_F(AssistantWindows, ParameterStudyDrawsAndExportsTheChart) {
     if (const char* shots = std::getenv("ZT6_SCREENSHOT_DIR")) {
       w->resize(1000, 760);
       w->grab().save(QString::fromUtf8(shots) + "/parameter_study.png");
+      study->ExportPng(std::string(shots) + "/parameter_study_export.png");
     }
     ClickButton(w, "Button_close");
   });
