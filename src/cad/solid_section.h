@@ -6,6 +6,7 @@
 // measuring pins placed as the dimension over or between pins places them.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -73,5 +74,12 @@ struct SolidNames {
   std::string hub;
 };
 SolidNames NamesOfSolids(const DesignRecord& design, const Vocabulary& words);
+
+// Writes the model of the calculated design (options with defaults, accepted by
+// SolidModelProblem) as a STEP file at the path; "" when written, else what went wrong.
+// Only the programs that carry the modelling library have one.
+using StepModelWriter = std::function<std::string(const DesignRecord& design,
+                                                  const SolidModelOptions& options,
+                                                  const SolidNames& names, const std::string& path)>;
 
 }  // namespace zt6

@@ -22,9 +22,7 @@ struct Zt6Outputs {
   Workbooks* workbooks = nullptr;  // null when this program cannot write workbooks
   // Writes the 3D model of the calculated design as a STEP file at the path; "" when
   // written, else what went wrong. Empty when this program cannot write STEP.
-  std::function<std::string(const DesignRecord& design, const SolidModelOptions& options,
-                            const SolidNames& names, const std::string& path)>
-      step;
+  StepModelWriter step;
 };
 
 // The companion that writes the output of this command line: "zt6-pdf" for a report
