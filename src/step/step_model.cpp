@@ -12,6 +12,7 @@
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <Message_PrinterOStream.hxx>
+#include <STEPCAFControl_Controller.hxx>
 #include <STEPCAFControl_Writer.hxx>
 #include <Standard_Failure.hxx>
 #include <TDF_Label.hxx>
@@ -120,6 +121,9 @@ std::string WriteStepFile(const std::vector<ModelSolid>& solids, const std::file
       TDataStd_Name::Set(label, TCollection_ExtendedString(solid.name.c_str(), true));
       colours->SetColor(label, solid.colour, XCAFDoc_ColorSurf);
     }
+    // The settings exist only once the STEP translator is set up; before that they
+    // would be refused without a word.
+    STEPCAFControl_Controller::Init();
     Interface_Static::SetCVal("write.step.schema", "AP214IS");
     Interface_Static::SetCVal("write.step.unit", "MM");
     // No parameter-space copies of the edges: they would be written as B-splines.

@@ -97,6 +97,8 @@ double HubArea(const DesignRecord& d, double hubDiameter) {
 // of the volume their section and length give.
 void ExpectSolidModel(const ModelRun& run, bool pins) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
+  // Not even the edges' parameter-space copies are approximated.
+  EXPECT_EQ(test_support::FileBytes(run.file).find("B_SPLINE"), std::string::npos);
   const auto solids = test_support::ReadStepSolids(run.file);
   ASSERT_TRUE(solids.has_value()) << "OpenCASCADE's STEP reader refused " << run.file;
   const bool shaft = run.options.part != SolidPart::Hub;
