@@ -153,3 +153,20 @@ for name, r, goal in (("zt6 size, 27 sizes", size, 0.1), ("zt6 sweep, 100,000 va
     print(f"  {m * 1000:10.2f} ms  {name}: {m / calc['median']:.1f} x zt6 calc"
           f"  goal <= {goal:g} s: {'met' if m <= goal else 'MISSED'}")
 PY
+# 7. The 3D model: the 120x125 assembly with pins written as STEP, against OpenCASCADE
+#    reading the same file back (Google Benchmark, both in one process).
+if [ -x "$build/step_bench" ]; then
+  "$build/step_bench" --benchmark_repetitions="$(runs 5)" --benchmark_report_aggregates_only=true \
+    --benchmark_format=json >"$work/step.json"
+  /usr/bin/python3 - "$work/step.json" <<'PY'
+import json, sys
+medians = {b["run_name"]: b["real_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]
+           if b.get("aggregate_name") == "median"}
+write, read = medians["BM_WriteAssemblyWithPins"], medians["BM_ReadBackWithOpenCascade"]
+print("\nSTEP, 120x125 assembly with pins: written / read back by OpenCASCADE (goal <= 2)")
+print(f"  ratio {write / read:.3f}  ({write:.1f} ms / {read:.1f} ms)"
+      f"  goal <= 2: {'met' if write / read <= 2 else 'MISSED'}")
+PY
+else
+  echo -e "\nSTEP model: skipped, built without OpenCASCADE"
+fi

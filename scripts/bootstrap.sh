@@ -3,7 +3,8 @@
 # arguments (bench/run.sh names those of its comparisons). Safe to run again.
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
+  python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev libocct-ocaf-dev
+  libocct-modeling-algorithms-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
   fonts-nanum dpkg-dev lintian
   pkg-config libxlsxwriter-dev python3-openpyxl poppler-utils "$@")
 missing=()

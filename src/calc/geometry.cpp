@@ -144,8 +144,8 @@ void Geometry(DesignRecord& d, RunMessages& messages) {
   d.DFiMean = (d.DFimin + d.DFimax) / 2;
 
   // The tip of the mating part may reach into the fillet.
-  if (d.Diimin <= d.DFemax) messages.Add("Fehler : Dii < DFe !");
-  if (d.DFimin <= d.Deemax) messages.Add("Fehler : Dee > DFi !");
+  if (d.Diimin <= d.DFemax) messages.Add(kShaftFilletInterference);
+  if (d.DFimin <= d.Deemax) messages.Add(kHubFilletInterference);
 }
 
 }  // namespace zt6

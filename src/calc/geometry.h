@@ -2,6 +2,8 @@
 // Serration geometry: pitch and space angles, tooth thickness and space width,
 // dimensions over and between pins, fillets, root and form-circle diameters.
 
+#include <string_view>
+
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 
@@ -21,5 +23,12 @@ void Geometry(DesignRecord& design, RunMessages& messages);
 // tip circle); 0 when the space angle is not positive. Need the basic quantities.
 double LargestShaftFilletRadius(const DesignRecord& design, RunMessages& messages);
 double LargestHubFilletRadius(const DesignRecord& design, RunMessages& messages);
+
+// The messages of a mating tip reaching into the fillet.
+inline constexpr std::string_view kShaftFilletInterference = "Fehler : Dii < DFe !";
+inline constexpr std::string_view kHubFilletInterference = "Fehler : Dee > DFi !";
+inline bool IsInterferenceMessage(std::string_view message) {
+  return message == kShaftFilletInterference || message == kHubFilletInterference;
+}
 
 }  // namespace zt6

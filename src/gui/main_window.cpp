@@ -16,6 +16,7 @@
 #include "app/commands/project_table.h"
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
+#include "app/commands/step_model_command.h"
 #include "app/files/project_io.h"
 #include "app/files/session_file.h"
 #include "app/help/demonstration.h"
@@ -40,6 +41,10 @@
 #include "gui/qt_ui.h"
 #include "gui/size_for_load_window.h"
 #include "gui/table_editor_window.h"
+#include "gui/step_model_window.h"
+#ifdef ZT6_HAVE_STEP
+#include "step/step_model.h"
+#endif
 
 namespace zt6::gui {
 
@@ -149,6 +154,10 @@ void MainWindow::BuildMenu() {
     if (entry.command == MenuCommand::WithoutCommand) action->setEnabled(false);
     if (entry.command == MenuCommand::ExportSpreadsheet) action->setEnabled(false);
     if (entry.command == MenuCommand::Hidden) action->setVisible(false);
+#ifndef ZT6_HAVE_STEP
+    // Built without the modelling library: the 3D model is shown but not offered.
+    if (entry.command == MenuCommand::StepModel) action->setEnabled(false);
+#endif
   }
 }
 
@@ -182,6 +191,7 @@ void MainWindow::BindHandlers() {
   on(C::CadDrawing, [this](const MenuEntry& e) { CadDrawing(e.argument); });
   plain(C::DrawingList,
         [this] { DrawingMenu(program_, prompts_, cadPorts_, CadOutputType::Choose); });
+  plain(C::StepModel, [this] { StepModel(); });
   plain(C::Din5481Table, [this] { PickSize(access_, PickMode::Browse, program_.design); });
   on(C::ToleranceTable, [this](const MenuEntry& e) {
     ViewToleranceTable(access_, static_cast<ToleranceTable>(e.argument), PickMode::Browse,
@@ -311,6 +321,17 @@ void MainWindow::ShowDrawing(int kind) {
     lastScreenKind_ = kind;
   }
   view_->update();
+}
+
+void MainWindow::StepModel() {
+#ifdef ZT6_HAVE_STEP
+  QtModelDialog dialog(commands_->Captions(), this);
+  StepModelCommand(program_, prompts_, dialog,
+                   [](const DesignRecord& design, const SolidModelOptions& options,
+                      const SolidNames& names, const std::string& path) {
+                     return WriteStepFile(BuildModelSolids(design, options, names), path);
+                   });
+#endif
 }
 
 void MainWindow::CadDrawing(int kind) {

@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
   void BindHandlers();
   void ShowDrawing(int kind);
   void CadDrawing(int kind);
+  void StepModel();  // the CAD menu's 3D model as a STEP file
   void Report(bool runMessages);
   void ChangeRecords(int operation);
   void OpenTable();

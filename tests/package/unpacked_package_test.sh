@@ -102,6 +102,17 @@ if [ -x "$build/zt6-pdf" ]; then
   [ "$(head -c 5 report.pdf)" = "%PDF-" ] || fail "zt6 report --format pdf wrote no PDF"
 fi
 
+# STEP models come from zt6-step, which carries OpenCASCADE's libraries as dependencies.
+if [ -x "$build/zt6-step" ]; then
+  [ -x "$usr/libexec/zt6/zt6-step" ] || fail "zt6-step is not in the package"
+  grep -q '^Depends: .*libocct-data-exchange' "$work/control" ||
+    fail "no OpenCASCADE dependency: $(cat "$work/control")"
+  if readelf -d "$usr/bin/zt6" | grep -q 'NEEDED.*TK'; then fail "zt6 links OpenCASCADE"; fi
+  "$usr/bin/zt6" cad din5481_17x20.zt6 --model assembly --pins -o model.step 2>step.err ||
+    fail "zt6 cad --model: $(cat step.err)"
+  [ "$(head -c 13 model.step)" = "ISO-10303-21;" ] || fail "zt6 cad --model wrote no STEP file"
+fi
+
 # A build with Qt packs the desktop program; the package's wzt6 hands the window over to
 # it (offscreen, ended after the first drawing).
 if [ -x "$build/wzt6-desktop" ]; then
@@ -110,4 +121,4 @@ if [ -x "$build/wzt6-desktop" ]; then
   QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
     "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
 fi
-echo "package $(basename "${debs[0]}"): lintian clean, manual pages, completion, zt6 calc --size 12x14, report as PDF and workbook, wzt6 /I and the window ran from it"
+echo "package $(basename "${debs[0]}"): lintian clean, manual pages, completion, zt6 calc --size 12x14, report as PDF and workbook, a STEP model, wzt6 /I and the window ran from it"

@@ -16,6 +16,8 @@
 #include "base/number_parse.h"
 #include "base/safe_file.h"
 #include "cad/drawing_sheets.h"
+#include "cad/solid_section.h"
+#include "calc/geometry.h"
 #include "cad/svg_canvas.h"
 
 namespace zt6 {
@@ -29,7 +31,67 @@ struct CadOptions : FileCommandOptions {
   std::optional<bool> landscape;  // --orientation, for pdf
   int drawing = 0;
   DesignOptions design;
+  std::optional<SolidModelOptions> model;  // --model: a 3D model instead of a drawing
 };
+
+// --hub-diameter and --shaft-length: a length in mm; 0 stands for the default.
+std::optional<double> TakeLength(const CommandArguments& arguments, std::string_view name,
+                                 const UsageErrorFn& usageError) {
+  const auto text = arguments.Last(name);
+  if (!text) return 0.0;
+  const std::optional<double> value = TryParseReal(*text);
+  if (!value || !(*value > 0)) {
+    usageError(std::string(name) + " takes a length in mm above 0");
+    return std::nullopt;
+  }
+  return *value;
+}
+
+// The model options; nullopt after a usage error. Without --model none may be given.
+std::optional<std::optional<SolidModelOptions>> TakeModelOptions(
+    const CommandArguments& arguments, const std::string& format, const UsageErrorFn& usageError) {
+  const auto model = arguments.Last("--model");
+  if (!model) {
+    for (const char* name : {"--condition", "--hub-diameter", "--shaft-length", "--pins"}) {
+      if (arguments.Has(name)) {
+        usageError(std::string(name) + " goes with --model");
+        return std::nullopt;
+      }
+    }
+    if (format == "step") {
+      usageError("--format step needs --model shaft|hub|assembly");
+      return std::nullopt;
+    }
+    return std::optional<SolidModelOptions>{};
+  }
+  SolidModelOptions options;
+  if (!OneOf(*model, {"shaft", "hub", "assembly"}, "model", usageError)) return std::nullopt;
+  options.part = *model == "shaft" ? SolidPart::Shaft
+                 : *model == "hub" ? SolidPart::Hub
+                                   : SolidPart::Assembly;
+  if (const auto condition = arguments.Last("--condition")) {
+    if (!OneOf(*condition, {"mean", "max", "min"}, "condition", usageError)) return std::nullopt;
+    options.condition = *condition == "max"   ? MaterialCondition::Max
+                        : *condition == "min" ? MaterialCondition::Min
+                                              : MaterialCondition::Mean;
+  }
+  const auto hubDiameter = TakeLength(arguments, "--hub-diameter", usageError);
+  if (!hubDiameter) return std::nullopt;
+  const auto shaftLength = TakeLength(arguments, "--shaft-length", usageError);
+  if (!shaftLength) return std::nullopt;
+  options.hubDiameter = *hubDiameter;
+  options.shaftLength = *shaftLength;
+  options.pins = arguments.Has("--pins");
+  if (format != "step") {
+    usageError("--model writes --format step");
+    return std::nullopt;
+  }
+  if (arguments.Has("--drawing")) {
+    usageError("--model writes a 3D model, not a drawing: leave --drawing out");
+    return std::nullopt;
+  }
+  return options;
+}
 
 std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
                                           const UsageErrorFn& usageError) {
@@ -38,14 +100,23 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
   specs.push_back({"--format"});
   specs.push_back({"--drawing"});
   specs.push_back({"--orientation"});
+  specs.push_back({"--model"});
+  specs.push_back({"--condition"});
+  specs.push_back({"--hub-diameter"});
+  specs.push_back({"--shaft-length"});
+  specs.push_back({"--pins", false});
   const auto arguments = ParseCommandArguments(args, specs, usageError);
   if (!arguments) return std::nullopt;
   CadOptions options;
+  if (arguments->Has("--model")) options.format = "step";
   if (const auto format = arguments->Last("--format")) {
-    if (!OneOf(*format, {"dxf", "igs", "txt", "svg", "pdf"}, "format", usageError))
+    if (!OneOf(*format, {"dxf", "igs", "txt", "svg", "pdf", "step"}, "format", usageError))
       return std::nullopt;
     options.format = *format;
   }
+  const auto model = TakeModelOptions(*arguments, options.format, usageError);
+  if (!model) return std::nullopt;
+  options.model = *model;
   if (const auto orientation = arguments->Last("--orientation")) {
     if (!OneOf(*orientation, {"portrait", "landscape"}, "orientation", usageError))
       return std::nullopt;
@@ -70,8 +141,8 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
   const auto common =
       TakeFileCommandOptions(*arguments, "cad", usageError, options.design.size.has_value());
   if (!common) return std::nullopt;
-  if (!drawing) {
-    usageError("cad needs --drawing N");
+  if (!drawing && !options.model) {
+    usageError("cad needs --drawing N or --model shaft|hub|assembly");
     return std::nullopt;
   }
   static_cast<FileCommandOptions&>(options) = *common;
@@ -103,6 +174,38 @@ CadOutputType FileTypeOf(const std::string& format) {
   return CadOutputType::Dxf;
 }
 
+// The 3D model as a STEP file. Interference messages of the run are said on err; the
+// model is written all the same, so the designer sees where the parts meet.
+int ModelCommand(const Program& program, const SolidModelOptions& given, const fs::path& folder,
+                 const std::optional<std::string>& output, std::ostream& out, std::ostream& err,
+                 const UsageErrorFn& usageError, const Zt6Outputs& outputs) {
+  const DesignRecord& design = program.design;
+  const SolidModelOptions options = WithDefaults(design, given);
+  if (const std::string problem = SolidModelProblem(design, options); !problem.empty())
+    return usageError(problem);
+  if (!outputs.step) {
+    err << "zt6 cad: STEP is written by zt6-step, which is not installed beside zt6\n";
+    return kExitRefused;
+  }
+  for (int k = 1; k <= program.messages.Count(); ++k) {
+    if (IsInterferenceMessage(program.messages.Message(k)))
+      err << Cp850ToUtf8(program.messages.Message(k)) << '\n';
+  }
+  const std::string file = (folder / "model.step").string();
+  if (const std::string problem =
+          outputs.step(design, options, NamesOfSolids(design, program.words), file);
+      !problem.empty()) {
+    err << "zt6 cad: " << problem << '\n';
+    return kExitRefused;
+  }
+  const FileContent bytes = ReadWholeFile(file, std::size_t{1} << 31);
+  if (!bytes.ok) {
+    err << "zt6 cad: the STEP file could not be written\n";
+    return kExitRefused;
+  }
+  return DeliverOutput(bytes.bytes, output, "cad", out, err);
+}
+
 }  // namespace
 
 int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -125,6 +228,8 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "zt6 cad: no temporary folder\n";
     return kExitRefused;
   }
+  if (options->model) return ModelCommand(program, *options->model, work.Path(), options->output,
+                                          out, err, usageError, outputs);
   const bool pdf = options->format == "pdf";
   if (pdf && !outputs.pdf) {
     err << "zt6 cad: PDF is written by zt6-pdf, which is not installed beside zt6\n";

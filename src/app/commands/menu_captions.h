@@ -36,6 +36,7 @@ enum class MenuCommand {
   ScreenDrawing,    // argument: the drawing kind
   CadDrawing,       // argument: the drawing kind
   DrawingList,
+  StepModel,        // the 3D model of shaft and hub as a STEP file
   PrintDrawing,       // the print configuration, then the drawing on paper
   PrinterSetup,       // the print configuration in set-up mode
   StartSpreadsheet,   // the project file into a workbook

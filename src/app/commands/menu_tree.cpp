@@ -124,7 +124,8 @@ std::vector<MenuEntry> BuildTree() {
       .Item("mi_cadfertwellenabe", "mi_CAD", "&Welle + &Nabe &Fertigungszeichnung", C::CadDrawing,
             kind::kShaftAndHubManufacturing)
       .Separator("sep_cad2", "mi_CAD")
-      .Item("mi_cadsonstige", "mi_CAD", "&Sonstige..", C::DrawingList);
+      .Item("mi_cadsonstige", "mi_CAD", "&Sonstige..", C::DrawingList)
+      .Item("mi_cadstep", "mi_CAD", "&3D-Modell (STEP)...", C::StepModel);
 
   t.Menu("mi_database", "", "Datenban&k")
       .Item("mi_dbfDin5481", "mi_database", "&DIN 5481", C::Din5481Table)
