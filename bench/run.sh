@@ -7,6 +7,7 @@
 #   desktop start to the first drawing     vs a bare Qt window, 1 line   goal <= 2x
 #   10,000 projects through zt6 calc                                     goal <= 5 s
 #   wzt6 /I                                vs zt6 report, and cp         goal <= 1.5x, <= 2x
+#   zt6.calc() in Python, one design       vs the same run in C++        goal <= 10 us a call
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -131,3 +132,10 @@ for name, a, b, goal in (("wzt6 /I / zt6 report", wzt6, report, 1.5),
                          ("wzt6 /I / cp", wzt6, cp, 2), ("zt6 report / cp", report, cp, 2)):
     print(f"  {name:22s} {a / b:6.3f}  goal <= {goal:g}: {'met' if a / b <= goal else 'MISSED'}")
 PY
+
+# 6. The Python module: zt6.calc() per call against the same design in C++ in-process.
+if [ -d "$build/python/zt6" ]; then
+  /usr/bin/python3 "$root/bench/python_calc.py" "$build"
+else
+  echo -e "\nPython module: skipped, built without Python or pybind11"
+fi
