@@ -42,7 +42,9 @@ CalcOutcome DesignCalculator::Calculate(const std::string& file, const DesignOpt
       }
     }
   } catch (const std::exception& e) {
-    outcome = CalcOutcome{.exitCode = kExitRefused, .problem = e.what()};
+    outcome = CalcOutcome();
+    outcome.exitCode = kExitRefused;
+    outcome.problem = e.what();
     return outcome;
   }
   outcome.problem = WithoutTrailingNewlines(said_.str());
