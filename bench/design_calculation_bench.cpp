@@ -23,9 +23,9 @@ zt6::DesignOptions SizeAndLength() {
 void BM_CalcSizeAndSet(benchmark::State& state) {
   zt6::DesignCalculator calculator;
   const zt6::DesignOptions options = SizeAndLength();
-  if (!calculator.Calculate("", options).calculated) state.SkipWithError("not calculated");
+  if (!calculator.Calculate(std::nullopt, options).calculated) state.SkipWithError("not calculated");
   for (auto _ : state) {
-    const zt6::CalcOutcome outcome = calculator.Calculate("", options);
+    const zt6::CalcOutcome outcome = calculator.Calculate(std::nullopt, options);
     benchmark::DoNotOptimize(outcome);
   }
 }
@@ -35,7 +35,7 @@ void BM_CalcSizeAndSetAsJson(benchmark::State& state) {
   zt6::DesignCalculator calculator;
   const zt6::DesignOptions options = SizeAndLength();
   for (auto _ : state) {
-    calculator.Calculate("", options);
+    calculator.Calculate(std::nullopt, options);
     std::ostringstream text;
     zt6::JsonWriter json(text);
     json.BeginObject();

@@ -114,7 +114,8 @@ py::object Calc(const py::object& fileArgument, const OptionalText& size, const 
   const std::string file = FileArgument(fileArgument);
   const DesignOptions options = DesignOptionsOf(size, cls, set, "calc");
   DesignCalculator& calculator = CalculatorFor(tables);
-  const CalcOutcome outcome = calculator.Calculate(file, options);
+  const CalcOutcome outcome = calculator.Calculate(
+      fileArgument.is_none() ? std::nullopt : std::optional(file), options);
   if (outcome.fileRefused) RaiseRefused(file, "zt6 calc: " + file + ": " + outcome.problem);
   if (!outcome.calculated || outcome.exitCode == kExitRefused) throw Zt6Error(outcome.problem);
   if (calculator.Messages().FatalFlag()) throw Zt6Error(FatalMessages(calculator.Messages()));

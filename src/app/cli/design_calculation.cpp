@@ -13,15 +13,16 @@ DesignCalculator::DesignCalculator(std::optional<std::string> tableFolder)
     : session_({.readSettings = false, .command = true, .tableFolder = std::move(tableFolder)},
                said_, said_) {}
 
-CalcOutcome DesignCalculator::Calculate(const std::string& file, const DesignOptions& options) {
+CalcOutcome DesignCalculator::Calculate(const std::optional<std::string>& file,
+                                        const DesignOptions& options) {
   said_.str({});
   session_.program.shell.cancel = false;
   design_ = DesignRecord();
   CalcOutcome outcome;
   try {
-    if (!file.empty()) {
+    if (file) {
       DocumentationData docs;
-      const ProjectParseResult loaded = LoadProjectForRun(file, design_, docs);
+      const ProjectParseResult loaded = LoadProjectForRun(*file, design_, docs);
       if (!loaded.ok) {
         outcome.exitCode = kExitRefused;
         outcome.fileRefused = true;

@@ -30,8 +30,8 @@ class DesignCalculator {
   DesignCalculator(const DesignCalculator&) = delete;
   DesignCalculator& operator=(const DesignCalculator&) = delete;
 
-  // file "" calculates the initial design.
-  CalcOutcome Calculate(const std::string& file, const DesignOptions& options);
+  // Without a file, the initial design.
+  CalcOutcome Calculate(const std::optional<std::string>& file, const DesignOptions& options);
   // The last design calculated and its run messages.
   const DesignRecord& Design() const { return design_; }
   const RunMessages& Messages() const { return session_.program.messages; }

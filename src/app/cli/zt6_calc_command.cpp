@@ -77,10 +77,11 @@ bool IsBatch(const CalcOptions& options) {
 // One design, printed as a listing or as one JSON object.
 int CalcOne(const CalcOptions& options, std::ostream& out, std::ostream& err) {
   DesignCalculator calculator(options.tableFolder);
-  const std::string file = options.files.empty() ? std::string() : options.files.front();
+  const std::optional<std::string> file =
+      options.files.empty() ? std::nullopt : std::optional(options.files.front());
   const CalcOutcome outcome = calculator.Calculate(file, options.design);
   if (outcome.fileRefused) {
-    err << "zt6 calc: " << file << ": " << outcome.problem << "\n";
+    err << "zt6 calc: " << *file << ": " << outcome.problem << "\n";
   } else if (!outcome.problem.empty()) {
     err << outcome.problem << '\n';
   }

@@ -23,6 +23,11 @@ def _flattened(values, prefix=""):
     return flat
 
 
+def _shown(value):
+    """A value for the eye: reals to six significant digits (23.6, not 23.599999999999998)."""
+    return format(value, ".6g") if isinstance(value, float) else str(value)
+
+
 class _Part:
     """The inputs of the shaft or the hub of a design: design.shaft.Re = 300."""
 
@@ -147,7 +152,7 @@ class Design:
         except _core.Error as error:
             return f"<p><b>zt6.Error</b>: {html.escape(str(error))}</p>"
         rows = "".join(
-            f"<tr><td>{html.escape(name)}</td><td>{html.escape(str(value))}</td></tr>"
+            f"<tr><td>{html.escape(name)}</td><td>{html.escape(_shown(value))}</td></tr>"
             for name, value in _flattened(result["results"]).items())
         messages = "".join(f"<li>{html.escape(text)}</li>" for text in result["messages"])
         caption = html.escape(str(result["inputs"]["designation"]))
