@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """How the safeties move with the hub length: one calculation per length.
 
-    python3 examples/hub_length.py                 # a new design of size 21x24
+    python3 examples/hub_length.py                 # a new 21x24 design, 100 Nm (peak 200 Nm)
     python3 examples/hub_length.py welle.zt6       # a project of yours
     python3 examples/hub_length.py --size 12x14 --from 8 --to 30 --step 1
 """
@@ -9,6 +9,10 @@
 import argparse
 
 import zt6
+
+# A new design's load and materials (a file brings its own): a case-hardened shaft
+# (Re 590 N/mm2) in a steel hub (Re 355 N/mm2).
+NEW_DESIGN = {"TN": 100, "Tmax": 200, "shaft.Re": 590, "hub.Re": 355}
 
 
 def main():
@@ -24,7 +28,11 @@ def main():
     print(f"{'l/mm':>8} {'shaft Seq':>10} {'shaft Smax':>10} {'hub Seq':>10} {'hub Smax':>10}")
     length = args.first
     while length <= args.last + 1e-9:
-        design = zt6.Design(args.file, size=size, l=length)
+        design = zt6.Design(args.file, size=size)
+        if not args.file:
+            for name, value in NEW_DESIGN.items():
+                design[name] = value
+        design.l = length
         try:
             results = design.calc()["results"]
         except zt6.Error as refused:
