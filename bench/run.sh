@@ -9,6 +9,7 @@
 #   wzt6 /I                                vs zt6 report, and cp         goal <= 1.5x, <= 2x
 #   zt6 size (27 sizes and their lengths)  vs one zt6 calc, same design  goal <= 0.1 s
 #   zt6 sweep of 100,000 values            vs one zt6 calc, same design  goal <= 2 s
+#   zt6.calc() in Python, one design       vs the same run in C++        goal <= 10 us a call
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -169,4 +170,10 @@ print(f"  ratio {write / read:.3f}  ({write:.1f} ms / {read:.1f} ms)"
 PY
 else
   echo -e "\nSTEP model: skipped, built without OpenCASCADE"
+fi
+# 8. The Python module: zt6.calc() per call against the same design in C++ in-process.
+if [ -d "$build/python/zt6" ]; then
+  /usr/bin/python3 "$root/bench/python_calc.py" "$build"
+else
+  echo -e "\nPython module: skipped, built without Python or pybind11"
 fi

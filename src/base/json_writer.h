@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/value_writer.h"
+
 namespace zt6 {
 
 // The shortest text that reads back to exactly the same double; "0" for a value
@@ -21,22 +23,22 @@ std::string JsonString(std::string_view utf8);
 
 enum class JsonLayout { Indented, OneLine };
 
-class JsonWriter {
+class JsonWriter final : public ValueWriter {
  public:
   explicit JsonWriter(std::ostream& out, JsonLayout layout = JsonLayout::Indented)
       : out_(out), layout_(layout) {}
 
-  void BeginObject();
-  void EndObject();
-  void BeginArray();
-  void EndArray();
+  void BeginObject() override;
+  void EndObject() override;
+  void BeginArray() override;
+  void EndArray() override;
   // The name of the next member of the current object.
-  void Key(std::string_view utf8);
+  void Key(std::string_view utf8) override;
 
-  void String(std::string_view utf8);
-  void Number(double value);
-  void Integer(std::int64_t value);
-  void Bool(bool value);
+  void String(std::string_view utf8) override;
+  void Number(double value) override;
+  void Integer(std::int64_t value) override;
+  void Bool(bool value) override;
 
  private:
   struct Level {

@@ -50,4 +50,9 @@ void LineWriter::Line(std::string_view text) {
   text_.append("\r\n");
 }
 
+std::string WithoutTrailingNewlines(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
 }  // namespace zt6

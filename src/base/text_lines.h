@@ -20,6 +20,9 @@ std::string AsciiUpper(std::string_view text);
 // True when text equals upper, ASCII letters of text compared in upper case.
 bool EqualsUpperCased(std::string_view text, std::string_view upper);
 
+// The text without the line ends at its end ("\n", "\r").
+std::string WithoutTrailingNewlines(std::string text);
+
 // Consumes lines in order; past the end it yields empty lines and remembers that it
 // ran out, which is how shorter files from older versions are told apart.
 class LineReader {

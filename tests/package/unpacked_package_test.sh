@@ -85,6 +85,20 @@ grep -q '"designation": "12x14"' calc.json || fail "zt6 calc: no 12x14 in $(head
 grep -q '"table_row": 4' calc.json || fail "zt6 calc: not row 4 of the shipped table"
 grep -q '"fatal": false' calc.json || fail "zt6 calc: fatal run"
 
+# The Python module, where the build has one, lies where Debian's python3 finds it and
+# finds the package's tables; it gives the numbers of zt6 calc.
+if [ -d "$build/python/zt6" ]; then
+  modules="$usr/lib/python3/dist-packages"
+  compgen -G "$modules/zt6/_core*.so" >/dev/null || fail "the Python module is not in the package"
+  /usr/bin/python3 -c 'import sys; sys.exit("/usr/lib/python3/dist-packages" not in sys.path)' ||
+    fail "Debian's python3 does not look in /usr/lib/python3/dist-packages"
+  mrev="$(PYTHONPATH="$modules" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 \
+    -c "import zt6; print(zt6.calc(size='12x14')['results']['MReV'])" 2>python.err)" ||
+    fail "import zt6: $(cat python.err)"
+  expected="$(/usr/bin/python3 -c 'import json, sys; print(json.load(open(sys.argv[1]))["results"]["MReV"])' calc.json)"
+  [ "$mrev" = "$expected" ] || fail "zt6.calc gives MReV $mrev, zt6 calc $expected"
+fi
+
 cp "$usr/share/doc/zt6/examples/din5481_17x20.zt6" .
 "$usr/bin/wzt6" din5481_17x20.zt6 /I /NOGUI 2>wzt6.err || fail "wzt6 /I: $(cat wzt6.err)"
 [ -s din5481_17x20.txt ] || fail "wzt6 /I wrote no report"
@@ -121,4 +135,4 @@ if [ -x "$build/wzt6-desktop" ]; then
   QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
     "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
 fi
-echo "package $(basename "${debs[0]}"): lintian clean, manual pages, completion, zt6 calc --size 12x14, report as PDF and workbook, a STEP model, wzt6 /I and the window ran from it"
+echo "package $(basename "${debs[0]}"): lintian clean, manual pages, completion, zt6 calc --size 12x14, report as PDF and workbook, a STEP model, import zt6, wzt6 /I and the window ran from it"

@@ -3,22 +3,21 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <exception>
 #include <filesystem>
 #include <mutex>
 #include <sstream>
 #include <system_error>
 #include <thread>
 
+#include "app/cli/design_calculation.h"
 #include "app/cli/design_output.h"
 #include "app/cli/zt6_commands.h"
-#include "app/files/project_for_run.h"
 #include "app/files/project_folder.h"
 #include "app/lookups/size_lookup.h"
 #include "app/startup/windowless_session.h"
 #include "base/json_writer.h"
 #include "base/safe_file.h"
-#include "calc/calculation_run.h"
+#include "base/text_lines.h"
 
 namespace zt6 {
 
@@ -31,76 +30,38 @@ struct FileLine {
   int exitCode = kExitDone;
 };
 
-std::string WithoutTrailingNewlines(std::string text) {
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  return text;
-}
-
-// One worker's session; the messages its prompts write are kept for the file's line.
+// One worker's calculator; what its session says is kept for the file's line.
 class CalcWorker {
  public:
-  explicit CalcWorker(const CalcBatch& batch)
-      : batch_(batch),
-        session_({.readSettings = false, .command = true, .tableFolder = batch.tableFolder},
-                 messages_, messages_) {}
+  explicit CalcWorker(const CalcBatch& batch) : batch_(batch), calculator_(batch.tableFolder) {}
 
   FileLine Calculate(const std::string& file) {
-    messages_.str({});
-    session_.program.shell.cancel = false;
-    DesignRecord design;
-    std::string error;
-    int code = kExitDone;
-    bool calculated = false;
-    try {
-      DocumentationData docs;
-      const ProjectParseResult loaded = LoadProjectForRun(file, design, docs);
-      if (!loaded.ok) {
-        code = kExitRefused;
-        error = loaded.problem;
-      } else {
-        code = ShapeDesign(session_, design, batch_.design, "calc", messages_);
-        if (code == kExitDone) {
-          RunMessages& messages = session_.program.messages;
-          CalculationRun(design, messages, session_.tables);
-          calculated = true;
-          if (session_.program.shell.cancel) {
-            code = kExitRefused;  // a table could not be read
-          } else if (messages.FatalFlag()) {
-            code = kExitFatalRun;
-          }
-        }
-      }
-    } catch (const std::exception& e) {
-      code = kExitRefused;
-      calculated = false;
-      error = e.what();
-    }
-    if (error.empty()) error = WithoutTrailingNewlines(messages_.str());
-    return {Line(file, code, error, calculated ? &design : nullptr), code};
+    const CalcOutcome outcome = calculator_.Calculate(file, batch_.design);
+    return {Line(file, outcome), outcome.exitCode};
   }
 
  private:
-  std::string Line(const std::string& file, int code, const std::string& error,
-                   const DesignRecord* design) {
+  std::string Line(const std::string& file, const CalcOutcome& outcome) {
     std::ostringstream line;
     JsonWriter json(line, JsonLayout::OneLine);
     json.BeginObject();
     json.Key("file");
     json.String(file);
     json.Key("exit");
-    json.Integer(code);
-    if (!error.empty()) {
+    json.Integer(outcome.exitCode);
+    if (!outcome.problem.empty()) {
       json.Key("error");
-      json.String(error);
+      json.String(outcome.problem);
     }
-    if (design != nullptr) WriteDesignMembers(json, *design, session_.program.messages);
+    if (outcome.calculated) {
+      WriteDesignMembers(json, calculator_.Design(), calculator_.Messages());
+    }
     json.EndObject();
     return line.str();
   }
 
   const CalcBatch& batch_;
-  std::ostringstream messages_;
-  WindowlessSession session_;
+  DesignCalculator calculator_;
 };
 
 // The lines in the order of the files, handed from the workers to the writer.

@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "base/codepage.h"
+#include "base/json_writer.h"
 #include "calc/record_fields.h"
 
 namespace zt6 {
@@ -17,7 +18,7 @@ std::string ListingValue(const FieldValue& value) {
   return Cp850ToUtf8(std::get<std::string>(value));
 }
 
-void WriteJsonValue(JsonWriter& json, const FieldValue& value) {
+void WriteJsonValue(ValueWriter& json, const FieldValue& value) {
   if (const auto* real = std::get_if<double>(&value)) {
     json.Number(*real);
   } else if (const auto* whole = std::get_if<std::int32_t>(&value)) {
@@ -29,7 +30,7 @@ void WriteJsonValue(JsonWriter& json, const FieldValue& value) {
 
 }  // namespace
 
-void WriteDesignMembers(JsonWriter& json, const DesignRecord& design, const RunMessages& messages) {
+void WriteDesignMembers(ValueWriter& json, const DesignRecord& design, const RunMessages& messages) {
   for (const FieldRole role : {FieldRole::Input, FieldRole::Result}) {
     json.Key(role == FieldRole::Input ? "inputs" : "results");
     json.BeginObject();

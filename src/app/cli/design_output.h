@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "base/json_writer.h"
+#include "base/value_writer.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
 
@@ -16,6 +16,6 @@ void WriteDesignListing(const DesignRecord& design, const RunMessages& messages,
 
 // The members "inputs", "results" (the per-part values in the objects "shaft" and
 // "hub"), "messages" and "fatal" into the open object of the writer.
-void WriteDesignMembers(JsonWriter& json, const DesignRecord& design, const RunMessages& messages);
+void WriteDesignMembers(ValueWriter& json, const DesignRecord& design, const RunMessages& messages);
 
 }  // namespace zt6

@@ -206,88 +206,142 @@ int ModelCommand(const Program& program, const SolidModelOptions& given, const f
   return DeliverOutput(bytes.bytes, output, "cad", out, err);
 }
 
+// Draws drawing N of the session's calculated design: a CAD file's bytes into `taken`,
+// the screen's drawing (svg, pdf) into the program's drawing record.
+bool Draw(WindowlessSession& session, const fs::path& work, int drawing, const std::string& format,
+          std::optional<std::string>& taken) {
+  Program& program = session.program;
+  // Block files and the IGES working file stay private to this run.
+  program.config.temporaryFolder = Utf8ToCp850(work.string());
+  CommandCadPorts ports(program, session.prompts, session.launcher, work);
+  const bool onScreen = format == "svg" || format == "pdf";
+  const DrawingOutcome drawn = DrawingCommand(program, session.prompts, ports, drawing,
+                                              onScreen ? CadOutputType::Screen : FileTypeOf(format));
+  if (drawn != DrawingOutcome::Drawn) return false;
+  if (onScreen) return true;
+  taken = std::move(ports.taken);
+  return taken.has_value();
+}
+
+// The drawing on the screen as SVG.
+std::string ScreenSvg(Program& program) {
+  const DrawingSettings& screen = program.drawing.Settings();
+  SvgCanvas canvas(screen.screenWidth + 1, screen.screenHeight + 1,
+                   WindowsRgb(screen.backgroundColour));
+  program.drawing.sleepEnabled = false;
+  program.drawing.Replay(canvas);
+  return canvas.Document();
+}
+
+// The project read, shaped and calculated, in the words of the language asked for.
+int ReadForDrawing(WindowlessSession& session, const std::string& file,
+                   const DesignOptions& design, int language, std::ostream& err) {
+  if (const int read = ReadShapedProject(session, file, design, "cad", err); read != kExitDone)
+    return read;
+  if (language > 0) session.program.words.Load(language);
+  return kExitDone;
+}
+
 }  // namespace
+
+int DrawingBytes(const DrawingRequest& request, std::string& bytes, std::ostream& err) {
+  WindowlessSession session(
+      {.readSettings = true, .command = true, .tableFolder = request.tableFolder}, err, err);
+  if (const int read = ReadForDrawing(session, request.file, request.design, request.language, err);
+      read != kExitDone) {
+    return read;
+  }
+  PrivateFolder work;
+  if (work.Path().empty()) {
+    err << "zt6 cad: no temporary folder\n";
+    return kExitRefused;
+  }
+  std::optional<std::string> taken;
+  if (!Draw(session, work.Path(), request.drawing, request.format, taken)) return kExitRefused;
+  bytes = taken ? std::move(*taken) : ScreenSvg(session.program);
+  return kExitDone;
+}
 
 int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const std::function<int(std::string_view)>& usageError,
                const Zt6Outputs& outputs) {
   const auto options = ParseCadOptions(args, usageError);
   if (!options) return kExitUsage;
+  if (options->model) {
+    WindowlessSession session(
+        {.readSettings = true, .command = true, .tableFolder = options->tableFolder}, err, err);
+    if (const int read =
+            ReadForDrawing(session, options->file, options->design, options->language, err);
+        read != kExitDone) {
+      return read;
+    }
+    PrivateFolder work;
+    if (work.Path().empty()) {
+      err << "zt6 cad: no temporary folder\n";
+      return kExitRefused;
+    }
+    return ModelCommand(session.program, *options->model, work.Path(), options->output, out, err,
+                        usageError, outputs);
+  }
+  if (options->format != "pdf") {
+    std::string bytes;
+    const int drawn = DrawingBytes({.file = options->file,
+                                    .design = options->design,
+                                    .drawing = options->drawing,
+                                    .format = options->format,
+                                    .language = options->language,
+                                    .tableFolder = options->tableFolder},
+                                   bytes, err);
+    if (drawn != kExitDone) return drawn;
+    return DeliverOutput(bytes, options->output, "cad", out, err);
+  }
 
+  // PDF: the screen's drawing printed on an A4 page.
   WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
                             err, err);
-  if (const int read = ReadShapedProject(session, options->file, options->design, "cad", err);
+  if (const int read = ReadForDrawing(session, options->file, options->design, options->language, err);
       read != kExitDone) {
     return read;
   }
   Program& program = session.program;
-  if (options->language > 0) program.words.Load(options->language);
-
   PrivateFolder work;
   if (work.Path().empty()) {
     err << "zt6 cad: no temporary folder\n";
     return kExitRefused;
   }
-  if (options->model) return ModelCommand(program, *options->model, work.Path(), options->output,
-                                          out, err, usageError, outputs);
-  const bool pdf = options->format == "pdf";
-  if (pdf && !outputs.pdf) {
+  if (!outputs.pdf) {
     err << "zt6 cad: PDF is written by zt6-pdf, which is not installed beside zt6\n";
     return kExitRefused;
   }
-  // SVG and PDF show the screen drawing, on the screen's area or on paper.
-  const bool onScreen = options->format == "svg" || pdf;
   // The PDF page is begun first: the drawing is recorded for a drawing area of the
   // page's shape, so the printer mapping keeps circles round at scale 1.
   const std::string pdfFile = (work.Path() / "drawing.pdf").string();
-  std::unique_ptr<Printer> printer;
-  std::optional<PrinterPage> page;
-  if (pdf) {
-    printer = outputs.pdf(pdfFile);
-    printer->SetLandscape(options->landscape.value_or(program.config.printOrientation != 1));
-    page = printer->BeginDrawing();
-    if (!page || page->width <= 0 || page->height <= 0) {
-      err << "zt6 cad: " << PdfWriteProblem(*printer) << '\n';
-      return kExitRefused;
-    }
-    const int height = program.config.drawingAreaY > 0 ? program.config.drawingAreaY : 767;
-    program.config.drawingAreaY = height;
-    program.config.drawingAreaX = static_cast<int>(
-        static_cast<long long>(height) * page->width / page->height);
+  std::unique_ptr<Printer> printer = outputs.pdf(pdfFile);
+  printer->SetLandscape(options->landscape.value_or(program.config.printOrientation != 1));
+  const std::optional<PrinterPage> page = printer->BeginDrawing();
+  if (!page || page->width <= 0 || page->height <= 0) {
+    err << "zt6 cad: " << PdfWriteProblem(*printer) << '\n';
+    return kExitRefused;
   }
-  // Block files and the IGES working file stay private to this run.
-  program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
-  CommandCadPorts ports(program, session.prompts, session.launcher, work.Path());
-  const DrawingOutcome drawn =
-      DrawingCommand(program, session.prompts, ports, options->drawing,
-                     onScreen ? CadOutputType::Screen : FileTypeOf(options->format));
-  if (drawn != DrawingOutcome::Drawn) return kExitRefused;
-
-  if (!onScreen) {
-    if (!ports.taken) return kExitRefused;
-    return DeliverOutput(*ports.taken, options->output, "cad", out, err);
+  const int height = program.config.drawingAreaY > 0 ? program.config.drawingAreaY : 767;
+  program.config.drawingAreaY = height;
+  program.config.drawingAreaX =
+      static_cast<int>(static_cast<long long>(height) * page->width / page->height);
+  std::optional<std::string> unused;
+  if (!Draw(session, work.Path(), options->drawing, options->format, unused)) return kExitRefused;
+  ReplayOnPaper(program.drawing, *page);
+  printer->EndDrawing();
+  if (!printer->OutputError().empty()) {
+    err << "zt6 cad: " << printer->OutputError() << '\n';
+    return kExitRefused;
   }
-  if (pdf) {
-    ReplayOnPaper(program.drawing, *page);
-    printer->EndDrawing();
-    if (!printer->OutputError().empty()) {
-      err << "zt6 cad: " << printer->OutputError() << '\n';
-      return kExitRefused;
-    }
-    printer.reset();
-    const FileContent bytes = ReadWholeFile(pdfFile, std::size_t{1} << 30);
-    if (!bytes.ok) {
-      err << "zt6 cad: the PDF file could not be written\n";
-      return kExitRefused;
-    }
-    return DeliverOutput(bytes.bytes, options->output, "cad", out, err);
+  printer.reset();
+  const FileContent pdf = ReadWholeFile(pdfFile, std::size_t{1} << 30);
+  if (!pdf.ok) {
+    err << "zt6 cad: the PDF file could not be written\n";
+    return kExitRefused;
   }
-  const DrawingSettings& screen = program.drawing.Settings();
-  SvgCanvas canvas(screen.screenWidth + 1, screen.screenHeight + 1,
-                   WindowsRgb(screen.backgroundColour));
-  program.drawing.sleepEnabled = false;
-  program.drawing.Replay(canvas);
-  return DeliverOutput(canvas.Document(), options->output, "cad", out, err);
+  return DeliverOutput(pdf.bytes, options->output, "cad", out, err);
 }
 
 }  // namespace zt6

@@ -7,13 +7,12 @@
 #include <thread>
 
 #include "app/cli/calc_batch.h"
+#include "app/cli/design_calculation.h"
 #include "app/cli/design_options.h"
 #include "app/cli/design_output.h"
 #include "app/cli/zt6_commands.h"
-#include "app/files/project_for_run.h"
-#include "app/startup/windowless_session.h"
+#include "base/json_writer.h"
 #include "base/number_parse.h"
-#include "calc/calculation_run.h"
 
 namespace zt6 {
 
@@ -77,37 +76,25 @@ bool IsBatch(const CalcOptions& options) {
 
 // One design, printed as a listing or as one JSON object.
 int CalcOne(const CalcOptions& options, std::ostream& out, std::ostream& err) {
-  DesignRecord design;
-  if (!options.files.empty()) {
-    const std::string& file = options.files.front();
-    DocumentationData docs;
-    const ProjectParseResult loaded = LoadProjectForRun(file, design, docs);
-    if (!loaded.ok) {
-      err << "zt6 calc: " << file << ": " << loaded.problem << "\n";
-      return kExitRefused;
-    }
+  DesignCalculator calculator(options.tableFolder);
+  const std::optional<std::string> file =
+      options.files.empty() ? std::nullopt : std::optional(options.files.front());
+  const CalcOutcome outcome = calculator.Calculate(file, options.design);
+  if (outcome.fileRefused) {
+    err << "zt6 calc: " << *file << ": " << outcome.problem << "\n";
+  } else if (!outcome.problem.empty()) {
+    err << outcome.problem << '\n';
   }
-  // The standard tables as a windowless run reads them, without the settings file:
-  // open errors go to err.
-  WindowlessSession session({.readSettings = false, .command = true, .tableFolder = options.tableFolder},
-                            err, err);
-  if (const int shaped = ShapeDesign(session, design, options.design, "calc", err);
-      shaped != kExitDone) {
-    return shaped;
-  }
-  RunMessages& messages = session.program.messages;
-  CalculationRun(design, messages, session.tables);
+  if (!outcome.calculated) return outcome.exitCode;
   if (options.json) {
     JsonWriter json(out);
     json.BeginObject();
-    WriteDesignMembers(json, design, messages);
+    WriteDesignMembers(json, calculator.Design(), calculator.Messages());
     json.EndObject();
   } else {
-    WriteDesignListing(design, messages, out);
+    WriteDesignListing(calculator.Design(), calculator.Messages(), out);
   }
-  // A table that could not be read leaves values of the project standing in for it.
-  if (session.program.shell.cancel) return kExitRefused;
-  return messages.FatalFlag() ? kExitFatalRun : kExitDone;
+  return outcome.exitCode;
 }
 
 }  // namespace

@@ -125,12 +125,6 @@ std::string SignedMicrometres(double value) {
   return (value > 0 ? "+" : "") + ShortestNumber(value);
 }
 
-// A refused designation leaves both limits at the size; computed limits always span a
-// tolerance, also when a message accompanies them.
-bool LimitsComputed(const ToleranceLimits& limits) {
-  return limits.message.empty() || limits.upperDeviation != limits.lowerDeviation;
-}
-
 int Fit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 3) return UsageError(err, "fit needs SIZE and CODE");
   const auto size = TryParseReal(args[1]);
@@ -148,6 +142,12 @@ int Fit(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 }
 
 }  // namespace
+
+bool LimitsComputed(const ToleranceLimits& limits) {
+  // A refused designation leaves both limits at the size; computed limits always span
+  // a tolerance, also when a message accompanies them.
+  return limits.message.empty() || limits.upperDeviation != limits.lowerDeviation;
+}
 
 int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            std::istream& in, const Zt6Outputs& outputs) {

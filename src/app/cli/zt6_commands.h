@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/cli/zt6_outputs.h"
+#include "calc/iso286.h"
 
 namespace zt6 {
 
@@ -21,6 +22,9 @@ inline constexpr int kExitFatalRun = 3;  // the run ended with a fatal message
 // args are the words after the program name. Results go to out, messages to err;
 // "zt6 calc -" reads file names from in. outputs: what this program can write besides
 // text (PDF, workbooks).
+// True when "zt6 fit" prints the limits: they were computed, with or without a message.
+bool LimitsComputed(const ToleranceLimits& limits);
+
 int RunZt6(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            std::istream& in = std::cin, const Zt6Outputs& outputs = {});
 

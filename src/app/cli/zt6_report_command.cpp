@@ -195,7 +195,38 @@ int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, 
   return DeliverOutput(bytes, options.output, "report", out, err);
 }
 
+// The calculation report of the project as the session's report writer holds it
+// afterwards, in the form of the device (shownName: the output's name in headers).
+int WriteReport(WindowlessSession& session, const std::string& file, const DesignOptions& design,
+                const std::string& form, const std::string& shownName, std::ostream& err) {
+  if (const int read = ReadShapedProject(session, file, design, "report", err); read != kExitDone)
+    return read;
+  Program& program = session.program;
+  ReportWriter& writer = program.report;
+  SetUpCalculationReport(program);
+  writer.Begin(DeviceOfForm(form), Utf8ToCp850(shownName), ReportSettingsOf(program.config),
+               ReportPageInfoOf(program, std::nullopt));
+  writer.PageHeader(0, 0);
+  WriteCalculationReport(program);
+  writer.Finish();
+  return kExitDone;
+}
+
 }  // namespace
+
+int CalculationReportBytes(const ReportRequest& request, std::string& bytes, std::ostream& err) {
+  WindowlessSession session(
+      {.readSettings = true, .command = true, .tableFolder = request.tableFolder}, err, err);
+  if (request.language > 0) session.program.words.Load(request.language);
+  if (const int written = WriteReport(session, request.file, request.design, request.form, "-", err);
+      written != kExitDone) {
+    return written;
+  }
+  const Program& program = session.program;
+  bytes = Encoded(program.report.Output(), request.form, Encoding::Utf8,
+                  program.config.format.asciiSpecial);
+  return kExitDone;
+}
 
 int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                   const std::function<int(std::string_view)>& usageError,
@@ -207,21 +238,13 @@ int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::
                             err, err);
   if (options->language > 0) session.program.words.Load(options->language);
   if (options->changes) return ChangeListCommand(session, *options, out, err);
-  if (const int read = ReadShapedProject(session, options->file, options->design, "report", err);
-      read != kExitDone) {
-    return read;
+  if (const int written = WriteReport(session, options->file, options->design, options->form,
+                                      options->output.value_or("-"), err);
+      written != kExitDone) {
+    return written;
   }
-  Program& program = session.program;
-
-  ReportWriter& writer = program.report;
-  SetUpCalculationReport(program);
-  const std::string shownName = Utf8ToCp850(options->output.value_or("-"));
-  writer.Begin(DeviceOfForm(options->form), shownName, ReportSettingsOf(program.config),
-               ReportPageInfoOf(program, std::nullopt));
-  writer.PageHeader(0, 0);
-  WriteCalculationReport(program);
-  writer.Finish();
-
+  const Program& program = session.program;
+  const ReportWriter& writer = program.report;
   if (options->form == "pdf") return PrintedPdf(writer.Output(), *options, program, outputs, out, err);
   if (options->form == "xlsx") return Workbook(writer.Output(), *options, program, outputs, out, err);
   const std::string bytes = Encoded(writer.Output(), options->form, options->encoding,

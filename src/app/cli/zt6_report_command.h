@@ -4,11 +4,13 @@
 // output.
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/cli/design_options.h"
 #include "app/cli/zt6_outputs.h"
 
 namespace zt6 {
@@ -17,5 +19,18 @@ namespace zt6 {
 int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                   const std::function<int(std::string_view)>& usageError,
                   const Zt6Outputs& outputs = {});
+
+struct ReportRequest {
+  std::string file;  // "" with a size: a new design
+  DesignOptions design;
+  std::string form = "text";  // text, tsv or html
+  int language = 0;           // 1 German, 2 English; 0 the configured words
+  std::optional<std::string> tableFolder;
+};
+
+// The calculation report as "zt6 report" writes it to standard output: text and tsv in
+// UTF-8, html in Windows-1252. kExitDone with the bytes, else the command's exit code
+// after its message on err.
+int CalculationReportBytes(const ReportRequest& request, std::string& bytes, std::ostream& err);
 
 }  // namespace zt6

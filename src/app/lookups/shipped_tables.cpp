@@ -8,12 +8,32 @@ namespace zt6 {
 
 namespace fs = std::filesystem;
 
-std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, const char* file) {
+namespace {
+
+// Set once by a host before any lookup (the Python module at its import).
+fs::path& ProgramFolderOfHost() {
+  static fs::path folder;
+  return folder;
+}
+
+fs::path ProgramFolder() {
+  if (!ProgramFolderOfHost().empty()) return ProgramFolderOfHost();
   std::error_code ec;
   const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-  if (ec || program.empty()) return {};
+  if (ec) return {};
+  return program.parent_path();
+}
+
+}  // namespace
+
+void SetProgramFolder(const fs::path& folder) { ProgramFolderOfHost() = folder; }
+
+std::string FolderBesideProgram(std::initializer_list<fs::path> candidates, const char* file) {
+  std::error_code ec;
+  const fs::path programFolder = ProgramFolder();
+  if (programFolder.empty()) return {};
   for (const fs::path& candidate : candidates) {
-    const fs::path folder = program.parent_path() / candidate;
+    const fs::path folder = programFolder / candidate;
     if (fs::is_regular_file(folder / file, ec)) return folder.lexically_normal().string();
   }
   return {};

@@ -9,6 +9,11 @@
 
 namespace zt6 {
 
+// Where the shipped data is looked for from when the running program is not a zt6
+// program: a library host (the Python module) names the folder a zt6 program in bin
+// would have. Set once, before any lookup.
+void SetProgramFolder(const std::filesystem::path& folder);
+
 // The first of the folders (relative to the program's own folder) that holds the
 // file, or "" when none does.
 std::string FolderBesideProgram(std::initializer_list<std::filesystem::path> candidates,

@@ -219,6 +219,26 @@ std::vector<std::string> SizeDesignations(TableAccess& access) {
   return names;
 }
 
+std::vector<SizeRow> SizeRows(TableAccess& access) {
+  std::vector<SizeRow> rows;
+  if (!OpenSizeTable(access)) return rows;
+  CurrentTable& table = access.table();
+  const bool read = access.Run([&] {
+    constexpr int kSourceField = 10;
+    for (table.DbfGoTop(); !table.DbfEof(); table.DbfSkip(1)) {
+      DesignRecord d;
+      TakeSizeRow(table, d);
+      const std::string source = table.DbfFieldCount() >= kSourceField
+                                     ? AnsiToOem(TrimBlanks(table.DbfField(kSourceField)))
+                                     : std::string();
+      rows.push_back({d.designation, d.z, d.D, d.Dee, d.Dii, d.gammaE, d.riMax, d.reMax, source});
+    }
+    table.DbfClose();
+  });
+  if (!read) rows.clear();
+  return rows;
+}
+
 bool TakeSizeByDesignation(TableAccess& access, std::string_view designation,
                            DesignRecord& design) {
   const std::string wanted = AsciiUpper(TrimBlanks(Utf8ToCp850(designation)));

@@ -3,6 +3,7 @@
 // table: which row is taken and how its field texts become numbers of the design.
 // Every lookup opens its table, reads and closes it again.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,15 @@ bool PickSize(TableAccess& access, PickMode mode, DesignRecord& design);
 // The designations of the size table in the pick window's order ("7x8", "A - 12x14");
 // empty when the table cannot be read.
 std::vector<std::string> SizeDesignations(TableAccess& access);
+// One row of the size table as a design takes it, with its source ("DIN5481-05").
+struct SizeRow {
+  std::string designation;  // code page 850, as SizeDesignations
+  std::int32_t z = 0;
+  double D = 0, Dee = 0, Dii = 0, gammaE = 0, riMax = 0, reMax = 0;
+  std::string source;
+};
+// Every row in the pick window's order; empty when the table cannot be read.
+std::vector<SizeRow> SizeRows(TableAccess& access);
 // The row of that designation taken as the pick window takes a chosen row. A name
 // matches the designation field or the whole designation with its prefix, ignoring
 // blanks at either end and the case of letters ("21X24"). False when no row matches

@@ -1,0 +1,38 @@
+#pragma once
+// The values zt6 writes as JSON, built as Python objects instead: objects become dicts,
+// arrays lists, and numbers keep their kind (whole numbers int, reals float), so a
+// result reads the same as "zt6 calc --json" parsed by Python's json module.
+
+#include <pybind11/pybind11.h>
+
+#include <string>
+#include <vector>
+
+#include "base/value_writer.h"
+
+namespace zt6 {
+
+class PythonValues final : public ValueWriter {
+ public:
+  void BeginObject() override;
+  void EndObject() override;
+  void BeginArray() override;
+  void EndArray() override;
+  void Key(std::string_view utf8) override;
+  void String(std::string_view utf8) override;
+  void Number(double value) override;
+  void Integer(std::int64_t value) override;
+  void Bool(bool value) override;
+
+  // The outermost value, once it is closed.
+  pybind11::object Result() const { return result_; }
+
+ private:
+  void Put(pybind11::object value);
+
+  std::vector<pybind11::object> open_;  // the dicts and lists being filled
+  std::string key_;
+  pybind11::object result_;
+};
+
+}  // namespace zt6
