@@ -139,7 +139,10 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   std::optional<PrinterPage> page;
   if (pdf) {
     printer = outputs.pdf(pdfFile);
-    printer->SetLandscape(options->landscape.value_or(program.config.printOrientation != 1));
+    // A paper sheet goes on paper of its own orientation unless --orientation says otherwise.
+    const std::array<double, 2> sheet = PaperSheetOf(options->drawing);
+    printer->SetLandscape(options->landscape.value_or(
+        sheet[0] > 0 ? sheet[0] > sheet[1] : program.config.printOrientation != 1));
     page = printer->BeginDrawing();
     if (!page || page->width <= 0 || page->height <= 0) {
       err << "zt6 cad: " << PdfWriteProblem(*printer) << '\n';
