@@ -93,7 +93,7 @@ TEST_F(DrawingViewTest, LightColoursStayReadableOnAWhiteBackground) {
       }
     return std::pair{count, strongest};
   };
-  Run("mi_viewfertigungszeichnung");
+  Run("mi_viewfertigungszeichnungwelle");
   const auto [onDark, darkContrast] = yellow(window->View().grab().toImage(), 0.0);
   EXPECT_GT(onDark, 100);
   EXPECT_GT(darkContrast, 15);  // full yellow on black

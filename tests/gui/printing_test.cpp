@@ -212,7 +212,7 @@ TEST_F(Printing, AnA4SheetPrintsAtItsOwnSizeAndFittedWithItsProportions) {
   QPrinter& device = window->DrawingPrinter().Device();
   device.setOutputFormat(QPrinter::PdfFormat);
   device.setOutputFileName(QString::fromStdString(pdf.string()));
-  Run("mi_viewfertigungszeichnung");
+  Run("mi_viewfertigungszeichnungwelle");
   ASSERT_NE(program.config.printOrientation, 1);  // landscape configured
   constexpr int kDpi = 100;
   auto mm = [](double pixels) { return pixels * 25.4 / kDpi; };
@@ -254,7 +254,9 @@ TEST_F(Printing, AnA4SheetPrintsAtItsOwnSizeAndFittedWithItsProportions) {
   });
   Run("mi_fileprint");
   // Fitted: the sheet's edge (210 x 297) keeps its proportions.
-  const std::array<double, 4> edge = OuterLines(RenderedGrey(pdf, kDpi));
+  const Grey fitted = RenderedGrey(pdf, kDpi);
+  ASSERT_GT(fitted.width, 0);
+  const std::array<double, 4> edge = OuterLines(fitted);
   EXPECT_NEAR((edge[1] - edge[0]) / (edge[3] - edge[2]), 210.0 / 297, 0.01)
       << mm(edge[1] - edge[0]) << " x " << mm(edge[3] - edge[2]) << " mm";
 

@@ -79,6 +79,7 @@ inline Grey RenderedGrey(const std::filesystem::path& pdf, int dpi) {
 // (the middle of each line's band). A line counts as long when it reaches 80 % of the
 // longest dark run on the page.
 inline std::array<double, 4> OuterLines(const Grey& page) {
+  if (page.width == 0 || page.height == 0) return {0, 0, 0, 0};
   auto longestRun = [&](int count, int length, bool rows) {
     std::vector<int> runs(static_cast<std::size_t>(count), 0);
     for (int i = 0; i < count; ++i) {

@@ -223,7 +223,7 @@ TEST(Zt6Pdf, TheManufacturingDrawingPutsEveryTextWhereTheSvgPutsIt) {
   // The outermost lines of the SVG are the sheet's edge, 210 x 297 mm: they give the
   // mapping from its pixels to the paper's points (from the top left corner).
   double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
-  const std::regex line(R"(<line x1="([\d.]+)" y1="([\d.]+)" x2="([\d.]+)" y2="([\d.]+)")");
+  const std::regex line(R"re(<line x1="([\d.]+)" y1="([\d.]+)" x2="([\d.]+)" y2="([\d.]+)")re");
   for (auto it = std::sregex_iterator(svgText.begin(), svgText.end(), line);
        it != std::sregex_iterator(); ++it) {
     for (int i : {1, 3}) {
