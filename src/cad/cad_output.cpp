@@ -181,6 +181,10 @@ void CadOutput::StartSheet(double x1, double y1, double x2, double y2) {
   DrawFrameAndFooter();
 }
 
+void CadOutput::PaperSheet(double width, double height) {
+  if (ToScreen()) screen_.SetPaperSheet(width, height);
+}
+
 void CadOutput::DrawFrameAndFooter() {
   const double width = limits_[2] - limits_[0];
   const double height = limits_[3] - limits_[1];

@@ -47,6 +47,8 @@ class CadOutput {
   // --- Output and sections --------------------------------------------------------
   void StartOutput(CadOutputType type);
   void StartSheet(double x1, double y1, double x2, double y2);
+  // After StartSheet: the sheet is paper of width x height mm (the screen prints it 1:1).
+  void PaperSheet(double width, double height);
   void WriteTables(int variant);
   void BeginBlocks();
   void EndSection();

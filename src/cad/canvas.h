@@ -25,6 +25,13 @@ struct PixelPoint {
 
 enum class PenStyle { Solid, Dotted, DashDot, Dashed };
 
+// Where a text sits in its character cell (ascent plus descent of a sans-serif face),
+// the same on every canvas: the em of the face against the cell, and the base line
+// below the cell's top. With a cell of 1.6 text heights the capital letters are the
+// text height tall and stand on the stream's base line.
+inline constexpr double kTextEmPerCell = 0.89;
+inline constexpr double kTextAscentPerCell = 0.81;
+
 struct TextFont {
   std::string face = "Arial";
   int height = 0;       // character cell height in pixels

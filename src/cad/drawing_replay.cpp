@@ -40,16 +40,42 @@ std::vector<std::string_view> Fields(std::string_view rest, std::size_t count,
 }
 
 // World -> device pixels of one target: the screen as the window maps it, or the
-// printer page scaled from the virtual screen.
+// printer page. On paper a sheet whose paper size is known prints at its own size
+// (times the print scale, moved by the print origin in mm), and "anpassen" fits the
+// visible drawing into the page with its aspect kept; any other drawing is the
+// virtual screen scaled onto the page.
 class Mapping {
  public:
   Mapping(const DrawingWindow& window, const PrinterPage* page)
-      : window_(window), page_(page) {}
+      : window_(window), page_(page) {
+    if (page_ == nullptr) return;
+    const DrawingSettings& s = window_.Settings();
+    const std::array<double, 2> sheet = window_.PaperSheet();
+    if (page_->fit) {
+      const WorldRect w = window_.VisibleWorld();
+      const double ww = w.x2 - w.x1;
+      const double wh = w.y2 - w.y1;
+      if (ww <= 0 || wh <= 0) return;
+      const double k = std::min(page_->width / ww, page_->height / wh);
+      direct_ = true;
+      kx_ = ky_ = k;
+      ox_ = (page_->width - ww * k) / 2 - w.x1 * k;
+      oy_ = (page_->height - wh * k) / 2 + w.y2 * k;
+    } else if (sheet[0] > 0 && page_->pixelsPerMm > 0) {
+      const double ppm = page_->pixelsPerMm;
+      direct_ = true;
+      kx_ = ppm * s.printerScaleX;
+      ky_ = ppm * s.printerScaleY;
+      ox_ = (s.printerOriginX - page_->left) * ppm;
+      oy_ = (s.printerOriginY + sheet[1] * s.printerScaleY - page_->top) * ppm;
+    }
+  }
 
   PixelPoint Point(double x, double y) const { return {MapX(x), MapY(y)}; }
 
   int MapX(double x) const {
     if (page_ == nullptr) return window_.X(x);
+    if (direct_) return RoundPixel(ox_ + x * kx_);
     const DrawingSettings& s = window_.Settings();
     const double pw = page_->width;
     return RoundPixel(pw * s.printerOriginX / kPageWidthMm) +
@@ -60,6 +86,7 @@ class Mapping {
 
   int MapY(double y) const {
     if (page_ == nullptr) return window_.Y(y);
+    if (direct_) return RoundPixel(oy_ - y * ky_);
     const DrawingSettings& s = window_.Settings();
     const double pw = page_->width;
     const double ph = page_->height;
@@ -73,12 +100,14 @@ class Mapping {
 
   double ExactWidth(double v) const {
     if (page_ == nullptr) return v * window_.ScaleX();
+    if (direct_) return v * kx_;
     const DrawingSettings& s = window_.Settings();
     return page_->width * v * window_.ScaleX() * s.printerScaleX / s.screenWidth;
   }
 
   int Height(double v) const {
     if (page_ == nullptr) return window_.PixelHeight(v);
+    if (direct_) return RoundPixel(v * ky_);
     const DrawingSettings& s = window_.Settings();
     return RoundPixel(page_->height * v * window_.ScaleY() * s.printerScaleY /
                       s.screenHeight);
@@ -87,6 +116,9 @@ class Mapping {
  private:
   const DrawingWindow& window_;
   const PrinterPage* page_;
+  // page x = ox + x kx, page y = oy - y ky: world millimetres straight onto the page.
+  bool direct_ = false;
+  double kx_ = 0, ky_ = 0, ox_ = 0, oy_ = 0;
 };
 
 PenStyle PenStyleOf(int n) {

@@ -191,6 +191,15 @@ std::vector<std::string> DrawingListTexts(const Vocabulary& w) {
           w["zurück"] + " .."};
 }
 
+std::array<double, 2> PaperSheetOf(int kind) {
+  switch (kind) {
+    case kShaftManufacturing:
+    case kHubManufacturing:
+    case kShaftAndHubManufacturing: return {210, 297};
+    default: return {0, 0};
+  }
+}
+
 bool ProduceDrawing(CadOutput& cad, const SheetContext& c, int kind, CadOutputType type) {
   if (!DrawingAvailable(kind) || !DrawableGeometry(c.design)) return false;
   cad.StartOutput(type);
@@ -198,6 +207,8 @@ bool ProduceDrawing(CadOutput& cad, const SheetContext& c, int kind, CadOutputTy
   cad.Layer(0);
   const std::array<double, 4> limits = SheetLimits(kind, c.design);
   cad.StartSheet(limits[0], limits[1], limits[2], limits[3]);
+  if (const std::array<double, 2> paper = PaperSheetOf(kind); paper[0] > 0)
+    cad.PaperSheet(paper[0], paper[1]);
   cad.WriteTables(2);
   cad.BeginBlocks();
   DefineBlocks(cad, kind, c);

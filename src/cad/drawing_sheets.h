@@ -2,6 +2,7 @@
 // The sheet generator: sets up the sheet of one drawing kind (limits, blocks,
 // inserts) and fills it through the CAD output layer.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ inline constexpr int kShaftAndHubProfile = 17;
 inline constexpr int kLast = 17;
 inline constexpr int kReturn = 18;  // the list's last entry leaves it
 }  // namespace drawing_kind
+
+// Width and height in mm of the paper a drawing kind is a sheet of (the manufacturing
+// drawings: A4 upright); 0 0 for the others.
+std::array<double, 2> PaperSheetOf(int kind);
 
 // True for the kinds 1..17.
 bool DrawingAvailable(int kind);

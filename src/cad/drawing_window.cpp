@@ -85,6 +85,7 @@ void DrawingWindow::Header(double wx1, double wy1, double wx2, double wy2) {
   SetWindow(true, true, 0, 0, 1, 1, wx1, wy1, wx2, wy2);
   SetLineStyle(0);
   SaveLimit();
+  paperSheet_ = {0, 0};
 }
 
 void DrawingWindow::circle(double x, double y, double r) { Record(RecordOf(3, {x, y, r})); }

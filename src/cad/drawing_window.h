@@ -62,6 +62,14 @@ struct PrinterPage {
   Canvas* canvas = nullptr;
   int width = 0;   // PW
   int height = 0;  // PH
+  // The page on the paper, when the printer tells it: pixels per millimetre and the
+  // printable area's top left corner on the paper (mm). With them a paper sheet prints
+  // at its own size.
+  double pixelsPerMm = 0;
+  double left = 0;
+  double top = 0;
+  // "anpassen": the visible drawing as large as the page holds it, its aspect kept.
+  bool fit = false;
 };
 
 enum class MouseButton { Left, Right, Middle };
@@ -102,6 +110,10 @@ class DrawingWindow {
                  double vpy2, double wx1, double wy1, double wx2, double wy2);
   // Starts every drawing: aspect factor, whole-screen window with border, solid lines.
   void Header(double wx1, double wy1, double wx2, double wy2);
+  // The drawing is a paper sheet of width x height mm with its lower left corner at the
+  // world's origin (a manufacturing drawing on A4): paper prints it at its own size.
+  // Every Header clears it.
+  void SetPaperSheet(double width, double height) { paperSheet_ = {width, height}; }
   void circle(double x, double y, double r);
   void line(double x1, double y1, double x2, double y2);
   // Below 4 degrees of counter-clockwise sweep the chord is recorded as a line.
@@ -160,6 +172,8 @@ class DrawingWindow {
   double ScaleY() const { return sy_; }
   double AspectFactor() const { return aspect_; }
   bool KeepAspect() const { return keepAspect_; }
+  // Width and height of the paper sheet in mm; 0 0 when the drawing is none.
+  std::array<double, 2> PaperSheet() const { return paperSheet_; }
 
   // World -> screen pixels, and world sizes in pixels.
   int X(double x) const;
@@ -196,6 +210,7 @@ class DrawingWindow {
   double sy_ = 1;
   bool keepAspect_ = true;
   double aspect_ = 1;
+  std::array<double, 2> paperSheet_{0, 0};
 
   int currentColour_ = -1;
   int currentStyle_ = 99;

@@ -18,10 +18,8 @@
 namespace zt6 {
 namespace {
 
-// Proportions of a sans-serif face against its character cell height (ascent plus
-// descent); SVG sizes fonts by the em and cannot set an average width directly.
-constexpr double kEmPerCell = 0.89;
-constexpr double kAscentPerCell = 0.81;
+// The average width of a sans-serif face against its character cell height; SVG
+// cannot set an average width directly.
 constexpr double kAverageWidthPerCell = 0.40;
 
 // Advance widths of the printable ASCII characters in thousandths of an em, the wider
@@ -59,7 +57,7 @@ double NaturalWidth(std::string_view utf8, double average, std::size_t& characte
     ems += Advance(c.value_or(U'?')) / 1000.0;
     ++characters;
   }
-  return ems * kEmPerCell / kAverageWidthPerCell * average;
+  return ems * kTextEmPerCell / kAverageWidthPerCell * average;
 }
 
 std::string Number(double v) {
@@ -259,9 +257,9 @@ void SvgCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_view 
              Attribute("lengthAdjust", "spacingAndGlyphs");
   }
   std::string element = "<text" + Attribute("transform", transform) + Attribute("x", "0") +
-                        Attribute("y", Number(kAscentPerCell * cell)) +
+                        Attribute("y", Number(kTextAscentPerCell * cell)) +
                         Attribute("font-family", Escape(font.face)) +
-                        Attribute("font-size", Number(kEmPerCell * cell)) +
+                        Attribute("font-size", Number(kTextEmPerCell * cell)) +
                         Attribute("fill", Colour(text_)) + length;
   if (font.weight >= 600) element += Attribute("font-weight", "bold");
   if (font.italic) element += Attribute("font-style", "italic");

@@ -108,7 +108,8 @@ QSize ScreenSizeOf(const QWidget* widget) {
 ConfigWindow::ConfigWindow(Program& program, Prompts& prompts, ConfigWindowHost host,
                            QWidget* parent)
     : QDialog(parent), program_(program), prompts_(prompts), host_(std::move(host)),
-      pages_(new QTabWidget(this)) {
+      pages_(new QTabWidget(this)),
+      appliedBackground_(program.config.backgroundColour) {
   setObjectName("Tconfig");
   setWindowTitle("ZT6 Konfiguration");
   pages_->setObjectName("Pagecontrol1");
@@ -534,8 +535,17 @@ bool ConfigWindow::ApplyControls() {
     return false;
   }
   form_.Apply(program_.config, Context());
+  appliedBackground_ = program_.config.backgroundColour;
   if (host_.applied) host_.applied();
   return true;
+}
+
+void ConfigWindow::reject() {
+  if (program_.config.backgroundColour != appliedBackground_) {
+    program_.config.backgroundColour = appliedBackground_;
+    if (host_.applied) host_.applied();
+  }
+  QDialog::reject();
 }
 
 void ConfigWindow::Save() {
@@ -596,7 +606,7 @@ void ConfigWindow::ChooseFont(bool printout) {
   Push();
 }
 
-// The background colour takes effect at once, as the dialog's Cancel leaves it.
+// The background colour takes effect at once, for a look; Abbrechen takes it back.
 void ConfigWindow::ChooseBackground() {
   Pull();
   QColorDialog dialog(ColourOf(program_.config.backgroundColour), this);

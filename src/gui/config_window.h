@@ -34,6 +34,8 @@ class ConfigWindow : public QDialog {
   ConfigWindow(Program& program, Prompts& prompts, ConfigWindowHost host, QWidget* parent);
 
   ConfigurationForm& Form() { return form_; }
+  // Abbrechen: the background colour shown at once goes back to the one last applied.
+  void reject() override;
   // Widgets -> form texts, and back.
   void Pull();
   void Push();
@@ -63,6 +65,7 @@ class ConfigWindow : public QDialog {
   ConfigurationForm form_;
   QTabWidget* pages_;
   std::map<std::string, Binding> bindings_;
+  int appliedBackground_ = 0;
 };
 
 }  // namespace zt6::gui

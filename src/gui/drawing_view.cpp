@@ -62,6 +62,7 @@ void DrawingView::paintEvent(QPaintEvent* /*event*/) {
   const Rgb background = WindowsRgb(window_.Settings().backgroundColour);
   painter.fillRect(rect(), QColor(background.r, background.g, background.b));
   PainterCanvas canvas(painter);
+  canvas.KeepReadableOn(background);
   window_.sleepEnabled = false;  // a repaint never pauses the window
   window_.Replay(canvas);
   if (!window_.Records().empty()) QuitIfMeasuringStart();

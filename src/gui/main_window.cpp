@@ -27,6 +27,7 @@
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/help_image_window.h"
+#include "gui/help_picture.h"
 #include "gui/menu_style.h"
 #include "gui/parameter_study_window.h"
 #include "gui/print_config_window.h"
@@ -86,6 +87,9 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   helpHost_ = HelpHost{&program_, &prompts_, [this] {
                          lastScreenKind_ = 0;
                          view_->update();
+                         // Asked for from a dialog: shown in front of it.
+                         if (QWidget* dialog = QApplication::activeModalWidget())
+                           ShowHelpPictureOver(*dialog, program_.drawing, view_->size());
                        }};
   SetHelpHost(&helpHost_);
   BuildMenu();

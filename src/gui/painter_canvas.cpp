@@ -34,14 +34,47 @@ double RayAngle(double cx, double cy, PixelPoint p) {
   return std::atan2(-dy, dx) * 180.0 / std::numbers::pi;
 }
 
+// Relative luminance (sRGB) and the contrast ratio of two of them, 1 (alike) to 21.
+double Luminance(const QColor& c) {
+  auto channel = [](double v) {
+    v /= 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
+// Enough for lines and texts to be read at a glance.
+constexpr double kReadableContrast = 3.0;
+
 }  // namespace
+
+void PainterCanvas::KeepReadableOn(Rgb background) { background_ = background; }
+
+QColor PainterCanvas::Shown(Rgb colour) const {
+  const QColor wanted = ColourOf(colour);
+  if (!background_ || colour == *background_) return wanted;
+  const double ground = Luminance(ColourOf(*background_));
+  if (Contrast(Luminance(wanted), ground) >= kReadableContrast) return wanted;
+  // Towards black on a light background, towards white on a dark one, keeping the hue.
+  const QColor target = ground > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+  QColor shown = wanted;
+  for (int step = 1; step <= 20 && Contrast(Luminance(shown), ground) < kReadableContrast; ++step) {
+    const double t = step / 20.0;
+    shown = QColor::fromRgbF(static_cast<float>(wanted.redF() * (1 - t) + target.redF() * t),
+                             static_cast<float>(wanted.greenF() * (1 - t) + target.greenF() * t),
+                             static_cast<float>(wanted.blueF() * (1 - t) + target.blueF() * t));
+  }
+  return shown;
+}
 
 PainterCanvas::PainterCanvas(QPainter& painter) : painter_(painter), text_(Qt::black) {
   painter_.setBrush(Qt::NoBrush);
 }
 
 void PainterCanvas::SetPen(Rgb colour, int width, PenStyle style) {
-  QPen pen(ColourOf(colour));
+  QPen pen(Shown(colour));
   pen.setWidth(std::max(width, 1) == 1 ? 0 : width);  // cosmetic hairline for width 1
   pen.setStyle(QtStyle(style));
   painter_.setPen(pen);
@@ -49,13 +82,13 @@ void PainterCanvas::SetPen(Rgb colour, int width, PenStyle style) {
 
 void PainterCanvas::SetBrush(Rgb colour, bool solid) {
   if (solid) {
-    painter_.setBrush(ColourOf(colour));
+    painter_.setBrush(Shown(colour));
   } else {
     painter_.setBrush(Qt::NoBrush);
   }
 }
 
-void PainterCanvas::SetTextColour(Rgb colour) { text_ = ColourOf(colour); }
+void PainterCanvas::SetTextColour(Rgb colour) { text_ = Shown(colour); }
 
 void PainterCanvas::Line(PixelPoint from, PixelPoint to) {
   painter_.drawLine(from.x, from.y, to.x, to.y);
@@ -89,7 +122,10 @@ void PainterCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_v
   const int cell = std::abs(font.height);
   if (cell == 0 || utf8.empty()) return;
   QFont qfont(FromUtf8(font.face));
-  qfont.setPixelSize(cell);
+  // Sized and set on its base line as the SVG canvas does, so that screen, paper and
+  // SVG put a text in the same place: the em and the base line in proportion to the
+  // cell, not the face's own ascent (which would put the text lower and larger).
+  qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(kTextEmPerCell * cell))));
   qfont.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
   qfont.setItalic(font.italic);
   qfont.setUnderline(font.underline);
@@ -113,7 +149,7 @@ void PainterCanvas::Text(PixelPoint topLeft, const TextFont& font, std::string_v
       painter_.scale(std::min(font.width / average, room / advance), 1.0);
     }
   }
-  painter_.drawText(QPointF(0, QFontMetricsF(qfont).ascent()), text);
+  painter_.drawText(QPointF(0, kTextAscentPerCell * cell), text);
   painter_.restore();
 }
 

@@ -112,9 +112,14 @@ PrintConfigWindow::PrintConfigWindow(Program& program, TableAccess& access, QtPr
   connect(append, &QPushButton::clicked, this, [this] { Button_appendClick(); });
   connect(printerButton, &QPushButton::clicked, this, [this] { Button_printerClick(); });
 
-  // The configured orientation is applied to the printer, then shown as it has it.
-  printer_.SetLandscape(program_.config.printOrientation != 1);
-  Show(PrintConfigFieldsOf(program_.config, printer_.Landscape()));
+  // The configured orientation is applied to the printer, then shown as it has it; a
+  // paper sheet (a manufacturing drawing) goes on paper of its own orientation.
+  const std::array<double, 2> sheet = program_.drawing.PaperSheet();
+  printer_.SetLandscape(sheet[0] > 0 ? sheet[0] > sheet[1] : program_.config.printOrientation != 1);
+  PrintConfigFields shown = PrintConfigFieldsOf(program_.config, printer_.Landscape());
+  shown.fit = printer_.fitToPage;
+  shownOrientation_ = shown.orientationIndex;
+  Show(shown);
   ShowPrinterName();
   PlaceDialog(*this);
 }
@@ -167,7 +172,12 @@ void PrintConfigWindow::Button_okClick() {
   if (!FieldsTaken()) return;
   program_.shell.cancel = false;
   const PrintConfigFields fields = Fields();
+  const int configured = program_.config.printOrientation;
   printer_.SetLandscape(TakePrintConfigOver(fields, program_.config));
+  // A sheet's own orientation, left as shown, is no new setting for other drawings.
+  if (program_.drawing.PaperSheet()[0] > 0 && fields.orientationIndex == shownOrientation_)
+    program_.config.printOrientation = configured;
+  printer_.fitToPage = fields.fit;
   ApplyPrintSettings(program_.drawing, program_.config);
   if (setupMode_) {
     // Qt knows the printer without a print job; an empty job would waste a sheet.

@@ -47,6 +47,8 @@ class PrintConfigWindow : public QDialog {
   TableAccess& access_;
   QtPrinter& printer_;
   bool setupMode_;
+  // The orientation radio as first shown: a paper sheet's own, else the configured one.
+  int shownOrientation_ = 0;
   std::int64_t& lastRecord_;
   QLineEdit* scaleX_;
   QLineEdit* scaleY_;

@@ -174,7 +174,15 @@ bool QtPrinter::Landscape() const {
 std::optional<PrinterPage> QtPrinter::BeginDrawing() {
   if (!Begin()) return std::nullopt;
   canvas_ = std::make_unique<PainterCanvas>(*painter_);
-  return PrinterPage{canvas_.get(), Paper().width(), Paper().height()};
+  PrinterPage page{canvas_.get(), Paper().width(), Paper().height()};
+  // Where the printable area lies on the paper, so that a sheet prints at its own size.
+  const QRectF area = Paper().pageLayout().paintRect(QPageLayout::Millimeter);
+  if (area.width() > 0) {
+    page.pixelsPerMm = page.width / area.width();
+    page.left = area.left();
+    page.top = area.top();
+  }
+  return page;
 }
 
 void QtPrinter::EndDrawing() { End(); }

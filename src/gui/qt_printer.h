@@ -44,6 +44,8 @@ class QtPrinter : public Printer {
 
   void SetLandscape(bool landscape) override;
   bool Landscape() const override;
+  // The print settings' "anpassen", kept while the program runs.
+  bool fitToPage = false;
   std::optional<PrinterPage> BeginDrawing() override;
   void EndDrawing() override;
   std::string OutputError() const override { return outputError_; }

@@ -160,14 +160,15 @@ std::string ProfileImage() {
   const auto [tx, ty] = p.At(toothApex, toothAngle);
   w.Arc(tx, ty, 18, toothAngle + 180 - gammaI / 2, gammaI);
   w.Label(tx - 7, ty - 24, "gamma i", kText);
+  // The legend's lower line keeps its descenders (p, comma) above the image's edge.
   w.Pen(kShaftPen);
-  w.Label(8, 6, "Welle: Dee Kopfkreis, Die Fußkreis, DFe Formkreis", kText);
+  w.Label(8, 8.5, "Welle: Dee Kopfkreis, Die Fußkreis, DFe Formkreis", kText);
   w.Pen(kHubPen);
-  w.Label(8, 1.5, "Nabe: Dii Kopfkreis, Dei Fußkreis, DFi Formkreis", kText);
+  w.Label(8, 4, "Nabe: Dii Kopfkreis, Dei Fußkreis, DFi Formkreis", kText);
   w.Pen(kPitchPen);
-  w.Label(112, 6, "D Teilkreis", kText);
+  w.Label(112, 8.5, "D Teilkreis", kText);
   w.Pen(kTextPen);
-  w.Label(112, 1.5, "gamma i = gamma e - 360°/z", kText * 0.8);
+  w.Label(112, 4, "gamma i = gamma e - 360°/z", kText * 0.8);
   return w.Text();
 }
 

@@ -51,7 +51,7 @@ void ReportPages::Dimensions() {
   w_.Line("");
   w_.Line(W("ABMESSUNGEN"));
   w_.Line(w_.Rule());
-  w_.Row4(W("Profil"), "", d_.designation, "");
+  w_.Row4(W("Profil"), "", d_.designation, "", RowValues::Texts);
   w_.Row4(W("Zähnezahl"), "z", "", FormatInteger(d_.z, 8, false));
   w_.Row4(W("Teilung"), "P", length_, Len(d_.P, 6, 2));
   w_.Row4(W("Teilkreisdurchmesser"), "D", length_, Len(d_.D, 4, 3));
@@ -132,7 +132,8 @@ void ReportPages::MaterialSection() {
   w_.Line("");
   w_.Line("WERKSTOFF WELLE/NABE");
   w_.Line(w_.DoubleRule());
-  if (!shaft.number.empty()) w_.Row5("Werkstoffnummer", "", "", shaft.number, hub.number);
+  if (!shaft.number.empty()) w_.Row5("Werkstoffnummer", "", "", shaft.number, hub.number,
+                                     RowValues::Texts);
   w_.Line("Werkstoffname 1/2:         " + MaterialNameField(shaft.name) + " / " +
           MaterialNameField(hub.name));
   w_.Line(w_.Rule());

@@ -75,6 +75,7 @@ void ReportWriter::Begin(int device, std::string outputName, const ReportSetting
   if (headerLines_[0].empty())
     headerLines_[0] = Cut(info_.programTitle + "  V" + info_.version, kHeaderWidth);
   output_.clear();
+  textLines_.clear();
   pageNumber_ = 0;
   linesOnPage_ = 0;
   htmlTableOpen_ = false;
@@ -142,8 +143,13 @@ void ReportWriter::WriteHtml(std::string_view oemLine) {
 // Texts are escaped so that a message such as "Dii<DFe" is shown, not taken for a tag.
 std::string ReportWriter::Html(std::string_view oemText) const { return HtmlEscaped(oemText); }
 
-std::string ReportWriter::TabValue(std::string_view value) const {
+void ReportWriter::MarkTextLine() {
+  textLines_.push_back(static_cast<std::size_t>(std::count(output_.begin(), output_.end(), '\n')));
+}
+
+std::string ReportWriter::TabValue(std::string_view value, RowValues values) const {
   std::string out(value);
+  if (values == RowValues::Texts) return out;
   const char from = settings_.tabSeparator == 1 ? ',' : '.';
   const char to = settings_.tabSeparator == 1 ? '.' : ',';
   std::replace(out.begin(), out.end(), from, to);
@@ -220,11 +226,12 @@ void ReportWriter::Row(std::string_view text) {
 }
 
 void ReportWriter::Row4(std::string_view label, std::string_view symbol, std::string_view unit,
-                        std::string_view value) {
+                        std::string_view value, RowValues values) {
   switch (Form()) {
     case ReportForm::TabSeparated:
+      if (values == RowValues::Texts) MarkTextLine();
       WriteLine(std::string(label) + '\t' + std::string(symbol) + '\t' + std::string(unit) + '\t' +
-                TabValue(value));
+                TabValue(value, values));
       return;
     case ReportForm::Html:
       OpenTable();
@@ -239,11 +246,12 @@ void ReportWriter::Row4(std::string_view label, std::string_view symbol, std::st
 }
 
 void ReportWriter::Row5(std::string_view label, std::string_view symbol, std::string_view unit,
-                        std::string_view first, std::string_view second) {
+                        std::string_view first, std::string_view second, RowValues values) {
   switch (Form()) {
     case ReportForm::TabSeparated:
+      if (values == RowValues::Texts) MarkTextLine();
       WriteLine(std::string(label) + '\t' + std::string(symbol) + '\t' + std::string(unit) + '\t' +
-                TabValue(first) + '\t' + TabValue(second));
+                TabValue(first, values) + '\t' + TabValue(second, values));
       return;
     case ReportForm::Html:
       if (!htmlTableOpen_) ColumnHeadingRow();

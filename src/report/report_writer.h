@@ -52,6 +52,11 @@ struct ReportRemark {
 
 inline constexpr std::string_view kNoRule = "$!$";  // a rule that is never written
 
+// What the values of a row are: results (numbers with the tab-separated form's
+// decimal separator) or identifiers such as designations and material numbers, which
+// stay texts as typed even when they read as numbers.
+enum class RowValues { Results, Texts };
+
 class ReportWriter {
  public:
   ReportWriter();
@@ -73,9 +78,10 @@ class ReportWriter {
   void LineNoBreak(std::string_view text);
   void Row(std::string_view text);
   void Row4(std::string_view label, std::string_view symbol, std::string_view unit,
-            std::string_view value);
+            std::string_view value, RowValues values = RowValues::Results);
   void Row5(std::string_view label, std::string_view symbol, std::string_view unit,
-            std::string_view first, std::string_view second);
+            std::string_view first, std::string_view second,
+            RowValues values = RowValues::Results);
   void Wrapped(std::string_view text);
   // A line of markup of the HTML form, written as it stands (tags are not escaped);
   // the other forms write nothing.
@@ -98,6 +104,8 @@ class ReportWriter {
   void SetOutputName(std::string name) { outputName_ = std::move(name); }
   // The document as written so far.
   const std::string& Output() const { return output_; }
+  // The lines of the tab-separated output (0-based) whose cells are all texts.
+  const std::vector<std::size_t>& TextLines() const { return textLines_; }
   bool Cancelled() const { return cancelled_; }
   int PageNumber() const { return pageNumber_; }
   int LinesOnPage() const { return linesOnPage_; }
@@ -124,7 +132,10 @@ class ReportWriter {
   void ColumnHeadingRow();
   void OpenTable();
   void CloseTable();
-  std::string TabValue(std::string_view value) const;
+  // A value of the tab-separated form: results with its decimal separator.
+  std::string TabValue(std::string_view value, RowValues values = RowValues::Results) const;
+  // The next line's cells are texts.
+  void MarkTextLine();
   void TextPageHeader(int page, int columnHeadings);
   void HtmlPageHeader(int page);
   void TabPageHeader(int page);
@@ -132,6 +143,7 @@ class ReportWriter {
   int device_ = 1;
   std::string outputName_ = "$out.tmp";
   std::string output_;
+  std::vector<std::size_t> textLines_;
   ReportSettings settings_;
   ReportPageInfo info_;
   int pageNumber_ = 0;

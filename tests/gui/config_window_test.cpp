@@ -252,21 +252,54 @@ TEST_F(ConfigWindowTest, PlotLineConfigAndHelpNumbers) {
   Run("mi_fileConfig");
 }
 
-// The background colour is in effect at once, so the dialog's Cancel keeps it; a font
-// chosen in the font dialog reaches the settings only with OK.
+// The background colour is in effect at once, for a look; Abbrechen of the colour dialog
+// or of the settings takes it back, OK keeps it. Abbrechen in the colour list keeps the
+// layer's colour. A font chosen in the font dialog reaches the settings only with OK.
 TEST_F(ConfigWindowTest, BackgroundColourAtOnceAndFontsThroughTheFontDialog) {
-  script.Expect("Tconfig", [](QWidget* w) {
-    ClickButton(w, "Button_hintergrundfarbe");
+  const int before = program.config.backgroundColour;
+  ASSERT_NE(before, 0x563412);
+  struct Case {
+    bool colourTaken;     // OK in the colour dialog
+    const char* closing;  // the settings' button
+    int expected;
+  };
+  for (const Case& c : {Case{true, "Button_cancel", before}, Case{false, "Button_ok", before},
+                        Case{true, "Button_ok", 0x563412}}) {
+    int shown = 0;
+    script.Expect("Tconfig", [&](QWidget* w) {
+      ClickButton(w, "Button_hintergrundfarbe");
+      shown = program.drawing.Settings().backgroundColour;
+      ClickButton(w, c.closing);
+    });
+    script.Expect("ColorDialog", [&](QWidget* w) {
+      auto* dialog = qobject_cast<QColorDialog*>(w);
+      dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+      if (c.colourTaken) dialog->accept(); else dialog->reject();
+    });
+    Run("mi_fileConfig");
+    EXPECT_EQ(shown, c.colourTaken ? 0x563412 : before) << c.closing;  // Windows order: blue, green, red
+    EXPECT_EQ(program.config.backgroundColour, c.expected) << c.colourTaken << c.closing;
+    EXPECT_EQ(program.drawing.Settings().backgroundColour, c.expected) << c.colourTaken << c.closing;
+  }
+
+  QString colourBefore, colourAfter;
+  script.Expect("Tconfig", [&](QWidget* w) {
+    ShowPage(w, "Tab_color");
+    auto* grid = w->findChild<QTableWidget*>("StringGrid_color");
+    grid->setCurrentCell(0, 0);
+    colourBefore = grid->item(0, 0)->text();
+    ClickButton(w, "Button_selectcolor");
+    colourAfter = grid->item(0, 0)->text();
     ClickButton(w, "Button_cancel");
   });
-  script.Expect("ColorDialog", [](QWidget* w) {
-    auto* dialog = qobject_cast<QColorDialog*>(w);
-    dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
-    dialog->accept();
+  script.Expect("TForm_selectcolor", [](QWidget* w) {
+    auto* list = w->findChild<QListWidget*>("ListBox_colors");
+    list->setCurrentRow((list->currentRow() + 3) % 16);  // another colour
+    ClickButton(w, "Button_cancel");
   });
   Run("mi_fileConfig");
-  EXPECT_EQ(program.config.backgroundColour, 0x563412);  // Windows order: blue, green, red
-  EXPECT_EQ(program.drawing.Settings().backgroundColour, 0x563412);
+  EXPECT_FALSE(colourBefore.isEmpty());
+  EXPECT_EQ(colourAfter, colourBefore);
 
   QFont chosen;
   QString styleShown;

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 
 #include "gui/drawing_view.h"
 #include "support/gui_fixture.h"
@@ -64,6 +66,44 @@ TEST_F(DrawingViewTest, MenuDrawingsReplaceThePicture) {
   EXPECT_NE(program.drawing.Records().size(), quick);
   Run("mi_viewQuick");
   EXPECT_EQ(program.drawing.Records().size(), quick);
+}
+
+// On a white background the sheet's yellow lines and texts are darkened until they can
+// be read; on the default dark background they keep their colour.
+TEST_F(DrawingViewTest, LightColoursStayReadableOnAWhiteBackground) {
+  auto luminance = [](QRgb p) {
+    auto channel = [](int v) {
+      const double c = v / 255.0;
+      return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(p)) + 0.7152 * channel(qGreen(p)) + 0.0722 * channel(qBlue(p));
+  };
+  // The yellow pixels of the picture and the strongest contrast one of them has against
+  // the background.
+  auto yellow = [&](const QImage& image, double ground) {
+    int count = 0;
+    double strongest = 1;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb p = image.pixel(x, y);
+        if (std::abs(qRed(p) - qGreen(p)) > 30 || std::min(qRed(p), qGreen(p)) < qBlue(p) + 80) continue;
+        ++count;
+        const double l = luminance(p);
+        strongest = std::max(strongest, (std::max(l, ground) + 0.05) / (std::min(l, ground) + 0.05));
+      }
+    return std::pair{count, strongest};
+  };
+  Run("mi_viewfertigungszeichnungwelle");
+  const auto [onDark, darkContrast] = yellow(window->View().grab().toImage(), 0.0);
+  EXPECT_GT(onDark, 100);
+  EXPECT_GT(darkContrast, 15);  // full yellow on black
+
+  DrawingSettings white = program.drawing.Settings();
+  white.backgroundColour = 0xFFFFFF;
+  program.drawing.SetSettings(white);
+  const auto [onWhite, whiteContrast] = yellow(window->View().grab().toImage(), 1.0);
+  EXPECT_GT(onWhite, 100);
+  EXPECT_GE(whiteContrast, 3.0);
 }
 
 TEST(VirtualKeys, QtKeysBecomeTheDrawingWindowsKeyCodes) {

@@ -4,7 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -13,6 +15,7 @@
 #include "app/help/demonstration.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
+#include "gui/drawing_view.h"
 #include "support/gui_fixture.h"
 
 namespace zt6 {
@@ -69,6 +72,36 @@ TEST_F(HelpWindowsTest, HelpButtonsShowTheTextAndTheImageOfTheirNumber) {
   Run("mi_fileNew");
   EXPECT_EQ(caption, "HILFETEXT Nr.2750");
   EXPECT_TRUE(text.contains("Auslegung")) << text.toStdString();
+}
+
+// A help image asked for from a dialog opens in front of that dialog (the drawing area is
+// behind it), whole: the profile image's last line of text is not cut at the bottom edge.
+TEST_F(HelpWindowsTest, AHelpImageOpensInFrontOfTheDialogThatAskedForIt) {
+  QImage picture;
+  bool inFront = false;
+  script.Expect("TForm_zt6abm", [&](QWidget* w) {
+    ClickButton(w, "Button_helpimage");
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() != "TForm_helppicture" || !top->isVisible()) continue;
+      inFront = top->parentWidget() == w;
+      picture = top->findChild<gui::DrawingView*>()->grab().toImage();
+    }
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_editabmessungen");
+  EXPECT_TRUE(inFront);
+  ASSERT_FALSE(picture.isNull());
+  const QRgb background = picture.pixel(picture.width() - 1, 0);
+  auto painted = [&](int y) {
+    int n = 0;
+    for (int x = 0; x < picture.width(); ++x) n += picture.pixel(x, y) != background;
+    return n;
+  };
+  int all = 0;
+  for (int y = 0; y < picture.height(); ++y) all += painted(y);
+  EXPECT_GT(all, 2000);
+  // Nothing of the picture touches the bottom edge: the lowest text ends above it.
+  for (int y = picture.height() - 2; y < picture.height(); ++y) EXPECT_EQ(painted(y), 0) << y;
 }
 
 TEST_F(HelpWindowsTest, LabelsOfTheLoadDialogShowTheirHelpTextAsTooltip) {

@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -199,6 +201,72 @@ TEST_F(Printing, FilePrintTakesTheSettingsOverAndPrintsTheDrawing) {
   Run("mi_fileprint");
   EXPECT_DOUBLE_EQ(program.config.printScaleX, 0.5);
   EXPECT_FALSE(fs::exists(pdf));
+}
+
+// A manufacturing drawing is an A4 sheet: it prints at its own size on upright paper
+// (without changing the orientation configured for other drawings); "anpassen" fits it
+// into the page with its proportions kept, and stays ticked when the settings open again.
+TEST_F(Printing, AnA4SheetPrintsAtItsOwnSizeAndFittedWithItsProportions) {
+  ZT6_REQUIRE_POPPLER();
+  const fs::path pdf = dir.path() / "sheet.pdf";
+  QPrinter& device = window->DrawingPrinter().Device();
+  device.setOutputFormat(QPrinter::PdfFormat);
+  device.setOutputFileName(QString::fromStdString(pdf.string()));
+  Run("mi_viewfertigungszeichnungwelle");
+  ASSERT_NE(program.config.printOrientation, 1);  // landscape configured
+  constexpr int kDpi = 100;
+  auto mm = [](double pixels) { return pixels * 25.4 / kDpi; };
+
+  script.Expect("TForm_printconf", [](QWidget* w) {
+    EXPECT_TRUE(w->findChild<QRadioButton*>("RadioButton_portrait")->isChecked());
+    EXPECT_FALSE(w->findChild<QCheckBox*>("CheckBox_fit")->isChecked());
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileprint");
+  EXPECT_NE(program.config.printOrientation, 1);
+  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).out.find("595 x 842"), std::string::npos);
+  // The sheet's frame runs from 18 to 205 mm across and 5 to 292 mm down the paper: the
+  // page's printable area starts 5 mm in, where the sheet's 5 mm are.
+  const Grey sheet = RenderedGrey(pdf, kDpi);
+  ASSERT_GT(sheet.width, 0);
+  auto darkRun = [&](bool column, double atMm) {
+    const int at = static_cast<int>(std::lround(atMm / 25.4 * kDpi));
+    int longest = 0;
+    for (int i = at - 2; i <= at + 2; ++i) {
+      int run = 0;
+      const int length = column ? sheet.height : sheet.width;
+      for (int j = 0; j < length; ++j) {
+        run = (column ? sheet.At(i, j) : sheet.At(j, i)) < 160 ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+    }
+    return mm(longest);
+  };
+  EXPECT_NEAR(darkRun(true, 18), 287, 2);
+  EXPECT_NEAR(darkRun(true, 205), 287, 2);
+  EXPECT_NEAR(darkRun(false, 5), 187, 2);
+  EXPECT_NEAR(darkRun(false, 292), 187, 2);
+
+  fs::remove(pdf);
+  script.Expect("TForm_printconf", [](QWidget* w) {
+    ClickButton(w, "CheckBox_fit");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileprint");
+  // Fitted: the sheet's edge (210 x 297) keeps its proportions.
+  const Grey fitted = RenderedGrey(pdf, kDpi);
+  ASSERT_GT(fitted.width, 0);
+  const std::array<double, 4> edge = OuterLines(fitted);
+  EXPECT_NEAR((edge[1] - edge[0]) / (edge[3] - edge[2]), 210.0 / 297, 0.01)
+      << mm(edge[1] - edge[0]) << " x " << mm(edge[3] - edge[2]) << " mm";
+
+  bool fitShown = false;
+  script.Expect("TForm_printconf", [&fitShown](QWidget* w) {
+    fitShown = w->findChild<QCheckBox*>("CheckBox_fit")->isChecked();
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileprint");
+  EXPECT_TRUE(fitShown);
 }
 
 TEST_F(Printing, PrinterSetupShowsThePrinterInformation) {

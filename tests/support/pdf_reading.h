@@ -11,6 +11,7 @@
 #include <fstream>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace zt6::test_support {
 
@@ -72,6 +73,41 @@ inline Grey RenderedGrey(const std::filesystem::path& pdf, int dpi) {
   in.read(grey.pixels.data(), static_cast<std::streamsize>(grey.pixels.size()));
   if (magic != "P5" || !in) grey = {};
   return grey;
+}
+
+// The outermost long lines of a rendered page, in pixels: left, right, top, bottom
+// (the middle of each line's band). A line counts as long when it reaches 80 % of the
+// longest dark run on the page.
+inline std::array<double, 4> OuterLines(const Grey& page) {
+  if (page.width == 0 || page.height == 0) return {0, 0, 0, 0};
+  auto longestRun = [&](int count, int length, bool rows) {
+    std::vector<int> runs(static_cast<std::size_t>(count), 0);
+    for (int i = 0; i < count; ++i) {
+      int run = 0;
+      for (int j = 0; j < length; ++j) {
+        const bool dark = (rows ? page.At(j, i) : page.At(i, j)) < 200;
+        run = dark ? run + 1 : 0;
+        runs[static_cast<std::size_t>(i)] = std::max(runs[static_cast<std::size_t>(i)], run);
+      }
+    }
+    return runs;
+  };
+  auto ends = [](const std::vector<int>& runs) {
+    const int longest = *std::max_element(runs.begin(), runs.end());
+    auto isLine = [&](std::size_t i) { return runs[i] >= longest * 8 / 10; };
+    std::size_t first = 0;
+    while (!isLine(first)) ++first;
+    std::size_t firstEnd = first;
+    while (firstEnd + 1 < runs.size() && isLine(firstEnd + 1)) ++firstEnd;
+    std::size_t last = runs.size() - 1;
+    while (!isLine(last)) --last;
+    std::size_t lastStart = last;
+    while (lastStart > 0 && isLine(lastStart - 1)) --lastStart;
+    return std::array<double, 2>{(first + firstEnd) / 2.0, (lastStart + last) / 2.0};
+  };
+  const auto columns = ends(longestRun(page.width, page.height, false));
+  const auto rows = ends(longestRun(page.height, page.width, true));
+  return {columns[0], columns[1], rows[0], rows[1]};
 }
 
 // Cells of a workbook's first worksheet as openpyxl reads them: "row TAB col TAB kind

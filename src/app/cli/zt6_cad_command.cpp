@@ -1,5 +1,6 @@
 #include "app/cli/zt6_cad_command.h"
 
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -317,7 +318,10 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   // page's shape, so the printer mapping keeps circles round at scale 1.
   const std::string pdfFile = (work.Path() / "drawing.pdf").string();
   std::unique_ptr<Printer> printer = outputs.pdf(pdfFile);
-  printer->SetLandscape(options->landscape.value_or(program.config.printOrientation != 1));
+  // A paper sheet goes on paper of its own orientation unless --orientation says otherwise.
+  const std::array<double, 2> sheet = PaperSheetOf(options->drawing);
+  printer->SetLandscape(options->landscape.value_or(
+      sheet[0] > 0 ? sheet[0] > sheet[1] : program.config.printOrientation != 1));
   const std::optional<PrinterPage> page = printer->BeginDrawing();
   if (!page || page->width <= 0 || page->height <= 0) {
     err << "zt6 cad: " << PdfWriteProblem(*printer) << '\n';

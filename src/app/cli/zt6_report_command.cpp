@@ -160,7 +160,7 @@ int Workbook(const std::string& report, const ReportOptions& options, const Prog
   const std::string file = (work.Path() / "report.xlsx").string();
   const std::string problem = outputs.workbooks->Write(
       file, TabSeparatedSheet(report, ReportSettingsOf(program.config).tabSeparator,
-                              program.config.format.asciiSpecial));
+                              program.config.format.asciiSpecial, program.report.TextLines()));
   if (!problem.empty()) {
     err << "zt6 report: " << problem << '\n';
     return kExitRefused;

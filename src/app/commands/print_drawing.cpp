@@ -28,8 +28,9 @@ bool PrintDrawing(DrawingWindow& window, Printer& printer, bool fitToPage) {
     window.ResetZoom();
     window.ReSetWindow();
   }
-  const std::optional<PrinterPage> page = printer.BeginDrawing();
+  std::optional<PrinterPage> page = printer.BeginDrawing();
   if (!page || page->canvas == nullptr) return false;
+  page->fit = fitToPage;
   ReplayOnPaper(window, *page);
   printer.EndDrawing();
   return true;

@@ -1,5 +1,6 @@
 #include "app/commands/spreadsheet_commands.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "app/commands/print_calculation_report.h"
@@ -75,15 +76,18 @@ WorkbookSheet ProjectFileSheet(const std::string& projectFileBytes, bool asciiSp
 }
 
 WorkbookSheet TabSeparatedSheet(const std::string& reportBytes, int tabSeparator,
-                                bool asciiSpecial) {
+                                bool asciiSpecial, const std::vector<std::size_t>& textLines) {
   WorkbookSheet sheet;
   for (const std::string& line : SplitLines(reportBytes)) {
+    const bool texts = line.find('\t') == std::string::npos ||
+                       std::find(textLines.begin(), textLines.end(), sheet.size()) != textLines.end();
     std::vector<WorkbookCell> row;
     std::size_t start = 0;
     while (true) {
       const std::size_t tab = line.find('\t', start);
       const std::string field = line.substr(start, tab == std::string::npos ? tab : tab - start);
-      row.push_back(SpreadsheetCell(DosToUtf8(field, asciiSpecial), tabSeparator));
+      const std::string utf8 = DosToUtf8(field, asciiSpecial);
+      row.push_back(texts ? WorkbookCell{utf8, std::nullopt} : SpreadsheetCell(utf8, tabSeparator));
       if (tab == std::string::npos) break;
       start = tab + 1;
     }
@@ -186,7 +190,8 @@ bool ReportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbook
   const std::string report = TabSeparatedReport(program, path);
   ++program.report.fileCounter;
   return OpenWorkbook(TabSeparatedSheet(report, ReportSettingsOf(program.config).tabSeparator,
-                                        program.config.format.asciiSpecial),
+                                        program.config.format.asciiSpecial,
+                                        program.report.TextLines()),
                       path, workbooks, launcher, prompts, CannotStartSpreadsheet());
 }
 

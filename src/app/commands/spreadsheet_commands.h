@@ -20,9 +20,12 @@ WorkbookCell SpreadsheetCell(const std::string& utf8, int tabSeparator);
 // Line k of the project file (DOS text) in cell (k, 1), converted to the Windows
 // code page as text.
 WorkbookSheet ProjectFileSheet(const std::string& projectFileBytes, bool asciiSpecial);
-// A tab-separated report (DOS text): each line a row, split at the tabs.
+// A tab-separated report (DOS text): each line a row, split at the tabs. A line without
+// a tab (titles, designations) and the lines listed in textLines (0-based, the writer's
+// TextLines) are texts throughout; every other cell that reads as a number is one.
 WorkbookSheet TabSeparatedSheet(const std::string& reportBytes, int tabSeparator,
-                                bool asciiSpecial);
+                                bool asciiSpecial,
+                                const std::vector<std::size_t>& textLines = {});
 // The grid of a table window (UTF-8 cells), row by row.
 WorkbookSheet GridSheet(const std::vector<std::vector<std::string>>& rows, int tabSeparator);
 

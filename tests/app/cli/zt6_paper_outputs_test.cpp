@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -184,6 +187,131 @@ TEST(Zt6Pdf, ManufacturingDrawingsAreDarkLinesOnAnA4Page) {
   }
 }
 
+struct SvgText {
+  double left = 0;      // the text's left end
+  double baseline = 0;  // its base line
+  double em = 0;        // the font size
+  std::string firstWord;
+  bool afterBlanks = false;
+};
+
+// A manufacturing drawing as PDF: the A4 sheet at its own size on upright paper, every
+// text where the SVG puts it on the sheet (capital height the text height, standing on
+// its base line), the screen's footer below the sheet left off.
+TEST(Zt6Pdf, TheManufacturingDrawingPutsEveryTextWhereTheSvgPutsIt) {
+  ZT6_REQUIRE_POPPLER();
+  TempDir dir("zt6_pdf_text_places");
+  // The SVG on a drawing area four times the usual, so that its pixels round finely.
+  std::string config = test_support::FileBytes(Example("english/zt6.cfg"));
+  const std::string area = "Aufl\x94sung horizontal\r\n0\r\nAufl\x94sung vertikal\r\n0\r\n";
+  ASSERT_NE(config.find(area), std::string::npos);
+  config.replace(config.find(area), area.size(),
+                 "Aufl\x94sung horizontal\r\n4064\r\nAufl\x94sung vertikal\r\n2712\r\n");
+  std::ofstream(dir.path() / "zt6.cfg", std::ios::binary) << config;
+  const fs::path pdf = dir.path() / "drawing.pdf";
+  const fs::path svg = dir.path() / "drawing.svg";
+  for (const auto& [format, file] : {std::pair{"pdf", pdf}, std::pair{"svg", svg}}) {
+    const ShellRun run = Shell("cd " + Quoted(dir.path()) + " && " + ZT6_ZT6_EXE + " cad --tables " +
+                               Quoted(TableFolderCopy()) + " " + Example("welle_12x14.zt6") +
+                               " --drawing 6 --format " + format + " -o " + Quoted(file));
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+  }
+  EXPECT_NE(Shell("pdfinfo " + Quoted(pdf)).out.find("595 x 842"), std::string::npos);
+  const std::string svgText = test_support::FileBytes(svg);
+  const std::string pdfBytes = test_support::FileBytes(pdf);
+
+  // The outermost lines of the SVG are the sheet's edge, 210 x 297 mm: they give the
+  // mapping from its pixels to the paper's points (from the top left corner).
+  double left = 1e9, right = -1e9, top = 1e9, bottom = -1e9;
+  const std::regex line(R"re(<line x1="([\d.]+)" y1="([\d.]+)" x2="([\d.]+)" y2="([\d.]+)")re");
+  for (auto it = std::sregex_iterator(svgText.begin(), svgText.end(), line);
+       it != std::sregex_iterator(); ++it) {
+    for (int i : {1, 3}) {
+      left = std::min(left, std::stod((*it)[i]));
+      right = std::max(right, std::stod((*it)[i]));
+    }
+    for (int i : {2, 4}) {
+      top = std::min(top, std::stod((*it)[i]));
+      bottom = std::max(bottom, std::stod((*it)[i]));
+    }
+  }
+  const double pointsPerMm = 72 / 25.4;
+  const double sx = 210 * pointsPerMm / (right - left);
+  const double sy = 297 * pointsPerMm / (bottom - top);
+  auto toX = [&](double x) { return (x - left) * sx; };
+  auto toY = [&](double y) { return (y - top) * sy; };
+
+  // The face's ascent and descent as the PDF declares them: poppler's word boxes reach
+  // from the base line up by the one and down by the other.
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(pdfBytes, m, std::regex(R"(/Ascent (-?\d+))")));
+  const double ascent = std::stod(m[1]) / 1000;
+  ASSERT_TRUE(std::regex_search(pdfBytes, m, std::regex(R"(/Descent (-?\d+))")));
+  const double descent = -std::stod(m[1]) / 1000;
+
+  std::vector<SvgText> texts;
+  const std::regex text(R"re(<text transform="translate\(([-\d.]+) ([-\d.]+)\)[^"]*" x="0" )re"
+                        R"re(y="([\d.]+)" [^>]*font-size="([\d.]+)"[^>]*>([^<]*)</text>)re");
+  for (auto it = std::sregex_iterator(svgText.begin(), svgText.end(), text);
+       it != std::sregex_iterator(); ++it) {
+    if ((*it)[0].str().find("rotate(") != std::string::npos) continue;
+    // Rotated texts aside; after leading blanks (poppler's box starts at the first glyph)
+    // the left end is not compared.
+    const std::string words = (*it)[5];
+    const std::size_t first = words.find_first_not_of(' ');
+    if (first == std::string::npos) continue;
+    const double baseline = toY(std::stod((*it)[2]) + std::stod((*it)[3]));
+    if (baseline > 297 * pointsPerMm) continue;  // the screen's footer, below the sheet
+    const std::string rest = words.substr(first);
+    texts.push_back({toX(std::stod((*it)[1])), baseline, std::stod((*it)[4]) * sy,
+                     rest.substr(0, rest.find(' ')), first > 0});
+  }
+  ASSERT_GT(texts.size(), 80u);
+
+  struct Box { double xMin, yMin, xMax, yMax; std::string word; };
+  std::vector<Box> boxes;
+  const std::string bbox = Shell("pdftotext -bbox " + Quoted(pdf) + " -").out;
+  const std::regex word(R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([\d.]+)" )re"
+                        R"re(yMax="([\d.]+)">([^<]*)</word>)re");
+  for (auto it = std::sregex_iterator(bbox.begin(), bbox.end(), word);
+       it != std::sregex_iterator(); ++it) {
+    boxes.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                     std::stod((*it)[4]), (*it)[5]});
+  }
+
+  // The footer ("date - program - file") is not on the paper.
+  for (const Box& b : boxes) EXPECT_NE(b.word, "-") << b.yMin;
+
+  // Every text's first word where the SVG puts it: its left end, the top and bottom of
+  // its box from the base line and the font size, each within 0.3 mm.
+  const double tolerance = 0.3 * pointsPerMm;
+  auto unescaped = [](std::string s) {
+    for (const auto& [from, to] : {std::pair{"&amp;", "&"}, std::pair{"&lt;", "<"},
+                                   std::pair{"&gt;", ">"}, std::pair{"&quot;", "\""}})
+      for (std::size_t at; (at = s.find(from)) != std::string::npos;)
+        s.replace(at, std::string(from).size(), to);
+    return s;
+  };
+  for (const SvgText& t : texts) {
+    const std::string first = unescaped(t.firstWord);
+    const double yMin = t.baseline - ascent * t.em;
+    const double yMax = t.baseline + descent * t.em;
+    const Box* best = nullptr;
+    double bestMiss = 1e9;
+    for (const Box& b : boxes) {
+      const std::string w = unescaped(b.word);
+      if (w.rfind(first, 0) != 0 && first.rfind(w, 0) != 0) continue;
+      const double miss = std::max({t.afterBlanks ? 0 : std::abs(b.xMin - t.left),
+                                    std::abs(b.yMin - yMin), std::abs(b.yMax - yMax)});
+      if (miss < bestMiss) bestMiss = miss, best = &b;
+    }
+    ASSERT_NE(best, nullptr) << first;
+    EXPECT_LE(bestMiss, tolerance) << "\"" << first << "\": PDF box " << best->xMin << ' '
+                                   << best->yMin << ' ' << best->yMax << ", SVG place "
+                                   << t.left << ' ' << yMin << ' ' << yMax << " (points)";
+  }
+}
+
 TEST(Zt6Xlsx, TheTabSeparatedReportAsCellsWithNumbersAsNumbers) {
   ZT6_REQUIRE_OPENPYXL();
   TempDir dir("zt6_xlsx");
@@ -203,6 +331,24 @@ TEST(Zt6Xlsx, TheTabSeparatedReportAsCellsWithNumbersAsNumbers) {
   // The pitch diameter, written "13,000" with the decimal comma, is the number 13.
   EXPECT_TRUE(std::regex_search(cells.out, std::regex(R"(\t4\tn\t13(\.0)?\n)"))) << cells.out;
   EXPECT_NE(cells.out.find("\ts\tAntriebswelle Förderband\n"), std::string::npos) << cells.out;
+}
+
+// Material numbers and the designation are texts even when they read as numbers, and
+// stay as they were typed; the results beside them stay numbers.
+TEST(Zt6Xlsx, IdentifiersThatLookLikeNumbersStayTexts) {
+  ZT6_REQUIRE_OPENPYXL();
+  TempDir dir("zt6_xlsx_texts");
+  const fs::path book = dir.path() / "report.xlsx";
+  const ShellRun run = Zt6("report " + Example("welle_12x14.zt6") +
+                           " --set shaft.number=1.0503 --set hub.number=0.6030"
+                           " --set designation=4711 --format xlsx -o " + Quoted(book));
+  ASSERT_EQ(run.exitCode, 0) << run.out;
+  const std::string cells = WorkbookCells(book);
+  for (const char* text : {"1.0503", "0.6030", "4711"})
+    EXPECT_NE(cells.find(std::string("\ts\t") + text + "\n"), std::string::npos) << text;
+  // The yield strengths in the row below the material numbers are numbers.
+  EXPECT_TRUE(std::regex_search(cells, std::regex(R"(\t4\tn\t590(\.0)?\n)"))) << cells;
+  EXPECT_TRUE(std::regex_search(cells, std::regex(R"(\t5\tn\t250(\.0)?\n)"))) << cells;
 }
 
 }  // namespace
