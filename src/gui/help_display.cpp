@@ -48,9 +48,9 @@ class HelpKeyFilter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress ||
-        static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1 || !watched->isWidgetType())
-      return false;
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
     // The key goes to the focused widget first; its parents are not asked again.
     ShowHelp(HelpNumberForFocus(static_cast<QWidget*>(watched)), HelpMode::Text);
     return true;

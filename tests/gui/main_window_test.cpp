@@ -396,7 +396,7 @@ TEST_F(MainWindowTest, ReportOnTheScreenOpensTheTextWindow) {
   EXPECT_TRUE(text.contains(QString::fromUtf8("Zähnezahl"))) << text.left(400).toStdString();
 }
 
-// The report window opens with the printout font at the place and size the settings'
+// The report window opens with the printout font at the place and size the settings
 // four "Textfenster" fields give, and stores its place and size back when it closes;
 // "<" proposes a place and size. Before, it always opened at 820x600 in a fixed font.
 TEST_F(MainWindowTest, ReportWindowOpensWhereTheSettingsSayAndStoresItsPlaceBack) {
@@ -410,6 +410,7 @@ TEST_F(MainWindowTest, ReportWindowOpensWhereTheSettingsSayAndStoresItsPlaceBack
     auto* propose = w->findChild<QPushButton*>("Button_Textwindow");
     ASSERT_NE(propose, nullptr);
     EXPECT_EQ(propose->text(), "<");
+    EXPECT_EQ(w->findChild<QPushButton*>("Button_dirtempenv")->text(), "<");  // was "< TEMP"
     Type(w, "Edit_x", "1024");
     Type(w, "Edit_y", "700");
     ClickButton(w, "Button_Textwindow");
