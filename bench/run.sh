@@ -3,7 +3,9 @@
 # in one run, and prints each ratio with its figures (medians of several runs; whole
 # processes are timed with hyperfine). Usage: bench/run.sh [--quick]
 #   DXF writer, 100,000 LINE entities      vs ezdxf's r12writer          goal >= 10x faster
+#                                          vs libdime (C++)              goal >= 3x faster
 #   DBF index + find of one key, 100,000   vs ogrinfo -al -q             goal <= 0.1x
+#                                          vs shapelib (C), row by row   goal <= 0.5x
 #   desktop start to the first drawing     vs a bare Qt window, 1 line   goal <= 2x
 #   10,000 projects through zt6 calc                                     goal <= 5 s
 #   wzt6 /I                                vs zt6 report, and cp         goal <= 1.5x, <= 2x
@@ -17,10 +19,10 @@ runs_scale=1
 [ "${1:-}" = "--quick" ] && runs_scale=0
 
 # The build's packages and those only the comparisons need.
-scripts/bootstrap.sh hyperfine python3-ezdxf gdal-bin
+scripts/bootstrap.sh hyperfine python3-ezdxf gdal-bin libdime-dev libshp-dev
 scripts/build.sh
 build="$root/build"
-for program in zt6 wzt6 dxf_lines dbf_find; do
+for program in zt6 wzt6 dxf_lines dbf_find dime_lines shp_find; do
   [ -x "$build/$program" ] || { echo "bench: $build/$program was not built" >&2; exit 1; }
 done
 
@@ -74,6 +76,13 @@ for f in zt6 ezdxf; do
 done
 report dxf "DXF, 100,000 LINE entities: zt6 / ezdxf r12writer (goal: zt6 at least 10x faster)" "<=0.1"
 
+# 1b. The same against libdime, a C++ library, writing the same lines.
+time_them dime "$(runs 10)" "$build/dime_lines $work/dime.dxf 100000" \
+  "$build/dxf_lines $work/zt6.dxf 100000"
+lines=$(tr -d '\r' <"$work/dime.dxf" | grep -cx ' *LINE')
+[ "$lines" -eq 100000 ] || { echo "bench: dime.dxf holds $lines lines, not 100000" >&2; exit 1; }
+report dime "DXF, 100,000 LINE entities: libdime / zt6 (goal: zt6 at least 3x faster)" ">=3"
+
 # 2. DBF: index and find one key in 100,000 rows against ogrinfo reading the table.
 "$build/dbf_find" make "$work/rows.dbf" 100000
 found="$("$build/dbf_find" find "$work/rows.dbf" K00054321)"
@@ -81,6 +90,13 @@ case "$found" in *"Welle 54321"*) ;; *) echo "bench: dbf_find found \"$found\"" 
 time_them dbf "$(runs 20)" "$build/dbf_find find $work/rows.dbf K00054321" \
   "ogrinfo -al -q $work/rows.dbf"
 report dbf "DBF, index + find of one key in 100,000 rows: zt6 / ogrinfo -al -q" "<=0.1"
+
+# 2b. The same against shapelib, a C library, reading the key of each row until it matches.
+found="$("$build/shp_find" "$work/rows.dbf" K00054321)"
+case "$found" in *"Welle 54321"*) ;; *) echo "bench: shp_find found \"$found\"" >&2; exit 1 ;; esac
+time_them shp "$(runs 20)" "$build/dbf_find find $work/rows.dbf K00054321" \
+  "$build/shp_find $work/rows.dbf K00054321"
+report shp "DBF, find of one key in 100,000 rows: zt6 / shapelib DBFReadStringAttribute" "<=0.5"
 
 # 3. The desktop window from start to its first painted drawing (the Quick sheet of
 #    the example), against a bare Qt window painting one line; both offscreen.

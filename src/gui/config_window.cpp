@@ -421,7 +421,7 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
     grid->addWidget(new QLabel("Arbeitsverzeichnis", w), row, 0);
     grid->addWidget(working, row, 1);
     grid->addWidget(HelpButton(w, "Button_workingDir", "?", "Hilfe 1605"), row++, 2);
-    grid->addWidget(button("Button_dirtempenv", "< TEMP", propose("Button_dirtempenv")), row++, 1);
+    grid->addWidget(button("Button_dirtempenv", "<", propose("Button_dirtempenv")), row++, 1);
     const char* user = std::getenv("USERNAME");
     if (user == nullptr) user = std::getenv("USER");
     auto* label = new QLabel("User: " + QString::fromLocal8Bit(user != nullptr ? user : ""), w);
@@ -492,7 +492,7 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
     grid->addWidget(button("Button_scaleyx", "Maßstab y < x", propose("Button_scaleyx")), row++, 0);
   } else if (page == "Tab_textdruck") {
     grid->addWidget(button("Button_textfont", "Font..", [this] { ChooseFont(true); }), row, 0);
-    grid->addWidget(button("Button_Textwindow", "< Textfenster", propose("Button_Textwindow")),
+    grid->addWidget(button("Button_Textwindow", "<", propose("Button_Textwindow")),
                     row++, 1);
   } else if (page == "Tab_zeichnung") {
     // The items as the drawing shows them today.

@@ -122,7 +122,11 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& 
     }
     ++r;
   }
-  binding_.Find("Edit_d1")->setStyleSheet("QLineEdit { background-color: #ff4040; }");
+  QLineEdit* dii = binding_.Find("Edit_d1");
+  dii->setStyleSheet("QLineEdit { background-color: #ff4040; }");
+  dii->setToolTip(QString::fromUtf8(
+      "Rot: Dii ist der Durchmesser, nach dem die Größe in DIN 5481 geordnet und gewählt wird."));
+  setProperty("helpNumber", 5005);  // F1 in any field
   binding_.Find("Edit_name")->setMaxLength(20);
   QPushButton* hubLength = HelpButton(this, "Button_lhb", "?", "Hilfebild 5010");
   hubLength->setMaximumWidth(32);

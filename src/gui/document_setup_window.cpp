@@ -22,9 +22,9 @@ constexpr int kFileTipNumber = 2720;
 QLabel* TipLabel(QWidget* parent, const QString& name, const QString& text, int helpNumber) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
-  // The help text of this number is its tooltip.
+  // The help text of this number is its tooltip, at every help level.
   label->setProperty("helpNumber", helpNumber);
-  SetHelpHint(label, helpNumber);
+  SetHelpHint(label, helpNumber, HintAlways);
   return label;
 }
 
@@ -56,8 +56,10 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
     };
     int line = 0;
     for (const auto& row : rows) {
-      grid->addWidget(TipLabel(box, row.labelName, row.label, row.tip), line, 0);
+      QLabel* label = TipLabel(box, row.labelName, row.label, row.tip);
+      grid->addWidget(label, line, 0);
       QLineEdit* edit = binding_.Edit(box, row.field, static_cast<int>(docwidth::documentText));
+      label->setBuddy(edit);  // F1 in the field shows the label's help
       edit->setMinimumWidth(360);
       grid->addWidget(edit, line, 1);
       QPushButton* choose = NamedButton(box, row.buttonName.toUtf8().constData(), "...");

@@ -1,5 +1,8 @@
 #include "gui/help_display.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -17,9 +20,54 @@ const HelpHost*& Host() {
   return host;
 }
 
+int HelpNumberOf(const QObject* object) {
+  const QVariant number = object != nullptr ? object->property("helpNumber") : QVariant();
+  return number.isValid() ? number.toInt() : 0;
+}
+
+// The help number F1 shows for the focused widget: see InstallHelpKey.
+int HelpNumberForFocus(QWidget* focus) {
+  QWidget* window = focus->window();
+  for (QWidget* w = focus; w != nullptr; w = w->parentWidget()) {
+    if (const int number = HelpNumberOf(w)) return number;
+    if (window != nullptr) {
+      for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->buddy() == w && HelpNumberOf(label) != 0) return HelpNumberOf(label);
+    }
+    if (w == window) break;
+  }
+  if (window == nullptr) return 0;
+  for (const char* name : {"Button_help", "Button_hilfe"})
+    if (const int number = HelpNumberOf(window->findChild<QPushButton*>(name))) return number;
+  return 0;
+}
+
+class HelpKeyFilter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+    // The key goes to the focused widget first; its parents are not asked again.
+    ShowHelp(HelpNumberForFocus(static_cast<QWidget*>(watched)), HelpMode::Text);
+    return true;
+  }
+};
+
 }  // namespace
 
+void InstallHelpKey() {
+  static HelpKeyFilter* filter = nullptr;
+  if (filter != nullptr || qApp == nullptr) return;
+  filter = new HelpKeyFilter(qApp);
+  qApp->installEventFilter(filter);
+}
+
 void SetHelpHost(const HelpHost* host) { Host() = host; }
+const HelpHost* CurrentHelpHost() { return Host(); }
 
 void ShowHelp(int number, HelpMode mode) {
   const HelpHost* host = Host();

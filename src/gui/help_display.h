@@ -29,6 +29,7 @@ struct HelpHost {
   std::function<void()> imageShown;  // repaints the drawing area
 };
 void SetHelpHost(const HelpHost* host);
+const HelpHost* CurrentHelpHost();  // nullptr before the main window sets it
 
 // Shows the help of number (0 = the current help number); the dialog stays open.
 void ShowHelp(int number, HelpMode mode);
@@ -39,6 +40,11 @@ enum HintWhen { HintWithHelpLevel, HintAlways };
 // Sets widget's tooltip to the help text of number; with HintWithHelpLevel only while
 // the configured help level is not 0.
 void SetHelpHint(QWidget* widget, int number, HintWhen when = HintWithHelpLevel);
+
+// F1 anywhere in the program shows the help text of the focused field (its own
+// "helpNumber" property, or that of the label it belongs to), else of its window (the
+// window's or its help button's), else the current help number.
+void InstallHelpKey();
 
 // A button that shows the help text or image of number and leaves its window open.
 QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text, int number,

@@ -68,6 +68,7 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   ui_.SetParent(this);
   ui_.SetTableEditor(tableEditor_);
   ui_.SetTemporaryFolder(&program.config.temporaryFolder);
+  ui_.SetConfiguration(&program.config);
   ui_.SetTextEditorOpener(
       [this](const std::string& file) { OpenInTextEditor(file, launcher_, prompts_); });
   // The report text window shows the Windows copy: printed without a second conversion.
@@ -92,6 +93,7 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
                            ShowHelpPictureOver(*dialog, program_.drawing, view_->size());
                        }};
   SetHelpHost(&helpHost_);
+  InstallHelpKey();
   BuildMenu();
   BindHandlers();
 
@@ -293,6 +295,7 @@ void MainWindow::RefreshCaptions() {
   }
   Item("mi_viewErrorMessages")->setText(FromUtf8(commands_->MessageItemCaption()));
   Item("mi_viewErrorMessages")->setEnabled(commands_->MessageItemEnabled());
+  tableEditor_->SetCaptions(commands_->Captions());
 }
 
 void MainWindow::RefreshTitle() {
@@ -371,6 +374,7 @@ void MainWindow::OpenTable() {
   ui_.SetWaitCursor(false);
   RefreshTitle();
   ProjectTableWindow window(FromUtf8(program_.projectDirectory), headings, rows, this);
+  window.SetCaptions(commands_->Captions());
   window.onExportExcel = [this](const std::vector<std::vector<std::string>>& cells) {
     if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
     OpenWorkbook(ProjectTableSheet(cells, program_.config.format),

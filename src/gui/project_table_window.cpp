@@ -10,6 +10,7 @@
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 #include "gui/qt_text.h"
+#include "gui/window_captions.h"
 
 namespace zt6::gui {
 
@@ -83,6 +84,13 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
   layout->addLayout(ButtonRow({ok, cancel}));
   resize(1100, 500);
   PlaceDialog(*this);
+}
+
+void ProjectTableWindow::SetCaptions(const MenuCaptions& captions) {
+  ApplyMenuCaptions(*this, captions, {{"mi_file", "mi_file"},
+                                      {"mi_fileExit", "mi_fileexit"},
+                                      {"mi_Help", "mi_Help"},
+                                      {"mi_HelpHelp", "mi_Help"}});
 }
 
 void ProjectTableWindow::SortByColumn(int column) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/commands/menu_captions.h"
+
 class QTableWidget;
 
 namespace zt6::gui {
@@ -23,6 +25,8 @@ class ProjectTableWindow : public QDialog {
 
   // Shows the window modally; the file of the chosen row, or nullopt for Exit/close.
   std::optional<std::string> Choose();
+  // The menus in the menu language of captions (German until called).
+  void SetCaptions(const MenuCaptions& captions);
   // Sorts the rows by the texts of a column, ascending.
   void SortByColumn(int column);
   // Every cell of the grid, the heading row first (UTF-8).

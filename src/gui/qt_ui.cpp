@@ -1,9 +1,11 @@
 #include "gui/qt_ui.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "base/codepage.h"
 #include "gui/dialog_placement.h"
 #include "gui/file_filter.h"
 #include "gui/plot_settings_window.h"
@@ -20,7 +22,9 @@ namespace {
 // after a save dialog, so Qt's is off.
 std::optional<std::string> RunFileDialog(QWidget* parent, bool save, const std::string& directory,
                                          const std::string& filter, const std::string& proposal) {
-  QFileDialog dialog(parent, QString(), FromUtf8(directory), QtFileFilter(filter));
+  // No folder given: the working folder, not the folder some earlier dialog showed.
+  const QString folder = directory.empty() ? QDir::currentPath() : FromUtf8(directory);
+  QFileDialog dialog(parent, QString(), folder, QtFileFilter(filter));
   dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -120,6 +124,10 @@ PickResult QtUi::PickRow(const std::string& title, CurrentTable& /*table*/, Pick
 void QtUi::ShowTextFile(const std::string& path) {
   ReportTextWindow window(path, textEditorOpener_, parent_);
   window.printFile = textFilePrinter_;
+  if (config_ != nullptr) {
+    window.UseSettings({Cp850ToUtf8(config_->printoutFont), config_->printoutFontSize, config_->printoutFontStyle},
+                       config_->textWindow);
+  }
   window.exec();
 }
 

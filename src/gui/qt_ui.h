@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "app/files/configuration.h"
 #include "app/ports/ui.h"
 #include "app/state/shell_state.h"
 
@@ -23,6 +24,9 @@ class QtUi : public Ui {
   void SetParent(QWidget* parent) { parent_ = parent; }
   // The configured temporary folder, which the plot settings window proposes.
   void SetTemporaryFolder(const std::string* folder) { temporaryFolder_ = folder; }
+  // The configuration whose printout font and text window place the report text
+  // window uses and whose place it writes back.
+  void SetConfiguration(Configuration* config) { config_ = config; }
   // Prints the file the report text window shows.
   void SetTextFilePrinter(std::function<void(const std::string&)> printer) {
     textFilePrinter_ = std::move(printer);
@@ -60,6 +64,7 @@ class QtUi : public Ui {
   TableEditorWindow* editor_ = nullptr;
   QWidget* parent_ = nullptr;
   const std::string* temporaryFolder_ = nullptr;
+  Configuration* config_ = nullptr;
   int waitCursors_ = 0;
   std::function<void(const std::string&)> textEditorOpener_;
   std::function<void(const std::string&)> textFilePrinter_;

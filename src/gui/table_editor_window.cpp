@@ -1,6 +1,7 @@
 #include "gui/table_editor_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -22,8 +23,10 @@
 #include "gui/dbf_table_model.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
+#include "gui/help_image_view.h"
 #include "gui/file_filter.h"
 #include "gui/qt_text.h"
+#include "gui/window_captions.h"
 #include "tables/dbf_error.h"
 
 namespace zt6::gui {
@@ -182,10 +185,21 @@ void TableEditorWindow::BuildMenu() {
   // The table's own help is the current help number its caller set before showing it.
   structure_ = add(help, "mi_helpdbf", "dbf Structure", [] { ShowHelp(0, HelpMode::Text); });
   add(help, "mi_helpCommon", "Common", [] { ShowHelp(3210, HelpMode::Text); });
-  add(help, "mi_helphilfebild", "Hilfe&bild", [] { ShowHelp(0, HelpMode::Image); });
+  // The editor covers the drawing area: the image gets a window of its own.
+  add(help, "mi_helphilfebild", "Hilfe&bild", [this] { ShowHelpImageWindow(0, this); });
   add(help, "mi_helpDatei", "&Datei",
       [this] { prompts_.ShowMessage(Utf8ToCp850(ToUtf8(fileName_->text()))); });
   static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
+}
+
+void TableEditorWindow::SetCaptions(const MenuCaptions& captions) {
+  ApplyMenuCaptions(*this, captions, {{"mi_File", "mi_file"},
+                                      {"mi_filePrint", "mi_fileprint"},
+                                      {"mi_fileExit", "mi_fileexit"},
+                                      {"mi_edit", "mi_Edit"},
+                                      {"mi_view", "mi_View"},
+                                      {"mi_Help", "mi_Help"},
+                                      {"mi_helpDatei", "mi_file"}});
 }
 
 void TableEditorWindow::BuildNavigator() {
@@ -298,8 +312,10 @@ PickResult TableEditorWindow::DbfShow(const QString& modeText, bool pick) {
   GoToRecord(start);
   if (closeOnChoice_) {
     grid_->setCurrentIndex(model_->index(grid_->currentIndex().row(), rememberedColumn_));
-  } else {
+  } else if (!placed_) {
+    // Scaled and centred once; later openings keep the size and place it was left at.
     PlaceDialog(*this);
+    placed_ = true;
   }
   recNo_->clear();
   key_ = 27;
@@ -478,7 +494,8 @@ void TableEditorWindow::mi_editPackClick() {
 QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QString& proposal,
                                              const std::string& filter) {
   // The program asks its own overwrite question, after refusing the table itself.
-  const QString file = QFileDialog::getSaveFileName(this, caption, proposal, QtFileFilter(filter),
+  const QString file = QFileDialog::getSaveFileName(this, caption, InProjectFolder(proposal),
+                                                    QtFileFilter(filter),
                                                     nullptr, QFileDialog::DontConfirmOverwrite);
   if (file.isEmpty()) return {};
   if (IsOpenProjectFile(program_, ToUtf8(file))) {
@@ -498,6 +515,12 @@ QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QStri
     return {};
   }
   return file;
+}
+
+QString TableEditorWindow::InProjectFolder(const QString& name) const {
+  const QDir folder(program_.projectDirectory.empty() ? QDir::currentPath()
+                                                      : FromUtf8(program_.projectDirectory));
+  return name.isEmpty() ? folder.absolutePath() : folder.filePath(name);
 }
 
 void TableEditorWindow::mi_fileExportHtmlClick() {
@@ -528,7 +551,8 @@ void TableEditorWindow::mi_fileSaveAsDelimitedClick() {
 
 void TableEditorWindow::mi_fileAppenddbfClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, "Append dbf", {}, QtFileFilter("*.dbf"));
+  const QString file = QFileDialog::getOpenFileName(this, "Append dbf", InProjectFolder({}),
+                                                    QtFileFilter("*.dbf"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFrom(ToUtf8(file)); });
   model_->Reload();
@@ -536,7 +560,8 @@ void TableEditorWindow::mi_fileAppenddbfClick() {
 
 void TableEditorWindow::mi_fileAppendDelimitedClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", {}, QtFileFilter("*.txt"));
+  const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", InProjectFolder({}),
+                                                    QtFileFilter("*.txt"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFromDelimited(ToUtf8(file)); });
   model_->Reload();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/commands/menu_captions.h"
 #include "app/ports/launcher.h"
 #include "app/ports/printer.h"
 #include "app/ports/prompts.h"
@@ -28,6 +29,8 @@ class TableEditorWindow : public QDialog {
   Q_OBJECT
 
  public:
+  // The menus in the menu language of captions (German until called).
+  void SetCaptions(const MenuCaptions& captions);
   TableEditorWindow(Program& program, Prompts& prompts, Launcher& launcher, Printer& printer,
                     QWidget* parent = nullptr);
 
@@ -61,6 +64,9 @@ class TableEditorWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // name in the project's folder (the folder itself for none): where the file
+  // dialogs start.
+  QString InProjectFolder(const QString& name) const;
   void BuildMenu();
   void BuildNavigator();
   // Runs one table command; a table fault is shown as a dataset error.
@@ -101,6 +107,7 @@ class TableEditorWindow : public QDialog {
   QToolButton* navButtons_[10] = {};
   bool pick_ = false;
   bool closeOnChoice_ = false;
+  bool placed_ = false;  // scaled and placed at the first opening
   int rememberedColumn_ = 0;
   std::string searchText_;
   bool found_ = false;

@@ -18,6 +18,7 @@
 #include "base/codepage.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
+#include "gui/qt_printer.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -165,6 +166,20 @@ ReportTextWindow::ReportTextWindow(const std::string& path,
   });
   resize(820, 600);
   PlaceDialog(*this);
+}
+
+void ReportTextWindow::UseSettings(const PrintFont& font, TextWindowPlace& place) {
+  memo_->setFont(PrintoutFont(font));
+  place_ = &place;
+  if (place.width > 0 && place.height > 0) {
+    resize(place.width, place.height);
+    move(place.left, place.top);
+  }
+}
+
+void ReportTextWindow::done(int result) {
+  if (place_ != nullptr) *place_ = {x(), y(), width(), height()};
+  QDialog::done(result);
 }
 
 }  // namespace zt6::gui

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/files/configuration.h"
+#include "app/ports/printer.h"
+
 class QPlainTextEdit;
 class QLineEdit;
 
@@ -53,9 +56,16 @@ class ReportTextWindow : public QDialog {
                    QWidget* parent);
   // "&Drucken...": prints the shown file (a Windows copy); none: not available.
   std::function<void(const std::string&)> printFile;
+  // Shows the text in the printout font and opens the window at the configured place
+  // and size when its width and height are above 0; on closing, the window's place and
+  // size are written back into place.
+  void UseSettings(const PrintFont& font, TextWindowPlace& place);
+
+  void done(int result) override;
 
  private:
   QPlainTextEdit* memo_;
+  TextWindowPlace* place_ = nullptr;
 };
 
 }  // namespace zt6::gui

@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -102,6 +104,42 @@ TEST_F(HelpWindowsTest, AHelpImageOpensInFrontOfTheDialogThatAskedForIt) {
   EXPECT_GT(all, 2000);
   // Nothing of the picture touches the bottom edge: the lowest text ends above it.
   for (int y = picture.height() - 2; y < picture.height(); ++y) EXPECT_EQ(painted(y), 0) << y;
+}
+
+// F1 shows the help text of the focused field, else of its window; Document Setup's
+// tooltips stay at help level 0, and the red Dii field says why it is red. Before, F1
+// did nothing.
+TEST_F(HelpWindowsTest, F1ShowsTheHelpOfTheFocusedFieldOrItsWindow) {
+  program.config.helpLevel = 0;
+  QString caption, text, tip;
+  script.Expect("TForm_confDoku", [&](QWidget* w) {
+    tip = w->findChild<QLabel*>("Label_file2")->toolTip();
+    script.Expect("MessageBox", Note(caption, text));
+    QTest::keyClick(w->findChild<QLineEdit*>("Edit_file2"), Qt::Key_F1);
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_DocumentSetup");
+  EXPECT_EQ(caption, "HILFETEXT Nr.2720");
+  EXPECT_FALSE(tip.isEmpty());
+
+  script.Expect("TForm_zt6abm", [&](QWidget* w) {
+    tip = w->findChild<QLineEdit*>("Edit_d1")->toolTip();
+    script.Expect("MessageBox", Note(caption, text));
+    QTest::keyClick(w->findChild<QLineEdit*>("Edit_z"), Qt::Key_F1);
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_editabmessungen");
+  EXPECT_EQ(caption, "HILFETEXT Nr.5005");
+  EXPECT_TRUE(tip.startsWith("Rot: Dii")) << tip.toStdString();
+
+  // A prompt: the current help number.
+  script.Expect("Tin_radiodialog", [&](QWidget* w) {
+    script.Expect("MessageBox", Note(caption, text));
+    QTest::keyClick(w, Qt::Key_F1);
+    ClickButton(w, "Button_cancel");
+  });
+  Run("mi_fileNew");
+  EXPECT_EQ(caption, "HILFETEXT Nr.2750");
 }
 
 TEST_F(HelpWindowsTest, LabelsOfTheLoadDialogShowTheirHelpTextAsTooltip) {

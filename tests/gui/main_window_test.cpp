@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -288,7 +290,7 @@ TEST_F(MainWindowTest, TooManyTeethToDrawGiveTheirOwnMessage) {
     Run("mi_viewQuick");
     const QString all = shown.join("\n");
     if (z > 20000) {
-      EXPECT_TRUE(all.contains(QString::fromUtf8("Zu viele Zähne zum Zeichnen: z = 100"))) << all.toStdString();
+      EXPECT_TRUE(all.contains(QString::fromUtf8("Zu viele Zähne: z=1000000 > 20000"))) << all.toStdString();
       EXPECT_TRUE(all.contains("Jeder Zahn wird einzeln gezeichnet")) << all.toStdString();
       EXPECT_FALSE(all.contains("Temp")) << all.toStdString();
       EXPECT_TRUE(program.drawing.Records().empty());
@@ -353,6 +355,35 @@ TEST_F(MainWindowTest, ProjectTableListsTheFolderAndOpensTheChosenFile) {
   EXPECT_TRUE(window->windowTitle().contains(chosen.left(6))) << window->windowTitle().toStdString();
 }
 
+// The keyboard chooses too: the arrow keys move to a row, Enter opens its file; the
+// menus are in the menu language.
+TEST_F(MainWindowTest, ProjectTableChoosesByKeyboardWithMenusInTheMenuLanguage) {
+  for (const char* name : {"welle_12x14.zt6", "din5481_17x20.zt6"}) {
+    const std::filesystem::path source = std::filesystem::path(ZT6_DATA_DIR) / "examples" / name;
+    std::filesystem::copy_file(source, dir.path() / name);
+  }
+  Run("mi_helplanguageenglisch");
+  QStringList captions;
+  QString chosen;
+  script.Expect("TForm_preview", [&](QWidget* w) {
+    for (const char* name : {"mi_file", "mi_Help"}) captions << w->findChild<QMenu*>(name)->title();
+    captions << w->findChild<QAction*>("mi_fileExit")->text();
+    auto* grid = w->findChild<QTableWidget*>("StringGrid1");
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Down);
+    ASSERT_EQ(grid->currentRow(), 1);
+    chosen = grid->item(1, 0)->text();
+    QTest::keyClick(grid, Qt::Key_Return);
+  });
+  script.Expect("TForm_preview", [](QWidget* w) {
+    w->findChild<QAction*>("mi_fileExit")->trigger();
+  });
+  Run("mi_fileOpenTable");
+  EXPECT_EQ(captions, QStringList({"&File", "&Help", "E&xit"}));
+  EXPECT_EQ(QString::fromStdString(program.projectName) + ".zt6", chosen);
+  EXPECT_TRUE(script.unexpected.empty());
+}
+
 TEST_F(MainWindowTest, ReportOnTheScreenOpensTheTextWindow) {
   OpenExample();
   QString text;
@@ -363,6 +394,58 @@ TEST_F(MainWindowTest, ReportOnTheScreenOpensTheTextWindow) {
   Run("mi_ViewAusdruck");
   EXPECT_TRUE(text.contains("12x14")) << text.left(400).toStdString();
   EXPECT_TRUE(text.contains(QString::fromUtf8("Zähnezahl"))) << text.left(400).toStdString();
+}
+
+// The report window opens with the printout font at the place and size the settings
+// four "Textfenster" fields give, and stores its place and size back when it closes;
+// "<" proposes a place and size. Before, it always opened at 820x600 in a fixed font.
+TEST_F(MainWindowTest, ReportWindowOpensWhereTheSettingsSayAndStoresItsPlaceBack) {
+  OpenExample();
+  program.config.printoutFont = "DejaVu Sans Mono";
+  program.config.printoutFontSize = 13;
+  program.config.printoutFontStyle = 2;
+  script.Expect("Tconfig", [](QWidget* w) {
+    auto* tabs = w->findChild<QTabWidget*>("Pagecontrol1");
+    tabs->setCurrentWidget(tabs->findChild<QWidget*>("Tab_textdruck"));
+    auto* propose = w->findChild<QPushButton*>("Button_Textwindow");
+    ASSERT_NE(propose, nullptr);
+    EXPECT_EQ(propose->text(), "<");
+    EXPECT_EQ(w->findChild<QPushButton*>("Button_dirtempenv")->text(), "<");  // was "< TEMP"
+    Type(w, "Edit_x", "1024");
+    Type(w, "Edit_y", "700");
+    ClickButton(w, "Button_Textwindow");
+    EXPECT_EQ(TextOf(w, "Edit_left"), "10");
+    EXPECT_EQ(TextOf(w, "Edit_top"), "40");
+    EXPECT_EQ(TextOf(w, "Edit_width"), "910");  // 13 points x 70
+    EXPECT_EQ(TextOf(w, "Edit_height"), "680");
+    Type(w, "Edit_left", "30");
+    Type(w, "Edit_top", "45");
+    Type(w, "Edit_width", "510");
+    Type(w, "Edit_height", "333");
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_fileConfig");
+  ASSERT_EQ(program.config.textWindow.width, 510);
+
+  QRect opened;
+  QFont font;
+  script.Expect("TForm_showtextfile", [&](QWidget* w) {
+    opened = QRect(w->pos(), w->size());
+    font = w->findChild<QPlainTextEdit*>("Memo1")->font();
+    w->move(70, 80);
+    w->resize(600, 400);
+    qobject_cast<QDialog*>(w)->accept();
+  });
+  Run("mi_ViewAusdruck");
+  EXPECT_EQ(opened, QRect(30, 45, 510, 333));
+  EXPECT_EQ(font.family(), "DejaVu Sans Mono");
+  EXPECT_EQ(font.pointSize(), 13);
+  EXPECT_TRUE(font.italic());
+  EXPECT_FALSE(font.bold());
+  EXPECT_EQ(program.config.textWindow.left, 70);
+  EXPECT_EQ(program.config.textWindow.top, 80);
+  EXPECT_EQ(program.config.textWindow.width, 600);
+  EXPECT_EQ(program.config.textWindow.height, 400);
 }
 
 // Export Notepad starts a windowed editor found on the path, or says that none was

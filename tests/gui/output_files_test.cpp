@@ -78,6 +78,25 @@ TEST_F(OutputFilesTest, CadSaveDialogProposesTheCadNameAndNeverWritesOverTheProj
   EXPECT_FALSE(fs::exists(dir.path() / "welle_12x14.dxf"));
 }
 
+// The CAD save dialog starts in the configured CAD folder, else in the project's folder
+// (before, with no CAD folder it started wherever the last dialog had been).
+TEST_F(OutputFilesTest, CadSaveDialogStartsInTheCadFolderElseTheProjectFolder) {
+  OpenFromCommandLine();
+  const fs::path cad = dir.path() / "cad";
+  fs::create_directories(cad);
+  for (const std::string& setting : {std::string(), cad.string()}) {
+    program.config.cadFolder = setting;
+    QString shown;
+    ChooseDxf([&shown](QFileDialog* d) {
+      shown = d->directory().absolutePath();
+      d->reject();
+    });
+    Run("mi_cadprofilwelle");
+    const fs::path expected = setting.empty() ? dir.path() : cad;
+    EXPECT_EQ(fs::path(shown.toStdString()), fs::canonical(expected)) << setting;
+  }
+}
+
 TEST_F(OutputFilesTest, AnExistingCadFileIsWrittenOnlyAfterYes) {
   OpenFromCommandLine();
   const fs::path dxf = dir.path() / "welle_12x14.dxf";

@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTableView>
@@ -283,6 +284,62 @@ TEST_F(TableEditorTest, LettersInANumberFieldAreRefused) {
   EXPECT_NE(messages[0].find("Z (N 3)"), std::string::npos) << messages[0];
   EXPECT_NE(messages[0].find("abc"), std::string::npos) << messages[0];
   EXPECT_EQ(InFile(table, record, 5), z);
+}
+
+// The editor keeps the size it was left at (before, each opening scaled it again and it
+// grew); its Hilfebild shows the image in a window of its own and leaves the main
+// drawing as it was (before, it drew into the covered drawing area and left it black).
+TEST_F(TableEditorTest, KeepsItsSizeAndShowsTheHelpImageInItsOwnWindow) {
+  CopyShippedTables();
+  // The drawing's lines in world units: a redraw for a settling window size keeps them.
+  const auto lines = [this] {
+    std::vector<std::string> drawn;
+    for (const std::string& r : program.drawing.Records())
+      if (r.rfind("4;", 0) == 0) drawn.push_back(r);
+    return drawn;
+  };
+  const std::vector<std::string> drawingBefore = lines();
+  ASSERT_FALSE(drawingBefore.empty());
+  std::vector<QSize> sizes;
+  int imagePixels = 0;
+  for (int opening = 0; opening < 4; ++opening) {
+    script.Expect("Tdbf4", [&, opening](QWidget* w) {
+      sizes.push_back(w->size());
+      if (opening == 1) {
+        program.shell.helpNumber = 5005;  // the profile image
+        script.Expect("TForm_helpimageview", [&imagePixels](QWidget* image) {
+          const QImage shot = image->findChild<QWidget*>("HelpImage")->grab().toImage();
+          const QRgb background = shot.pixel(0, 0);
+          for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2) imagePixels += shot.pixel(x, y) != background;
+          ClickButton(image, "Button_ok");
+        });
+        w->findChild<QAction*>("mi_helphilfebild")->trigger();
+      }
+      ClickButton(w, "Button_ok");
+    });
+    Run("mi_dbfDin5481");
+  }
+  ASSERT_EQ(sizes.size(), 4u);
+  for (const QSize& size : sizes) EXPECT_EQ(size, sizes.front());
+  EXPECT_GT(imagePixels, 200);
+  EXPECT_EQ(lines(), drawingBefore);
+  EXPECT_TRUE(script.unexpected.empty());
+}
+
+// The editor's menus follow the menu language through the caption table.
+TEST_F(TableEditorTest, MenusFollowTheMenuLanguage) {
+  CopyShippedTables();
+  Run("mi_helplanguageenglisch");
+  QStringList titles;
+  script.Expect("Tdbf4", [&titles](QWidget* w) {
+    for (const char* name : {"mi_File", "mi_edit", "mi_view", "mi_Help"})
+      titles << w->findChild<QMenu*>(name)->title();
+    titles << w->findChild<QAction*>("mi_fileExit")->text();
+    ClickButton(w, "Button_ok");
+  });
+  Run("mi_dbfDin5481");
+  EXPECT_EQ(titles, QStringList({"&File", "&Edit", "&View", "&Help", "E&xit"}));
 }
 
 // Values each field type cannot hold are refused naming the field; values it can hold pass.

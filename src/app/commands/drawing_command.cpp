@@ -23,7 +23,9 @@ std::optional<int> PromptCadPorts::ChooseOutputType() {
 
 std::optional<std::string> PromptCadPorts::ChooseOutputFile(const std::string& extension) {
   if (batchCad) return program_.projectName + "." + extension;
-  const std::string folder = FolderSettingPath(program_.config.cadFolder).string();
+  // Without a CAD folder the drawing goes beside the project.
+  std::string folder = FolderSettingPath(program_.config.cadFolder).string();
+  if (folder.empty()) folder = program_.projectDirectory;
   const std::string filter = "*." + extension + "|*." + extension + "|*.*|*.*";
   return zt6::ChooseOutputFile(program_, prompts_, folder, filter,
                                OutputFileProposal(program_.projectName, extension), extension);
@@ -59,9 +61,9 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
     return DrawingOutcome::Cancelled;
   }
   if (program.design.z > kMaxTeethDrawn) {
-    const std::string text = Oem("Zu viele Zähne zum Zeichnen: z = ") +
-                             std::to_string(program.design.z) + Oem(", höchstens ") +
-                             std::to_string(kMaxTeethDrawn);
+    // Short enough for the run message list to keep the largest z and the limit whole.
+    const std::string text = Oem("Zu viele Zähne: z=") + std::to_string(program.design.z) +
+                             " > " + std::to_string(kMaxTeethDrawn);
     // A windowless run shows no run summary: there it is said as an error.
     if (program.shell.noGui) {
       prompts.ShowErrorAlways(text);

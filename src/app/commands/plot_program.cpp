@@ -1,6 +1,7 @@
 #include "app/commands/plot_program.h"
 
 #include <algorithm>
+#include <cctype>
 #include <system_error>
 #include <vector>
 
@@ -101,6 +102,16 @@ std::vector<std::string> SplitAtBlanks(const std::string& line) {
   }
   return words;
 }
+
+#ifndef _WIN32
+// A program named with a drive letter or a backslash, as on Windows: here a backslash
+// would be part of the file's name.
+bool IsWindowsProgram(const std::string& program) {
+  const bool drive = program.size() >= 2 && program[1] == ':' &&
+                     std::isalpha(static_cast<unsigned char>(program[0])) != 0;
+  return drive || program.find('\\') != std::string::npos;
+}
+#endif
 
 bool IsBatchFile(const std::string& program) {
   if (program.size() < 4) return false;
@@ -245,25 +256,63 @@ bool ChoosePlotCommandLine(Program& program, Prompts& prompts, const fs::path& w
 }
 
 void RunPlotProgram(Program& program, Prompts& prompts, Launcher& launcher) {
-  const std::vector<std::string>& lines = program.config.plotCommandLines;
-  std::vector<std::string> words;
-  if (!lines.empty())
-    words = SplitAtBlanks(Cp850ToUtf8(lines[static_cast<std::size_t>(SelectedLine(program) - 1)]));
-  const std::string notFound = PlotStartErrorText(2);
+  std::vector<std::string>& lines = program.config.plotCommandLines;
+  const std::size_t selected = static_cast<std::size_t>(SelectedLine(program) - 1);
+  const std::string line = selected < lines.size() ? lines[selected] : std::string();
+  std::vector<std::string> words = SplitAtBlanks(line);
+#ifndef _WIN32
+  // A line this system cannot start is said before anything is tried, and the plot
+  // program's settings are offered to put it right.
+  std::string problem;
   if (words.empty()) {
-    prompts.ShowError(notFound);
+    problem = "Kein Plotprogramm eingestellt.";
+  } else if (IsWindowsProgram(words.front())) {
+    problem = Oem("Das Plotprogramm ") + words.front() + Oem(" ist ein Windows-Programm.");
+  }
+  if (!problem.empty()) {
+    if (!prompts.shell().messageBoxesEnabled) return;
+    const std::string text =
+        problem + Oem(" Die Einstellungen des Plotprogramms öffnen?");
+    if (!prompts.ui().ConfirmMessage(
+            "PLOTRIX", OemToDisplay(text, prompts.format().asciiSpecial)))
+      return;
+    prompts.shell().helpNumber = 2055;
+    const std::optional<std::string> edited = prompts.ui().EditPlotCommandLine(Cp850ToUtf8(line));
+    if (edited && selected < lines.size()) lines[selected] = Utf8ToCp850(*edited);
+    return;
+  }
+#endif
+  if (words.empty()) {
+    prompts.ShowError(PlotStartErrorText(2));
     return;
   }
   // The line is passed whole: the launcher takes an argument list of any length.
   std::string programName = words.front();
   words.erase(words.begin());
+  for (std::string& word : words) word = Cp850ToUtf8(word);
+  std::string started = Cp850ToUtf8(programName);
 #ifndef _WIN32
   if (IsBatchFile(programName)) {
-    words.insert(words.begin(), programName);
-    programName = "/bin/sh";
+    words.insert(words.begin(), started);
+    started = "/bin/sh";
   }
 #endif
-  if (!launcher.Start(programName, words)) prompts.ShowError(notFound);
+  const StartVerdict verdict = launcher.StartAndCheck(started, words);
+  const std::string name = Oem("Plotprogramm ") + programName;
+  switch (verdict.kind) {
+    case StartVerdict::Kind::Started: return;
+    case StartVerdict::Kind::NotFound: prompts.ShowError(name + " nicht gefunden"); return;
+    case StartVerdict::Kind::NotExecutable:
+      prompts.ShowError(name + Oem(" ist nicht ausführbar"));
+      return;
+    case StartVerdict::Kind::ExitCode:
+      prompts.ShowError(name + " endete mit Exit-Code " + std::to_string(verdict.exitCode));
+      return;
+    case StartVerdict::Kind::Failed:
+      prompts.ShowError(name + " konnte nicht gestartet werden" +
+                        (verdict.reason.empty() ? std::string() : ": " + Utf8ToCp850(verdict.reason)));
+      return;
+  }
 }
 
 }  // namespace zt6

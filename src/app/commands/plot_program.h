@@ -28,7 +28,9 @@ std::optional<std::string> PlotParameterSequence(Program& program, Prompts& prom
                                                  const std::filesystem::path& workingFolder);
 
 // Starts the selected line, split at blanks into program and arguments; a batch file
-// of the parameter sequence is run by the shell. A failed start shows "file not found".
+// of the parameter sequence is run by the shell. A failed start names the program and
+// why (not found, not executable, not started, its exit code). On Linux an empty or
+// Windows line says so and offers the plot program's settings instead.
 void RunPlotProgram(Program& program, Prompts& prompts, Launcher& launcher);
 
 }  // namespace zt6

@@ -149,6 +149,9 @@ fs::path LoadConfiguration(Configuration& config, ConfigurationPlace& place, Scr
   config.drawingAreaX = screen.width - 9;
   config.drawingAreaY = screen.height - 91;
   config.textWindow.height = screen.height - 80;
+  // Nothing read: the settings are saved into the user's folder, not into whichever
+  // folder the program was started from.
+  if (const fs::path user = UserConfigurationFolder(); !user.empty()) place.directory = user;
   shell.cancel = true;
   return {};
 }

@@ -44,8 +44,8 @@ bool LooksLikeConfiguration(std::string_view bytes);
 // Reads the configuration file of place, else the one in the per-user folder, which
 // then becomes place's directory. Before reading an empty "Default Data Directory"
 // becomes the start directory. When neither file is readable the settings keep their
-// values, the drawing area and the text window height follow the screen, and the
-// cancel flag is set. The dialog scale keeps its default of 102, since its start-up
+// values, the drawing area and the text window height follow the screen, the per-user
+// folder (when there is one) becomes place's directory, and the cancel flag is set. The dialog scale keeps its default of 102, since its start-up
 // value would need the main window's frame. A file that is no configuration is not
 // read, like an unreadable one; the first such file goes to *refused when given.
 // Returns the file read, empty for none.

@@ -1,7 +1,10 @@
 #include "app/files/session_file.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
+#include "app/files/configuration_file.h"
 #include "base/program_identity.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
@@ -36,6 +39,12 @@ RecentFiles LoadSession(const std::filesystem::path& file) {
 
 bool SaveSession(const std::filesystem::path& file, std::string_view projectDirectory,
                  const RecentFiles& recent) {
+  // The per-user folder is made on first use, as for the configuration beside it.
+  if (const std::filesystem::path user = UserConfigurationFolder();
+      !user.empty() && file.parent_path().lexically_normal() == user.lexically_normal()) {
+    std::error_code ec;
+    std::filesystem::create_directories(user, ec);  // a failure shows up as the write's
+  }
   return WriteFileSafely(file, SessionText(projectDirectory, recent)).ok;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A Launcher for tests: records every call and starts nothing.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,12 @@ class RecordingLauncher : public Launcher {
 
   std::vector<Call> calls;
   bool succeed = true;  // what every call reports
+  // What StartAndCheck reports; none: Started or Failed as succeed says.
+  std::optional<StartVerdict> verdict;
 
   bool Start(const std::string& program, const std::vector<std::string>& arguments) override;
+  StartVerdict StartAndCheck(const std::string& program,
+                             const std::vector<std::string>& arguments) override;
   bool Open(const std::string& fileOrAddress) override;
 };
 

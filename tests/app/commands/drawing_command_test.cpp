@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "app/commands/drawing_command.h"
 #include "app/ports/recording_launcher.h"
 #include "app/ports/scripted_ui.h"
 #include "cad/cad_fixture.h"
 #include "base/codepage.h"
+#include "calc/message_descriptions.h"
 #include "support/file_bytes.h"
 #include "support/fixed_time.h"
 #include "support/temp_dir.h"
@@ -128,8 +130,28 @@ TEST(DrawingCommand, TooManyTeethAreSaidAlsoWithoutTheWindow) {
   const auto messages = b.ui.Of("message");
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].caption, "Fehler : ");
-  EXPECT_EQ(messages[0].text, "Zu viele Zähne zum Zeichnen: z = 20001, höchstens 20000");
+  EXPECT_EQ(messages[0].text, "Zu viele Zähne: z=20001 > 20000");
   EXPECT_TRUE(fs::is_empty(b.dir.path()));
+}
+
+// The run message list keeps a message's first characters only: the design's z and
+// the limit stay whole up to the largest z, and its description names the same limit.
+TEST(DrawingCommand, TooManyTeethMessageKeepsZAndTheLimitWholeInTheRunMessages) {
+  for (const int z : {1000000, std::numeric_limits<int>::max()}) {
+    Bench b;
+    b.program.design.z = z;
+    b.program.shell.noGui = false;
+    b.ui.QueueCancel();  // leaves the run summary
+    EXPECT_EQ(b.Draw(1, CadOutputType::Dxf), DrawingOutcome::Cancelled);
+    ASSERT_EQ(b.program.messages.Count(), 1);
+    EXPECT_EQ(b.program.messages.Message(1),
+              Oem("Zu viele Zähne: z=") + std::to_string(z) + " > 20000");
+  }
+  const MessageDescription description = LookUpDescription(
+      fs::path(ZT6_DATA_DIR) / "zt6.err", Oem("Zu viele Zähne: z=1000000 > 20000"));
+  EXPECT_NE(description.cause.find("20000"), std::string::npos) << description.cause;
+  EXPECT_NE(description.remedy.find("20000"), std::string::npos) << description.remedy;
+  EXPECT_EQ(description.remedy.find("einige hundert"), std::string::npos) << description.remedy;
 }
 
 TEST(DrawingMenu, OneDrawingAfterTheOtherUntilReturn) {

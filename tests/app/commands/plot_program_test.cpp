@@ -233,18 +233,47 @@ TEST(PlotProgram, OverlongLineGoesIntoABatchFileStartedByTheShell) {
   EXPECT_EQ(messages[1].text, "Datei PLOT1.BAT kann nicht angelegt werden");
 }
 
-TEST(PlotProgram, FailedStartShowsFileNotFound) {
-  Bench b({"/opt/plotrix/WPLOTRIX plotrix", "   "});
-  b.launcher.succeed = false;
-  RunPlotProgram(b.program, b.prompts, b.launcher);
-  b.program.plotLine = 2;  // a blank line starts nothing
-  RunPlotProgram(b.program, b.prompts, b.launcher);
-  EXPECT_EQ(b.launcher.calls.size(), 1u);
-  const auto messages = b.ui.Of("message");
-  ASSERT_EQ(messages.size(), 2u);
-  for (const auto& m : messages) {
-    EXPECT_EQ(m.caption, "Fehler : ");
-    EXPECT_EQ(m.text, "file not found");
+// A failed start names the program and the reason; before, every failure said
+// "file not found" without naming the program.
+TEST(PlotProgram, FailedStartNamesTheProgramAndTheReason) {
+  using K = StartVerdict::Kind;
+  const std::vector<std::pair<StartVerdict, std::string>> cases = {
+      {{K::NotFound, 0, {}}, "Plotprogramm /opt/plotrix/WPLOTRIX nicht gefunden"},
+      {{K::NotExecutable, 0, {}}, "Plotprogramm /opt/plotrix/WPLOTRIX ist nicht ausführbar"},
+      {{K::Failed, 0, "Permission denied"},
+       "Plotprogramm /opt/plotrix/WPLOTRIX konnte nicht gestartet werden: Permission denied"},
+      {{K::ExitCode, 3, {}}, "Plotprogramm /opt/plotrix/WPLOTRIX endete mit Exit-Code 3"},
+  };
+  for (const auto& [verdict, text] : cases) {
+    Bench b({"/opt/plotrix/WPLOTRIX plotrix"});
+    b.launcher.verdict = verdict;
+    RunPlotProgram(b.program, b.prompts, b.launcher);
+    ASSERT_EQ(b.launcher.calls.size(), 1u);
+    const auto messages = b.ui.Of("message");
+    ASSERT_EQ(messages.size(), 1u) << text;
+    EXPECT_EQ(messages[0].caption, "Fehler : ");
+    EXPECT_EQ(messages[0].text, text);
+  }
+}
+
+// Here an empty line or a Windows program cannot be started: it says so, starts
+// nothing and offers the plot program's settings, whose line is kept.
+TEST(PlotProgram, EmptyOrWindowsLineSaysSoAndOffersTheSettings) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"   ", "Kein Plotprogramm eingestellt."},
+      {kDefaultPlotCommandLine, "Das Plotprogramm C:\\PLOTRIX\\WPLOTRIX ist ein Windows-Programm."},
+      {"plot\\wplot x", "Das Plotprogramm plot\\wplot ist ein Windows-Programm."},
+  };
+  for (const auto& [line, text] : cases) {
+    Bench b({line});
+    b.ui.QueueText("/usr/bin/plotter x");  // the settings window's line
+    RunPlotProgram(b.program, b.prompts, b.launcher);
+    EXPECT_TRUE(b.launcher.calls.empty());
+    const auto messages = b.ui.Of("message");
+    ASSERT_EQ(messages.size(), 1u) << line;
+    EXPECT_EQ(messages[0].text, text + " Die Einstellungen des Plotprogramms öffnen?");
+    ASSERT_EQ(b.ui.Of("plotline").size(), 1u);
+    EXPECT_EQ(b.Line(), "/usr/bin/plotter x");
   }
 }
 
@@ -265,11 +294,22 @@ TEST(PlotProgram, StandInProgramReceivesTheCommandLine) {
             b.dir.path().string() + "/plotrix\n/CPS\n/TCourier\n");
   EXPECT_TRUE(b.ui.Of("message").empty());
 
-  // A program that does not exist is a failed start.
-  b.program.config.plotCommandLines = {Utf8ToCp850((b.dir.path() / "missing").string())};
-  RunPlotProgram(b.program, b.prompts, launcher);
-  ASSERT_EQ(b.ui.Of("message").size(), 1u);
-  EXPECT_EQ(b.ui.Of("message")[0].text, "file not found");
+  // A program that is missing, may not be executed, or fails at once says which.
+  const fs::path plain = b.dir.path() / "plain";
+  { std::ofstream(plain) << "#!/bin/sh\n"; }
+  const fs::path failing = Executable(b.dir.path() / "failing", "#!/bin/sh\nexit 7\n");
+  const std::vector<std::pair<fs::path, std::string>> cases = {
+      {b.dir.path() / "missing", " nicht gefunden"},
+      {"zt6-no-such-plot-program", " nicht gefunden"},
+      {plain, " ist nicht ausführbar"},
+      {failing, " endete mit Exit-Code 7"},
+  };
+  for (const auto& [file, reason] : cases) {
+    b.program.config.plotCommandLines = {Utf8ToCp850(file.string())};
+    RunPlotProgram(b.program, b.prompts, launcher);
+    EXPECT_EQ(b.ui.Of("message").back().text, "Plotprogramm " + file.string() + reason);
+  }
+  EXPECT_EQ(b.ui.Of("message").size(), cases.size());
 }
 
 TEST(PlotProgram, StandInProgramRunsThroughTheBatchFile) {

@@ -730,7 +730,8 @@ TEST_F(ConfigurationFile, NoReadableFileKeepsDefaultsWithScreenValuesAndSetsCanc
   ConfigurationPlace place = StartPlace();
   EXPECT_TRUE(LoadConfiguration(c, place, screen, start.string(), shell).empty());
   EXPECT_TRUE(shell.cancel);
-  EXPECT_EQ(place.directory, start);
+  // "Speichern" then writes into the user's folder, not into the start directory.
+  EXPECT_EQ(place.directory, xdg / "zt6");
   EXPECT_EQ(c.cadLayerNames[0], "1");
   EXPECT_EQ(c.drawingAreaX, 1024 - 9);
   EXPECT_EQ(c.drawingAreaY, 768 - 91);
