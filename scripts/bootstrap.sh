@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
   fonts-nanum dpkg-dev lintian
-  pkg-config libxlsxwriter-dev python3-openpyxl poppler-utils "$@")
+  pkg-config libxlsxwriter-dev python3-openpyxl poppler-utils freecad "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -280,7 +280,12 @@ void CadOutput::CopyLogoBlocks() {
     if (content.ok && !content.tooLarge) {
       for (const DxfGroup& group : ReadDxfGroups(content.bytes)) {
         if (group.code == 0 && group.value == "EOF") break;
-        if (group.code >= 0) dxf.Group(group.code, std::string_view(group.value));
+        // The file's own handles would repeat those of this file: each gets a new one.
+        if (group.code == 0) {
+          dxf.Start(group.value);
+        } else if (group.code > 0 && group.code != 5) {
+          dxf.Group(group.code, std::string_view(group.value));
+        }
       }
     }
     dxf.EndBlock();
