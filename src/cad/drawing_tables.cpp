@@ -188,7 +188,7 @@ void DrawStrengthTable(CadOutput& cad, const DesignRecord& d, double x, double y
   cad.Layer(kTableLayer);
   DrawingTable table(cad, x, y, kTextHeight, {22, 6, 6, 7, 7});
   table.Header({t.W("FESTIGKEIT"), "", "", "1", "2"});
-  table.Row({t.W("Werkstoff"), "", "", std::string(TrimBlanks(shaft.name)),
+  table.IdentifierRow({t.W("Werkstoff"), "", "", std::string(TrimBlanks(shaft.name)),
              std::string(TrimBlanks(hub.name))});
   table.Row({t.W("Streckgrenze"), "Re", t.stress, t.Stress(shaft.Re), t.Stress(hub.Re)});
   table.Row({t.W("Stützfaktor"), "fS", "", factor(shaft.fS), factor(hub.fS)});
