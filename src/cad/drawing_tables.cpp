@@ -54,11 +54,14 @@ DataRow DataOnly(TableCells cells) { return {std::move(cells), true, false}; }
 DataRow ToleranceOnly(TableCells cells) { return {std::move(cells), false, true}; }
 DataRow Blank() { return {{}, false, true}; }
 
-// Falpha, Fbeta, Fp of the part, Fr of the connection.
+// Falpha, Fbeta, Fp of the part, Fr of the connection. The tables hold no deviation of 0:
+// a 0 is one they do not give (a self-defined design, a width beyond their range), shown
+// as a dash, since 0.000 would read as "no deviation allowed".
 void AppendDeviations(std::vector<DataRow>& rows, const DesignRecord& d, std::size_t part,
                       const RowTexts& t) {
   const auto row = [&](std::string_view label, std::string symbol, double mm) {
-    rows.push_back(ToleranceOnly({t.W(label), std::move(symbol), t.length, t.Len(mm, 5, 3)}));
+    const std::string value = mm == 0 ? std::string(4, ' ') + Oem("─") : t.Len(mm, 5, 3);
+    rows.push_back(ToleranceOnly({t.W(label), std::move(symbol), t.length, value}));
   };
   rows.push_back(Blank());
   row("Profilgesamtabweichung", "Falpha", d.Falpha[part]);

@@ -210,6 +210,30 @@ TEST(DataTable, ShaftValuesOfTheExample) {
   EXPECT_NE(drawn.Find(Oem(" Zahndicke max.effective")), nullptr);
 }
 
+// The tables give no deviation for a self-defined design or a width beyond their range:
+// the record holds 0 there, which the sheet shows as a dash, never as 0.000.
+TEST(DataTable, DeviationsTheTablesDoNotGiveShowADash) {
+  DesignRecord d = Example();
+  d.Falpha[0] = 0.011;
+  d.Fbeta[0] = 0;  // l beyond the table's range
+  d.Fp[0] = 0.02;
+  d.Fr = 0;
+  for (const int part : {1, 2}) {
+    d.Falpha[1] = 0.011;
+    d.Fbeta[1] = 0;
+    d.Fp[1] = 0.02;
+    const Drawn drawn = DrawDxf([&](CadOutput& cad) {
+      DrawDataTable(cad, d, part, 2, 0, 100, Vocabulary(), FormatSettings());
+    });
+    const auto values = drawn.Column("18", 116.55);
+    ASSERT_GE(values.size(), 4u);
+    const std::string expected[] = {"     0.011", std::string(5, ' ') + Oem("─"), "     0.020",
+                                    std::string(5, ' ') + Oem("─")};
+    for (std::size_t i = 0; i < 4; ++i)
+      EXPECT_EQ(values[values.size() - 4 + i]->text, expected[i]) << "part " << part << " row " << i;
+  }
+}
+
 TEST(DataTable, EnglishWordsAndUnits) {
   DesignRecord d = Example();
   Vocabulary english;
