@@ -34,6 +34,14 @@ struct RowTexts {
   std::string Len(double mm, int width, int decimals) const {
     return FormatLength(mm, width, decimals, f);
   }
+  // Diameters keep their digits in inches; a size with a fit keeps them in mm too.
+  std::string Diameter(double mm, int width, int decimals) const {
+    return f.units == UnitSystem::English ? FormatExactLength(mm, width, decimals, f)
+                                          : Len(mm, width, decimals);
+  }
+  std::string Fitted(double mm, std::string_view fit) const {
+    return FormatExactLength(mm, 6, 1, f) + " " + std::string(fit);
+  }
   std::string Fixed(double x, int width, int decimals) const {
     return FormatFixed(x, width, decimals, f);
   }
@@ -82,18 +90,18 @@ std::vector<DataRow> ShaftRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Zähnezahl"), "Z", "", FormatInteger(d.z, 9, false)}),
       Both({t.W("Modul"), "m", mm, t.Module(d)}),
       Both({t.W("Lückenwinkel", "außen"), "gam.e", t.angle, t.Fixed(d.gammaE, 5, 3)}),
-      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Len(d.D, 6, 2)}),
+      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
-      Both({t.W("Kopfkreisdurchmesser"), "Dee", mm, t.Len(d.Dee, 6, 1) + " a11"}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Len(d.DFemax, 6, 2) + " max"}),
+      Both({t.W("Kopfkreisdurchmesser"), "Dee", mm, t.Fitted(d.Dee, "a11")}),
+      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Diameter(d.DFemax, 6, 2) + " max"}),
       Both({t.W("Fußradius"), "Remax", mm, t.Len(d.reMax, 6, 2)}),
-      DataOnly({t.W("Fußkreisdurchmesser"), "Die", mm, t.Len(d.DieMean, 6, 2)}),
+      DataOnly({t.W("Fußkreisdurchmesser"), "Die", mm, t.Diameter(d.DieMean, 6, 2)}),
       Blank(),
       thickness(" max.effective", "Sv", d.Sv),
       thickness(" max.actual Ref.", "Smax", d.Smax),
       thickness(" min.actual", "Smin", d.Smin),
       Blank(),
-      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRe", mm, t.Len(d.DRe, 5, 3)}),
+      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRe", mm, t.Diameter(d.DRe, 5, 3)}),
       overPins(" max.Ref.", "MRemax", d.MRemax),
       overPins(" min.", "MRemin", d.MRemin),
       DataOnly({t.W("Teilung"), "P", mm, t.Len(d.P, 6, 2)}),
@@ -115,18 +123,18 @@ std::vector<DataRow> HubRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Zähnezahl"), "Z", "", FormatInteger(d.z, 9, false)}),
       Both({t.W("Modul"), "m", mm, t.Module(d)}),
       Both({t.W("Lückenwinkel", "innen"), "gam.i", t.angle, t.Fixed(d.gammaI, 5, 3)}),
-      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Len(d.D, 6, 2)}),
+      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
       Both({t.W("Fußradius"), "Rimax", mm, t.Len(d.riMax, 6, 2)}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Len(d.DFimin, 6, 2) + " min"}),
-      Both({t.W("Kopfkreisdurchmesser"), "Dii", mm, t.Len(d.Dii, 6, 1) + " A11"}),
-      DataOnly({t.W("Fußkreisdurchmesser"), "Dei", mm, t.Len(d.DeiMean, 6, 2)}),
+      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Diameter(d.DFimin, 6, 2) + " min"}),
+      Both({t.W("Kopfkreisdurchmesser"), "Dii", mm, t.Fitted(d.Dii, "A11")}),
+      DataOnly({t.W("Fußkreisdurchmesser"), "Dei", mm, t.Diameter(d.DeiMean, 6, 2)}),
       Blank(),
       spaceWidth(" max.actual", "Emax", d.Emax),
       spaceWidth(" min.actual Ref.", "Emin", d.Emin),
       spaceWidth(" min.effective", "Ev", d.Ev),
       Blank(),
-      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRi", mm, t.Len(d.DRi, 5, 3)}),
+      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRi", mm, t.Diameter(d.DRi, 5, 3)}),
       betweenPins(" max.", "MRimax", d.MRimax),
       betweenPins(" min.Ref", "MRimin", d.MRimin),
       DataOnly({t.W("Teilung"), "P", mm, t.Len(d.P, 6, 2)}),

@@ -58,6 +58,8 @@ std::string Trimmed(std::string_view text) {
 IdentifierFit FitIdentifier(std::string_view text, double natural, double height, double room,
                             double roomHeight, double leastRatio) {
   if (text.empty() || !(natural > room)) return {{std::string(text)}, height, 1.0, false};
+  // Narrower is enough: the text stays as it is, leading blank and all.
+  if (room / natural >= leastRatio) return {{std::string(text)}, height, room / natural, false};
   // Widths are reckoned per character, as every output measures texts.
   const double perCharacter = natural / static_cast<double>(text.size());
   const std::string whole = Trimmed(text);
