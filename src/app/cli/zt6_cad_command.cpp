@@ -81,11 +81,15 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
 // The finished CAD file is taken as it is, for standard output or the -o file.
 class CommandCadPorts : public PromptCadPorts {
  public:
-  CommandCadPorts(Program& program, Prompts& prompts, Launcher& launcher, fs::path folder)
-      : PromptCadPorts(program, prompts, launcher), folder_(std::move(folder)) {}
+  // name: the stem the file is known by (the -o file's, else the project's), which an
+  // IGES file records in its global section.
+  CommandCadPorts(Program& program, Prompts& prompts, Launcher& launcher, fs::path folder,
+                  std::string name)
+      : PromptCadPorts(program, prompts, launcher), folder_(std::move(folder)),
+        name_(std::move(name)) {}
   // Named in the private folder, should anything ever be written under it.
   std::optional<std::string> ChooseOutputFile(const std::string& extension) override {
-    return (folder_ / ("drawing." + extension)).string();
+    return (folder_ / (name_ + "." + extension)).string();
   }
   bool TakeOutput(const std::string& bytes) override {
     taken = bytes;
@@ -95,6 +99,7 @@ class CommandCadPorts : public PromptCadPorts {
 
  private:
   fs::path folder_;
+  std::string name_;
 };
 
 CadOutputType FileTypeOf(const std::string& format) {
@@ -152,7 +157,9 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
   // Block files and the IGES working file stay private to this run.
   program.config.temporaryFolder = Utf8ToCp850(work.Path().string());
-  CommandCadPorts ports(program, session.prompts, session.launcher, work.Path());
+  std::string name = fs::path(options->output.value_or(options->file)).stem().string();
+  if (name.empty()) name = "drawing";
+  CommandCadPorts ports(program, session.prompts, session.launcher, work.Path(), name);
   const DrawingOutcome drawn =
       DrawingCommand(program, session.prompts, ports, options->drawing,
                      onScreen ? CadOutputType::Screen : FileTypeOf(options->format));
