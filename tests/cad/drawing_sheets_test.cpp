@@ -116,6 +116,22 @@ TEST(DrawingSheets, BlocksAndInsertsOfEachKind) {
   }
 }
 
+// Where shaft and hub are drawn together (the profiles and the tooth forms of both), the
+// hub's outline is on a layer of its own, in another colour than the shaft's.
+TEST(DrawingSheets, TheHubOutlineHasItsOwnLayerAndColour) {
+  const CadSettings settings;
+  for (const int kind : {9, 17}) {
+    const auto all = Produced(Calculated12x14(), kind);
+    const auto shaft = Where(all, "zahn1", "POLYLINE");
+    const auto hub = Where(all, "zahn2", "POLYLINE");
+    ASSERT_EQ(shaft.size(), 1u) << kind;
+    ASSERT_EQ(hub.size(), 1u) << kind;
+    EXPECT_EQ(shaft[0]->layer, "5") << kind;
+    EXPECT_EQ(hub[0]->layer, "20") << kind;
+  }
+  EXPECT_NE(settings.colours16to31[20 - 16], settings.layerColours[5]);
+}
+
 TEST(DrawingSheets, SheetLimitsOfTheKinds) {
   const DesignRecord d = Calculated12x14();
   struct Case {
