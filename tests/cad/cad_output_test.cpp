@@ -93,15 +93,20 @@ TEST(CadLayers, ScreenTakesStyleColourAndWidthOfTheLayer) {
             f.screen.Records().end());
 }
 
+// Arrows go outside on a short dimension, and where the text (12.5 long for "D = 5")
+// and two arrowheads with their gaps (8) do not fit between the extension lines.
 TEST(CadDimension, ShortDimensionsGetTheirArrowsOutside) {
   struct Case {
     double y2;
+    const char* text;
     bool outside;
   };
-  for (const Case c : {Case{5, true}, Case{10, true}, Case{20, false}}) {
+  for (const Case c : {Case{5, "D = 5", true}, Case{10, "D = 5", true},
+                       Case{20, "D = 5", true}, Case{20, "D", false}, Case{25, "D = 5", false},
+                       Case{15, "Teff,e", true}}) {
     CadFixture f;
     const auto groups = DrawDxf(f, [&](CadOutput& cad) {
-      cad.VerticalDimension("D = 5", "", "", 0, 0, 0, c.y2, 30);
+      cad.VerticalDimension(c.text, "", "", 0, 0, 0, c.y2, 30);
     });
     const auto solids = Entities(groups, "SOLID");
     ASSERT_EQ(solids.size(), 2u);
