@@ -6,7 +6,8 @@ packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang
   python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev libocct-ocaf-dev
   libocct-modeling-algorithms-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
   fonts-nanum dpkg-dev lintian
-  pkg-config libxlsxwriter-dev python3-openpyxl poppler-utils pybind11-dev python3-dev python3-pytest "$@")
+  pkg-config libxlsxwriter-dev python3-openpyxl poppler-utils pybind11-dev python3-dev python3-pytest
+  freecad "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

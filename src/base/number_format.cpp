@@ -97,6 +97,17 @@ std::string FormatLength(double mm, int w, int d, const FormatSettings& settings
                      settings);
 }
 
+std::string FormatExactLength(double mm, int w, int d, const FormatSettings& settings) {
+  // Four decimals in inches: FormatLength gives inches one decimal more than asked.
+  if (English(settings)) return FormatLength(mm, w, 3, settings);
+  int decimals = std::max(d, 0);
+  for (; decimals < 6; ++decimals) {
+    const double scaled = mm * std::pow(10.0, decimals);
+    if (std::abs(scaled - std::round(scaled)) < 1e-6 * std::max(1.0, std::abs(scaled))) break;
+  }
+  return FormatLength(mm, w, decimals, settings);
+}
+
 std::string FormatStress(double nPerMm2, int w, int d, const FormatSettings& settings) {
   if (!English(settings)) return FormatFixed(nPerMm2, w, d, settings);
   return FormatFixed(Display(QuantityKind::Stress, nPerMm2, settings), w + 2, std::max(d - 2, 0),

@@ -24,6 +24,10 @@ std::string FormatLength(double mm, int w, int d, const FormatSettings& settings
 std::string FormatStress(double nPerMm2, int w, int d, const FormatSettings& settings);
 std::string FormatTorque(double nm, int w, int d, const FormatSettings& settings);
 std::string FormatSignificantLengthA(double mm, const FormatSettings& settings);
+// A diameter or a nominal size that carries a fit, never rounded to fewer digits than it
+// has: in inches with four decimals; in mm with d decimals, or more where d would round
+// it (28.575, not 28.57), up to six.
+std::string FormatExactLength(double mm, int w, int d, const FormatSettings& settings);
 std::string FormatSignificantLengthB(double mm, const FormatSettings& settings);
 std::string FormatSignificantStress(double nPerMm2, const FormatSettings& settings);
 std::string FormatSignificantTorque(double nm, const FormatSettings& settings);

@@ -32,17 +32,22 @@ void CadOutput::VerticalDimension(std::string_view text, std::string_view upper,
   Line(x1, y1, reach, y1);
   Line(x2, y2, reach, y2);
 
-  double ya = y1;
-  double yb = y2;
-  if (ya > yb) std::swap(ya, yb);
-  // Short dimensions get their arrows outside the extension lines.
-  if ((yb - ya) / s <= 10) std::swap(ya, yb);
-
   TextStyle(2, 90, 3.5 * s, 2.5 * s);
   double w = text_.widthFactor;
   const double nt = 1.0 + static_cast<double>(std::max(upper.size(), lower.size()));
   const double wt = nt * 1.8 * w * s * 1.1;
   double n = static_cast<double>(text.size());
+
+  double ya = y1;
+  double yb = y2;
+  if (ya > yb) std::swap(ya, yb);
+  // Short dimensions get their arrows outside the extension lines.
+  if ((yb - ya) / s <= 10) std::swap(ya, yb);
+  // A text that reaches the arrowheads inside stands further off the dimension line,
+  // clear of their width.
+  const double arrowRoom = 2 * (3.5 + 0.5) * s;
+  const double textRoom = n * text_.height * w + (upper.empty() && lower.empty() ? 0.0 : wt);
+  const double textX = (yb - ya) / s > 10 && yb - ya < textRoom + arrowRoom ? xd - 2 * s : xd - s;
   double y0 = (ya + yb) / 2 - (n * 2.5 * w * s * 1.2 + wt) / 2;
   // A text longer than the span between the extension lines is fitted into it.
   const double lo = std::min(y1, y2) + 0.5 * s;
@@ -55,9 +60,9 @@ void CadOutput::VerticalDimension(std::string_view text, std::string_view upper,
     w *= fit.ratio;
     n = static_cast<double>(fit.text.size());
     y0 = (lo + hi) / 2 - (n * text_.height * w + tolerances) / 2;
-    TextWithin(text, xd - s, y0, room);
+    TextWithin(text, textX, y0, room);
   } else {
-    Text(text, xd - s, y0);
+    Text(text, textX, y0);
   }
 
   TextStyle(2, 90, 2.5 * s, 1.8 * s);

@@ -1,5 +1,6 @@
 #include "cad/cad_output.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <system_error>
@@ -284,7 +285,12 @@ void CadOutput::CopyLogoBlocks() {
     if (content.ok && !content.tooLarge) {
       for (const DxfGroup& group : ReadDxfGroups(content.bytes)) {
         if (group.code == 0 && group.value == "EOF") break;
-        if (group.code >= 0) dxf.Group(group.code, std::string_view(group.value));
+        // The file's own handles would repeat those of this file: each gets a new one.
+        if (group.code == 0) {
+          dxf.Start(group.value);
+        } else if (group.code > 0 && group.code != 5) {
+          dxf.Group(group.code, std::string_view(group.value));
+        }
       }
     }
     dxf.EndBlock();
@@ -480,6 +486,43 @@ void CadOutput::TextWithin(std::string_view cp850, double x, double y, double ro
   text_ = style;
   if (ToScreenOutsideBlocks())
     screen_.SetTextStyle(styleFont_, text_.angle, text_.height, kScreenTextWidth * styleWidth_);
+}
+
+void CadOutput::IdentifierWithin(std::string_view cp850, double x, double y, double room,
+                                 double bottom, double top) {
+  constexpr double kMargin = 0.3;  // kept free below and above the lines, mm
+  const double h = text_.height;
+  const double leastRatio = text_.widthFactor > kLeastIdentifierWidthFactor
+                                ? kLeastIdentifierWidthFactor / text_.widthFactor
+                                : 1.0;
+  const IdentifierFit fit = FitIdentifier(cp850, TextWidth(cp850.size()), h, room,
+                                          top - bottom - 2 * kMargin, leastRatio);
+  if (fit.cut) {
+    std::string_view named = cp850.substr(std::min(cp850.find_first_not_of(' '), cp850.size()));
+    messages_.Add(Oem("Warnung: Text gekürzt: ") + std::string(named));
+  }
+  if (fit.lines.empty()) return;
+  const int font = styleFont_;
+  const double width = styleWidth_;
+  const DxfTextSettings style = text_;
+  const double scale = fit.height / h;
+  TextStyle(font, style.angle, fit.height, width * scale);
+  text_.widthFactor *= fit.ratio;
+  if (ToScreenOutsideBlocks())
+    screen_.SetTextStyle(font, style.angle, fit.height, kScreenTextWidth * width * scale * fit.ratio);
+  if (fit.lines.size() == 1) {
+    Text(fit.lines[0], x, y);
+  } else {
+    // Two lines about the middle of the one line they replace, within the cell.
+    const double step = kIdentifierLineStep * fit.height;
+    double first = y + h / 2 + (step + fit.height) / 2 - fit.height;
+    first = std::min(first, top - kMargin - fit.height);
+    first = std::max(first, bottom + kMargin + step);
+    Text(fit.lines[0], x, first);
+    Text(fit.lines[1], x, first - step);
+  }
+  TextStyle(font, style.angle, h, width);
+  text_ = style;
 }
 
 void CadOutput::Solid(double x1, double y1, double x2, double y2, double x3, double y3,

@@ -74,6 +74,11 @@ class CadOutput {
   // A text written from (x, y) to the right that must end within `room`, the way the
   // output measures it: its width factor shrinks, then characters are cut (text_fit.h).
   void TextWithin(std::string_view cp850, double x, double y, double room);
+  // An identifier (number, name, material, person) from (x, y) in its cell, which ends
+  // `room` to the right and spans bottom..top: narrower, lower, on two lines, and cut with
+  // a mark and a run message naming it only when nothing else fits (text_fit.h).
+  void IdentifierWithin(std::string_view cp850, double x, double y, double room, double bottom,
+                        double top);
   // The width a text of n characters takes on this output at the current text style.
   double TextWidth(std::size_t characters) const;
   // Corners in DXF order: the third and fourth are exchanged against the outline.

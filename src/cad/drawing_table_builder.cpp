@@ -38,11 +38,17 @@ std::vector<double> DrawingTable::Boundaries() const {
 }
 
 // Each text ends a little before the column's right rule, on every output.
-void DrawingTable::CellTexts(const TableCells& cells, double bottom) {
-  for (std::size_t i = 0; i < cells.size() && i < used_.size(); ++i)
-    if (!cells[i].empty() && used_[i])
-      cad_.TextWithin(" " + cells[i], columnX_[i], bottom + 0.5 * h_,
-                      columnX_[i + 1] - columnX_[i] - kCellMargin * h_);
+void DrawingTable::CellTexts(const TableCells& cells, double bottom, bool identifiers) {
+  for (std::size_t i = 0; i < cells.size() && i < used_.size(); ++i) {
+    if (cells[i].empty() || !used_[i]) continue;
+    const double room = columnX_[i + 1] - columnX_[i] - kCellMargin * h_;
+    if (identifiers) {
+      cad_.IdentifierWithin(" " + cells[i], columnX_[i], bottom + 0.5 * h_, room, bottom,
+                            bottom + 2 * h_);
+    } else {
+      cad_.TextWithin(" " + cells[i], columnX_[i], bottom + 0.5 * h_, room);
+    }
+  }
 }
 
 void DrawingTable::Header(const TableCells& cells) {
@@ -58,14 +64,18 @@ void DrawingTable::Header(const TableCells& cells) {
   CellTexts(cells, bottom);
 }
 
-void DrawingTable::Row(const TableCells& cells) {
+void DrawingTable::Row(const TableCells& cells) { RowOf(cells, false); }
+
+void DrawingTable::IdentifierRow(const TableCells& cells) { RowOf(cells, true); }
+
+void DrawingTable::RowOf(const TableCells& cells, bool identifiers) {
   const double top = bottom_;
   const double bottom = top - 2 * h_;
   cad_.Layer(kRuleLayer);
   cad_.Line(columnX_[0], bottom, columnX_[kTableColumns], bottom);
   for (double x : Boundaries()) cad_.Line(x, top, x, bottom);
   cad_.Layer(kTextLayer);
-  CellTexts(cells, bottom);
+  CellTexts(cells, bottom, identifiers);
   bottom_ = bottom;
 }
 

@@ -35,12 +35,16 @@ class DrawingTable {
   // The next row below the header or the previous row; a row without text is a
   // blank row, ruled like the others.
   void Row(const TableCells& cells);
+  // A row of identifiers (materials): its texts are never cut while they can narrow,
+  // lower or break in two within the row (CadOutput::IdentifierWithin).
+  void IdentifierRow(const TableCells& cells);
 
  private:
   // Column boundaries that are really there: the left edge and the right edge of every
   // column with a width.
   std::vector<double> Boundaries() const;
-  void CellTexts(const TableCells& cells, double bottom);
+  void CellTexts(const TableCells& cells, double bottom, bool identifiers = false);
+  void RowOf(const TableCells& cells, bool identifiers);
 
   CadOutput& cad_;
   double y_;

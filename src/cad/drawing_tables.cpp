@@ -34,6 +34,14 @@ struct RowTexts {
   std::string Len(double mm, int width, int decimals) const {
     return FormatLength(mm, width, decimals, f);
   }
+  // Diameters keep their digits in inches; a size with a fit keeps them in mm too.
+  std::string Diameter(double mm, int width, int decimals) const {
+    return f.units == UnitSystem::English ? FormatExactLength(mm, width, decimals, f)
+                                          : Len(mm, width, decimals);
+  }
+  std::string Fitted(double mm, std::string_view fit) const {
+    return FormatExactLength(mm, 6, 1, f) + " " + std::string(fit);
+  }
   std::string Fixed(double x, int width, int decimals) const {
     return FormatFixed(x, width, decimals, f);
   }
@@ -54,11 +62,14 @@ DataRow DataOnly(TableCells cells) { return {std::move(cells), true, false}; }
 DataRow ToleranceOnly(TableCells cells) { return {std::move(cells), false, true}; }
 DataRow Blank() { return {{}, false, true}; }
 
-// Falpha, Fbeta, Fp of the part, Fr of the connection.
+// Falpha, Fbeta, Fp of the part, Fr of the connection. The tables hold no deviation of 0:
+// a 0 is one they do not give (a self-defined design, a width beyond their range), shown
+// as a dash, since 0.000 would read as "no deviation allowed".
 void AppendDeviations(std::vector<DataRow>& rows, const DesignRecord& d, std::size_t part,
                       const RowTexts& t) {
   const auto row = [&](std::string_view label, std::string symbol, double mm) {
-    rows.push_back(ToleranceOnly({t.W(label), std::move(symbol), t.length, t.Len(mm, 5, 3)}));
+    const std::string value = mm == 0 ? std::string(4, ' ') + Oem("─") : t.Len(mm, 5, 3);
+    rows.push_back(ToleranceOnly({t.W(label), std::move(symbol), t.length, value}));
   };
   rows.push_back(Blank());
   row("Profilgesamtabweichung", "Falpha", d.Falpha[part]);
@@ -79,18 +90,18 @@ std::vector<DataRow> ShaftRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Zähnezahl"), "Z", "", FormatInteger(d.z, 9, false)}),
       Both({t.W("Modul"), "m", mm, t.Module(d)}),
       Both({t.W("Lückenwinkel", "außen"), "gam.e", t.angle, t.Fixed(d.gammaE, 5, 3)}),
-      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Len(d.D, 6, 2)}),
+      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
-      Both({t.W("Kopfkreisdurchmesser"), "Dee", mm, t.Len(d.Dee, 6, 1) + " a11"}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Len(d.DFemax, 6, 2) + " max"}),
+      Both({t.W("Kopfkreisdurchmesser"), "Dee", mm, t.Fitted(d.Dee, "a11")}),
+      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Diameter(d.DFemax, 6, 2) + " max"}),
       Both({t.W("Fußradius"), "Remax", mm, t.Len(d.reMax, 6, 2)}),
-      DataOnly({t.W("Fußkreisdurchmesser"), "Die", mm, t.Len(d.DieMean, 6, 2)}),
+      DataOnly({t.W("Fußkreisdurchmesser"), "Die", mm, t.Diameter(d.DieMean, 6, 2)}),
       Blank(),
       thickness(" max.effective", "Sv", d.Sv),
       thickness(" max.actual Ref.", "Smax", d.Smax),
       thickness(" min.actual", "Smin", d.Smin),
       Blank(),
-      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRe", mm, t.Len(d.DRe, 5, 3)}),
+      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRe", mm, t.Diameter(d.DRe, 5, 3)}),
       overPins(" max.Ref.", "MRemax", d.MRemax),
       overPins(" min.", "MRemin", d.MRemin),
       DataOnly({t.W("Teilung"), "P", mm, t.Len(d.P, 6, 2)}),
@@ -112,18 +123,18 @@ std::vector<DataRow> HubRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Zähnezahl"), "Z", "", FormatInteger(d.z, 9, false)}),
       Both({t.W("Modul"), "m", mm, t.Module(d)}),
       Both({t.W("Lückenwinkel", "innen"), "gam.i", t.angle, t.Fixed(d.gammaI, 5, 3)}),
-      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Len(d.D, 6, 2)}),
+      Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
       Both({t.W("Fußradius"), "Rimax", mm, t.Len(d.riMax, 6, 2)}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Len(d.DFimin, 6, 2) + " min"}),
-      Both({t.W("Kopfkreisdurchmesser"), "Dii", mm, t.Len(d.Dii, 6, 1) + " A11"}),
-      DataOnly({t.W("Fußkreisdurchmesser"), "Dei", mm, t.Len(d.DeiMean, 6, 2)}),
+      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Diameter(d.DFimin, 6, 2) + " min"}),
+      Both({t.W("Kopfkreisdurchmesser"), "Dii", mm, t.Fitted(d.Dii, "A11")}),
+      DataOnly({t.W("Fußkreisdurchmesser"), "Dei", mm, t.Diameter(d.DeiMean, 6, 2)}),
       Blank(),
       spaceWidth(" max.actual", "Emax", d.Emax),
       spaceWidth(" min.actual Ref.", "Emin", d.Emin),
       spaceWidth(" min.effective", "Ev", d.Ev),
       Blank(),
-      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRi", mm, t.Len(d.DRi, 5, 3)}),
+      ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRi", mm, t.Diameter(d.DRi, 5, 3)}),
       betweenPins(" max.", "MRimax", d.MRimax),
       betweenPins(" min.Ref", "MRimin", d.MRimin),
       DataOnly({t.W("Teilung"), "P", mm, t.Len(d.P, 6, 2)}),
@@ -188,7 +199,7 @@ void DrawStrengthTable(CadOutput& cad, const DesignRecord& d, double x, double y
   cad.Layer(kTableLayer);
   DrawingTable table(cad, x, y, kTextHeight, {22, 6, 6, 7, 7});
   table.Header({t.W("FESTIGKEIT"), "", "", "1", "2"});
-  table.Row({t.W("Werkstoff"), "", "", std::string(TrimBlanks(shaft.name)),
+  table.IdentifierRow({t.W("Werkstoff"), "", "", std::string(TrimBlanks(shaft.name)),
              std::string(TrimBlanks(hub.name))});
   table.Row({t.W("Streckgrenze"), "Re", t.stress, t.Stress(shaft.Re), t.Stress(hub.Re)});
   table.Row({t.W("Stützfaktor"), "fS", "", factor(shaft.fS), factor(hub.fS)});

@@ -15,6 +15,7 @@ DxfFileWriter::DxfFileWriter(int decimals, CadTextMode textMode, const FormatSet
   // A large drawing is never copied to grow: the copies and their fresh pages cost
   // more than the writing itself.
   dxf_.Reserve(kReservedBytes);
+  dxf_.WriteHandles();
 }
 
 void DxfFileWriter::StartSheet(double x1, double y1, double x2, double y2) {

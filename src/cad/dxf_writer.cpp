@@ -65,6 +65,14 @@ void DropNegativeZero(std::string& text) {
   if (text.find_first_of("123456789", 1) == std::string::npos) text.erase(0, 1);
 }
 
+// An angle of 0 as "0.0": FreeCAD's reader takes a value line "0" after a group it does
+// not know for the start of the next entity and loses that entity.
+std::string TextAngle(double degrees, const FormatSettings& format) {
+  std::string text = DxfShortNumber(degrees, format);
+  if (text == "0") text = "0.0";
+  return text;
+}
+
 }  // namespace
 
 CadTextMode CadTextModeOf(int configured) {
@@ -147,12 +155,30 @@ void DxfWriter::Group(int code, double value) { Group(code, DxfReal(value, decim
 
 void DxfWriter::Group(int code, int value) { Group(code, std::to_string(value)); }
 
+void DxfWriter::Start(std::string_view type) {
+  Group(0, type);
+  if (!handles_) return;
+  char hex[20];
+  const auto end = std::to_chars(hex, hex + sizeof hex, nextHandle_++, 16).ptr;
+  for (char* c = hex; c != end; ++c) *c = static_cast<char>(std::toupper(*c));
+  Group(5, std::string_view(hex, static_cast<std::size_t>(end - hex)));
+}
+
 void DxfWriter::Header(double x1, double y1, double x2, double y2) {
   Group(0, "SECTION");
   Group(2, "HEADER");
   // Release 12: the groups and entities written here are those of that release.
   Group(9, "$ACADVER");
   Group(1, "AC1009");
+  if (handles_) {
+    Group(9, "$HANDLING");
+    Group(70, 1);
+    Group(9, "$HANDSEED");
+    // The value is put in at the end of the file, when the last handle is known.
+    bytes_.append("  5\r\n");
+    seedAt_ = bytes_.size();
+    bytes_.append("\r\n");
+  }
   if (const std::string_view codePage = DxfCodePageName(textMode_); !codePage.empty()) {
     Group(9, "$DWGCODEPAGE");
     Group(3, codePage);
@@ -179,7 +205,7 @@ void DxfWriter::Tables(int variant, const DxfLayerTable& layers) {
   Group(70, lineTypeCount);
 
   auto lineType = [this](const char* name, const char* description) {
-    Group(0, "LTYPE");
+    Start("LTYPE");
     Group(2, name);
     Group(70, "64");
     Group(3, description);
@@ -206,7 +232,7 @@ void DxfWriter::Tables(int variant, const DxfLayerTable& layers) {
   Group(2, "LAYER");
   Group(70, 24);
   auto layer = [this, &layers](std::string_view name, int colour, const char* type) {
-    Group(0, "LAYER");
+    Start("LAYER");
     Group(2, name);
     Group(70, "0");
     Group(62, layers.monochrome ? 1 : colour);
@@ -229,7 +255,7 @@ void DxfWriter::Tables(int variant, const DxfLayerTable& layers) {
   Group(0, "TABLE");
   Group(2, "STYLE");
   Group(70, "1");
-  Group(0, "STYLE");
+  Start("STYLE");
   Group(2, "STANDARD");
   Group(70, "0");
   Group(40, "0.0");
@@ -257,10 +283,17 @@ void DxfWriter::BeginEntities() {
 
 void DxfWriter::EndSection() { Group(0, "ENDSEC"); }
 
-void DxfWriter::EndOfFile() { Group(0, "EOF"); }
+void DxfWriter::EndOfFile() {
+  Group(0, "EOF");
+  if (!handles_ || seedAt_ == 0) return;
+  char hex[20];
+  const auto end = std::to_chars(hex, hex + sizeof hex, nextHandle_, 16).ptr;
+  for (char* c = hex; c != end; ++c) *c = static_cast<char>(std::toupper(*c));
+  bytes_.insert(seedAt_, hex, static_cast<std::size_t>(end - hex));
+}
 
 void DxfWriter::BeginBlock(std::string_view layer, std::string_view name) {
-  Group(0, "BLOCK");
+  Start("BLOCK");
   Group(8, layer);
   Group(2, name);
   Group(70, "0");
@@ -268,10 +301,10 @@ void DxfWriter::BeginBlock(std::string_view layer, std::string_view name) {
   Group(20, "0.0");
 }
 
-void DxfWriter::EndBlock() { Group(0, "ENDBLK"); }
+void DxfWriter::EndBlock() { Start("ENDBLK"); }
 
 void DxfWriter::Line(std::string_view layer, double x1, double y1, double x2, double y2) {
-  Group(0, "LINE");
+  Start("LINE");
   Group(8, layer);
   Group(10, x1);
   Group(20, y1);
@@ -280,7 +313,7 @@ void DxfWriter::Line(std::string_view layer, double x1, double y1, double x2, do
 }
 
 void DxfWriter::Circle(std::string_view layer, double x, double y, double r) {
-  Group(0, "CIRCLE");
+  Start("CIRCLE");
   Group(8, layer);
   Group(10, x);
   Group(20, y);
@@ -293,7 +326,7 @@ void DxfWriter::Arc(std::string_view layer, double x, double y, double a1, doubl
     Circle(layer, x, y, r);
     return;
   }
-  Group(0, "ARC");
+  Start("ARC");
   Group(8, layer);
   Group(10, x);
   Group(20, y);
@@ -304,7 +337,7 @@ void DxfWriter::Arc(std::string_view layer, double x, double y, double a1, doubl
 
 void DxfWriter::Text(std::string_view layer, std::string_view cp850, double x, double y,
                      const DxfTextSettings& text) {
-  Group(0, "TEXT");
+  Start("TEXT");
   Group(8, layer);
   Group(10, x);
   Group(20, y);
@@ -312,12 +345,12 @@ void DxfWriter::Text(std::string_view layer, std::string_view cp850, double x, d
   Group(1, DxfTextValue(cp850, textMode_));
   Group(7, "STANDARD");
   Group(41, DxfShortNumber(text.widthFactor, format_));
-  Group(50, DxfShortNumber(text.angle, format_));
-  Group(51, DxfShortNumber(text.obliqueAngle, format_));
+  Group(50, TextAngle(text.angle, format_));
+  Group(51, TextAngle(text.obliqueAngle, format_));
 }
 
 void DxfWriter::Solid(std::string_view layer, const std::array<double, 8>& xy) {
-  Group(0, "SOLID");
+  Start("SOLID");
   Group(8, layer);
   for (int corner = 0; corner < 4; ++corner) {
     const auto i = static_cast<std::size_t>(2 * corner);
@@ -328,7 +361,7 @@ void DxfWriter::Solid(std::string_view layer, const std::array<double, 8>& xy) {
 
 void DxfWriter::Insert(std::string_view layer, std::string_view name, double x, double y,
                        double angle, double sx, double sy) {
-  Group(0, "INSERT");
+  Start("INSERT");
   Group(8, layer);
   Group(2, name);
   Group(10, x);
@@ -339,14 +372,14 @@ void DxfWriter::Insert(std::string_view layer, std::string_view name, double x, 
 }
 
 void DxfWriter::PolylineBegin(std::string_view layer, int flags) {
-  Group(0, "POLYLINE");
+  Start("POLYLINE");
   Group(8, layer);
   Group(66, 1);
   if (flags != 0) Group(70, flags);
 }
 
 void DxfWriter::Vertex(std::string_view layer, double x, double y, double bulge) {
-  Group(0, "VERTEX");
+  Start("VERTEX");
   Group(8, layer);
   Group(10, x);
   Group(20, y);
@@ -354,7 +387,7 @@ void DxfWriter::Vertex(std::string_view layer, double x, double y, double bulge)
 }
 
 void DxfWriter::PolylineEnd(std::string_view layer) {
-  Group(0, "SEQEND");
+  Start("SEQEND");
   Group(8, layer);
 }
 

@@ -60,6 +60,14 @@ class DxfWriter {
   void Group(int code, std::string_view value);
   void Group(int code, double value);  // DxfReal with the writer's decimals
   void Group(int code, int value);
+  // "0 type" that opens an entity, a table entry or a block, with its handle (group 5)
+  // when the file carries handles.
+  void Start(std::string_view type);
+
+  // Whole files carry handles: $HANDLING and $HANDSEED in the HEADER and a handle on
+  // every table entry, block and entity, which readers such as FreeCAD's expect right
+  // after the "0" group. The screen's block fragments carry none. Set before Header.
+  void WriteHandles() { handles_ = true; }
 
   void Header(double x1, double y1, double x2, double y2);
   void Tables(int variant, const DxfLayerTable& layers);
@@ -89,6 +97,9 @@ class DxfWriter {
   CadTextMode textMode_;
   FormatSettings format_;
   std::string bytes_;
+  bool handles_ = false;
+  unsigned long nextHandle_ = 1;
+  std::size_t seedAt_ = 0;  // where the $HANDSEED value starts in bytes_
 };
 
 }  // namespace zt6

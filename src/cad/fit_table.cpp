@@ -12,7 +12,7 @@ namespace {
 constexpr double kTextHeight = 2.5;
 
 TableCells FitRow(double size, const char* code, const FormatSettings& format) {
-  TableCells cells{FormatSignificantLengthA(size, format) + " " + code};
+  TableCells cells{FormatExactLength(size, 0, 0, format) + " " + code};
   const ToleranceLimits limits = Limits(size, code);
   // A refused size (over 500 mm) has no limits; the nominal size twice would pass for them.
   const bool refused = !limits.message.empty() && limits.lowerDeviation == 0 &&

@@ -36,6 +36,13 @@ void InCell(CadOutput& cad, std::string_view text, double x, double y, double ri
   cad.TextWithin(text, x, y, right - x - kCellMargin * cad.TextHeight());
 }
 
+// An identifier (number, name, person) in the cell bottom..top left of `right`: it is
+// narrowed, lowered, broken in two or, as the last resort, cut with a mark.
+void IdentifierInCell(CadOutput& cad, std::string_view text, double x, double y, double right,
+                      double bottom, double top) {
+  cad.IdentifierWithin(text, x, y, right - x - kCellMargin * cad.TextHeight(), bottom, top);
+}
+
 void Border(CadOutput& cad) {
   cad.Layer(5);
   cad.Rectangle(18, 5, 205, 292);
@@ -75,7 +82,9 @@ void Headings(CadOutput& cad, const FrameOptions& options) {
   InCell(cad, "Bearb.", 74, 35.6, 82);
   InCell(cad, "Gepr.", 74, 31.4, 82);
   InCell(cad, "Norm", 74, 27.2, 82);
-  InCell(cad, options.releaseText, 74, 23.2, 82);
+  // The fourth row has a date and a name: it keeps a label without a configured text.
+  InCell(cad, options.releaseText.empty() ? std::string("Frei") : options.releaseText, 74, 23.2,
+         82);
 }
 
 void ProtectionNote(CadOutput& cad) {
@@ -90,29 +99,39 @@ void SignOff(CadOutput& cad, const DocumentationData& docs) {
   cad.TextStyle(0, 0, 1.8, 1.5);
   constexpr std::array<double, 4> rows{35.6, 31.2, 27.0, 23.0};
   for (std::size_t i = 0; i < rows.size(); ++i) {
+    const double bottom = 22 + 4.2 * static_cast<double>(rows.size() - 1 - i);
     InCell(cad, docs.signOff[i].date, 83.5, rows[i], 98);
-    InCell(cad, docs.signOff[i].name, 100, rows[i], 116);
+    IdentifierInCell(cad, docs.signOff[i].name, 100, rows[i], 116, bottom, bottom + 4.2);
   }
   InCell(cad, "Blatt", 194, 18, kBorderRight);
   InCell(cad, "Bl.", 200, 10.4, kBorderRight);
   if (!docs.replacementFor.empty())
-    InCell(cad, Oem("Ersatz für ") + docs.replacementFor, 118, 6.5, 160);
+    IdentifierInCell(cad, Oem("Ersatz für ") + docs.replacementFor, 118, 6.5, 160, 5, 9.4);
   if (!docs.replacedBy.empty())
-    InCell(cad, "Ersetzt durch " + docs.replacedBy, 162, 6.5, kBorderRight);
+    IdentifierInCell(cad, "Ersetzt durch " + docs.replacedBy, 162, 6.5, kBorderRight, 5, 9.4);
 }
 
 void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style) {
   cad.TextStyle(0, 0, 1.7, 1.3);
   cad.Layer(3);
   const std::size_t count = std::min(docs.changeCount, docs.changes.size());
-  const std::size_t first = count > kFrameChangeRows ? count - kFrameChangeRows : 0;
+  // More records than rows: the first row says which of the oldest it leaves out.
+  const std::size_t first = count > kFrameChangeRows ? count - kFrameChangeRows + 1 : 0;
+  if (first > 0) {
+    const std::string left = first == 1 ? ChangeIndexText(1, style)
+                                        : ChangeIndexText(1, style) + "-" +
+                                              ChangeIndexText(first, style);
+    IdentifierInCell(cad, left, 19, 6.5 + 4.2, 26, 9.2, 13.4);
+    InCell(cad, "nicht dargestellt", 27, 6.5 + 4.2, 52);
+  }
   for (std::size_t i = first; i < count; ++i) {
-    const double y = 6.5 + 4.2 * static_cast<double>(i - first + 1);
+    const std::size_t row = i - first + (first > 0 ? 2 : 1);
+    const double y = 6.5 + 4.2 * static_cast<double>(row);
     const AendRecord& change = docs.changes[i];
     InCell(cad, ChangeIndexText(i + 1, style), 21, y, 26);
     InCell(cad, change.changeText, 27, y, 52);
     InCell(cad, change.date, 52.5, y, 65);
-    InCell(cad, change.editor, 66, y, 73);
+    IdentifierInCell(cad, change.editor, 66, y, 73, y - 1.5, y + 2.7);
   }
 }
 
@@ -128,11 +147,13 @@ void FreeTexts(CadOutput& cad, const DocumentationData& docs) {
 
 void Title(CadOutput& cad, const FrameTitle& title) {
   cad.Layer(5);
+  // The name above the second line in the cell from y 22 to 43; the number below it,
+  // left of the sheet box.
   cad.TextStyle(0, 0, 5, 4);
-  InCell(cad, title.name, 120, 32.5, kBorderRight);
-  InCell(cad, title.number, 120, 12, 192);  // left of the sheet box
+  IdentifierInCell(cad, title.name, 120, 32.5, kBorderRight, 29.5, 43);
+  IdentifierInCell(cad, title.number, 120, 12, 192, 9.4, 22);
   cad.TextStyle(0, 0, 3.5, 2.8);
-  InCell(cad, title.secondLine, 120, 25, kBorderRight);
+  IdentifierInCell(cad, title.secondLine, 120, 25, kBorderRight, 22, 29.5);
 }
 
 void FileDateProgramLogo(CadOutput& cad, const FrameOptions& options) {

@@ -113,7 +113,9 @@ std::array<ProfileVertex, 8> HubToothOutline(const DesignRecord& d) {
 void DrawToothBlock(CadOutput& cad, const DesignRecord& design, ProfilePart part) {
   const std::array<ProfileVertex, 8> outline =
       part == ProfilePart::Hub ? HubToothOutline(design) : ShaftToothSpaceOutline(design);
-  cad.Layer(5);
+  // The hub's outline has a layer, and so a colour, of its own: where both parts are drawn
+  // together they are told apart.
+  cad.Layer(part == ProfilePart::Hub ? kHubOutlineLayer : 5);
   cad.PolylineBegin(0);
   for (const ProfileVertex& vertex : outline)
     cad.Vertex(vertex.point.x, vertex.point.y, vertex.bulge);

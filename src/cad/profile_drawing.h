@@ -10,6 +10,9 @@
 
 namespace zt6 {
 
+// The layer of the hub's tooth outline; the shaft's is layer 5.
+inline constexpr int kHubOutlineLayer = 20;
+
 enum class ProfilePart { Both = 0, Shaft = 1, Hub = 2 };
 
 // A point of the profile, mm, y upwards, the profile centred on the origin.

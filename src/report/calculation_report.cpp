@@ -56,7 +56,8 @@ void ReportPages::Dimensions() {
   w_.Row4(W("Teilung"), "P", length_, Len(d_.P, 6, 2));
   w_.Row4(W("Teilkreisdurchmesser"), "D", length_, Len(d_.D, 4, 3));
   w_.Row4(W("Lückenwinkel", "Welle"), "gam.e", angle_, Fixed(d_.gammaE, 4, 3));
-  w_.Row4(W("Kopfkreisdurchmesser", "Welle"), "Dee", length_, Len(d_.Dee, 4, 1) + " a11");
+  w_.Row4(W("Kopfkreisdurchmesser", "Welle"), "Dee", length_,
+          FormatExactLength(d_.Dee, 4, 1, f_) + " a11");
   w_.Row4(W("Kopfkreisdurchmesser", "Welle", "min"), "Deemin", length_, Len(d_.Deemin, 4, 2));
   w_.Row4(W("Kopfkreisdurchmesser", "Welle", "max"), "Deemax", length_, Len(d_.Deemax, 4, 2));
   w_.Row4(W("Fußradius", "Welle"), "remax", length_, Len(d_.reMax, 4, 2));
@@ -64,7 +65,8 @@ void ReportPages::Dimensions() {
   w_.Row4(W("Fußkreisdurchmesser", "Welle", "max"), "Diemax", length_, Len(d_.Diemax, 4, 2));
   w_.Row4(W("Fuß-Formkreisdurchmesser", "Welle"), "DFemax", length_, Len(d_.DFemax, 4, 2));
   w_.Row4(W("Lückenwinkel", "Nabe"), "gam.i", angle_, Fixed(d_.gammaI, 4, 3));
-  w_.Row4(W("Kopfkreisdurchmesser", "Nabe"), "Dii", length_, Len(d_.Dii, 4, 1) + " A11");
+  w_.Row4(W("Kopfkreisdurchmesser", "Nabe"), "Dii", length_,
+          FormatExactLength(d_.Dii, 4, 1, f_) + " A11");
   w_.Row4(W("Kopfkreisdurchmesser", "Nabe", "min"), "Diimin", length_, Len(d_.Diimin, 4, 2));
   w_.Row4(W("Kopfkreisdurchmesser", "Nabe", "max"), "Diimax", length_, Len(d_.Diimax, 4, 2));
   w_.Row4(W("Fußradius", "Nabe"), "rimax", length_, Len(d_.riMax, 4, 2));

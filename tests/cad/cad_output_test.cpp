@@ -93,16 +93,26 @@ TEST(CadLayers, ScreenTakesStyleColourAndWidthOfTheLayer) {
             f.screen.Records().end());
 }
 
+// Arrows go outside on a short dimension. A text (12.5 long for "D = 5") that reaches
+// the arrowheads inside (with their gaps 8 in all) stands 2 units off the dimension line
+// instead of 1, clear of the arrowheads' width.
 TEST(CadDimension, ShortDimensionsGetTheirArrowsOutside) {
   struct Case {
     double y2;
+    const char* text;
     bool outside;
+    double textX;
   };
-  for (const Case c : {Case{5, true}, Case{10, true}, Case{20, false}}) {
+  for (const Case c : {Case{5, "D = 5", true, 29}, Case{10, "D = 5", true, 29},
+                       Case{20, "D = 5", false, 28}, Case{20, "D", false, 29},
+                       Case{25, "D = 5", false, 29}, Case{15, "Teff,e", false, 28}}) {
     CadFixture f;
     const auto groups = DrawDxf(f, [&](CadOutput& cad) {
-      cad.VerticalDimension("D = 5", "", "", 0, 0, 0, c.y2, 30);
+      cad.VerticalDimension(c.text, "", "", 0, 0, 0, c.y2, 30);
     });
+    const auto texts = Entities(groups, "TEXT");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NEAR(Values(texts[0], 10)[0], c.textX, 1e-9) << c.text << " over " << c.y2;
     const auto solids = Entities(groups, "SOLID");
     ASSERT_EQ(solids.size(), 2u);
     // The first arrow's tip sits on y = 0 when inside, on y2 when outside.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <numbers>
@@ -115,6 +116,22 @@ TEST(DrawingSheets, BlocksAndInsertsOfEachKind) {
   }
 }
 
+// Where shaft and hub are drawn together (the profiles and the tooth forms of both), the
+// hub's outline is on a layer of its own, in another colour than the shaft's.
+TEST(DrawingSheets, TheHubOutlineHasItsOwnLayerAndColour) {
+  const CadSettings settings;
+  for (const int kind : {9, 17}) {
+    const auto all = Produced(Calculated12x14(), kind);
+    const auto shaft = Where(all, "zahn1", "POLYLINE");
+    const auto hub = Where(all, "zahn2", "POLYLINE");
+    ASSERT_EQ(shaft.size(), 1u) << kind;
+    ASSERT_EQ(hub.size(), 1u) << kind;
+    EXPECT_EQ(shaft[0]->layer, "5") << kind;
+    EXPECT_EQ(hub[0]->layer, "20") << kind;
+  }
+  EXPECT_NE(settings.colours16to31[20 - 16], settings.layerColours[5]);
+}
+
 TEST(DrawingSheets, SheetLimitsOfTheKinds) {
   const DesignRecord d = Calculated12x14();
   struct Case {
@@ -135,7 +152,9 @@ TEST(DrawingSheets, SheetLimitsOfTheKinds) {
   }
 }
 
-TEST(ManufacturingFrame, TenChangeRecordsShowTheLastEight) {
+// More records than rows: the bottom row names the oldest records it leaves out, the
+// seven newest fill the rows above.
+TEST(ManufacturingFrame, TenChangeRecordsNameTheThreeTheyLeaveOut) {
   DocumentationData docs;
   docs.changeCount = 10;
   for (std::size_t i = 0; i < 10; ++i) {
@@ -144,9 +163,13 @@ TEST(ManufacturingFrame, TenChangeRecordsShowTheLastEight) {
     docs.changes[i].editor = "ab";
   }
   const auto all = Produced(Calculated12x14(), 6, docs);
-  for (int row = 1; row <= 8; ++row) {
+  ASSERT_NE(TextAt(all, "FRAME_1", 19, 6.5 + 4.2), nullptr);
+  EXPECT_EQ(TextAt(all, "FRAME_1", 19, 6.5 + 4.2)->text, "a-c");
+  ASSERT_NE(TextAt(all, "FRAME_1", 27, 6.5 + 4.2), nullptr);
+  EXPECT_EQ(TextAt(all, "FRAME_1", 27, 6.5 + 4.2)->text, "nicht dargestellt");
+  for (int row = 2; row <= 8; ++row) {
     const double y = 6.5 + 4.2 * row;
-    const std::size_t record = static_cast<std::size_t>(row) + 2;  // records 3 .. 10
+    const std::size_t record = static_cast<std::size_t>(row) + 2;  // records 4 .. 10
     const DxfEntity* index = TextAt(all, "FRAME_1", 21, y);
     ASSERT_NE(index, nullptr) << row;
     EXPECT_EQ(index->text, std::string(1, static_cast<char>('a' + record - 1)));
@@ -157,6 +180,58 @@ TEST(ManufacturingFrame, TenChangeRecordsShowTheLastEight) {
     EXPECT_NE(TextAt(all, "FRAME_1", 66, y), nullptr);
   }
   EXPECT_EQ(TextAt(all, "FRAME_1", 21, 6.5 + 4.2 * 9), nullptr);
+}
+
+// Numbers, names and persons keep every character: narrower, lower, on two lines (a
+// joined text at its "/"); a text that fits in no way ends with "..." and a message.
+TEST(ManufacturingFrame, IdentifiersAreNeverCut) {
+  DesignRecord d = Calculated12x14();
+  d.drawing.shaftName1 = "Zwischenwelle Stufe 2/3";
+  d.drawing.hubName1 = "Kupplungsnabe Stufe 2/3";
+  d.drawing.shaftNumber = "HG2400-310-0045-A";
+  d.drawing.hubNumber = "HG2400-320-0046-B";
+  d.drawing.infoLines[0] = Oem("Hauptgetriebe HG 2400 für Schwerlast-Förderanlage Nord");
+  DocumentationData docs;
+  docs.changeCount = 1;
+  docs.changes[0] = {"Text", "01.01.2026", Oem("Weißenb"), ""};
+  docs.signOff[0] = {"01.01.2026", Oem("Weißenberger")};
+  const auto all = Produced(d, 8, docs);
+  // The frame's texts between two heights, top line first, joined.
+  const auto within = [&](double x1, double x2, double y1, double y2) {
+    std::vector<const DxfEntity*> found;
+    for (const DxfEntity* e : Where(all, "FRAME_1", "TEXT"))
+      if (e->x >= x1 && e->x < x2 && e->y >= y1 && e->y < y2) found.push_back(e);
+    std::sort(found.begin(), found.end(), [](auto* a, auto* b) { return a->y > b->y; });
+    std::string joined;
+    for (const DxfEntity* e : found) joined += e->text;
+    return joined;
+  };
+  const struct {
+    const char* what;
+    double x1, x2, y1, y2;
+    std::string whole;
+  } cases[] = {
+      {"name", 119, 121, 29.5, 43, "Zwischenwelle Stufe 2/3/Kupplungsnabe Stufe 2/3"},
+      {"number", 119, 121, 9.4, 22, "HG2400-310-0045-A/HG2400-320-0046-B"},
+      {"second line", 119, 121, 22, 29.5, Oem("Hauptgetriebe HG 2400 für Schwerlast-Förderanlage Nord")},
+      {"editor", 65.5, 72, 9.2, 13.4, Oem("Weißenb")},
+      {"sign-off name", 99, 101, 34.6, 38.8, Oem("Weißenberger")},
+  };
+  for (const auto& c : cases) EXPECT_EQ(within(c.x1, c.x2, c.y1, c.y2), c.whole) << c.what;
+
+  // No way left: cut with the mark, and a run message names the text.
+  d.drawing.shaftNumber = std::string(60, 'N');
+  CadFixture f;
+  ASSERT_TRUE(cad_test::Produce(f, d, 8, CadOutputType::Dxf, docs, {}));
+  const auto cut = DxfEntities(f.DxfGroups());
+  const DxfEntity* number = TextAt(cut, "FRAME_1", 120, 12);
+  ASSERT_NE(number, nullptr);
+  EXPECT_TRUE(number->text.ends_with("...")) << number->text;
+  EXPECT_TRUE(number->text.starts_with("NNNN")) << number->text;
+  const std::vector<std::string> messages = f.Messages();
+  EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const std::string& m) {
+    return m.starts_with(Oem("Warnung: Text gekürzt: NNN"));
+  }));
 }
 
 TEST(ManufacturingFrame, TitleOfShaftAndHubAndTheDefaults) {

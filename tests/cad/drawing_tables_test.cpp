@@ -210,6 +210,63 @@ TEST(DataTable, ShaftValuesOfTheExample) {
   EXPECT_NE(drawn.Find(Oem(" Zahndicke max.effective")), nullptr);
 }
 
+// The tables give no deviation for a self-defined design or a width beyond their range:
+// the record holds 0 there, which the sheet shows as a dash, never as 0.000.
+TEST(DataTable, DeviationsTheTablesDoNotGiveShowADash) {
+  DesignRecord d = Example();
+  d.Falpha[0] = 0.011;
+  d.Fbeta[0] = 0;  // l beyond the table's range
+  d.Fp[0] = 0.02;
+  d.Fr = 0;
+  for (const int part : {1, 2}) {
+    d.Falpha[1] = 0.011;
+    d.Fbeta[1] = 0;
+    d.Fp[1] = 0.02;
+    const Drawn drawn = DrawDxf([&](CadOutput& cad) {
+      DrawDataTable(cad, d, part, 2, 0, 100, Vocabulary(), FormatSettings());
+    });
+    const auto values = drawn.Column("18", 116.55);
+    ASSERT_GE(values.size(), 4u);
+    const std::string expected[] = {"     0.011", std::string(5, ' ') + Oem("─"), "     0.020",
+                                    std::string(5, ' ') + Oem("─")};
+    for (std::size_t i = 0; i < 4; ++i)
+      EXPECT_EQ(values[values.size() - 4 + i]->text, expected[i]) << "part " << part << " row " << i;
+  }
+}
+
+// A size with a fit keeps its digits (28.575 a11, not 28.57), in inches with four
+// decimals (1.1250 a11, not 1.12), as does every diameter in inches; on the data tables
+// of shaft and hub and on the fit table alike.
+TEST(DataTable, FittedSizesAndInchDiametersKeepTheirDigits) {
+  DesignRecord d = Example();
+  d.Dee = 28.575;
+  d.Dii = 25.4;
+  d.D = 26.9875;
+  FormatSettings inches;
+  inches.units = UnitSystem::English;
+  const struct {
+    const char* what;
+    FormatSettings format;
+    std::vector<std::string> texts;
+  } cases[] = {
+      {"mm", FormatSettings(), {" 28.575 a11", "   25.4 A11", "     26.99"}},
+      {"inches", inches, {" 1.1250 a11", " 1.0000 A11", " 1.0625"}},
+  };
+  for (const auto& c : cases) {
+    const Drawn drawn = DrawDxf([&](CadOutput& cad) {
+      DrawDataTable(cad, d, 1, 2, 0, 100, Vocabulary(), c.format);
+      DrawDataTable(cad, d, 2, 2, 0, 200, Vocabulary(), c.format);
+      DrawFitTable(cad, d, 8, c.format);
+    });
+    for (const std::string& text : c.texts)
+      EXPECT_TRUE(std::any_of(drawn.texts.begin(), drawn.texts.end(), [&](const DrawnText& t) {
+        return t.text.ends_with(text);
+      })) << c.what << ": " << text;
+  }
+  const Drawn fit = DrawDxf([&](CadOutput& cad) { DrawFitTable(cad, d, 8, inches); });
+  EXPECT_NE(fit.Find(" 1.1250 a11"), nullptr);
+}
+
 TEST(DataTable, EnglishWordsAndUnits) {
   DesignRecord d = Example();
   Vocabulary english;
@@ -225,10 +282,10 @@ TEST(DataTable, EnglishWordsAndUnits) {
   EXPECT_EQ(labels[2]->text, " Gap angle interior");
   EXPECT_EQ(labels[5]->text, " Tip diameter");
   EXPECT_NE(drawn.Find(" hub 12x14"), nullptr);
-  // D = 13 mm = 0.51181 in: length 6.2 in inches is fixed 5.3.
+  // D = 13 mm = 0.51181 in: a diameter in inches has four decimals.
   const auto values = drawn.Column("18", 94.5);
   ASSERT_EQ(values.size(), 8u);
-  EXPECT_EQ(values[3]->text, "     0.512");
+  EXPECT_EQ(values[3]->text, "     0.5118");
   EXPECT_EQ(drawn.Column("18", 81.9)[2]->text, " in");  // z has no unit
 }
 
@@ -309,11 +366,11 @@ TEST(StrengthTable, HeaderColumnsMaterialsAndPermissibleWord) {
     ASSERT_EQ(shaft.size(), 8u);
     ASSERT_EQ(hub.size(), 8u);
     EXPECT_EQ(shaft[0]->text, " 30CrMoV9");
-    // Eleven characters would need a width factor below 0.6 in the 7-character column:
-    // the leading blank goes, the name stays whole and ends before the table's edge.
-    EXPECT_EQ(hub[0]->text, "EN-GJL-300");
-    EXPECT_GE(hub[0]->widthFactor, 0.6);
-    EXPECT_LE(hub[0]->x + 10 * 3.5 * hub[0]->widthFactor, 139.15 + 7 * 0.9 * 3.5);
+    // A material is an identifier: eleven characters narrow to a width factor of at
+    // least 0.5 in the 7-character column, whole, and end before the table's edge.
+    EXPECT_EQ(hub[0]->text, " EN-GJL-300");
+    EXPECT_GE(hub[0]->widthFactor, 0.5);
+    EXPECT_LE(hub[0]->x + 11 * 3.5 * hub[0]->widthFactor, 139.15 + 7 * 0.9 * 3.5);
     EXPECT_EQ(shaft[1]->text, "   1050");  // stress 6.0
     EXPECT_EQ(hub[2]->text, "   2.00");    // fS F3.2
     const std::string permissible = language == 1 ? "zul" : "adm";

@@ -11,6 +11,7 @@
 #include <limits>
 #include <map>
 #include <numbers>
+#include <set>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -300,6 +301,58 @@ TEST(DxfWriter, TextSolidInsertAndBlockGroups) {
       {41, "2.000"}, {42, "0.500"},   {50, "30.000"}, {0, "BLOCK"},  {8, "0"},
       {2, "ZAHN"},   {70, "0"},       {10, "0.0"},   {20, "0.0"},    {0, "ENDBLK"}};
   EXPECT_EQ(Groups(w.Bytes()), expected);
+}
+
+// A whole file carries handles as release 12 allows: each table entry, block and entity
+// has its own right after its "0" group (FreeCAD's reader skips the two lines there and
+// misses the layer name without one), and $HANDSEED lies above every handle. An angle
+// of 0 is written "0.0": FreeCAD takes a bare "0" line for the next entity's start.
+TEST(DxfWriter, WholeFileCarriesHandlesAndNoBareZeroAngle) {
+  DxfWriter w = Writer(3);
+  w.WriteHandles();
+  w.Header(0, 0, 10, 10);
+  w.Tables(2, ConfiguredLayers());
+  w.BeginBlocks();
+  w.BeginBlock("0", "ZAHN");
+  w.Line("0", 0, 0, 1, 1);
+  w.EndBlock();
+  w.EndSection();
+  w.BeginEntities();
+  w.Text("TEXT", "Welle", 0, 0, {3.5, 0.75, 0, 0});
+  w.Line("KONTUR", 0, 0, 1, 1);
+  w.EndSection();
+  w.EndOfFile();
+  const GroupList groups = Groups(w.Bytes());
+  std::vector<unsigned long> handles;
+  std::string seed;
+  bool handling = false;
+  for (std::size_t i = 0; i + 1 < groups.size(); ++i) {
+    const auto& [code, value] = groups[i];
+    if (code == 9 && value == "$HANDLING") handling = groups[i + 1] == GroupList::value_type{70, "1"};
+    if (code == 9 && value == "$HANDSEED") seed = groups[i + 1].second;
+    if (code == 5 && groups[i - 1].first != 9) handles.push_back(std::stoul(value, nullptr, 16));
+    if (code != 0) continue;
+    const bool takesHandle = value != "SECTION" && value != "ENDSEC" && value != "TABLE" &&
+                             value != "ENDTAB" && value != "EOF";
+    EXPECT_EQ(groups[i + 1].first == 5, takesHandle) << value << " at group " << i;
+    if (code == 0 && value == "TEXT") {
+      const auto angle = std::find_if(groups.begin() + static_cast<long>(i), groups.end(),
+                                      [](const auto& g) { return g.first == 50; });
+      ASSERT_NE(angle, groups.end());
+      EXPECT_EQ(angle->second, "0.0");
+      EXPECT_EQ((angle + 1)->second, "0.0");
+    }
+  }
+  EXPECT_TRUE(handling);
+  ASSERT_FALSE(seed.empty());
+  ASSERT_FALSE(handles.empty());
+  EXPECT_EQ(std::set<unsigned long>(handles.begin(), handles.end()).size(), handles.size());
+  EXPECT_GT(std::stoul(seed, nullptr, 16), *std::max_element(handles.begin(), handles.end()));
+
+  // The screen's block fragments carry none.
+  DxfWriter fragment = Writer(3);
+  fragment.Line("0", 0, 0, 1, 1);
+  EXPECT_EQ(Groups(fragment.Bytes()).at(1).first, 8);
 }
 
 TEST(DxfWriter, LineEndInAValueCannotSplitTheGroup) {

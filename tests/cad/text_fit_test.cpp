@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace zt6 {
 namespace {
 
@@ -51,6 +54,54 @@ TEST(TextFit, LeastRatioKeepsTheWidthFactorAtPointSix) {
   EXPECT_DOUBLE_EQ(LeastRatio(1.2), 0.5);
   EXPECT_DOUBLE_EQ(LeastRatio(0.6), 1.0);
   EXPECT_DOUBLE_EQ(LeastRatio(0.5), 1.0);  // already narrower: not shrunk further
+}
+
+// The ways an identifier keeps its characters, in their order: characters 1 mm wide at
+// height 5, least ratio 0.5, least height 2.5.
+TEST(TextFit, AnIdentifierNarrowsLowersBreaksAndOnlyThenIsCut) {
+  const struct {
+    const char* what;
+    const char* text;
+    double room, roomHeight;
+    std::vector<std::string> lines;
+    double height;
+    bool cut;
+  } cases[] = {
+      {"fits", "HG2400-310", 10, 10, {"HG2400-310"}, 5, false},
+      {"narrower", "HG2400-310", 8, 10, {"HG2400-310"}, 5, false},
+      {"lower", "HG2400-310", 4, 10, {"HG2400-310"}, 4, false},
+      {"two lines at the /", "AB-12/CD-34", 2.5, 13, {"AB-12/", "CD-34"}, 5 * 2.5 / 3, false},
+      {"two lines at a blank", "Welle Stufe2", 2.5, 13, {"Welle", "Stufe2"}, 5 * 2.5 / 3.5,
+       false},
+      {"two lines at a hyphen", "HG2400-310045", 2.5, 13, {"HG2400-", "310045"}, 5 * 2.5 / 3.5,
+       false},
+      {"the cell is too low for two lines", "Welle Stufe2", 2.5, 5, {"Welle S..."}, 2.5, true},
+      {"nowhere to break", "HG2400310045", 2.5, 13, {"HG24003..."}, 2.5, true},
+  };
+  const auto withoutBlanks = [](std::string text) {
+    std::erase(text, ' ');
+    return text;
+  };
+  for (const auto& c : cases) {
+    const std::string text = c.text;
+    const IdentifierFit fit =
+        FitIdentifier(text, static_cast<double>(text.size()), 5, c.room, c.roomHeight, 0.5);
+    EXPECT_EQ(fit.lines, c.lines) << c.what;
+    EXPECT_NEAR(fit.height, c.height, 1e-9) << c.what;
+    EXPECT_EQ(fit.cut, c.cut) << c.what;
+    EXPECT_GE(fit.ratio, 0.5) << c.what;
+    // Every line, at its height and ratio, stays within the room; nothing is lost unless
+    // the text is cut.
+    std::string joined;
+    for (const std::string& line : fit.lines) {
+      EXPECT_LE(static_cast<double>(line.size()) * fit.height / 5 * fit.ratio, c.room + 1e-9)
+          << c.what;
+      joined += line;
+    }
+    if (!c.cut) {
+      EXPECT_EQ(withoutBlanks(joined), withoutBlanks(text)) << c.what;
+    }
+  }
 }
 
 }  // namespace

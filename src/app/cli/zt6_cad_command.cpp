@@ -153,11 +153,15 @@ std::optional<CadOptions> ParseCadOptions(const std::vector<std::string>& args,
 // The finished CAD file is taken as it is, for standard output or the -o file.
 class CommandCadPorts : public PromptCadPorts {
  public:
-  CommandCadPorts(Program& program, Prompts& prompts, Launcher& launcher, fs::path folder)
-      : PromptCadPorts(program, prompts, launcher), folder_(std::move(folder)) {}
+  // name: the stem the file is known by (the -o file's, else the project's), which an
+  // IGES file records in its global section.
+  CommandCadPorts(Program& program, Prompts& prompts, Launcher& launcher, fs::path folder,
+                  std::string name)
+      : PromptCadPorts(program, prompts, launcher), folder_(std::move(folder)),
+        name_(std::move(name)) {}
   // Named in the private folder, should anything ever be written under it.
   std::optional<std::string> ChooseOutputFile(const std::string& extension) override {
-    return (folder_ / ("drawing." + extension)).string();
+    return (folder_ / (name_ + "." + extension)).string();
   }
   bool TakeOutput(const std::string& bytes) override {
     taken = bytes;
@@ -167,6 +171,7 @@ class CommandCadPorts : public PromptCadPorts {
 
  private:
   fs::path folder_;
+  std::string name_;
 };
 
 CadOutputType FileTypeOf(const std::string& format) {
@@ -210,11 +215,11 @@ int ModelCommand(const Program& program, const SolidModelOptions& given, const f
 // Draws drawing N of the session's calculated design: a CAD file's bytes into `taken`,
 // the screen's drawing (svg, pdf) into the program's drawing record.
 bool Draw(WindowlessSession& session, const fs::path& work, int drawing, const std::string& format,
-          std::optional<std::string>& taken) {
+          const std::string& name, std::optional<std::string>& taken) {
   Program& program = session.program;
   // Block files and the IGES working file stay private to this run.
   program.config.temporaryFolder = Utf8ToCp850(work.string());
-  CommandCadPorts ports(program, session.prompts, session.launcher, work);
+  CommandCadPorts ports(program, session.prompts, session.launcher, work, name);
   const bool onScreen = format == "svg" || format == "pdf";
   const DrawingOutcome drawn = DrawingCommand(program, session.prompts, ports, drawing,
                                               onScreen ? CadOutputType::Screen : FileTypeOf(format));
@@ -222,6 +227,15 @@ bool Draw(WindowlessSession& session, const fs::path& work, int drawing, const s
   if (onScreen) return true;
   taken = std::move(ports.taken);
   return taken.has_value();
+}
+
+// The stem the file is known by (the -o file's, else the project's), which an IGES file
+// records in its global section.
+std::string FileStem(const DrawingRequest& request) {
+  const std::string named =
+      request.output && *request.output != "-" ? *request.output : request.file;
+  std::string stem = fs::path(named).stem().string();
+  return stem.empty() ? "drawing" : stem;
 }
 
 // The drawing on the screen as SVG.
@@ -258,7 +272,8 @@ int DrawingBytes(const DrawingRequest& request, std::string& bytes, std::ostream
     return kExitRefused;
   }
   std::optional<std::string> taken;
-  if (!Draw(session, work.Path(), request.drawing, request.format, taken)) return kExitRefused;
+  if (!Draw(session, work.Path(), request.drawing, request.format, FileStem(request), taken))
+    return kExitRefused;
   bytes = taken ? std::move(*taken) : ScreenSvg(session.program);
   return kExitDone;
 }
@@ -291,7 +306,8 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
                                     .drawing = options->drawing,
                                     .format = options->format,
                                     .language = options->language,
-                                    .tableFolder = options->tableFolder},
+                                    .tableFolder = options->tableFolder,
+                                    .output = options->output},
                                    bytes, err);
     if (drawn != kExitDone) return drawn;
     return DeliverOutput(bytes, options->output, "cad", out, err);
@@ -332,7 +348,8 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   program.config.drawingAreaX =
       static_cast<int>(static_cast<long long>(height) * page->width / page->height);
   std::optional<std::string> unused;
-  if (!Draw(session, work.Path(), options->drawing, options->format, unused)) return kExitRefused;
+  if (!Draw(session, work.Path(), options->drawing, options->format, "drawing", unused))
+    return kExitRefused;
   ReplayOnPaper(program.drawing, *page);
   printer->EndDrawing();
   if (!printer->OutputError().empty()) {

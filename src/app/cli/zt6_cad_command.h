@@ -26,6 +26,7 @@ struct DrawingRequest {
   std::string format = "svg";   // dxf, igs, txt or svg
   int language = 0;             // 1 German, 2 English; 0 the configured words
   std::optional<std::string> tableFolder;
+  std::optional<std::string> output;  // the -o file, whose name an IGES file records
 };
 
 // The drawing as "zt6 cad" writes it to standard output. kExitDone with the bytes,

@@ -2,7 +2,8 @@
 // an independent reader: DXF by ezdxf, which must decode the German words as written,
 // IGES by OpenCASCADE's reader, whose entity counts must match the primitives of the
 // text CAD file of the same drawing and whose edges must be at least the lines, arcs
-// and circles of the DXF.
+// and circles of the DXF; FreeCAD's DXF reader reads every DXF without a fault and
+// with every one of those edges.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 #include "support/bundled_examples.h"
 #include "support/dxf_audit.h"
 #include "support/file_bytes.h"
+#include "support/freecad_import.h"
 #include "support/iges_check.h"
 #include "support/required_reader.h"
 #include "support/run_zt6.h"
@@ -135,6 +137,8 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
   test_support::TempDir dir("zt6_every_drawing");
   const bool ezdxf = test_support::HaveEzdxf();
   const bool occt = test_support::HaveIgesChecker();
+  std::vector<fs::path> dxfs;
+  std::map<std::string, int> edgesOf;  // the ezdxf's exploded edges per DXF file
   for (int kind = 1; kind <= kDrawings; ++kind) {
     SCOPED_TRACE("drawing " + std::to_string(kind));
 
@@ -151,6 +155,8 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
       EXPECT_EQ(audit.counts.count("blocks") ? audit.counts.at("blocks") : -1, BlocksOf(kind));
       dxfEdges = audit.counts.count("exploded edges") ? audit.counts.at("exploded edges") : 0;
       EXPECT_GT(dxfEdges, 0) << audit.output;
+      dxfs.push_back(dxf);
+      edgesOf[dxf.string()] = dxfEdges;
       // Everything drawn lies within the sheet limits; the manufacturing drawings on A4.
       const std::array<double, 4> extents = Box(audit.output, "extents");
       EXPECT_TRUE(Holds(Box(audit.output, "limits"), extents)) << Text(extents);
@@ -180,6 +186,15 @@ TEST_P(EveryDrawing, ReadsBackInEveryFormat) {
       EXPECT_GE(check.counts.at("edges"), dxfEdges) << check.output;
     }
   }
+  if (test_support::HaveFreecad() && !dxfs.empty()) {
+    const test_support::FreecadImport imported =
+        test_support::ImportIntoFreecad(dxfs, dir.path());
+    EXPECT_EQ(imported.status, 0) << imported.output;
+    // The reader's complaints ("CDxfRead::ReadLayer() - no layer name", ...).
+    EXPECT_EQ(imported.output.find("CDxfRead"), std::string::npos) << imported.output;
+    EXPECT_EQ(imported.edges, edgesOf) << imported.output;
+  }
+  ZT6_REQUIRE_READER(test_support::HaveFreecad(), "freecad (freecadcmd)");
   ZT6_REQUIRE_READER(ezdxf, "python3-ezdxf");
   ZT6_REQUIRE_READER(occt, "OpenCASCADE's IGES reader (libocct-data-exchange-dev)");
 }

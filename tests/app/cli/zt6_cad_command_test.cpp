@@ -102,6 +102,20 @@ TEST(Zt6Cad, SvgShowsTheScreenDrawing) {
   EXPECT_EQ(std::system(check.c_str()), 0);
 }
 
+// The IGES global section names the file the drawing goes to: the -o file, else (on
+// standard output) the project.
+TEST(Zt6Cad, IgesGlobalSectionNamesTheOutputFile) {
+  test_support::TempDir dir("zt6_cad_igs_name");
+  const std::string project = (kExamples / "welle_12x14.zt6").string();
+  const std::string named = (dir.path() / "mein_blatt.igs").string();
+  const auto toFile = RunZt6Command({"cad", project, "--drawing", "3", "--format", "igs", "-o", named});
+  ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+  EXPECT_NE(FileBytes(named).find(",,4HFILE,10Hmein_blatt,"), std::string::npos);
+  const auto toOut = RunZt6Command({"cad", project, "--drawing", "3", "--format", "igs"});
+  ASSERT_EQ(toOut.exitCode, 0) << toOut.err;
+  EXPECT_NE(toOut.out.find(",,4HFILE,11Hwelle_12x14,"), std::string::npos);
+}
+
 TEST(Zt6Cad, EnglishWordsOnRequest) {
   const std::string project = (kExamples / "din5481_17x20.zt6").string();
   const auto english =

@@ -214,7 +214,11 @@ TEST_P(DrawingTables, EveryValueIsTheCalculatedOne) {
       const auto& rows = Rows().at(table);
       const auto row = rows.find(cell.text);
       if (row == rows.end()) continue;
-      const auto values = RowValues(texts, cell);
+      auto values = RowValues(texts, cell);
+      // A deviation the tables do not give shows a dash: the calculation holds 0 there.
+      if (values.empty() && row->second.size() == 1 && json->contains(row->second[0]) &&
+          json->at(row->second[0]).number == 0)
+        values.emplace_back(0.0, 3);
       ASSERT_EQ(values.size(), row->second.size()) << name << " row " << cell.text;
       EXPECT_TRUE(seen[table].insert(cell.text).second) << "twice: " << cell.text;
       for (std::size_t i = 0; i < values.size(); ++i)
