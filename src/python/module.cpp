@@ -249,7 +249,8 @@ py::object Drawing(const py::object& fileArgument, int n, const OptionalText& si
                                   .drawing = n,
                                   .format = format,
                                   .language = LanguageNumber(language),
-                                  .tableFolder = tables},
+                                  .tableFolder = tables,
+                                  .output = std::nullopt},
                                  bytes, err);
   if (drawn != kExitDone) RaiseCommandFailure(file, err, "cad");
   if (format == "svg") return py::str(bytes);
