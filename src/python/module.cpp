@@ -1,5 +1,5 @@
 // The Python module zt6._core: the zt6 commands' own routes (calc, the batch run, fit,
-// report, cad) called in-process, their results as Python values and their messages
+// report, cad, and size, identify and sweep of the assistant) called in-process, their results as Python values and their messages
 // as exceptions. The package zt6 (zt6/__init__.py) presents them with the Design class.
 
 #include <pybind11/pybind11.h>
@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -24,7 +25,10 @@
 #include "app/cli/design_output.h"
 #include "app/cli/zt6_cad_command.h"
 #include "app/cli/zt6_commands.h"
+#include "app/cli/zt6_identify_command.h"
 #include "app/cli/zt6_report_command.h"
+#include "app/cli/zt6_size_command.h"
+#include "app/cli/zt6_sweep_command.h"
 #include "app/files/project_file.h"
 #include "app/lookups/shipped_tables.h"
 #include "app/lookups/size_lookup.h"
@@ -274,6 +278,126 @@ void Save(const std::string& path, const py::object& fileArgument, const Optiona
   if (!written.ok) throw Zt6Error("zt6 save: " + path + ": " + written.error);
 }
 
+// ---- the assistant's commands, run as "zt6 size|identify|sweep ... --json" ----
+
+using CommandFn = std::function<int(const std::vector<std::string>&, std::ostream&,
+                                    std::ostream&, const UsageErrorFn&)>;
+
+struct CommandRun {
+  int exitCode = kExitDone;
+  std::string out;
+};
+
+// The command with these words; a usage problem raises zt6.Error with the line zt6
+// starts its message with ("zt6: --torque takes ...").
+CommandRun RunJsonCommand(const CommandFn& command, std::vector<std::string> args,
+                          const OptionalText& tables, const std::string& file) {
+  args.emplace_back("--json");
+  if (tables) args.insert(args.end(), {"--tables", *tables});
+  std::ostringstream out;
+  std::ostringstream err;
+  std::string usage;
+  const UsageErrorFn usageError = [&usage](std::string_view problem) {
+    if (usage.empty()) usage = "zt6: " + std::string(problem);
+    return kExitUsage;
+  };
+  const int exitCode = command(args, out, err, usageError);
+  if (exitCode == kExitUsage) throw Zt6Error(usage.empty() ? WithoutTrailingNewlines(err.str()) : usage);
+  if (out.str().empty()) RaiseCommandFailure(file, err, args.front());
+  return {exitCode, out.str()};
+}
+
+// A number as an option value: reals in their shortest exact form; anything else as
+// Python spells it, for the command to refuse when it is no number.
+std::string OptionNumber(const py::handle& value) {
+  if (py::isinstance<py::float_>(value)) return ShortestNumber(value.cast<double>());
+  return py::str(value).cast<std::string>();
+}
+
+void AddNumberOption(std::vector<std::string>& args, const char* name, const py::object& value) {
+  if (value.is_none()) return;
+  args.insert(args.end(), {name, OptionNumber(value)});
+}
+
+py::object JsonValue(const std::string& text) {
+  return py::module_::import("json").attr("loads")(text);
+}
+
+py::object SizeFor(const py::object& fileArgument, const py::object& torque,
+                   const py::object& peak, const py::object& safety, const OptionalText& cls,
+                   const py::object& maxLength, const OptionalText& tables) {
+  const std::string file = FileArgument(fileArgument);
+  std::vector<std::string> args{"size"};
+  if (!file.empty()) args.push_back(file);
+  AddNumberOption(args, "--torque", torque);
+  AddNumberOption(args, "--peak", peak);
+  AddNumberOption(args, "--safety", safety);
+  AddNumberOption(args, "--max-length", maxLength);
+  if (cls) args.insert(args.end(), {"--class", *cls});
+  // No size reaching the safety is an answer too: empty candidates, the reasons rejected.
+  return JsonValue(RunJsonCommand(SizeCommand, args, tables, file).out);
+}
+
+py::object Identify(const py::object& tip, const py::object& teeth, const py::object& root,
+                    const py::object& overPins, const py::object& pin, bool hub,
+                    const OptionalText& tables) {
+  std::vector<std::string> args{"identify"};
+  AddNumberOption(args, "--tip", tip);
+  AddNumberOption(args, "--teeth", teeth);
+  AddNumberOption(args, "--root", root);
+  AddNumberOption(args, "--over-pins", overPins);
+  AddNumberOption(args, "--pin", pin);
+  if (hub) args.emplace_back("--hub");
+  return JsonValue(RunJsonCommand(IdentifyCommand, args, tables, "").out);
+}
+
+constexpr const char* kVaryShape =
+    "vary takes {NAME: (FROM, TO, STEP)} or [(NAME, FROM, TO, STEP), ...]";
+
+// One axis of vary= as --vary spells it: "l=20:40:5".
+std::string VaryText(const py::handle& name, const py::sequence& range) {
+  if (range.size() != 3) throw Zt6Error(kVaryShape);
+  return py::str(name).cast<std::string>() + "=" + OptionNumber(range[0]) + ":" +
+         OptionNumber(range[1]) + ":" + OptionNumber(range[2]);
+}
+
+std::vector<std::string> VaryTexts(const py::object& vary) {
+  std::vector<std::string> texts;
+  if (py::isinstance<py::dict>(vary)) {
+    for (const auto& [name, range] : vary.cast<py::dict>()) {
+      if (!py::isinstance<py::sequence>(range) || py::isinstance<py::str>(range))
+        throw Zt6Error(kVaryShape);
+      texts.push_back(VaryText(name, range.cast<py::sequence>()));
+    }
+    return texts;
+  }
+  if (!py::isinstance<py::sequence>(vary) || py::isinstance<py::str>(vary)) throw Zt6Error(kVaryShape);
+  for (const py::handle axis : vary.cast<py::sequence>()) {
+    if (!py::isinstance<py::sequence>(axis) || py::isinstance<py::str>(axis)) throw Zt6Error(kVaryShape);
+    const py::sequence words = axis.cast<py::sequence>();
+    if (words.size() != 4) throw Zt6Error(kVaryShape);
+    texts.push_back(VaryText(words[0], words[py::slice(1, 4, 1)]));
+  }
+  return texts;
+}
+
+py::list Sweep(const py::object& fileArgument, const py::object& vary,
+               const OptionalText& tables) {
+  const std::string file = FileArgument(fileArgument);
+  std::vector<std::string> args{"sweep"};
+  if (!file.empty()) args.push_back(file);
+  for (const std::string& text : VaryTexts(vary)) args.insert(args.end(), {"--vary", text});
+  // A point that ends with a fatal message is in the list with "fatal": True.
+  const CommandRun run = RunJsonCommand(SweepCommand, args, tables, file);
+  if (run.exitCode != kExitDone && run.exitCode != kExitFatalRun)
+    throw Zt6Error("zt6 sweep: refused");
+  py::list points;
+  const py::object loads = py::module_::import("json").attr("loads");
+  for (const std::string& line : SplitLines(run.out))
+    if (!line.empty()) points.append(loads(line));
+  return points;
+}
+
 std::vector<std::string> InputNames() {
   std::vector<std::string> names;
   for (const RecordField& field : RecordFields())
@@ -340,6 +464,58 @@ and "source".)");
 Returns {"lower", "upper"} in mm, {"lower_deviation", "upper_deviation"} in µm,
 and "message" (empty unless the program adds one to computed limits).
 A code the tables do not have raises zt6.Error.)");
+
+  m.def("size", &SizeFor, "file"_a = py::none(), py::kw_only(), "torque"_a,
+        "peak"_a = py::none(), "safety"_a = py::none(), "cls"_a = py::none(),
+        "max_length"_a = py::none(), "tables"_a = py::none(),
+        R"(The DIN 5481 sizes that carry a load, as "zt6 size [FILE] --torque TN --json".
+
+file        a project file whose materials, factors and class are taken (None:
+            the defaults of a new design)
+torque      the nominal torque TN in N·m
+peak        the peak torque Tmax in N·m (default: torque)
+safety      the safety all four of shaft and hub must reach (default 1.0)
+cls         the tolerance class, "fein" or "grob"
+max_length  the longest hub length as a multiple of D (default 2)
+tables      the folder of the standard tables
+
+Returns {"candidates": [{"designation", "l", "D", "z", "safeties": {"shaft":
+{"Seq", "Smax"}, "hub": {...}}}, ...], "rejected": [{"designation", "reason"}, ...]},
+each candidate at its shortest hub length in whole mm, smallest D first. No size
+reaching the safety gives empty candidates. A torque that is no number above 0 and
+the like raise zt6.Error with zt6's message; a missing file FileNotFoundError.)");
+
+  m.def("identify", &Identify, py::kw_only(), "tip"_a = py::none(), "teeth"_a = py::none(),
+        "root"_a = py::none(), "over_pins"_a = py::none(), "pin"_a = py::none(),
+        "hub"_a = false, "tables"_a = py::none(),
+        R"(Which DIN 5481 size a measured part is, as "zt6 identify --tip DA ... --json".
+
+tip        the measured tip diameter in mm (of the hub with hub=True)
+teeth      the counted number of teeth
+root       the measured root diameter in mm
+over_pins  the dimension over two pins (between two pins with hub=True) in mm,
+           measured with pins of diameter pin (mm); give both or neither
+hub        the part is a hub
+tables     the folder of the standard tables
+
+Returns {"candidates": [{"designation", "score", "D", "z", ...}, ...]}, the best
+first; each measurement adds its check ("tip_in_limits" and "tip": {"min", "max",
+"miss"}, "teeth_match", "root_in_limits", "pins_in_limits" and "pins": {"fein",
+"grob"}). No measurement, or over_pins without pin, raises zt6.Error.)");
+
+  m.def("sweep", &Sweep, "file"_a, py::kw_only(), "vary"_a, "tables"_a = py::none(),
+        R"(One calculation per value of one or two inputs, as "zt6 sweep FILE --vary ... --json".
+
+file    the project file the calculations start from
+vary    {NAME: (FROM, TO, STEP)} or [(NAME, FROM, TO, STEP), ...] with one or two
+        inputs (names as calc()'s set=: "l", "shaft.Re"); two give a grid, the
+        first outermost
+tables  the folder of the standard tables
+
+Returns one dict per calculation, in order, each as calc() returns it; a point that
+ends with a fatal message has "fatal": True and its messages. An unknown name,
+FROM above TO, STEP not above 0 or more than 1,000,000 points raise zt6.Error with
+zt6's message; a missing file FileNotFoundError.)");
 
   m.def("report", &Report, "file"_a = py::none(), py::kw_only(), "size"_a = py::none(),
         "cls"_a = py::none(), "set"_a = py::none(), "format"_a = "text", "language"_a = 1,

@@ -8,6 +8,9 @@ The functions run the same code as the zt6 command line and give the same number
     fit(size, code) -> dict
     report(file=None, *, size=None, set=None, format="text", language=1) -> str
     drawing(file, n, *, size=None, set=None, format="svg", language=1) -> str | bytes
+    size(file=None, *, torque, peak=None, safety=None, cls=None, max_length=None) -> dict
+    identify(*, tip=None, teeth=None, root=None, over_pins=None, pin=None, hub=False) -> dict
+    sweep(file, *, vary) -> list[dict]
     Design: inputs as attributes, .calc(), .save(path), Design.open(path)
 
 Refusals raise zt6.Error (a ValueError) with the program's own message; a missing
@@ -23,7 +26,9 @@ _core._set_program_folder(
     _os.path.normpath(_os.path.join(_os.path.dirname(_os.path.abspath(__file__)),
                                     _PROGRAM_FOLDER_FROM_PACKAGE)))
 
-from ._core import Error, calc, calc_many, drawing, fit, report, sizes  # noqa: E402
+from ._core import (Error, calc, calc_many, drawing, fit, identify, report, size,  # noqa: E402
+                    sizes, sweep)
 from .design import Design  # noqa: E402
 
-__all__ = ["Error", "Design", "calc", "calc_many", "sizes", "fit", "report", "drawing"]
+__all__ = ["Error", "Design", "calc", "calc_many", "sizes", "fit", "report", "drawing",
+           "size", "identify", "sweep"]
