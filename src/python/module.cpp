@@ -1,6 +1,7 @@
 // The Python module zt6._core: the zt6 commands' own routes (calc, the batch run, fit,
-// report, cad, and size, identify and sweep of the assistant) called in-process, their results as Python values and their messages
-// as exceptions. The package zt6 (zt6/__init__.py) presents them with the Design class.
+// report, cad, and the assistant's size, identify and sweep) called in-process, their
+// results as Python values and their messages as exceptions. The package zt6
+// (zt6/__init__.py) presents them with the Design class.
 
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
