@@ -303,7 +303,8 @@ CommandRun RunJsonCommand(const CommandFn& command, std::vector<std::string> arg
     return kExitUsage;
   };
   const int exitCode = command(args, out, err, usageError);
-  if (exitCode == kExitUsage) throw Zt6Error(usage.empty() ? WithoutTrailingNewlines(err.str()) : usage);
+  if (exitCode == kExitUsage)
+    throw Zt6Error(usage.empty() ? WithoutTrailingNewlines(err.str()) : usage);
   if (out.str().empty()) RaiseCommandFailure(file, err, args.front());
   return {exitCode, out.str()};
 }
@@ -355,6 +356,11 @@ py::object Identify(const py::object& tip, const py::object& teeth, const py::ob
 constexpr const char* kVaryShape =
     "vary takes {NAME: (FROM, TO, STEP)} or [(NAME, FROM, TO, STEP), ...]";
 
+// A tuple or list; a text is no range.
+bool IsSequence(const py::handle& value) {
+  return py::isinstance<py::sequence>(value) && !py::isinstance<py::str>(value);
+}
+
 // One axis of vary= as --vary spells it: "l=20:40:5".
 std::string VaryText(const py::handle& name, const py::sequence& range) {
   if (range.size() != 3) throw Zt6Error(kVaryShape);
@@ -366,15 +372,14 @@ std::vector<std::string> VaryTexts(const py::object& vary) {
   std::vector<std::string> texts;
   if (py::isinstance<py::dict>(vary)) {
     for (const auto& [name, range] : vary.cast<py::dict>()) {
-      if (!py::isinstance<py::sequence>(range) || py::isinstance<py::str>(range))
-        throw Zt6Error(kVaryShape);
+      if (!IsSequence(range)) throw Zt6Error(kVaryShape);
       texts.push_back(VaryText(name, range.cast<py::sequence>()));
     }
     return texts;
   }
-  if (!py::isinstance<py::sequence>(vary) || py::isinstance<py::str>(vary)) throw Zt6Error(kVaryShape);
+  if (!IsSequence(vary)) throw Zt6Error(kVaryShape);
   for (const py::handle axis : vary.cast<py::sequence>()) {
-    if (!py::isinstance<py::sequence>(axis) || py::isinstance<py::str>(axis)) throw Zt6Error(kVaryShape);
+    if (!IsSequence(axis)) throw Zt6Error(kVaryShape);
     const py::sequence words = axis.cast<py::sequence>();
     if (words.size() != 4) throw Zt6Error(kVaryShape);
     texts.push_back(VaryText(words[0], words[py::slice(1, 4, 1)]));

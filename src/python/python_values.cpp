@@ -1,37 +1,68 @@
 #include "python_values.h"
 
 #include <cmath>
+#include <functional>
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 namespace zt6 {
 
 namespace py = pybind11;
 
+namespace {
+
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    return std::hash<std::string_view>{}(name);
+  }
+};
+
+// The member names repeat in every result: one interned str each, made once and kept for
+// the life of the interpreter, saves making and hashing a new str per member.
+PyObject* SharedName(std::string_view utf8) {
+  static auto& names = *new std::unordered_map<std::string, PyObject*, NameHash, std::equal_to<>>;
+  if (const auto found = names.find(utf8); found != names.end()) return found->second;
+  PyObject* name = PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()),
+                                        "replace");
+  if (name == nullptr) throw py::error_already_set();
+  PyUnicode_InternInPlace(&name);
+  names.emplace(std::string(utf8), name);
+  return name;
+}
+
+}  // namespace
+
 void PythonValues::Put(py::object value) {
+  if (!value) throw py::error_already_set();
   if (open_.empty()) {
     result_ = std::move(value);
-  } else if (py::isinstance<py::dict>(open_.back())) {
-    open_.back()[py::str(key_)] = std::move(value);
-  } else {
-    open_.back().cast<py::list>().append(std::move(value));
+    return;
   }
+  const Open& into = open_.back();
+  const int failed = into.dict ? PyDict_SetItem(into.container.ptr(), key_.ptr(), value.ptr())
+                               : PyList_Append(into.container.ptr(), value.ptr());
+  if (failed != 0) throw py::error_already_set();
 }
 
 void PythonValues::BeginObject() {
   py::dict object;
   Put(object);
-  open_.push_back(std::move(object));
+  open_.push_back({std::move(object), true});
 }
 
 void PythonValues::BeginArray() {
   py::list array;
   Put(array);
-  open_.push_back(std::move(array));
+  open_.push_back({std::move(array), false});
 }
 
 void PythonValues::EndObject() { open_.pop_back(); }
 void PythonValues::EndArray() { open_.pop_back(); }
-void PythonValues::Key(std::string_view utf8) { key_.assign(utf8); }
+void PythonValues::Key(std::string_view utf8) {
+  key_ = py::reinterpret_borrow<py::object>(SharedName(utf8));
+}
 
 void PythonValues::String(std::string_view utf8) {
   // The texts are UTF-8 already; a byte that is not becomes U+FFFD as in the JSON.
@@ -40,8 +71,12 @@ void PythonValues::String(std::string_view utf8) {
 }
 
 // JSON has no NaN or infinity: the command line writes 0 there, and so do we.
-void PythonValues::Number(double value) { Put(py::float_(std::isfinite(value) ? value : 0.0)); }
-void PythonValues::Integer(std::int64_t value) { Put(py::int_(value)); }
+void PythonValues::Number(double value) {
+  Put(py::reinterpret_steal<py::object>(PyFloat_FromDouble(std::isfinite(value) ? value : 0.0)));
+}
+void PythonValues::Integer(std::int64_t value) {
+  Put(py::reinterpret_steal<py::object>(PyLong_FromLongLong(value)));
+}
 void PythonValues::Bool(bool value) { Put(py::bool_(value)); }
 
 }  // namespace zt6

@@ -28,10 +28,15 @@ class PythonValues final : public ValueWriter {
   pybind11::object Result() const { return result_; }
 
  private:
+  struct Open {
+    pybind11::object container;  // a dict or a list being filled
+    bool dict = false;
+  };
+
   void Put(pybind11::object value);
 
-  std::vector<pybind11::object> open_;  // the dicts and lists being filled
-  std::string key_;
+  std::vector<Open> open_;
+  pybind11::object key_;  // the next member's name, one shared str per name
   pybind11::object result_;
 };
 
