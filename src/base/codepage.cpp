@@ -85,7 +85,15 @@ template <typename ToUnicode>
 std::string ToUtf8(std::string_view bytes, ToUnicode toUnicode) {
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (const char c : bytes) utf8::Append(out, toUnicode(static_cast<unsigned char>(c)));
+  for (const char c : bytes) {
+    // Both code pages are ASCII below 0x80, which most texts are throughout.
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      out += c;
+    } else {
+      utf8::Append(out, toUnicode(byte));
+    }
+  }
   return out;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace zt6 {
 
@@ -19,17 +20,25 @@ struct NameHash {
   }
 };
 
+using SharedNames = std::unordered_map<std::string, PyObject*, NameHash, std::equal_to<>>;
+
 // The member names repeat in every result: one interned str each, made once and kept for
 // the life of the interpreter, saves making and hashing a new str per member.
-PyObject* SharedName(std::string_view utf8) {
-  static auto& names = *new std::unordered_map<std::string, PyObject*, NameHash, std::equal_to<>>;
-  if (const auto found = names.find(utf8); found != names.end()) return found->second;
+const SharedNames::value_type& SharedName(std::string_view utf8) {
+  static auto& names = *new SharedNames;
+  if (const auto found = names.find(utf8); found != names.end()) return *found;
   PyObject* name = PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()),
                                         "replace");
   if (name == nullptr) throw py::error_already_set();
   PyUnicode_InternInPlace(&name);
-  names.emplace(std::string(utf8), name);
-  return name;
+  return *names.emplace(std::string(utf8), name).first;
+}
+
+// The names in the order the last result gave them: results come with the same members
+// in the same order, so the name at the same place is compared first, sparing the hash.
+std::vector<const SharedNames::value_type*>& LastOrder() {
+  static auto& order = *new std::vector<const SharedNames::value_type*>;
+  return order;
 }
 
 }  // namespace
@@ -41,7 +50,7 @@ void PythonValues::Put(py::object value) {
     return;
   }
   const Open& into = open_.back();
-  const int failed = into.dict ? PyDict_SetItem(into.container.ptr(), key_.ptr(), value.ptr())
+  const int failed = into.dict ? PyDict_SetItem(into.container.ptr(), key_, value.ptr())
                                : PyList_Append(into.container.ptr(), value.ptr());
   if (failed != 0) throw py::error_already_set();
 }
@@ -61,7 +70,19 @@ void PythonValues::BeginArray() {
 void PythonValues::EndObject() { open_.pop_back(); }
 void PythonValues::EndArray() { open_.pop_back(); }
 void PythonValues::Key(std::string_view utf8) {
-  key_ = py::reinterpret_borrow<py::object>(SharedName(utf8));
+  std::vector<const SharedNames::value_type*>& order = LastOrder();
+  if (keys_ < order.size() && order[keys_]->first == utf8) {
+    key_ = order[keys_]->second;
+  } else {
+    const SharedNames::value_type& name = SharedName(utf8);
+    if (keys_ < order.size()) {
+      order[keys_] = &name;
+    } else {
+      order.push_back(&name);
+    }
+    key_ = name.second;
+  }
+  ++keys_;
 }
 
 void PythonValues::String(std::string_view utf8) {

@@ -36,7 +36,8 @@ class PythonValues final : public ValueWriter {
   void Put(pybind11::object value);
 
   std::vector<Open> open_;
-  pybind11::object key_;  // the next member's name, one shared str per name
+  PyObject* key_ = nullptr;  // the next member's name: a shared str, kept for good
+  std::size_t keys_ = 0;     // member names given so far
   pybind11::object result_;
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "base/codepage.h"
 #include "base/json_writer.h"
@@ -28,29 +29,58 @@ void WriteJsonValue(ValueWriter& json, const FieldValue& value) {
   }
 }
 
+// The members of "inputs" or "results": the plain fields, then those of "shaft" and
+// "hub", each with the name it is written under.
+struct MemberGroup {
+  struct Member {
+    const RecordField* field;
+    std::string_view key;
+  };
+  std::vector<Member> plain, shaft, hub;
+};
+
+MemberGroup GroupOf(FieldRole role) {
+  MemberGroup group;
+  for (const RecordField& field : RecordFields()) {
+    if (field.role != role) continue;
+    const std::string_view name = field.name;
+    if (name.starts_with("shaft.")) {
+      group.shaft.push_back({&field, name.substr(6)});
+    } else if (name.starts_with("hub.")) {
+      group.hub.push_back({&field, name.substr(4)});
+    } else if (name.find('.') == std::string_view::npos) {
+      group.plain.push_back({&field, name});
+    }
+  }
+  return group;
+}
+
+void WriteMembers(ValueWriter& json, const std::vector<MemberGroup::Member>& members,
+                  const DesignRecord& design) {
+  for (const MemberGroup::Member& member : members) {
+    json.Key(member.key);
+    WriteJsonValue(json, member.field->get(design));
+  }
+}
+
 }  // namespace
 
 void WriteDesignMembers(ValueWriter& json, const DesignRecord& design, const RunMessages& messages) {
-  for (const FieldRole role : {FieldRole::Input, FieldRole::Result}) {
-    json.Key(role == FieldRole::Input ? "inputs" : "results");
+  // Sorted out once: every result of zt6 calc, a batch or a sweep writes the same members.
+  static const MemberGroup kInputs = GroupOf(FieldRole::Input);
+  static const MemberGroup kResults = GroupOf(FieldRole::Result);
+  for (const MemberGroup* group : {&kInputs, &kResults}) {
+    json.Key(group == &kInputs ? "inputs" : "results");
     json.BeginObject();
-    // The per-part fields ("shaft.Re") sit in the objects "shaft" and "hub".
-    for (const std::string_view part : {std::string_view{}, std::string_view{"shaft."},
-                                        std::string_view{"hub."}}) {
-      if (!part.empty()) {
-        json.Key(part.substr(0, part.size() - 1));
-        json.BeginObject();
-      }
-      for (const RecordField& field : RecordFields()) {
-        const std::string_view name = field.name;
-        const bool inPart = part.empty() ? name.find('.') == std::string_view::npos
-                                         : name.starts_with(part);
-        if (field.role != role || !inPart) continue;
-        json.Key(name.substr(part.size()));
-        WriteJsonValue(json, field.get(design));
-      }
-      if (!part.empty()) json.EndObject();
-    }
+    WriteMembers(json, group->plain, design);
+    json.Key("shaft");
+    json.BeginObject();
+    WriteMembers(json, group->shaft, design);
+    json.EndObject();
+    json.Key("hub");
+    json.BeginObject();
+    WriteMembers(json, group->hub, design);
+    json.EndObject();
     json.EndObject();
   }
   json.Key("messages");
