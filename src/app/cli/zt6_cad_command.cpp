@@ -248,33 +248,48 @@ std::string ScreenSvg(Program& program) {
   return canvas.Document();
 }
 
-// The project read, shaped and calculated, in the words of the language asked for.
-int ReadForDrawing(WindowlessSession& session, const std::string& file,
-                   const DesignOptions& design, int language, std::ostream& err) {
-  if (const int read = ReadShapedProject(session, file, design, "cad", err); read != kExitDone)
-    return read;
-  if (language > 0) session.program.words.Load(language);
-  return kExitDone;
-}
+// A design ready to draw: the session with the project read, shaped and calculated in
+// the words of the language asked for, and the private folder of the run's files.
+class DrawingRun {
+ public:
+  DrawingRun(const std::optional<std::string>& tableFolder, std::ostream& err)
+      : session({.readSettings = true, .command = true, .tableFolder = tableFolder}, err, err) {}
+
+  // kExitDone when ready to draw, else the command's exit code after its message on err.
+  // The folder is made only for a design that was read.
+  int Prepare(const std::string& file, const DesignOptions& design, int language,
+              std::ostream& err) {
+    if (const int read = ReadShapedProject(session, file, design, "cad", err); read != kExitDone)
+      return read;
+    if (language > 0) session.program.words.Load(language);
+    work_.emplace();
+    if (work_->Path().empty()) {
+      err << "zt6 cad: no temporary folder\n";
+      return kExitRefused;
+    }
+    return kExitDone;
+  }
+  // Once prepared.
+  const fs::path& Work() const { return work_->Path(); }
+
+  WindowlessSession session;
+
+ private:
+  std::optional<PrivateFolder> work_;
+};
 
 }  // namespace
 
 int DrawingBytes(const DrawingRequest& request, std::string& bytes, std::ostream& err) {
-  WindowlessSession session(
-      {.readSettings = true, .command = true, .tableFolder = request.tableFolder}, err, err);
-  if (const int read = ReadForDrawing(session, request.file, request.design, request.language, err);
-      read != kExitDone) {
-    return read;
-  }
-  PrivateFolder work;
-  if (work.Path().empty()) {
-    err << "zt6 cad: no temporary folder\n";
-    return kExitRefused;
+  DrawingRun run(request.tableFolder, err);
+  if (const int ready = run.Prepare(request.file, request.design, request.language, err);
+      ready != kExitDone) {
+    return ready;
   }
   std::optional<std::string> taken;
-  if (!Draw(session, work.Path(), request.drawing, request.format, FileStem(request), taken))
+  if (!Draw(run.session, run.Work(), request.drawing, request.format, FileStem(request), taken))
     return kExitRefused;
-  bytes = taken ? std::move(*taken) : ScreenSvg(session.program);
+  bytes = taken ? std::move(*taken) : ScreenSvg(run.session.program);
   return kExitDone;
 }
 
@@ -284,20 +299,13 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   const auto options = ParseCadOptions(args, usageError);
   if (!options) return kExitUsage;
   if (options->model) {
-    WindowlessSession session(
-        {.readSettings = true, .command = true, .tableFolder = options->tableFolder}, err, err);
-    if (const int read =
-            ReadForDrawing(session, options->file, options->design, options->language, err);
-        read != kExitDone) {
-      return read;
+    DrawingRun run(options->tableFolder, err);
+    if (const int ready = run.Prepare(options->file, options->design, options->language, err);
+        ready != kExitDone) {
+      return ready;
     }
-    PrivateFolder work;
-    if (work.Path().empty()) {
-      err << "zt6 cad: no temporary folder\n";
-      return kExitRefused;
-    }
-    return ModelCommand(session.program, *options->model, work.Path(), options->output, out, err,
-                        usageError, outputs);
+    return ModelCommand(run.session.program, *options->model, run.Work(), options->output, out,
+                        err, usageError, outputs);
   }
   if (options->format != "pdf") {
     std::string bytes;
@@ -314,25 +322,19 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
 
   // PDF: the screen's drawing printed on an A4 page.
-  WindowlessSession session({.readSettings = true, .command = true, .tableFolder = options->tableFolder},
-                            err, err);
-  if (const int read = ReadForDrawing(session, options->file, options->design, options->language, err);
-      read != kExitDone) {
-    return read;
+  DrawingRun run(options->tableFolder, err);
+  if (const int ready = run.Prepare(options->file, options->design, options->language, err);
+      ready != kExitDone) {
+    return ready;
   }
-  Program& program = session.program;
-  PrivateFolder work;
-  if (work.Path().empty()) {
-    err << "zt6 cad: no temporary folder\n";
-    return kExitRefused;
-  }
+  Program& program = run.session.program;
   if (!outputs.pdf) {
     err << "zt6 cad: PDF is written by zt6-pdf, which is not installed beside zt6\n";
     return kExitRefused;
   }
   // The PDF page is begun first: the drawing is recorded for a drawing area of the
   // page's shape, so the printer mapping keeps circles round at scale 1.
-  const std::string pdfFile = (work.Path() / "drawing.pdf").string();
+  const std::string pdfFile = (run.Work() / "drawing.pdf").string();
   std::unique_ptr<Printer> printer = outputs.pdf(pdfFile);
   // A paper sheet goes on paper of its own orientation unless --orientation says otherwise.
   const std::array<double, 2> sheet = PaperSheetOf(options->drawing);
@@ -348,7 +350,7 @@ int CadCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
   program.config.drawingAreaX =
       static_cast<int>(static_cast<long long>(height) * page->width / page->height);
   std::optional<std::string> unused;
-  if (!Draw(session, work.Path(), options->drawing, options->format, "drawing", unused))
+  if (!Draw(run.session, run.Work(), options->drawing, options->format, "drawing", unused))
     return kExitRefused;
   ReplayOnPaper(program.drawing, *page);
   printer->EndDrawing();
