@@ -424,6 +424,15 @@ PYBIND11_MODULE(_core, m) {
 
   m.def("_set_program_folder", [](const std::string& folder) { SetProgramFolder(folder); },
         "Where the shipped tables and zt6.err are looked for from (set by the package).");
+  m.def("_calculate_repeatedly",
+        [](const OptionalText& size, const std::optional<py::dict>& set, int times) {
+          const DesignOptions options = DesignOptionsOf(size, std::nullopt, set, "calc");
+          DesignCalculator& calculator = CalculatorFor(std::nullopt);
+          for (int k = 0; k < times; ++k) calculator.Calculate(std::nullopt, options);
+        },
+        "size"_a, "set"_a, "times"_a,
+        "The calculation of calc() run times over in C++, without making its result's "
+        "values: the baseline of the benchmark (bench/python_calc.py).");
   m.def("_input_names", &InputNames, "The names of the design's inputs, as set= takes them.");
   m.def("_save", &Save, "path"_a, "file"_a = py::none(), py::kw_only(), "size"_a = py::none(),
         "cls"_a = py::none(), "set"_a = py::none(), "tables"_a = py::none(),

@@ -24,80 +24,106 @@ using SharedNames = std::unordered_map<std::string, PyObject*, NameHash, std::eq
 
 // The member names repeat in every result: one interned str each, made once and kept for
 // the life of the interpreter, saves making and hashing a new str per member.
-const SharedNames::value_type& SharedName(std::string_view utf8) {
-  static auto& names = *new SharedNames;
-  if (const auto found = names.find(utf8); found != names.end()) return *found;
+PyObject* SharedName(std::string_view utf8) {
+  static auto& names = *new std::unordered_map<std::string, PyObject*, NameHash, std::equal_to<>>;
+  if (const auto found = names.find(utf8); found != names.end()) return found->second;
   PyObject* name = PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()),
                                         "replace");
   if (name == nullptr) throw py::error_already_set();
   PyUnicode_InternInPlace(&name);
-  return *names.emplace(std::string(utf8), name).first;
+  names.emplace(std::string(utf8), name);
+  return name;
 }
 
 // The names in the order the last result gave them: results come with the same members
 // in the same order, so the name at the same place is compared first, sparing the hash.
-std::vector<const SharedNames::value_type*>& LastOrder() {
-  static auto& order = *new std::vector<const SharedNames::value_type*>;
+struct PlacedName {
+  std::string text;
+  PyObject* name;
+};
+std::vector<PlacedName>& LastOrder() {
+  static auto& order = *new std::vector<PlacedName>;
   return order;
+}
+
+// The number of members of each dict of the last result, by the order the dicts began:
+// a dict made with room for as many is not grown and rehashed step by step.
+std::vector<Py_ssize_t>& LastSizes() {
+  static auto& sizes = *new std::vector<Py_ssize_t>;
+  return sizes;
+}
+
+PyObject* NewDict(Py_ssize_t members) {
+#if PY_VERSION_HEX < 0x030D0000
+  return _PyDict_NewPresized(members);
+#else
+  (void)members;
+  return PyDict_New();
+#endif
 }
 
 }  // namespace
 
-void PythonValues::Put(py::object value) {
-  if (!value) throw py::error_already_set();
+void PythonValues::Put(PyObject* value) {
+  if (value == nullptr) throw py::error_already_set();
   if (open_.empty()) {
-    result_ = std::move(value);
+    result_ = py::reinterpret_steal<py::object>(value);
     return;
   }
   const Open& into = open_.back();
-  const int failed = into.dict ? PyDict_SetItem(into.container.ptr(), key_, value.ptr())
-                               : PyList_Append(into.container.ptr(), value.ptr());
+  const int failed = into.dict ? PyDict_SetItem(into.container.ptr(), key_, value)
+                               : PyList_Append(into.container.ptr(), value);
+  Py_DECREF(value);
   if (failed != 0) throw py::error_already_set();
 }
 
 void PythonValues::BeginObject() {
-  py::dict object;
-  Put(object);
-  open_.push_back({std::move(object), true});
+  const std::size_t place = dicts_++;
+  const std::vector<Py_ssize_t>& sizes = LastSizes();
+  py::object object = py::reinterpret_steal<py::object>(
+      place < sizes.size() ? NewDict(sizes[place]) : PyDict_New());
+  Put(object.inc_ref().ptr());
+  open_.push_back({std::move(object), true, place});
 }
 
 void PythonValues::BeginArray() {
   py::list array;
-  Put(array);
-  open_.push_back({std::move(array), false});
+  Put(array.inc_ref().ptr());
+  open_.push_back({std::move(array), false, 0});
 }
 
-void PythonValues::EndObject() { open_.pop_back(); }
+void PythonValues::EndObject() {
+  const Open& done = open_.back();
+  std::vector<Py_ssize_t>& sizes = LastSizes();
+  if (done.place >= sizes.size()) sizes.resize(done.place + 1, 0);
+  sizes[done.place] = PyDict_Size(done.container.ptr());
+  open_.pop_back();
+}
 void PythonValues::EndArray() { open_.pop_back(); }
 void PythonValues::Key(std::string_view utf8) {
-  std::vector<const SharedNames::value_type*>& order = LastOrder();
-  if (keys_ < order.size() && order[keys_]->first == utf8) {
-    key_ = order[keys_]->second;
+  std::vector<PlacedName>& order = LastOrder();
+  if (keys_ < order.size() && std::string_view(order[keys_].text) == utf8) {
+    key_ = order[keys_].name;
   } else {
-    const SharedNames::value_type& name = SharedName(utf8);
-    if (keys_ < order.size()) {
-      order[keys_] = &name;
-    } else {
-      order.push_back(&name);
-    }
-    key_ = name.second;
+    key_ = SharedName(utf8);
+    if (keys_ >= order.size()) order.resize(keys_ + 1);
+    order[keys_] = {std::string(utf8), key_};
   }
   ++keys_;
 }
 
 void PythonValues::String(std::string_view utf8) {
   // The texts are UTF-8 already; a byte that is not becomes U+FFFD as in the JSON.
-  Put(py::reinterpret_steal<py::object>(
-      PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()), "replace")));
+  Put(PyUnicode_DecodeUTF8(utf8.data(), static_cast<Py_ssize_t>(utf8.size()), "replace"));
 }
 
 // JSON has no NaN or infinity: the command line writes 0 there, and so do we.
 void PythonValues::Number(double value) {
-  Put(py::reinterpret_steal<py::object>(PyFloat_FromDouble(std::isfinite(value) ? value : 0.0)));
+  Put(PyFloat_FromDouble(std::isfinite(value) ? value : 0.0));
 }
 void PythonValues::Integer(std::int64_t value) {
-  Put(py::reinterpret_steal<py::object>(PyLong_FromLongLong(value)));
+  Put(PyLong_FromLongLong(value));
 }
-void PythonValues::Bool(bool value) { Put(py::bool_(value)); }
+void PythonValues::Bool(bool value) { Put(PyBool_FromLong(value ? 1 : 0)); }
 
 }  // namespace zt6

@@ -31,13 +31,16 @@ class PythonValues final : public ValueWriter {
   struct Open {
     pybind11::object container;  // a dict or a list being filled
     bool dict = false;
+    std::size_t place = 0;  // dicts: how many dicts of the result began before this one
   };
 
-  void Put(pybind11::object value);
+  // Takes the new reference value; null stands for the Python error of its making.
+  void Put(PyObject* value);
 
   std::vector<Open> open_;
   PyObject* key_ = nullptr;  // the next member's name: a shared str, kept for good
   std::size_t keys_ = 0;     // member names given so far
+  std::size_t dicts_ = 0;    // dicts begun so far
   pybind11::object result_;
 };
 
