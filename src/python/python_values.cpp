@@ -20,8 +20,6 @@ struct NameHash {
   }
 };
 
-using SharedNames = std::unordered_map<std::string, PyObject*, NameHash, std::equal_to<>>;
-
 // The member names repeat in every result: one interned str each, made once and kept for
 // the life of the interpreter, saves making and hashing a new str per member.
 PyObject* SharedName(std::string_view utf8) {
@@ -53,6 +51,7 @@ std::vector<Py_ssize_t>& LastSizes() {
   return sizes;
 }
 
+// Room for members; without the private call on interpreters that no longer have it.
 PyObject* NewDict(Py_ssize_t members) {
 #if PY_VERSION_HEX < 0x030D0000
   return _PyDict_NewPresized(members);
