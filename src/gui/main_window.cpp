@@ -95,13 +95,20 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   BindHandlers();
 
   // A new client size draws the picture again for it, once the resizing has settled. A
-  // design whose run ended fatally has no picture: resizing the window must not bring
-  // up its run summary again.
+  // design whose run ended fatally, or whose drawing gave no picture (too many teeth),
+  // has none to draw again: resizing the window must not bring up its messages again.
+  // While a dialog is open the redraw waits for it, so no message stacks on the dialog.
   auto* redraw = new QTimer(this);
   redraw->setSingleShot(true);
   redraw->setInterval(150);
-  connect(redraw, &QTimer::timeout, this, [this] {
-    if (lastScreenKind_ != 0 && !program_.messages.FatalFlag()) ShowDrawing(lastScreenKind_);
+  connect(redraw, &QTimer::timeout, this, [this, redraw] {
+    if (QApplication::activeModalWidget() != nullptr) {
+      redraw->start();
+      return;
+    }
+    if (lastScreenKind_ != 0 && !program_.messages.FatalFlag() &&
+        !program_.drawing.Records().empty())
+      ShowDrawing(lastScreenKind_);
   });
   view_->onResized = [this, redraw](int width, int height) {
     program_.config.drawingAreaX = std::max(1, width - 1);
