@@ -42,10 +42,8 @@
 #include "gui/qt_ui.h"
 #include "gui/size_for_load_window.h"
 #include "gui/table_editor_window.h"
+#include "gui/step_companion.h"
 #include "gui/step_model_window.h"
-#ifdef ZT6_HAVE_STEP
-#include "step/step_model.h"
-#endif
 
 namespace zt6::gui {
 
@@ -60,13 +58,12 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
       access_(program.table, prompts, program.config, program.work),
       tables_(access_),
       cadPorts_(program, prompts, launcher),
-      view_(new DrawingView(program.drawing, this)),
-      tableEditor_(new TableEditorWindow(program, prompts, launcher, printer, this)) {
+      view_(new DrawingView(program.drawing, this)) {
   setObjectName("Thh");
   MainWindowForDialogs() = this;
   CurrentDialogScale() = DialogScale{program.config.dialogScale, program.config.dialogElementScale};
   ui_.SetParent(this);
-  ui_.SetTableEditor(tableEditor_);
+  ui_.SetTableEditor([this] { return &TableEditor(); });
   ui_.SetTemporaryFolder(&program.config.temporaryFolder);
   ui_.SetConfiguration(&program.config);
   ui_.SetTextEditorOpener(
@@ -98,13 +95,20 @@ MainWindow::MainWindow(Program& program, QtUi& ui, Prompts& prompts, Launcher& l
   BindHandlers();
 
   // A new client size draws the picture again for it, once the resizing has settled. A
-  // design whose run ended fatally has no picture: resizing the window must not bring
-  // up its run summary again.
+  // design whose run ended fatally, or whose drawing gave no picture (too many teeth),
+  // has none to draw again: resizing the window must not bring up its messages again.
+  // While a dialog is open the redraw waits for it, so no message stacks on the dialog.
   auto* redraw = new QTimer(this);
   redraw->setSingleShot(true);
   redraw->setInterval(150);
-  connect(redraw, &QTimer::timeout, this, [this] {
-    if (lastScreenKind_ != 0 && !program_.messages.FatalFlag()) ShowDrawing(lastScreenKind_);
+  connect(redraw, &QTimer::timeout, this, [this, redraw] {
+    if (QApplication::activeModalWidget() != nullptr) {
+      redraw->start();
+      return;
+    }
+    if (lastScreenKind_ != 0 && !program_.messages.FatalFlag() &&
+        !program_.drawing.Records().empty())
+      ShowDrawing(lastScreenKind_);
   });
   view_->onResized = [this, redraw](int width, int height) {
     program_.config.drawingAreaX = std::max(1, width - 1);
@@ -160,10 +164,9 @@ void MainWindow::BuildMenu() {
     if (entry.command == MenuCommand::WithoutCommand) action->setEnabled(false);
     if (entry.command == MenuCommand::ExportSpreadsheet) action->setEnabled(false);
     if (entry.command == MenuCommand::Hidden) action->setVisible(false);
-#ifndef ZT6_HAVE_STEP
-    // Built without the modelling library: the 3D model is shown but not offered.
-    if (entry.command == MenuCommand::StepModel) action->setEnabled(false);
-#endif
+    // Without the companion that writes it, the 3D model is shown but not offered.
+    if (entry.command == MenuCommand::StepModel && StepCompanionPath().empty())
+      action->setEnabled(false);
   }
 }
 
@@ -295,7 +298,15 @@ void MainWindow::RefreshCaptions() {
   }
   Item("mi_viewErrorMessages")->setText(FromUtf8(commands_->MessageItemCaption()));
   Item("mi_viewErrorMessages")->setEnabled(commands_->MessageItemEnabled());
-  tableEditor_->SetCaptions(commands_->Captions());
+  if (tableEditor_ != nullptr) tableEditor_->SetCaptions(commands_->Captions());
+}
+
+TableEditorWindow& MainWindow::TableEditor() {
+  if (tableEditor_ == nullptr) {
+    tableEditor_ = new TableEditorWindow(program_, prompts_, launcher_, printer_, this);
+    tableEditor_->SetCaptions(commands_->Captions());
+  }
+  return *tableEditor_;
 }
 
 void MainWindow::RefreshTitle() {
@@ -331,14 +342,10 @@ void MainWindow::ShowDrawing(int kind) {
 }
 
 void MainWindow::StepModel() {
-#ifdef ZT6_HAVE_STEP
+  const std::string companion = StepCompanionPath();
+  if (companion.empty()) return;
   QtModelDialog dialog(commands_->Captions(), this);
-  StepModelCommand(program_, prompts_, dialog,
-                   [](const DesignRecord& design, const SolidModelOptions& options,
-                      const SolidNames& names, const std::string& path) {
-                     return WriteStepFile(BuildModelSolids(design, options, names), path);
-                   });
-#endif
+  StepModelCommand(program_, prompts_, dialog, StepCompanionWriter(program_, companion));
 }
 
 void MainWindow::CadDrawing(int kind) {

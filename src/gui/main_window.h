@@ -54,7 +54,8 @@ class MainWindow : public QMainWindow {
 
   MainCommands& Commands() { return *commands_; }
   DrawingView& View() { return *view_; }
-  TableEditorWindow& TableEditor() { return *tableEditor_; }
+  // Made on first use: its window and menus cost the start time of the first drawing.
+  TableEditorWindow& TableEditor();
   QAction* Item(const std::string& name) const;
   // The printer drawings are printed on: the desktop's QtPrinter, or the window's own
   // when it was given another Printer.
@@ -93,7 +94,7 @@ class MainWindow : public QMainWindow {
   DatabaseTables tables_;
   PromptCadPorts cadPorts_;
   DrawingView* view_;
-  TableEditorWindow* tableEditor_;
+  TableEditorWindow* tableEditor_ = nullptr;
   std::unique_ptr<QtInputDialogs> dialogs_;
   std::unique_ptr<QtDocumentationDialogs> documentationDialogs_;
   std::unique_ptr<MainCommands> commands_;

@@ -21,8 +21,11 @@ const char* LocaleOf(int menuLanguage) {
 
 bool UseQtTranslations(int menuLanguage) {
   static QTranslator* installed = nullptr;
+  static int installedLanguage = 0;
   auto* app = QCoreApplication::instance();
   if (app == nullptr) return false;
+  // Loaded again, the same file would only tell every widget of a language change.
+  if (installed != nullptr && installedLanguage == menuLanguage) return true;
   if (installed != nullptr) {
     QCoreApplication::removeTranslator(installed);
     delete installed;
@@ -36,6 +39,7 @@ bool UseQtTranslations(int menuLanguage) {
   }
   QCoreApplication::installTranslator(translator);
   installed = translator;
+  installedLanguage = menuLanguage;
   return true;
 }
 

@@ -116,9 +116,10 @@ MessageWindowResult QtUi::ShowMessageWindow(const std::string& message, const st
 }
 
 PickResult QtUi::PickRow(const std::string& title, CurrentTable& /*table*/, PickMode mode) {
-  if (editor_ == nullptr) return PickResult::Cancelled;
-  editor_->DbfSetTitles(QString(), FromUtf8(title));
-  return editor_->DbfShow(QString(), mode == PickMode::Choose);
+  TableEditorWindow* editor = editor_ ? editor_() : nullptr;
+  if (editor == nullptr) return PickResult::Cancelled;
+  editor->DbfSetTitles(QString(), FromUtf8(title));
+  return editor->DbfShow(QString(), mode == PickMode::Choose);
 }
 
 void QtUi::ShowTextFile(const std::string& path) {

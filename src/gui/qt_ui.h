@@ -18,8 +18,8 @@ class QtUi : public Ui {
  public:
   explicit QtUi(ShellState& shell) : shell_(shell) {}
 
-  // The table editor window owned by the main window, for PickRow.
-  void SetTableEditor(TableEditorWindow* editor) { editor_ = editor; }
+  // The table editor window owned by the main window, for PickRow: made on first use.
+  void SetTableEditor(std::function<TableEditorWindow*()> editor) { editor_ = std::move(editor); }
   // Parent of the windows (the main window once it exists).
   void SetParent(QWidget* parent) { parent_ = parent; }
   // The configured temporary folder, which the plot settings window proposes.
@@ -61,7 +61,7 @@ class QtUi : public Ui {
 
  private:
   ShellState& shell_;
-  TableEditorWindow* editor_ = nullptr;
+  std::function<TableEditorWindow*()> editor_;
   QWidget* parent_ = nullptr;
   const std::string* temporaryFolder_ = nullptr;
   Configuration* config_ = nullptr;

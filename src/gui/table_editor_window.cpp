@@ -23,7 +23,7 @@
 #include "gui/dbf_table_model.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
-#include "gui/help_image_view.h"
+#include "gui/help_picture.h"
 #include "gui/file_filter.h"
 #include "gui/qt_text.h"
 #include "gui/window_captions.h"

@@ -301,6 +301,32 @@ TEST_F(MainWindowTest, TooManyTeethToDrawGiveTheirOwnMessage) {
   }
 }
 
+// The redraw after a resize waits while a dialog is open and repeats only a drawing that
+// gave a picture: resizing while the tooth message's summary is up, or after it, brings
+// up no second summary.
+TEST_F(MainWindowTest, ResizingAroundTheToothMessageBringsNoSecondSummary) {
+  program.design.z = 1000000;
+  {
+    TableAccess access(program.table, prompts, program.config, program.work);
+    DatabaseTables tables(access);
+    CalculationRun(program.design, program.messages, tables);
+  }
+  program.drawing.Clear();
+  // Longer than the redraw's settling time, so its timer fires meanwhile.
+  const auto resizeAndSettle = [this] {
+    window->resize(window->width() + 40, window->height() + 30);
+    QTest::qWait(400);
+  };
+  script.Expect("Tin_radiodialog", [&resizeAndSettle](QWidget* w) {
+    resizeAndSettle();
+    qobject_cast<QDialog*>(w)->reject();
+  });
+  Run("mi_viewQuick");
+  resizeAndSettle();
+  EXPECT_TRUE(script.unexpected.empty()) << script.unexpected.front();
+  EXPECT_TRUE(program.drawing.Records().empty());
+}
+
 TEST_F(MainWindowTest, CloseAsksToSaveAndCancelKeepsTheWindowOpen) {
   OpenExample();
   program.modified = true;

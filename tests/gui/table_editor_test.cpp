@@ -307,7 +307,7 @@ TEST_F(TableEditorTest, KeepsItsSizeAndShowsTheHelpImageInItsOwnWindow) {
       sizes.push_back(w->size());
       if (opening == 1) {
         program.shell.helpNumber = 5005;  // the profile image
-        script.Expect("TForm_helpimageview", [&imagePixels](QWidget* image) {
+        script.Expect("TForm_helppicture", [&imagePixels](QWidget* image) {
           const QImage shot = image->findChild<QWidget*>("HelpImage")->grab().toImage();
           const QRgb background = shot.pixel(0, 0);
           for (int y = 0; y < shot.height(); y += 2)

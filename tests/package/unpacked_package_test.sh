@@ -132,6 +132,10 @@ fi
 if [ -x "$build/wzt6-desktop" ]; then
   [ -x "$usr/libexec/zt6/wzt6-desktop" ] || fail "the desktop program is not in the package"
   grep -q '^Depends: .*libqt6widgets6' "$work/control" || fail "no Qt dependency: $(cat "$work/control")"
+  # The window's 3D model is written by zt6-step: the desktop loads no OpenCASCADE.
+  if readelf -d "$usr/libexec/zt6/wzt6-desktop" | grep -q 'NEEDED.*TK'; then
+    fail "wzt6-desktop links OpenCASCADE"
+  fi
   QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
     "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
 fi
