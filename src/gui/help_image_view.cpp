@@ -9,10 +9,12 @@
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
 #include "cad/drawing_window.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/help_display.h"
+#include "gui/qt_text.h"
 
 namespace zt6::gui {
 
@@ -31,8 +33,8 @@ void ShowHelpImageWindow(int number, QWidget* parent) {
   if (number == 0) number = program.shell.helpNumber;
   const HelpEntry entry = LookUpHelp(program.config, number);
   if (!entry.HasImage()) {
-    host->prompts->ui().MessageBox("Hilfebild Nr." + std::to_string(number),
-                                   "Zu dieser Hilfe gibt es kein Hilfebild.");
+    host->prompts->ui().MessageBox(ToUtf8(DesktopText::tr("Hilfebild Nr.%1").arg(number)),
+                                   ToUtf8(DesktopText::tr("Zu dieser Hilfe gibt es kein Hilfebild.")));
     return;
   }
   DrawingSettings settings = program.drawing.Settings();
@@ -45,7 +47,7 @@ void ShowHelpImageWindow(int number, QWidget* parent) {
 
   QDialog window(parent);
   window.setObjectName("TForm_helpimageview");
-  window.setWindowTitle("Hilfebild Nr." + QString::number(number));
+  window.setWindowTitle(DesktopText::tr("Hilfebild Nr.%1").arg(number));
   auto* layout = new QVBoxLayout(&window);
   auto* view = new DrawingView(drawing, &window);
   view->setObjectName("HelpImage");

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/drawing_view.h"
 
 namespace zt6::gui {
@@ -12,7 +13,7 @@ void ShowHelpPictureOver(QWidget& dialog, DrawingWindow& drawing, QSize area) {
   if (window == nullptr) {
     window = new QDialog(&dialog);
     window->setObjectName("TForm_helppicture");
-    window->setWindowTitle("ZT6 Hilfebilder");
+    window->setWindowTitle(DesktopText::tr("ZT6 Hilfebilder"));
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* view = new DrawingView(drawing, window);
