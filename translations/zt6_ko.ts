@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>Postscript-Zeichensatz</source>
-        <translation>PostScript font</translation>
+        <translation>Postscript font</translation>
     </message>
     <message>
         <source>Befehlszeile:</source>
@@ -772,6 +772,22 @@ The record keeps its previous value.</translation>
     <message>
         <source>Drucken</source>
         <translation>Print</translation>
+    </message>
+    <message>
+        <source>Welle S eq</source>
+        <translation>Shaft S eq</translation>
+    </message>
+    <message>
+        <source>Welle S max</source>
+        <translation>Shaft S max</translation>
+    </message>
+    <message>
+        <source>Nabe S eq</source>
+        <translation>Hub S eq</translation>
+    </message>
+    <message>
+        <source>Nabe S max</source>
+        <translation>Hub S max</translation>
     </message>
 </context>
 </TS>

@@ -218,9 +218,12 @@ void MainWindow::BindHandlers() {
     if (lastScreenKind_ != 0 && !program_.messages.FatalFlag()) ShowDrawing(lastScreenKind_);
   });
   plain(C::About, [this] {
-    QMessageBox::about(this, "ZT6",
-                       FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
-                           "\n\n" + DesktopText::tr("Version %1").arg(kProgramVersion));
+    QMessageBox box(QMessageBox::NoIcon, "ZT6",
+                    FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
+                        "\n\n" + DesktopText::tr("Version %1").arg(kProgramVersion),
+                    QMessageBox::Ok, this);
+    box.setObjectName("About");
+    box.exec();
   });
   plain(C::PrintDrawing, [this] { PrintConfiguration(false); });
   plain(C::PrinterSetup, [this] { PrintConfiguration(true); });
