@@ -51,9 +51,10 @@ ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, int da
   layout->addWidget(limit_);
   // Typing or pasting past a field's width is refused with a beep and a word, never cut
   // without notice.
-  for (const auto& [field, label] : {std::pair{"Edit_aenderung", QT_TRANSLATE_NOOP("DesktopText", "Änderungstext")},
-                                     {"Edit_datum", QT_TRANSLATE_NOOP("DesktopText", "Datum")},
-                                     {"Edit_bearbeiter", QT_TRANSLATE_NOOP("DesktopText", "Bearbeiter")}}) {
+  for (const auto& [field, label] :
+       {std::pair{"Edit_aenderung", QT_TRANSLATE_NOOP("DesktopText", "Änderungstext")},
+        {"Edit_datum", QT_TRANSLATE_NOOP("DesktopText", "Datum")},
+        {"Edit_bearbeiter", QT_TRANSLATE_NOOP("DesktopText", "Bearbeiter")}}) {
     QLineEdit* edit = binding_.Find(field);
     const QString name = DesktopText::tr(label);
     connect(edit, &QLineEdit::inputRejected, this,
@@ -61,7 +62,8 @@ ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, int da
   }
 
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), kHelpNumber, HelpMode::Text);
+  QPushButton* help =
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this, dateCode, &prompts] {

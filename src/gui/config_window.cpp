@@ -343,8 +343,10 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
       const bool colours = c.grid == "StringGrid_color";
       auto* table = new QTableWidget(colours ? 16 : 5, colours ? 2 : 3, page);
       table->setObjectName(Q(c.grid));
-      table->setHorizontalHeaderLabels(colours ? QStringList{DesktopText::tr("Farbe"), DesktopText::tr("Strichstärke")}
-                                               : QStringList{DesktopText::tr("Layer"), DesktopText::tr("Farbe"), DesktopText::tr("Strichstärke")});
+      table->setHorizontalHeaderLabels(
+          colours ? QStringList{DesktopText::tr("Farbe"), DesktopText::tr("Strichstärke")}
+                  : QStringList{DesktopText::tr("Layer"), DesktopText::tr("Farbe"),
+                                DesktopText::tr("Strichstärke")});
       QStringList rows;
       if (!colours)
         for (std::string_view caption : LayerRowCaptions()) rows << Caption(caption);
@@ -392,7 +394,8 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
       layout->addWidget(list);
       auto* row = new QHBoxLayout;
       QPushButton* config = NamedButton(box, "Button_confplotrix", DesktopText::tr("Einstellen"));
-      QPushButton* edit = NamedButton(box, "Button_editplotrixcommandline", DesktopText::tr("Bearbeiten"));
+      QPushButton* edit =
+          NamedButton(box, "Button_editplotrixcommandline", DesktopText::tr("Bearbeiten"));
       connect(config, &QPushButton::clicked, this, [this] { EditPlotLine(true); });
       connect(edit, &QPushButton::clicked, this, [this] { EditPlotLine(false); });
       row->addWidget(config);
@@ -429,11 +432,15 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
     grid->addWidget(button("Button_dirtempenv", "<", propose("Button_dirtempenv")), row++, 1);
     const char* user = std::getenv("USERNAME");
     if (user == nullptr) user = std::getenv("USER");
-    auto* label = new QLabel(DesktopText::tr("Benutzer: %1").arg(QString::fromLocal8Bit(user != nullptr ? user : "")), w);
+    auto* label = new QLabel(
+        DesktopText::tr("Benutzer: %1").arg(QString::fromLocal8Bit(user != nullptr ? user : "")),
+        w);
     label->setObjectName("Label_user");
     grid->addWidget(label, row++, 0, 1, 2);
   } else if (page == "Tab_grafik") {
-    grid->addWidget(button("Button_font", DesktopText::tr("Schrift..."), [this] { ChooseFont(false); }), row, 0);
+    grid->addWidget(
+        button("Button_font", DesktopText::tr("Schrift..."), [this] { ChooseFont(false); }), row,
+        0);
     grid->addWidget(button("Button_hintergrundfarbe", DesktopText::tr("Hintergrundfarbe..."),
                            [this] { ChooseBackground(); }),
                     row, 1);
@@ -453,18 +460,20 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
         }};
     grid->addWidget(panel, row++, 2);
     grid->addWidget(new QLabel(DesktopText::tr("Fenstergröße"), w), row, 0);
-    grid->addWidget(button("Button_aufloesung", DesktopText::tr("< Fenstergröße"), [this, propose] {
-                      propose("Button_aufloesung")();
-                      if (host_.resize)
-                        host_.resize(std::atoi(form_.fields["Edit_x"].c_str()),
-                                     std::atoi(form_.fields["Edit_y"].c_str()));
-                    }),
+    grid->addWidget(button("Button_aufloesung", DesktopText::tr("< Fenstergröße"),
+                           [this, propose] {
+                             propose("Button_aufloesung")();
+                             if (host_.resize)
+                               host_.resize(std::atoi(form_.fields["Edit_x"].c_str()),
+                                            std::atoi(form_.fields["Edit_y"].c_str()));
+                           }),
                     row++, 1);
-    grid->addWidget(button("Button_dialogsize", DesktopText::tr("< Dialogfenster"), propose("Button_dialogsize")),
+    grid->addWidget(button("Button_dialogsize", DesktopText::tr("< Dialogfenster"),
+                           propose("Button_dialogsize")),
                     row, 0);
-    grid->addWidget(
-        button("Button_dialogelemente", DesktopText::tr("< Dialogelemente"), propose("Button_dialogelemente")),
-        row++, 1);
+    grid->addWidget(button("Button_dialogelemente", DesktopText::tr("< Dialogelemente"),
+                           propose("Button_dialogelemente")),
+                    row++, 1);
   } else if (page == "Tab_cad") {
     grid->addWidget(button("Button_selectlayercolor", DesktopText::tr("Farbe..."),
                            [this] { PickColour("StringGrid_layer", 1); }),
@@ -477,26 +486,32 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
       resets->addWidget(button(name, "< " + QString::number(layer), propose(name)));
     }
     grid->addLayout(resets, row, 1);
-    grid->addWidget(HelpButton(w, "Button_layerhilfe", DesktopText::tr("&Hilfe"), "Hilfe 1910"), row++, 2);
+    grid->addWidget(HelpButton(w, "Button_layerhilfe", DesktopText::tr("&Hilfe"), "Hilfe 1910"),
+                    row++, 2);
   } else if (page == "Tab_color") {
     grid->addWidget(button("Button_selectcolor", DesktopText::tr("Farbe..."),
                            [this] { PickColour("StringGrid_color", 0); }),
                     row, 0);
     for (int width = 1; width <= 3; ++width) {
       static const std::string names[] = {"Button_dick1", "Button_dick2", "Button_dick3"};
-      grid->addWidget(button(names[width - 1].c_str(), DesktopText::tr("Strichstärke=%1").arg(width),
-                             [this, width] {
-                               Pull();
-                               form_.SetAllLayerWidths(width);
-                               Push();
-                             }),
-                      row, width);
+      grid->addWidget(
+          button(names[width - 1].c_str(), DesktopText::tr("Strichstärke=%1").arg(width),
+                 [this, width] {
+                   Pull();
+                   form_.SetAllLayerWidths(width);
+                   Push();
+                 }),
+          row, width);
     }
     ++row;
   } else if (page == "Tab_drucker") {
-    grid->addWidget(button("Button_scaleyx", DesktopText::tr("Maßstab y < x"), propose("Button_scaleyx")), row++, 0);
+    grid->addWidget(
+        button("Button_scaleyx", DesktopText::tr("Maßstab y < x"), propose("Button_scaleyx")),
+        row++, 0);
   } else if (page == "Tab_textdruck") {
-    grid->addWidget(button("Button_textfont", DesktopText::tr("Schrift.."), [this] { ChooseFont(true); }), row, 0);
+    grid->addWidget(
+        button("Button_textfont", DesktopText::tr("Schrift.."), [this] { ChooseFont(true); }), row,
+        0);
     grid->addWidget(button("Button_Textwindow", "<", propose("Button_Textwindow")),
                     row++, 1);
   } else if (page == "Tab_zeichnung") {
@@ -634,8 +649,8 @@ void ConfigWindow::EditPlotLine(bool withSettingsWindow) {
     if (line) form_.fields[field] = *line;
   } else {
     prompts_.shell().cancel = false;
-    const std::string line =
-        prompts_.AskText(ToCp850(DesktopText::tr("PLOTRIX-Befehlszeile")), 80, Utf8ToCp850(form_.fields[field]));
+    const std::string line = prompts_.AskText(ToCp850(DesktopText::tr("PLOTRIX-Befehlszeile")), 80,
+                                              Utf8ToCp850(form_.fields[field]));
     if (!prompts_.shell().cancel) form_.fields[field] = Cp850ToUtf8(line);
     prompts_.shell().cancel = false;
   }

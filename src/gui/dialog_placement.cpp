@@ -42,7 +42,8 @@ void PlaceDialog(QWidget& dialog) {
 void ShowNotAvailable(QWidget* parent, const QString& what) {
   QMessageBox box(QMessageBox::Information, "ZT6",
                   DesktopText::tr("%1: diese Funktion ist in dieser Version noch nicht "
-                                  "verfügbar.").arg(what),
+                                  "verfügbar.")
+                      .arg(what),
                   QMessageBox::Ok, parent);
   box.setObjectName("NotAvailable");
   box.exec();

@@ -65,8 +65,9 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& 
   auto* layout = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(RadioBox(this, "RadioGroup_abm", QString(), {DesktopText::tr("Datenbank DIN 5481"), DesktopText::tr("selbst definiert")},
-                          source_));
+  top->addWidget(RadioBox(
+      this, "RadioGroup_abm", QString(),
+      {DesktopText::tr("Datenbank DIN 5481"), DesktopText::tr("selbst definiert")}, source_));
   toleranceBox_ = RadioBox(this, "RadioGroup_tol", FromUtf8(form.Label("RadioGroup_tol")),
                            {FromUtf8(form.Label("RadioGroup_tol1")),
                             FromUtf8(form.Label("RadioGroup_tol2"))},
@@ -138,8 +139,10 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& 
   const auto [ok, cancel] = OkCancelButtons(this);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
-  buttons->addWidget(HelpButton(this, "Button_help", DesktopText::tr("&Hilfetext"), "Hilfetext 5005"));
-  buttons->addWidget(HelpButton(this, "Button_helpimage", DesktopText::tr("Hilfe&bild"), "Hilfebild 5005"));
+  buttons->addWidget(
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfetext"), "Hilfetext 5005"));
+  buttons->addWidget(
+      HelpButton(this, "Button_helpimage", DesktopText::tr("Hilfe&bild"), "Hilfebild 5005"));
   QPushButton* units = NamedButton(this, "Button_metric", DesktopText::tr("mm <--> inch"));
   buttons->addWidget(units);
   layout->addLayout(buttons);

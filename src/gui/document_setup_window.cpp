@@ -50,10 +50,10 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
       int tip;
       bool program;
     } rows[] = {
-        {DesktopText::tr("Programm %1").arg(n), "Label_prog" + n, DocumentSetupForm::ProgramField(k), "Button_prog" + n,
-         kProgramTipNumber, true},
-        {DesktopText::tr("Datei %1").arg(n), "Label_file" + n, DocumentSetupForm::FileField(k), "Button_file" + n,
-         kFileTipNumber, false},
+        {DesktopText::tr("Programm %1").arg(n), "Label_prog" + n,
+         DocumentSetupForm::ProgramField(k), "Button_prog" + n, kProgramTipNumber, true},
+        {DesktopText::tr("Datei %1").arg(n), "Label_file" + n, DocumentSetupForm::FileField(k),
+         "Button_file" + n, kFileTipNumber, false},
     };
     int line = 0;
     for (const auto& row : rows) {
@@ -83,8 +83,8 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
   }
 
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", DesktopText::tr("&Hilfetext"), kHelpNumber
-, HelpMode::Text);
+  QPushButton* help =
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfetext"), kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -76,8 +76,9 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
   layout->addLayout(edits);
 
   auto* signOffRow = new QHBoxLayout;
-  signOff_ = Grid(this, "StringGrid1", {DesktopText::tr("Datum"), DesktopText::tr("Name")},
-                  {DesktopText::tr("Bearb."), DesktopText::tr("Gepr."), DesktopText::tr("Norm"), releaseLabel});
+  signOff_ = Grid(
+      this, "StringGrid1", {DesktopText::tr("Datum"), DesktopText::tr("Name")},
+      {DesktopText::tr("Bearb."), DesktopText::tr("Gepr."), DesktopText::tr("Norm"), releaseLabel});
   signOff_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   FitHeight(signOff_);
   signOffRow->addWidget(signOff_, 1);
@@ -106,8 +107,8 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
   layout->addWidget(freeTexts_);
 
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), kHelpNumber
-, HelpMode::Text);
+  QPushButton* help =
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -33,8 +33,9 @@ void ShowHelpImageWindow(int number, QWidget* parent) {
   if (number == 0) number = program.shell.helpNumber;
   const HelpEntry entry = LookUpHelp(program.config, number);
   if (!entry.HasImage()) {
-    host->prompts->ui().MessageBox(ToUtf8(DesktopText::tr("Hilfebild Nr.%1").arg(number)),
-                                   ToUtf8(DesktopText::tr("Zu dieser Hilfe gibt es kein Hilfebild.")));
+    host->prompts->ui().MessageBox(
+        ToUtf8(DesktopText::tr("Hilfebild Nr.%1").arg(number)),
+        ToUtf8(DesktopText::tr("Zu dieser Hilfe gibt es kein Hilfebild.")));
     return;
   }
   DrawingSettings settings = program.drawing.Settings();

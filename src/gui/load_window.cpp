@@ -33,10 +33,13 @@ constexpr Row kRows[] = {
     {"Edit_p", QT_TRANSLATE_NOOP("DesktopText", "Nennleistung"), Unit::Kw, nullptr},
     {"Edit_n", QT_TRANSLATE_NOOP("DesktopText", "Drehzahl"), Unit::PerMinute, nullptr},
     {"Edit_tnenn", QT_TRANSLATE_NOOP("DesktopText", "Nenndrehmoment"), Unit::Torque, nullptr},
-    {"Edit_tmax", QT_TRANSLATE_NOOP("DesktopText", "Maximales Drehmoment Tmax"), Unit::Torque, "Button_tmax"},
+    {"Edit_tmax", QT_TRANSLATE_NOOP("DesktopText", "Maximales Drehmoment Tmax"), Unit::Torque,
+     "Button_tmax"},
     {"Edit_ka", QT_TRANSLATE_NOOP("DesktopText", "Anwendungsfaktor KA"), Unit::None, "Button_ka"},
-    {"Edit_klambda", QT_TRANSLATE_NOOP("DesktopText", "Lastverteilungsfaktor K lambda"), Unit::None, "Button_klambda"},
-    {"Edit_fw", QT_TRANSLATE_NOOP("DesktopText", "Lastrichtungswechselfaktor fW"), Unit::None, "Button_fw"},
+    {"Edit_klambda", QT_TRANSLATE_NOOP("DesktopText", "Lastverteilungsfaktor K lambda"), Unit::None,
+     "Button_klambda"},
+    {"Edit_fw", QT_TRANSLATE_NOOP("DesktopText", "Lastrichtungswechselfaktor fW"), Unit::None,
+     "Button_fw"},
 };
 
 // The help text each field's label shows as its tooltip.
@@ -138,8 +141,8 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
   helpImages->addWidget(HelpButton(this, "Button_kahelp", "KA ?", "Hilfebild 6120"));
   helpImages->addWidget(HelpButton(this, "Button_fwhelp", "fW ?", "Hilfebild 6160"));
   helpImages->addWidget(HelpButton(this, "Button_flhelp", "fL ?", "Hilfebild 6170"));
-  helpImages->addWidget(HelpButton(this, "Button_kphihelp", QString::fromUtf8("k phi β ?"),
-                                   "Hilfebild 6180"));
+  helpImages->addWidget(
+      HelpButton(this, "Button_kphihelp", QString::fromUtf8("k phi β ?"), "Hilfebild 6180"));
   layout->addLayout(helpImages);
 
   auto* buttons = new QHBoxLayout;

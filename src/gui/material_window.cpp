@@ -25,7 +25,9 @@ MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cance
   auto* groups = new QHBoxLayout;
   for (int p = 0; p < 2; ++p) {
     const MaterialForm::GroupFields& f = MaterialForm::kGroups[static_cast<std::size_t>(p)];
-    auto* box = new QGroupBox(p == 0 ? DesktopText::tr(" Innenteil (Welle) ") : DesktopText::tr(" Außenteil (Nabe) "), this);
+    auto* box = new QGroupBox(
+        p == 0 ? DesktopText::tr(" Innenteil (Welle) ") : DesktopText::tr(" Außenteil (Nabe) "),
+        this);
     box->setObjectName(p == 0 ? "GroupBox1" : "GroupBox2");
     auto* grid = new QGridLayout(box);
     auto addRow = [&](int row, const QString& text, const char* field, int maxLength) {
@@ -39,7 +41,8 @@ MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cance
     };
     addRow(0, DesktopText::tr("Werkstoffnummer"), f.number, 9);
     addRow(1, DesktopText::tr("Werkstoffname"), f.name, 18);
-    QLineEdit* re = addRow(2, DesktopText::tr("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.Re, 0);
+    QLineEdit* re =
+        addRow(2, DesktopText::tr("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.Re, 0);
     unit_[p] = new QLabel(box);
     unit_[p]->setObjectName(QString("Label_unit%1").arg(p + 1));
     grid->addWidget(unit_[p], 2, 2);
@@ -73,7 +76,8 @@ MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cance
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   buttons->addWidget(HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), "Hilfe 5040"));
-  buttons->addWidget(HelpButton(this, "Button_helpimage", DesktopText::tr("Hilfe&bild"), "Hilfebild 5040"));
+  buttons->addWidget(
+      HelpButton(this, "Button_helpimage", DesktopText::tr("Hilfe&bild"), "Hilfebild 5040"));
   buttons->addWidget(units);
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -76,8 +76,10 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
                                {"HP-GL Laserjet (HPL)", "Postscript (PS)", "HP-GL Plotter (PLT)",
                                 "HP-GL/2 (PL2)", "Aristo (ART)"},
                                1, formats));
-  groups->addWidget(RadioGroup(this, "RadioGroup_d", DesktopText::tr("Ausgabeschnittstelle"),
-                               {DesktopText::tr("seriell"), DesktopText::tr("parallel"), DesktopText::tr("Datei")}, 2, interfaces));
+  groups->addWidget(RadioGroup(
+      this, "RadioGroup_d", DesktopText::tr("Ausgabeschnittstelle"),
+      {DesktopText::tr("seriell"), DesktopText::tr("parallel"), DesktopText::tr("Datei")}, 2,
+      interfaces));
   layout->addLayout(groups);
 
   auto* form2 = new QFormLayout;
@@ -202,7 +204,8 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
     rebuild();
   });
   connect(outDirButton, &QPushButton::clicked, this, [=, this] {
-    const QString chosen = QFileDialog::getExistingDirectory(this, DesktopText::tr("Verzeichnis wählen"), outDir->text());
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, DesktopText::tr("Verzeichnis wählen"), outDir->text());
     if (chosen.isEmpty()) return;
     outDir->setText(chosen);
     rebuild();
@@ -210,7 +213,8 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   connect(pathButton, &QPushButton::clicked, this, [=, this] {
     const QString chosen = QFileDialog::getOpenFileName(
         this, {}, path->text(),
-        QtFileFilter(ToUtf8(DesktopText::tr("PLOTRIX für Windows|wplotrix*|PLOTRIX für MS-DOS|plotrix*|*.*|*.*"))));
+        QtFileFilter(ToUtf8(
+            DesktopText::tr("PLOTRIX für Windows|wplotrix*|PLOTRIX für MS-DOS|plotrix*|*.*|*.*"))));
     if (chosen.isEmpty()) return;
     path->setText(chosen);
     rebuild();

@@ -92,7 +92,8 @@ PrintConfigWindow::PrintConfigWindow(Program& program, TableAccess& access, QtPr
 
   auto* tables = new QHBoxLayout;
   QPushButton* db = NamedButton(this, "Button_db", DesktopText::tr("Datenbank"));
-  QPushButton* append = NamedButton(this, "Button_append", DesktopText::tr("Ü&bernehmen Datenbank"));
+  QPushButton* append =
+      NamedButton(this, "Button_append", DesktopText::tr("Ü&bernehmen Datenbank"));
   QPushButton* printerButton = NamedButton(this, "Button_printer", DesktopText::tr("Drucker..."));
   tables->addWidget(db);
   tables->addWidget(append);

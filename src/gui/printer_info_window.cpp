@@ -31,7 +31,8 @@ std::vector<std::pair<QString, QString>> PrinterInfoRows(QPrinter& printer) {
       // No driver version, brush, pen or marker counts on this system.
       {DesktopText::tr("Treiberversion"), "?"},
       // Device technology: a PDF file is a metafile, every CUPS queue a raster printer.
-      {DesktopText::tr("Technologie"), pdf ? DesktopText::tr("Metafile") : DesktopText::tr("Rasterdrucker")},
+      {DesktopText::tr("Technologie"),
+       pdf ? DesktopText::tr("Metafile") : DesktopText::tr("Rasterdrucker")},
       {DesktopText::tr("Druckbreite (mm)"), Number(paper.width())},
       {DesktopText::tr("Druckhöhe (mm)"), Number(paper.height())},
       {DesktopText::tr("Breite (Pixel)"), QString::number(printable.width())},

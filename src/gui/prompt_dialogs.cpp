@@ -80,8 +80,8 @@ bool YesNoDialog::Yes() const { return group_->checkedId() == 1; }
 
 ChoiceDialog::ChoiceDialog(const QString& prompt, const QStringList& items, int current,
                            int helpNumber, QWidget* parent)
-    : PromptDialog(items.size() <= 7 ? "Tin_radiodialog" : "Tin_codedialog", DesktopText::tr("Auswahl"), prompt,
-                   helpNumber, parent) {
+    : PromptDialog(items.size() <= 7 ? "Tin_radiodialog" : "Tin_codedialog",
+                   DesktopText::tr("Auswahl"), prompt, helpNumber, parent) {
   if (current < 1 || current > items.size()) current = 1;
   if (items.size() <= 7) {
     auto* box = new QGroupBox(this);
@@ -115,8 +115,8 @@ int ChoiceDialog::Choice() const {
 
 TextDialog::TextDialog(const QString& caption, const QString& prompt, int maxLength,
                        const QString& current, int helpNumber, QWidget* parent)
-    : PromptDialog("Tin_textdialog", caption.isEmpty() ? DesktopText::tr("Eingabe") : caption, prompt,
-                   helpNumber, parent),
+    : PromptDialog("Tin_textdialog", caption.isEmpty() ? DesktopText::tr("Eingabe") : caption,
+                   prompt, helpNumber, parent),
       edit_(new QLineEdit(this)) {
   edit_->setObjectName("EditEinText");
   if (maxLength > 0) edit_->setMaxLength(maxLength);

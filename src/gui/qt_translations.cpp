@@ -58,8 +58,8 @@ bool UseQtTranslations(int menuLanguage) {
   installed = menuLanguage;
 
   const QString locale = LocaleOf(menuLanguage);
-  const bool loaded = Replace(qt, "qtbase_" + locale,
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  const bool loaded =
+      Replace(qt, "qtbase_" + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   // German is the source language: no catalogue of its own.
   if (menuLanguage == 1) {
     Replace(own, {}, {});

@@ -82,8 +82,8 @@ std::optional<std::string> QtUi::AskText(const std::string& caption, const std::
 }
 
 std::optional<std::string> QtUi::ChooseDirectory(const std::string& current) {
-  const QString chosen =
-      QFileDialog::getExistingDirectory(parent_, DesktopText::tr("Verzeichnis wählen"), FromUtf8(current));
+  const QString chosen = QFileDialog::getExistingDirectory(
+      parent_, DesktopText::tr("Verzeichnis wählen"), FromUtf8(current));
   if (chosen.isEmpty()) return std::nullopt;
   return ToUtf8(chosen);
 }

@@ -216,13 +216,11 @@ void TableEditorWindow::BuildMenu() {
   QMenu* file = bar->addMenu(QString());
   file->setObjectName("mi_File");
   add(file, "mi_fileExportHtml", {}, &TableEditorWindow::mi_fileExportHtmlClick);
-  add(file, "mi_fileSaveAsDelimited", {},
-      &TableEditorWindow::mi_fileSaveAsDelimitedClick);
+  add(file, "mi_fileSaveAsDelimited", {}, &TableEditorWindow::mi_fileSaveAsDelimitedClick);
   file->addSeparator()->setObjectName("N1");
-  appendDbf_ = add(file, "mi_fileAppenddbf", {},
-                   &TableEditorWindow::mi_fileAppenddbfClick);
-  appendDelimited_ = add(file, "mi_fileAppendDelimited", {},
-                         &TableEditorWindow::mi_fileAppendDelimitedClick);
+  appendDbf_ = add(file, "mi_fileAppenddbf", {}, &TableEditorWindow::mi_fileAppenddbfClick);
+  appendDelimited_ =
+      add(file, "mi_fileAppendDelimited", {}, &TableEditorWindow::mi_fileAppendDelimitedClick);
   separatorN2_ = file->addSeparator();
   separatorN2_->setObjectName("N2");
   add(file, "mi_filePrint", {}, &TableEditorWindow::mi_filePrintClick);
@@ -329,8 +327,8 @@ void TableEditorWindow::Guarded(Command&& command) {
     const std::string what = fault.what();
     const std::size_t colon = what.find(": ");
     const std::string description = colon == std::string::npos ? what : what.substr(colon + 2);
-    prompts_.ShowErrorAlways(
-        AnsiToOemAnyLength(ToUtf8(DesktopText::tr("Datensatzfehler: %1").arg(FromUtf8(description)))));
+    prompts_.ShowErrorAlways(AnsiToOemAnyLength(
+        ToUtf8(DesktopText::tr("Datensatzfehler: %1").arg(FromUtf8(description)))));
   }
 }
 
@@ -366,8 +364,8 @@ PickResult TableEditorWindow::DbfShow(const QString& modeText, bool pick) {
     const std::filesystem::path copies = WorkFolderPath(program_);
     std::error_code error;
     if (!copies.empty() && std::filesystem::equivalent(folder, copies, error)) {
-      prompts_.ShowMessage(
-          ToCp850(DesktopText::tr("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner.")));
+      prompts_.ShowMessage(ToCp850(
+          DesktopText::tr("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner.")));
     }
   }
 
@@ -433,8 +431,9 @@ void TableEditorWindow::DropEdit() {
 
 void TableEditorWindow::ShowRefusal(const std::string& why) {
   refused_ = true;
-  prompts_.ShowErrorAlways(AnsiToOemAnyLength(why) +
-                           ToCp850(DesktopText::tr(".\nDer Datensatz behält seinen bisherigen Wert.")));
+  prompts_.ShowErrorAlways(
+      AnsiToOemAnyLength(why) +
+      ToCp850(DesktopText::tr(".\nDer Datensatz behält seinen bisherigen Wert.")));
 }
 
 void TableEditorWindow::Button_okClick() {
@@ -514,7 +513,8 @@ void TableEditorWindow::Search(bool fromNext) {
   const int savedHelp = program_.shell.helpNumber;
   if (!fromNext) {
     program_.shell.helpNumber = kSearchHelp;
-    const std::string typed = prompts_.AskText(ToCp850(DesktopText::tr("Suchbegriff eingeben")), 50, searchText_);
+    const std::string typed =
+        prompts_.AskText(ToCp850(DesktopText::tr("Suchbegriff eingeben")), 50, searchText_);
     program_.shell.helpNumber = savedHelp;
     if (program_.shell.cancel) {
       program_.shell.cancel = false;
@@ -569,8 +569,10 @@ QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QStri
     return {};
   }
   if (table_.IsTableFile(ToUtf8(file))) {
-    prompts_.ShowErrorAlways(ToCp850(DesktopText::tr("Die geöffnete Tabelle %1 kann nicht überschrieben werden. "
-                                        "Bitte einen anderen Dateinamen wählen.").arg(file)));
+    prompts_.ShowErrorAlways(
+        ToCp850(DesktopText::tr("Die geöffnete Tabelle %1 kann nicht überschrieben werden. "
+                                "Bitte einen anderen Dateinamen wählen.")
+                    .arg(file)));
     return {};
   }
   program_.shell.cancel = false;
@@ -618,8 +620,8 @@ void TableEditorWindow::mi_fileSaveAsDelimitedClick() {
 
 void TableEditorWindow::mi_fileAppenddbfClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, DesktopText::tr("dbf anhängen"), InProjectFolder({}),
-                                                    QtFileFilter("*.dbf"));
+  const QString file = QFileDialog::getOpenFileName(this, DesktopText::tr("dbf anhängen"),
+                                                    InProjectFolder({}), QtFileFilter("*.dbf"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFrom(ToUtf8(file)); });
   model_->Reload();
@@ -627,8 +629,9 @@ void TableEditorWindow::mi_fileAppenddbfClick() {
 
 void TableEditorWindow::mi_fileAppendDelimitedClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, DesktopText::tr("Text mit Trennzeichen anhängen"), InProjectFolder({}),
-                                                    QtFileFilter("*.txt"));
+  const QString file =
+      QFileDialog::getOpenFileName(this, DesktopText::tr("Text mit Trennzeichen anhängen"),
+                                   InProjectFolder({}), QtFileFilter("*.txt"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFromDelimited(ToUtf8(file)); });
   model_->Reload();

@@ -154,7 +154,7 @@ const CoreText* FromTheCore(int language, const QString& window, const QString& 
 
 struct Catalogue {
   std::set<QString> englishPhrases;  // translations unlike their German source
-  std::set<QString> germanWords;   // in a German source, never in a translation
+  std::set<QString> germanWords;     // in a German source, never in a translation
 };
 
 QStringList Words(const QString& text) {
@@ -198,8 +198,7 @@ Catalogue ReadCatalogue() {
   return c;
 }
 
-class LanguageWalk : public test_support::GuiFixture,
-                     public ::testing::WithParamInterface<int> {
+class LanguageWalk : public test_support::GuiFixture, public ::testing::WithParamInterface<int> {
  protected:
   void TearDown() override {
     // The next test starts in German, as the program does.
