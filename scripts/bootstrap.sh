@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   python3 python3-dbfread python3-ezdxf libocct-data-exchange-dev libocct-ocaf-dev
   libocct-modeling-algorithms-dev qt6-base-dev fonts-dejavu-core qt6-translations-l10n
-  fonts-nanum dpkg-dev lintian
+  fonts-nanum qt6-l10n-tools dpkg-dev lintian
   pkg-config libxlsxwriter-dev python3-openpyxl poppler-utils pybind11-dev python3-dev python3-pytest
   freecad "$@")
 missing=()

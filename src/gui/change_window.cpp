@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/help_display.h"
 #include "gui/dialog_placement.h"
@@ -25,10 +26,10 @@ ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, int da
                            Prompts& prompts, bool& cancelFlag, QWidget* parent)
     : QDialog(parent), form_(form), cancel_(cancelFlag), binding_(form.fields) {
   setObjectName("TForm_EinAend");
-  setWindowTitle(QString::fromUtf8("Änderung") + " " + QString::number(k));
+  setWindowTitle(DesktopText::tr("Änderung") + " " + QString::number(k));
   auto* layout = new QVBoxLayout(this);
   auto* fields = new QFormLayout;
-  fields->addRow(QString::fromUtf8("Änderungstext"),
+  fields->addRow(DesktopText::tr("Änderungstext"),
                  binding_.Edit(this, "Edit_aenderung", ChangeForm::MaxLength("Edit_aenderung")));
   auto* dateRow = new QHBoxLayout;
   QLineEdit* date = binding_.Edit(this, "Edit_datum", ChangeForm::MaxLength("Edit_datum"));
@@ -36,31 +37,33 @@ ChangeWindow::ChangeWindow(ChangeForm& form, int k, const QString& today, int da
   QPushButton* dateButton = NamedButton(this, "Button_datum", "<" + today);
   connect(dateButton, &QPushButton::clicked, this, [date, today] { date->setText(today); });
   dateRow->addWidget(dateButton);
-  fields->addRow("Datum", dateRow);
-  fields->addRow("Bearbeiter",
+  fields->addRow(DesktopText::tr("Datum"), dateRow);
+  fields->addRow(DesktopText::tr("Bearbeiter"),
                  binding_.Edit(this, "Edit_bearbeiter", ChangeForm::MaxLength("Edit_bearbeiter")));
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName("Memo_beschreibung");
   memo_->setTabChangesFocus(true);
   memo_->setMinimumSize(420, 120);
-  fields->addRow("Beschreibung", memo_);
+  fields->addRow(DesktopText::tr("Beschreibung"), memo_);
   layout->addLayout(fields);
   limit_ = new QLabel(this);
   limit_->setObjectName("Label_limit");
   layout->addWidget(limit_);
   // Typing or pasting past a field's width is refused with a beep and a word, never cut
   // without notice.
-  for (const auto& [field, label] : {std::pair{"Edit_aenderung", "Änderungstext"},
-                                     {"Edit_datum", "Datum"},
-                                     {"Edit_bearbeiter", "Bearbeiter"}}) {
+  for (const auto& [field, label] :
+       {std::pair{"Edit_aenderung", QT_TRANSLATE_NOOP("DesktopText", "Änderungstext")},
+        {"Edit_datum", QT_TRANSLATE_NOOP("DesktopText", "Datum")},
+        {"Edit_bearbeiter", QT_TRANSLATE_NOOP("DesktopText", "Bearbeiter")}}) {
     QLineEdit* edit = binding_.Find(field);
-    const QString name = QString::fromUtf8(label);
+    const QString name = DesktopText::tr(label);
     connect(edit, &QLineEdit::inputRejected, this,
             [this, edit, name] { ShowLimit(name, edit->maxLength()); });
   }
 
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", kHelpNumber, HelpMode::Text);
+  QPushButton* help =
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this, dateCode, &prompts] {
@@ -89,7 +92,7 @@ void ChangeWindow::LimitDescription() {
   const int length = ChangeForm::DescriptionLength(ToUtf8(text));
   if (length > ChangeForm::kDescriptionLimit &&
       length > ChangeForm::DescriptionLength(ToUtf8(lastDescription_))) {
-    ShowLimit("Beschreibung", ChangeForm::kDescriptionLimit);
+    ShowLimit(DesktopText::tr("Beschreibung"), ChangeForm::kDescriptionLimit);
     const QSignalBlocker block(memo_);
     const int cursor = memo_->textCursor().position();
     memo_->setPlainText(lastDescription_);
@@ -103,8 +106,7 @@ void ChangeWindow::LimitDescription() {
 
 void ChangeWindow::ShowLimit(const QString& field, int characters) {
   QApplication::beep();
-  limit_->setText(field + QString::fromUtf8(": höchstens ") + QString::number(characters) +
-                  " Zeichen");
+  limit_->setText(DesktopText::tr("%1: höchstens %2 Zeichen").arg(field).arg(characters));
 }
 
 void ChangeWindow::reject() {

@@ -30,6 +30,7 @@
 #include "base/number_parse.h"
 #include "base/program_identity.h"
 #include "cad/drawing_window.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/help_display.h"
 #include "gui/dialog_placement.h"
@@ -41,15 +42,19 @@ namespace zt6::gui {
 namespace {
 
 QString Q(std::string_view utf8) { return FromUtf8(std::string(utf8)); }
+// The configuration table's captions and items, German in the core, in the menu language.
+QString Caption(std::string_view utf8) {
+  return QCoreApplication::translate("ConfigurationForm", std::string(utf8).c_str());
+}
 
 // Font style bits: bold, italic, underline, strike-out.
 QString StyleText(int bits) {
   QStringList names;
-  if (bits & 1) names << "fett";
-  if (bits & 2) names << "kursiv";
-  if (bits & 4) names << "unterstrichen";
-  if (bits & 8) names << "durchgestrichen";
-  return names.isEmpty() ? QString("normal") : names.join(", ");
+  if (bits & 1) names << DesktopText::tr("fett");
+  if (bits & 2) names << DesktopText::tr("kursiv");
+  if (bits & 4) names << DesktopText::tr("unterstrichen");
+  if (bits & 8) names << DesktopText::tr("durchgestrichen");
+  return names.isEmpty() ? DesktopText::tr("normal") : names.join(", ");
 }
 
 int StyleBits(const QFont& font) {
@@ -90,11 +95,11 @@ std::string_view ControlGroup(std::string_view control) {
   return {};
 }
 
-std::string_view GroupCaption(std::string_view group) {
-  if (group == "GroupBox_aufloesung") return "Fenstergroesse";
-  if (group == "GroupBox_ursprung") return "Ursprung";
-  if (group == "GroupBox_textwindow") return "Textfenster";
-  return "Ausgabeformat";
+QString GroupCaption(std::string_view group) {
+  if (group == "GroupBox_aufloesung") return DesktopText::tr("Fenstergröße");
+  if (group == "GroupBox_ursprung") return DesktopText::tr("Ursprung");
+  if (group == "GroupBox_textwindow") return DesktopText::tr("Textfenster");
+  return DesktopText::tr("Ausgabeformat");
 }
 
 }  // namespace
@@ -111,15 +116,15 @@ ConfigWindow::ConfigWindow(Program& program, Prompts& prompts, ConfigWindowHost 
       pages_(new QTabWidget(this)),
       appliedBackground_(program.config.backgroundColour) {
   setObjectName("Tconfig");
-  setWindowTitle("ZT6 Konfiguration");
+  setWindowTitle(DesktopText::tr("ZT6 Konfiguration"));
   pages_->setObjectName("Pagecontrol1");
   for (const ConfigurationPage& page : ConfigurationPages())
-    pages_->addTab(BuildPage(page), Q(page.caption));
+    pages_->addTab(BuildPage(page), Caption(page.caption));
   pages_->setCurrentWidget(pages_->findChild<QWidget*>("Tab_grafik"));
 
   const OkCancel buttons = OkCancelButtons(this);
-  QPushButton* save = NamedButton(this, "Button_save", "&Speichern");
-  QPushButton* import = NamedButton(this, "Button_import", "Import..");
+  QPushButton* save = NamedButton(this, "Button_save", DesktopText::tr("&Speichern"));
+  QPushButton* import = NamedButton(this, "Button_import", DesktopText::tr("Import.."));
   connect(buttons.ok, &QPushButton::clicked, this, [this] {
     if (ApplyControls()) accept();
   });
@@ -174,7 +179,7 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
     if (const std::string_view group = ControlGroup(c->name); !group.empty()) {
       auto& [box, boxRows] = groups[std::string(group)];
       if (box == nullptr) {
-        auto* frame = new QGroupBox(Q(GroupCaption(group)), widget);
+        auto* frame = new QGroupBox(GroupCaption(group), widget);
         frame->setObjectName(Q(group));
         box = new QGridLayout(frame);
         box->setColumnStretch(1, 1);
@@ -193,7 +198,7 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
                            c->kind == ControlKind::Real || c->kind == ControlKind::Spin ||
                            c->kind == ControlKind::Combo || c->kind == ControlKind::Shown;
     if (captioned) {
-      auto* label = new QLabel(Q(c->caption), widget);
+      auto* label = new QLabel(Caption(c->caption), widget);
       label->setObjectName("Label_" + Q(c->name).section('_', 1));
       grid->addWidget(label, row, 0);
       grid->addWidget(control, row, 1);
@@ -247,7 +252,7 @@ QWidget* ConfigWindow::BuildPage(const ConfigurationPage& page) {
   AddPageButtons(std::string(page.name), widget, extra, extraRow);
   outer->addStretch();
   auto* help = HelpButton(widget, ("Button_help" + std::string(page.name).substr(4)).c_str(),
-                          "&Hilfe", "Hilfe " + QString::number(page.help));
+                          DesktopText::tr("&Hilfe"), "Hilfe " + QString::number(page.help));
   help->setProperty("helpNumber", page.help);
   auto* helpRow = new QHBoxLayout;
   helpRow->addStretch();
@@ -281,19 +286,19 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
       return edit;
     }
     case ControlKind::Check: {
-      auto* box = new QCheckBox(Q(c.caption), page);
+      auto* box = new QCheckBox(Caption(c.caption), page);
       box->setObjectName(name);
       bindings_[key] = {[box] { return std::string(box->isChecked() ? "1" : "0"); },
                         [box](const std::string& t) { box->setChecked(t == "1"); }};
       return box;
     }
     case ControlKind::Radio: {
-      auto* box = new QGroupBox(Q(c.caption), page);
+      auto* box = new QGroupBox(Caption(c.caption), page);
       box->setObjectName(name);
       auto* layout = new QVBoxLayout(box);
       auto* group = new QButtonGroup(box);
       for (std::size_t i = 0; i < c.items.size(); ++i) {
-        auto* button = new QRadioButton(Q(c.items[i]), box);
+        auto* button = new QRadioButton(Caption(c.items[i]), box);
         button->setObjectName(name + "_" + QString::number(i));
         group->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
@@ -316,7 +321,7 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
     case ControlKind::Combo: {
       auto* combo = new QComboBox(page);
       combo->setObjectName(name);
-      for (std::string_view item : c.items) combo->addItem(Q(item));
+      for (std::string_view item : c.items) combo->addItem(Caption(item));
       bindings_[key] = {[combo] { return std::to_string(combo->currentIndex()); },
                         [combo](const std::string& t) { combo->setCurrentIndex(std::atoi(t.c_str())); }};
       return combo;
@@ -338,11 +343,13 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
       const bool colours = c.grid == "StringGrid_color";
       auto* table = new QTableWidget(colours ? 16 : 5, colours ? 2 : 3, page);
       table->setObjectName(Q(c.grid));
-      table->setHorizontalHeaderLabels(colours ? QStringList{"Farbe", "Strichstärke"}
-                                               : QStringList{"Layer", "Farbe", "Strichstärke"});
+      table->setHorizontalHeaderLabels(
+          colours ? QStringList{DesktopText::tr("Farbe"), DesktopText::tr("Strichstärke")}
+                  : QStringList{DesktopText::tr("Layer"), DesktopText::tr("Farbe"),
+                                DesktopText::tr("Strichstärke")});
       QStringList rows;
       if (!colours)
-        for (std::string_view caption : LayerRowCaptions()) rows << Q(caption);
+        for (std::string_view caption : LayerRowCaptions()) rows << Caption(caption);
       table->setVerticalHeaderLabels(rows);
       table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
       table->setFont(QFont("Monospace"));
@@ -381,13 +388,14 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
             [list, i](const std::string& t) { list->item(static_cast<int>(i))->setText(FromUtf8(t)); }};
       }
       connect(list, &QListWidget::itemDoubleClicked, this, [this] { EditPlotLine(true); });
-      auto* box = new QGroupBox("PLOTRIX Command Lines", page);
+      auto* box = new QGroupBox(DesktopText::tr("PLOTRIX-Befehlszeilen"), page);
       box->setObjectName("GroupBox_plotrix");
       auto* layout = new QVBoxLayout(box);
       layout->addWidget(list);
       auto* row = new QHBoxLayout;
-      QPushButton* config = NamedButton(box, "Button_confplotrix", "Config");
-      QPushButton* edit = NamedButton(box, "Button_editplotrixcommandline", "Edit");
+      QPushButton* config = NamedButton(box, "Button_confplotrix", DesktopText::tr("Einstellen"));
+      QPushButton* edit =
+          NamedButton(box, "Button_editplotrixcommandline", DesktopText::tr("Bearbeiten"));
       connect(config, &QPushButton::clicked, this, [this] { EditPlotLine(true); });
       connect(edit, &QPushButton::clicked, this, [this] { EditPlotLine(false); });
       row->addWidget(config);
@@ -418,18 +426,22 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
     auto* working = new QLineEdit(FromUtf8(program_.startDirectory), w);
     working->setObjectName("Edit_dirworking");
     working->setReadOnly(true);
-    grid->addWidget(new QLabel("Arbeitsverzeichnis", w), row, 0);
+    grid->addWidget(new QLabel(DesktopText::tr("Arbeitsverzeichnis"), w), row, 0);
     grid->addWidget(working, row, 1);
     grid->addWidget(HelpButton(w, "Button_workingDir", "?", "Hilfe 1605"), row++, 2);
     grid->addWidget(button("Button_dirtempenv", "<", propose("Button_dirtempenv")), row++, 1);
     const char* user = std::getenv("USERNAME");
     if (user == nullptr) user = std::getenv("USER");
-    auto* label = new QLabel("User: " + QString::fromLocal8Bit(user != nullptr ? user : ""), w);
+    auto* label = new QLabel(
+        DesktopText::tr("Benutzer: %1").arg(QString::fromLocal8Bit(user != nullptr ? user : "")),
+        w);
     label->setObjectName("Label_user");
     grid->addWidget(label, row++, 0, 1, 2);
   } else if (page == "Tab_grafik") {
-    grid->addWidget(button("Button_font", "Font...", [this] { ChooseFont(false); }), row, 0);
-    grid->addWidget(button("Button_hintergrundfarbe", "Hintergrundfarbe...",
+    grid->addWidget(
+        button("Button_font", DesktopText::tr("Schrift..."), [this] { ChooseFont(false); }), row,
+        0);
+    grid->addWidget(button("Button_hintergrundfarbe", DesktopText::tr("Hintergrundfarbe..."),
                            [this] { ChooseBackground(); }),
                     row, 1);
     auto* panel = new QLabel(w);
@@ -447,21 +459,23 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
                                (colour.lightness() < 128 ? "white" : "black"));
         }};
     grid->addWidget(panel, row++, 2);
-    grid->addWidget(new QLabel("Fenstergroesse", w), row, 0);
-    grid->addWidget(button("Button_aufloesung", "< Fenstergroesse", [this, propose] {
-                      propose("Button_aufloesung")();
-                      if (host_.resize)
-                        host_.resize(std::atoi(form_.fields["Edit_x"].c_str()),
-                                     std::atoi(form_.fields["Edit_y"].c_str()));
-                    }),
+    grid->addWidget(new QLabel(DesktopText::tr("Fenstergröße"), w), row, 0);
+    grid->addWidget(button("Button_aufloesung", DesktopText::tr("< Fenstergröße"),
+                           [this, propose] {
+                             propose("Button_aufloesung")();
+                             if (host_.resize)
+                               host_.resize(std::atoi(form_.fields["Edit_x"].c_str()),
+                                            std::atoi(form_.fields["Edit_y"].c_str()));
+                           }),
                     row++, 1);
-    grid->addWidget(button("Button_dialogsize", "< Dialogfenster", propose("Button_dialogsize")),
+    grid->addWidget(button("Button_dialogsize", DesktopText::tr("< Dialogfenster"),
+                           propose("Button_dialogsize")),
                     row, 0);
-    grid->addWidget(
-        button("Button_dialogelemente", "< Dialogelemente", propose("Button_dialogelemente")),
-        row++, 1);
+    grid->addWidget(button("Button_dialogelemente", DesktopText::tr("< Dialogelemente"),
+                           propose("Button_dialogelemente")),
+                    row++, 1);
   } else if (page == "Tab_cad") {
-    grid->addWidget(button("Button_selectlayercolor", "Farbe...",
+    grid->addWidget(button("Button_selectlayercolor", DesktopText::tr("Farbe..."),
                            [this] { PickColour("StringGrid_layer", 1); }),
                     row, 0);
     auto* resets = new QHBoxLayout;
@@ -472,26 +486,32 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
       resets->addWidget(button(name, "< " + QString::number(layer), propose(name)));
     }
     grid->addLayout(resets, row, 1);
-    grid->addWidget(HelpButton(w, "Button_layerhilfe", "&Hilfe", "Hilfe 1910"), row++, 2);
+    grid->addWidget(HelpButton(w, "Button_layerhilfe", DesktopText::tr("&Hilfe"), "Hilfe 1910"),
+                    row++, 2);
   } else if (page == "Tab_color") {
-    grid->addWidget(button("Button_selectcolor", "Farbe...",
+    grid->addWidget(button("Button_selectcolor", DesktopText::tr("Farbe..."),
                            [this] { PickColour("StringGrid_color", 0); }),
                     row, 0);
     for (int width = 1; width <= 3; ++width) {
       static const std::string names[] = {"Button_dick1", "Button_dick2", "Button_dick3"};
-      grid->addWidget(button(names[width - 1].c_str(), "Strichstärke=" + QString::number(width),
-                             [this, width] {
-                               Pull();
-                               form_.SetAllLayerWidths(width);
-                               Push();
-                             }),
-                      row, width);
+      grid->addWidget(
+          button(names[width - 1].c_str(), DesktopText::tr("Strichstärke=%1").arg(width),
+                 [this, width] {
+                   Pull();
+                   form_.SetAllLayerWidths(width);
+                   Push();
+                 }),
+          row, width);
     }
     ++row;
   } else if (page == "Tab_drucker") {
-    grid->addWidget(button("Button_scaleyx", "Maßstab y < x", propose("Button_scaleyx")), row++, 0);
+    grid->addWidget(
+        button("Button_scaleyx", DesktopText::tr("Maßstab y < x"), propose("Button_scaleyx")),
+        row++, 0);
   } else if (page == "Tab_textdruck") {
-    grid->addWidget(button("Button_textfont", "Font..", [this] { ChooseFont(true); }), row, 0);
+    grid->addWidget(
+        button("Button_textfont", DesktopText::tr("Schrift.."), [this] { ChooseFont(true); }), row,
+        0);
     grid->addWidget(button("Button_Textwindow", "<", propose("Button_Textwindow")),
                     row++, 1);
   } else if (page == "Tab_zeichnung") {
@@ -503,11 +523,11 @@ void ConfigWindow::AddPageButtons(const std::string& page, QWidget* w, QGridLayo
     if (file.size() > 50) file.resize(50);
     caption("CheckBox_zeichmorvanetitel",
             QString("MORVANE ") + kProgramTitle + " V" + kProgramVersion);
-    caption("CheckBox_zeichfilename", "file name " + FromCp850(file) + " ?");
+    caption("CheckBox_zeichfilename", DesktopText::tr("Dateiname %1 ?").arg(FromCp850(file)));
     caption("CheckBox_zeichdatum", QDate::currentDate().toString("dd.MM.yyyy") + " " +
                                        QTime::currentTime().toString("hh:mm") + " ?");
     if (auto* outer = qobject_cast<QVBoxLayout*>(w->layout()))
-      outer->insertWidget(0, new QLabel("Fertigungszeichnung", w));
+      outer->insertWidget(0, new QLabel(DesktopText::tr("Fertigungszeichnung"), w));
   }
 }
 
@@ -629,8 +649,8 @@ void ConfigWindow::EditPlotLine(bool withSettingsWindow) {
     if (line) form_.fields[field] = *line;
   } else {
     prompts_.shell().cancel = false;
-    const std::string line =
-        prompts_.AskText("PLOTRIX Command Line", 80, Utf8ToCp850(form_.fields[field]));
+    const std::string line = prompts_.AskText(ToCp850(DesktopText::tr("PLOTRIX-Befehlszeile")), 80,
+                                              Utf8ToCp850(form_.fields[field]));
     if (!prompts_.shell().cancel) form_.fields[field] = Cp850ToUtf8(line);
     prompts_.shell().cancel = false;
   }

@@ -1,5 +1,6 @@
 #include "gui/dialog_buttons.h"
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 
@@ -16,7 +17,7 @@ OkCancel OkCancelButtons(QWidget* parent) {
   QPushButton* ok = NamedButton(parent, "Button_ok", "OK");
   ok->setDefault(true);
   ok->setAutoDefault(true);
-  return OkCancel{ok, NamedButton(parent, "Button_cancel", "Abbrechen")};
+  return OkCancel{ok, NamedButton(parent, "Button_cancel", DesktopText::tr("Abbrechen"))};
 }
 
 QPushButton* HelpButton(QWidget* parent, const char* name, const QString& text,

@@ -1,5 +1,6 @@
 #include "gui/dialog_placement.h"
 
+#include "gui/desktop_text.h"
 #include <QMessageBox>
 #include <algorithm>
 
@@ -40,8 +41,9 @@ void PlaceDialog(QWidget& dialog) {
 
 void ShowNotAvailable(QWidget* parent, const QString& what) {
   QMessageBox box(QMessageBox::Information, "ZT6",
-                  what + QString::fromUtf8(": diese Funktion ist in dieser Version noch nicht "
-                                           "verfügbar.\nThis function is not available yet."),
+                  DesktopText::tr("%1: diese Funktion ist in dieser Version noch nicht "
+                                  "verfügbar.")
+                      .arg(what),
                   QMessageBox::Ok, parent);
   box.setObjectName("NotAvailable");
   box.exec();

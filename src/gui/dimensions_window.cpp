@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
@@ -64,8 +65,9 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& 
   auto* layout = new QVBoxLayout(this);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(RadioBox(this, "RadioGroup_abm", QString(), {"Database DIN 5481", "self-defined"},
-                          source_));
+  top->addWidget(RadioBox(
+      this, "RadioGroup_abm", QString(),
+      {DesktopText::tr("Datenbank DIN 5481"), DesktopText::tr("selbst definiert")}, source_));
   toleranceBox_ = RadioBox(this, "RadioGroup_tol", FromUtf8(form.Label("RadioGroup_tol")),
                            {FromUtf8(form.Label("RadioGroup_tol1")),
                             FromUtf8(form.Label("RadioGroup_tol2"))},
@@ -124,7 +126,7 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& 
   }
   QLineEdit* dii = binding_.Find("Edit_d1");
   dii->setStyleSheet("QLineEdit { background-color: #ff4040; }");
-  dii->setToolTip(QString::fromUtf8(
+  dii->setToolTip(DesktopText::tr(
       "Rot: Dii ist der Durchmesser, nach dem die Größe in DIN 5481 geordnet und gewählt wird."));
   setProperty("helpNumber", 5005);  // F1 in any field
   binding_.Find("Edit_name")->setMaxLength(20);
@@ -137,9 +139,11 @@ DimensionsWindow::DimensionsWindow(DimensionForm& form, Prompts& prompts, bool& 
   const auto [ok, cancel] = OkCancelButtons(this);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
-  buttons->addWidget(HelpButton(this, "Button_help", "&Hilfetext", "Hilfetext 5005"));
-  buttons->addWidget(HelpButton(this, "Button_helpimage", "Hilfe&bild", "Hilfebild 5005"));
-  QPushButton* units = NamedButton(this, "Button_metric", "mm <--> inch");
+  buttons->addWidget(
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfetext"), "Hilfetext 5005"));
+  buttons->addWidget(
+      HelpButton(this, "Button_helpimage", DesktopText::tr("Hilfe&bild"), "Hilfebild 5005"));
+  QPushButton* units = NamedButton(this, "Button_metric", DesktopText::tr("mm <--> inch"));
   buttons->addWidget(units);
   layout->addLayout(buttons);
 

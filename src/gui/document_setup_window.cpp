@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/help_display.h"
 #include "gui/dialog_placement.h"
@@ -34,11 +35,11 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
                                          bool& cancelFlag, QWidget* parent)
     : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag), binding_(form.fields) {
   setObjectName("TForm_confDoku");
-  setWindowTitle("Document Setup");
+  setWindowTitle(DesktopText::tr("Dokumente einrichten"));
   auto* layout = new QVBoxLayout(this);
   for (int k = 1; k <= static_cast<int>(kDocumentLinks); ++k) {
     const QString n = QString::number(k);
-    auto* box = new QGroupBox(" Document " + n + " ", this);
+    auto* box = new QGroupBox(" " + DesktopText::tr("Dokument %1").arg(n) + " ", this);
     box->setObjectName("GroupBox" + n);
     auto* grid = new QGridLayout(box);
     const struct {
@@ -49,10 +50,10 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
       int tip;
       bool program;
     } rows[] = {
-        {"Program " + n, "Label_prog" + n, DocumentSetupForm::ProgramField(k), "Button_prog" + n,
-         kProgramTipNumber, true},
-        {"File " + n, "Label_file" + n, DocumentSetupForm::FileField(k), "Button_file" + n,
-         kFileTipNumber, false},
+        {DesktopText::tr("Programm %1").arg(n), "Label_prog" + n,
+         DocumentSetupForm::ProgramField(k), "Button_prog" + n, kProgramTipNumber, true},
+        {DesktopText::tr("Datei %1").arg(n), "Label_file" + n, DocumentSetupForm::FileField(k),
+         "Button_file" + n, kFileTipNumber, false},
     };
     int line = 0;
     for (const auto& row : rows) {
@@ -82,7 +83,8 @@ DocumentSetupWindow::DocumentSetupWindow(DocumentSetupForm& form, Prompts& promp
   }
 
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfetext", kHelpNumber, HelpMode::Text);
+  QPushButton* help =
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfetext"), kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/help_display.h"
 #include "gui/dialog_placement.h"
@@ -60,7 +61,7 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
                                      bool& cancelFlag, QWidget* parent)
     : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag) {
   setObjectName("TForm_zeichInfo");
-  setWindowTitle("Zeichnungsinfo");
+  setWindowTitle(DesktopText::tr("Zeichnungsinfo"));
   auto* layout = new QVBoxLayout(this);
 
   auto* edits = new QFormLayout;
@@ -70,13 +71,14 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
   replacedBy_ = new QLineEdit(this);
   replacedBy_->setObjectName("Edit_ersetztdurch");
   replacedBy_->setMaxLength(kReplacementLength);
-  edits->addRow(QString::fromUtf8("Ersatz für"), replacementFor_);
-  edits->addRow("Ersetzt durch", replacedBy_);
+  edits->addRow(DesktopText::tr("Ersatz für"), replacementFor_);
+  edits->addRow(DesktopText::tr("Ersetzt durch"), replacedBy_);
   layout->addLayout(edits);
 
   auto* signOffRow = new QHBoxLayout;
-  signOff_ = Grid(this, "StringGrid1", {"Datum", "Name"},
-                  {"Bearb.", "Gepr.", "Norm", releaseLabel});
+  signOff_ = Grid(
+      this, "StringGrid1", {DesktopText::tr("Datum"), DesktopText::tr("Name")},
+      {DesktopText::tr("Bearb."), DesktopText::tr("Gepr."), DesktopText::tr("Norm"), releaseLabel});
   signOff_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   FitHeight(signOff_);
   signOffRow->addWidget(signOff_, 1);
@@ -97,7 +99,7 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
   signOffRow->addLayout(dateButtons);
   layout->addLayout(signOffRow);
 
-  freeTexts_ = Grid(this, "StringGrid2", {"x", "y", "h", "phi", "Text"},
+  freeTexts_ = Grid(this, "StringGrid2", {"x", "y", "h", "phi", DesktopText::tr("Text")},
                     {"1", "2", "3", "4", "5", "6", "7", "8"});
   freeTexts_->horizontalHeader()->setStretchLastSection(true);
   freeTexts_->setMinimumWidth(560);
@@ -105,7 +107,8 @@ DrawingInfoWindow::DrawingInfoWindow(DrawingInfoForm& form, Prompts& prompts,
   layout->addWidget(freeTexts_);
 
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", kHelpNumber, HelpMode::Text);
+  QPushButton* help =
+      HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), kHelpNumber, HelpMode::Text);
   help->setProperty("helpNumber", kHelpNumber);
   layout->addLayout(ButtonRow({ok, cancel, help}));
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -8,6 +8,7 @@
 
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/qt_text.h"
 
@@ -74,7 +75,7 @@ void ShowHelp(int number, HelpMode mode) {
   if (host == nullptr || host->program == nullptr || host->prompts == nullptr) {
     // A window shown without the main window (tests): the lookup's message.
     QMessageBox box(QMessageBox::NoIcon, FromUtf8(HelpCaption(number)),
-                    FromUtf8("Hilfetext Nr " + std::to_string(number) + ": keine Hilfe vorhanden."),
+                    DesktopText::tr("Hilfetext Nr %1: keine Hilfe vorhanden.").arg(number),
                     QMessageBox::Ok);
     box.setObjectName("MessageBox");
     box.exec();

@@ -10,6 +10,7 @@
 #include "app/help/help_image_browser.h"
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/help_display.h"
 #include "gui/qt_text.h"
@@ -31,7 +32,7 @@ std::optional<QPoint>& RememberedPosition() {
 HelpImageWindow::HelpImageWindow(const QStringList& lines, int current, QWidget* parent)
     : QDialog(parent, Qt::Tool), list_(new QComboBox(this)) {
   setObjectName("TForm_hilfebild");
-  setWindowTitle("ZT6 Hilfebilder");
+  setWindowTitle(DesktopText::tr("ZT6 Hilfebilder"));
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   list_->setObjectName("ListBox1");
@@ -59,11 +60,11 @@ HelpImageWindow::HelpImageWindow(const QStringList& lines, int current, QWidget*
   QPushButton* ok = NamedButton(this, "Button_ok", "OK");
   ok->setDefault(true);
   buttons->addWidget(ok);
-  buttons->addWidget(HelpButton(this, "Button_help", "&Hilfe", 0, HelpMode::Text));
-  QPushButton* added = NamedButton(this, "Button_neu", "&Neu");
-  QPushButton* changed = NamedButton(this, "Button_aendern", QString::fromUtf8("&Ändern"));
-  QPushButton* inserted = NamedButton(this, "Button_einfuegen", QString::fromUtf8("&Einfügen"));
-  QPushButton* removed = NamedButton(this, "Button_loeschen", QString::fromUtf8("&Löschen"));
+  buttons->addWidget(HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), 0, HelpMode::Text));
+  QPushButton* added = NamedButton(this, "Button_neu", DesktopText::tr("&Neu"));
+  QPushButton* changed = NamedButton(this, "Button_aendern", DesktopText::tr("&Ändern"));
+  QPushButton* inserted = NamedButton(this, "Button_einfuegen", DesktopText::tr("&Einfügen"));
+  QPushButton* removed = NamedButton(this, "Button_loeschen", DesktopText::tr("&Löschen"));
   for (QPushButton* b : {added, changed, inserted, removed}) buttons->addWidget(b);
   layout->addLayout(buttons);
 

@@ -8,10 +8,12 @@
 #include "app/ports/prompts.h"
 #include "app/state/program.h"
 #include "cad/drawing_window.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/help_display.h"
+#include "gui/qt_text.h"
 
 namespace zt6::gui {
 
@@ -39,7 +41,7 @@ void ShowHelpPictureOver(QWidget& dialog, DrawingWindow& drawing, QSize area) {
       dialog.findChild<HelpPictureWindow*>("TForm_helppicture", Qt::FindDirectChildrenOnly);
   if (window == nullptr) {
     window = new HelpPictureWindow(drawing, area, &dialog);
-    window->setWindowTitle("ZT6 Hilfebilder");
+    window->setWindowTitle(DesktopText::tr("ZT6 Hilfebilder"));
   }
   window->show();
   window->raise();
@@ -55,8 +57,9 @@ void ShowHelpImageWindow(int number, QWidget* parent) {
   if (number == 0) number = program.shell.helpNumber;
   const HelpEntry entry = LookUpHelp(program.config, number);
   if (!entry.HasImage()) {
-    host->prompts->ui().MessageBox("Hilfebild Nr." + std::to_string(number),
-                                   "Zu dieser Hilfe gibt es kein Hilfebild.");
+    host->prompts->ui().MessageBox(
+        ToUtf8(DesktopText::tr("Hilfebild Nr.%1").arg(number)),
+        ToUtf8(DesktopText::tr("Zu dieser Hilfe gibt es kein Hilfebild.")));
     return;
   }
   DrawingSettings settings = program.drawing.Settings();
@@ -68,7 +71,7 @@ void ShowHelpImageWindow(int number, QWidget* parent) {
   DrawHelpImage(program.config, drawing, entry.image);
 
   HelpPictureWindow window(drawing, QSize(kImageWidth, kImageHeight), parent);
-  window.setWindowTitle("Hilfebild Nr." + QString::number(number));
+  window.setWindowTitle(DesktopText::tr("Hilfebild Nr.%1").arg(number));
   QPushButton* ok = NamedButton(&window, "Button_ok", "OK");
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, &window, &QDialog::accept);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 
@@ -24,9 +25,9 @@ IdentificationWindow::IdentificationWindow(IdentificationForm& form, const QStri
     auto* fields = new QFormLayout(box);
     const std::string n = std::to_string(part);
     for (const auto& [field, label] :
-         {std::pair<std::string, QString>{"Edit_zeichname" + n, "Zeichnungsname"},
-          {"Edit_zeichnr" + n, "Zeichnungsnummer"},
-          {"Edit_zeichname2" + n, "2.Zeichnungsname"}}) {
+         {std::pair<std::string, QString>{"Edit_zeichname" + n, DesktopText::tr("Zeichnungsname")},
+          {"Edit_zeichnr" + n, DesktopText::tr("Zeichnungsnummer")},
+          {"Edit_zeichname2" + n, DesktopText::tr("2.Zeichnungsname")}}) {
       fields->addRow(label, binding_.Edit(box, field, IdentificationForm::MaxLength(field)));
     }
     groups->addWidget(box);
@@ -37,7 +38,7 @@ IdentificationWindow::IdentificationWindow(IdentificationForm& form, const QStri
     const std::string field = "Edit_info" + std::to_string(k);
     QLineEdit* edit = binding_.Edit(this, field, IdentificationForm::MaxLength(field));
     edit->setMinimumWidth(460);
-    info->addRow(QString("Zeile %1").arg(k), edit);
+    info->addRow(DesktopText::tr("Zeile %1").arg(k), edit);
   }
   layout->addLayout(info);
   auto* buttons = new QHBoxLayout;

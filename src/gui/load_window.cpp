@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
@@ -29,13 +30,16 @@ struct Row {
 };
 
 constexpr Row kRows[] = {
-    {"Edit_p", "Nennleistung", Unit::Kw, nullptr},
-    {"Edit_n", "Drehzahl", Unit::PerMinute, nullptr},
-    {"Edit_tnenn", "Nenndrehmoment", Unit::Torque, nullptr},
-    {"Edit_tmax", "Maximales Drehmoment Tmax", Unit::Torque, "Button_tmax"},
-    {"Edit_ka", "Anwendungsfaktor KA", Unit::None, "Button_ka"},
-    {"Edit_klambda", "Lastverteilungsfaktor K lambda", Unit::None, "Button_klambda"},
-    {"Edit_fw", "Lastrichtungswechselfaktor fW", Unit::None, "Button_fw"},
+    {"Edit_p", QT_TRANSLATE_NOOP("DesktopText", "Nennleistung"), Unit::Kw, nullptr},
+    {"Edit_n", QT_TRANSLATE_NOOP("DesktopText", "Drehzahl"), Unit::PerMinute, nullptr},
+    {"Edit_tnenn", QT_TRANSLATE_NOOP("DesktopText", "Nenndrehmoment"), Unit::Torque, nullptr},
+    {"Edit_tmax", QT_TRANSLATE_NOOP("DesktopText", "Maximales Drehmoment Tmax"), Unit::Torque,
+     "Button_tmax"},
+    {"Edit_ka", QT_TRANSLATE_NOOP("DesktopText", "Anwendungsfaktor KA"), Unit::None, "Button_ka"},
+    {"Edit_klambda", QT_TRANSLATE_NOOP("DesktopText", "Lastverteilungsfaktor K lambda"), Unit::None,
+     "Button_klambda"},
+    {"Edit_fw", QT_TRANSLATE_NOOP("DesktopText", "Lastrichtungswechselfaktor fW"), Unit::None,
+     "Button_fw"},
 };
 
 // The help text each field's label shows as its tooltip.
@@ -54,7 +58,7 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
     : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag), binding_(form.fields),
       mode_(new QButtonGroup(this)) {
   setObjectName("TForm_zt4last");
-  setWindowTitle("ZT6 Last");
+  setWindowTitle(DesktopText::tr("ZT6 Last"));
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   auto* modeBox = new QGroupBox(this);
@@ -74,7 +78,7 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
   auto* grid = new QGridLayout;
   int r = 0;
   for (const Row& row : kRows) {
-    auto* label = new QLabel(QString::fromUtf8(row.label), this);
+    auto* label = new QLabel(DesktopText::tr(row.label), this);
     if (const int help = LabelHelp(row.field); help != 0) SetHelpHint(label, help, HintAlways);
     grid->addWidget(label, r, 0);
     QLineEdit* edit = binding_.Edit(this, row.field);
@@ -106,13 +110,13 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
     }
     ++r;
   }
-  auto* flLabel = new QLabel(QString::fromUtf8("Lastspitzenhäufigkeitsfaktor fL"), this);
+  auto* flLabel = new QLabel(DesktopText::tr("Lastspitzenhäufigkeitsfaktor fL"), this);
   SetHelpHint(flLabel, 6170, HintAlways);
   grid->addWidget(flLabel, r, 0);
   auto* fl = new QHBoxLayout;
-  fl->addWidget(new QLabel("Welle", this));
+  fl->addWidget(new QLabel(DesktopText::tr("Welle"), this));
   fl->addWidget(binding_.Edit(this, "Edit_fl1"));
-  fl->addWidget(new QLabel("Nabe", this));
+  fl->addWidget(new QLabel(DesktopText::tr("Nabe"), this));
   fl->addWidget(binding_.Edit(this, "Edit_fl2"));
   grid->addLayout(fl, r, 1, 1, 2);
   QPushButton* flButton = NamedButton(this, "Button_fl", "<");
@@ -127,7 +131,7 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
 
   auto* formulas = new QLabel(
       QString::fromUtf8("Teq = TN * KA\nS eq = plim * fw / peq \nS max = plim * fL / pmax \n"
-                        "p eq,max = T eq,max / (rw * z) * cos alphaw / (L * hw) * kphiß * "
+                        "p eq,max = T eq,max / (rw * z) * cos alphaw / (L * hw) * kphiβ * "
                         "klambda\nplim = Re * fs * fH"),
       this);
   formulas->setObjectName("Label_formulas");
@@ -137,8 +141,8 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
   helpImages->addWidget(HelpButton(this, "Button_kahelp", "KA ?", "Hilfebild 6120"));
   helpImages->addWidget(HelpButton(this, "Button_fwhelp", "fW ?", "Hilfebild 6160"));
   helpImages->addWidget(HelpButton(this, "Button_flhelp", "fL ?", "Hilfebild 6170"));
-  helpImages->addWidget(HelpButton(this, "Button_kphihelp", QString::fromUtf8("k phi ß ?"),
-                                   "Hilfebild 6180"));
+  helpImages->addWidget(
+      HelpButton(this, "Button_kphihelp", QString::fromUtf8("k phi β ?"), "Hilfebild 6180"));
   layout->addLayout(helpImages);
 
   auto* buttons = new QHBoxLayout;
@@ -146,7 +150,7 @@ LoadWindow::LoadWindow(LoadForm& form, Prompts& prompts, bool& cancelFlag, QWidg
   QPushButton* units = NamedButton(this, "Button_metric", "Nm <--> lb-in");
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
-  buttons->addWidget(HelpButton(this, "Button_help", "&Hilfe", "Hilfe 1000"));
+  buttons->addWidget(HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), "Hilfe 1000"));
   buttons->addWidget(units);
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -24,6 +24,7 @@
 #include "app/ports/text_editor.h"
 #include "base/program_identity.h"
 #include "gui/config_window.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/drawing_view.h"
 #include "gui/help_image_window.h"
@@ -216,11 +217,16 @@ void MainWindow::BindHandlers() {
   on(C::Language, [this](const MenuEntry& e) {
     commands_->SetLanguage(e.argument);
     RefreshCaptions();
+    // The picture shown speaks the new language at once.
+    if (lastScreenKind_ != 0 && !program_.messages.FatalFlag()) ShowDrawing(lastScreenKind_);
   });
   plain(C::About, [this] {
-    QMessageBox::about(this, "ZT6",
-                       FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
-                           "\n\nVersion " + kProgramVersion + " Windows");
+    QMessageBox box(QMessageBox::NoIcon, "ZT6",
+                    FromUtf8(commands_->Title().substr(0, commands_->Title().find("  -  ", 5))) +
+                        "\n\n" + DesktopText::tr("Version %1").arg(kProgramVersion),
+                    QMessageBox::Ok, this);
+    box.setObjectName("About");
+    box.exec();
   });
   plain(C::PrintDrawing, [this] { PrintConfiguration(false); });
   plain(C::PrinterSetup, [this] { PrintConfiguration(true); });
@@ -386,7 +392,7 @@ void MainWindow::OpenTable() {
     if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
     OpenWorkbook(ProjectTableSheet(cells, program_.config.format),
                  ProjectTableWorkbookPath(program_), *workbooks_, launcher_, prompts_,
-                 "Could not start Excel");
+                 ToCp850(DesktopText::tr("Excel kann nicht gestartet werden")));
   };
   while (true) {
     const std::optional<std::string> file = window.Choose();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
@@ -19,12 +20,14 @@ MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cance
                                QWidget* parent)
     : QDialog(parent), form_(form), prompts_(prompts), cancel_(cancelFlag), binding_(form.fields) {
   setObjectName("TForm_ztwst");
-  setWindowTitle("ZT6  Werkstoff");
+  setWindowTitle(DesktopText::tr("ZT6  Werkstoff"));
   auto* layout = new QVBoxLayout(this);
   auto* groups = new QHBoxLayout;
   for (int p = 0; p < 2; ++p) {
     const MaterialForm::GroupFields& f = MaterialForm::kGroups[static_cast<std::size_t>(p)];
-    auto* box = new QGroupBox(p == 0 ? " Innenteil (Welle) " : QString::fromUtf8(" Außenteil (Nabe) "), this);
+    auto* box = new QGroupBox(
+        p == 0 ? DesktopText::tr(" Innenteil (Welle) ") : DesktopText::tr(" Außenteil (Nabe) "),
+        this);
     box->setObjectName(p == 0 ? "GroupBox1" : "GroupBox2");
     auto* grid = new QGridLayout(box);
     auto addRow = [&](int row, const QString& text, const char* field, int maxLength) {
@@ -36,14 +39,15 @@ MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cance
       grid->addWidget(edit, row, 1);
       return edit;
     };
-    addRow(0, "Werkstoffnummer", f.number, 9);
-    addRow(1, "Werkstoffname", f.name, 18);
-    QLineEdit* re = addRow(2, QString::fromUtf8("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.Re, 0);
+    addRow(0, DesktopText::tr("Werkstoffnummer"), f.number, 9);
+    addRow(1, DesktopText::tr("Werkstoffname"), f.name, 18);
+    QLineEdit* re =
+        addRow(2, DesktopText::tr("Streckgrenze (Zugfest.Rm bei spröden WS)  Re"), f.Re, 0);
     unit_[p] = new QLabel(box);
     unit_[p]->setObjectName(QString("Label_unit%1").arg(p + 1));
     grid->addWidget(unit_[p], 2, 2);
-    QLineEdit* fs = addRow(3, QString::fromUtf8("Stützfaktor fS"), f.fS, 0);
-    QLineEdit* fh = addRow(4, QString::fromUtf8("Härteeinflußfaktor fH"), f.fH, 0);
+    QLineEdit* fs = addRow(3, DesktopText::tr("Stützfaktor fS"), f.fS, 0);
+    QLineEdit* fh = addRow(4, DesktopText::tr("Härteeinflußfaktor fH"), f.fH, 0);
     pressure_[p] = new QLabel(box);
     pressure_[p]->setObjectName(QString("Label_plim%1").arg(p + 1));
     grid->addWidget(pressure_[p], 5, 0, 1, 3);
@@ -68,11 +72,12 @@ MaterialWindow::MaterialWindow(MaterialForm& form, Prompts& prompts, bool& cance
 
   auto* buttons = new QHBoxLayout;
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* units = NamedButton(this, "Button_metric", "Mpa <--> psi");
+  QPushButton* units = NamedButton(this, "Button_metric", DesktopText::tr("MPa <--> psi"));
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
-  buttons->addWidget(HelpButton(this, "Button_help", "&Hilfe", "Hilfe 5040"));
-  buttons->addWidget(HelpButton(this, "Button_helpimage", "Hilfe&bild", "Hilfebild 5040"));
+  buttons->addWidget(HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), "Hilfe 5040"));
+  buttons->addWidget(
+      HelpButton(this, "Button_helpimage", DesktopText::tr("Hilfe&bild"), "Hilfebild 5040"));
   buttons->addWidget(units);
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, [this] {

@@ -14,6 +14,7 @@
 #include "app/assistant/assistant_captions.h"
 #include "app/lookups/size_lookup.h"
 #include "base/safe_file.h"
+#include "gui/desktop_text.h"
 #include "gui/painter_canvas.h"
 #include "gui/qt_text.h"
 
@@ -156,7 +157,7 @@ bool ParameterStudyWindow::Draw() {
     table.axes.push_back(std::get<SweepAxis>(parsed));
   }
   if (problem.empty() && table.axes.size() == 2 && table.axes[0].field == table.axes[1].field)
-    problem = "the two inputs are the same";
+    problem = ToUtf8(DesktopText::tr("die beiden Eingaben sind gleich"));
   if (problem.empty()) problem = SweepSizeProblem(table.axes);
   auto results = ParseChartResults(ToUtf8(results_->text()));
   if (problem.empty()) {

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "cad/plot_command_line.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 #include "gui/file_filter.h"
@@ -64,19 +65,21 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   auto* pathRow = new QHBoxLayout;
   pathRow->addWidget(path, 1);
   pathRow->addWidget(pathButton);
-  auto* pathLabel = new QLabel("PLOTRIX Programmverzeichnis", this);
+  auto* pathLabel = new QLabel(DesktopText::tr("PLOTRIX Programmverzeichnis"), this);
   pathLabel->setObjectName("Label_plotrixpath");
   form->addRow(pathLabel, pathRow);
 
   QButtonGroup* formats = nullptr;
   QButtonGroup* interfaces = nullptr;
   auto* groups = new QHBoxLayout;
-  groups->addWidget(RadioGroup(this, "RadioGroup_outcode", "Ausgabeformat",
+  groups->addWidget(RadioGroup(this, "RadioGroup_outcode", DesktopText::tr("Ausgabeformat"),
                                {"HP-GL Laserjet (HPL)", "Postscript (PS)", "HP-GL Plotter (PLT)",
                                 "HP-GL/2 (PL2)", "Aristo (ART)"},
                                1, formats));
-  groups->addWidget(RadioGroup(this, "RadioGroup_d", "Ausgabeschnittstelle",
-                               {"seriell", "parallel", "Datei"}, 2, interfaces));
+  groups->addWidget(RadioGroup(
+      this, "RadioGroup_d", DesktopText::tr("Ausgabeschnittstelle"),
+      {DesktopText::tr("seriell"), DesktopText::tr("parallel"), DesktopText::tr("Datei")}, 2,
+      interfaces));
   layout->addLayout(groups);
 
   auto* form2 = new QFormLayout;
@@ -86,7 +89,7 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   form2->addRow("COM", com);
   form2->addRow("LPT", lpt);
   auto* outDir = Edit(this, "Edit_outdir", temporaryFolder);
-  auto* outDirButton = new QPushButton("Dir...", this);
+  auto* outDirButton = new QPushButton(DesktopText::tr("Verz..."), this);
   outDirButton->setObjectName("Button_outDir");
   auto* tempButton = new QPushButton("<", this);
   tempButton->setObjectName("Button_tempdir");
@@ -96,43 +99,43 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   outRow->addWidget(tempButton);
   form2->addRow("", outRow);
   auto* scale = Edit(this, "Edit_scale", "1");
-  auto* scaleLabel = new QLabel(QString::fromUtf8("Maßstab"), this);
+  auto* scaleLabel = new QLabel(DesktopText::tr("Maßstab"), this);
   scaleLabel->setObjectName("Label_scale");
   auto* scaleRow = new QHBoxLayout;
   scaleRow->addWidget(scale);
   scaleRow->addWidget(new QLabel(": 1", this));
   form2->addRow(scaleLabel, scaleRow);
-  auto* fit = new QCheckBox(QString::fromUtf8("Maßstab anpassen ?"), this);
+  auto* fit = new QCheckBox(DesktopText::tr("Maßstab anpassen ?"), this);
   fit->setObjectName("CheckBox_scale");
-  auto* rotate = new QCheckBox("Plot um 90 Grad drehen ?", this);
+  auto* rotate = new QCheckBox(DesktopText::tr("Plot um 90 Grad drehen ?"), this);
   rotate->setObjectName("CheckBox_rotate");
   form2->addRow(fit);
   form2->addRow(rotate);
   auto* xShift = Edit(this, "Edit_xnull", "0");
   auto* yShift = Edit(this, "Edit_ynull", "0");
-  form2->addRow("Nullpunktverschiebung in x-Richtung", xShift);
-  form2->addRow("Nullpunktverschiebung in y-Richtung", yShift);
+  form2->addRow(DesktopText::tr("Nullpunktverschiebung in x-Richtung"), xShift);
+  form2->addRow(DesktopText::tr("Nullpunktverschiebung in y-Richtung"), yShift);
   auto* width = Edit(this, "Edit_textbreitenfaktor", "1");
-  form2->addRow("Textbreitenfaktor", width);
+  form2->addRow(DesktopText::tr("Textbreitenfaktor"), width);
   auto* font = new QComboBox(this);
   font->setObjectName("ComboBox_psfont");
   font->setEditable(true);
   for (const char* name : PlotPostScriptFonts()) font->addItem(name);
   font->setCurrentText(QString());
-  auto* fontLabel = new QLabel("Postscript-Zeichensatz", this);
+  auto* fontLabel = new QLabel(DesktopText::tr("Postscript-Zeichensatz"), this);
   fontLabel->setObjectName("Label_psfont");
   form2->addRow(fontLabel, font);
 
   commandLine_->setObjectName("Label_commandline");
   commandLine_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   commandLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  form2->addRow("Command Line:", commandLine_);
+  form2->addRow(DesktopText::tr("Befehlszeile:"), commandLine_);
 
   auto* buttons = new QHBoxLayout;
-  auto* help = new QPushButton("&Hilfe", this);
+  auto* help = new QPushButton(DesktopText::tr("&Hilfe"), this);
   help->setObjectName("Button_help");
   help->setAutoDefault(false);
-  auto* cancel = new QPushButton("Abbrechen", this);
+  auto* cancel = new QPushButton(DesktopText::tr("Abbrechen"), this);
   cancel->setObjectName("Button_cancel");
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("Button_ok");
@@ -201,7 +204,8 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
     rebuild();
   });
   connect(outDirButton, &QPushButton::clicked, this, [=, this] {
-    const QString chosen = QFileDialog::getExistingDirectory(this, "Select Directory", outDir->text());
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, DesktopText::tr("Verzeichnis wählen"), outDir->text());
     if (chosen.isEmpty()) return;
     outDir->setText(chosen);
     rebuild();
@@ -209,7 +213,8 @@ PlotSettingsWindow::PlotSettingsWindow(const QString& line, const QString& tempo
   connect(pathButton, &QPushButton::clicked, this, [=, this] {
     const QString chosen = QFileDialog::getOpenFileName(
         this, {}, path->text(),
-        QtFileFilter("PLOTRIX for Windows|wplotrix*|PLOTRIX for MS-DOS|plotrix*|*.*|*.*"));
+        QtFileFilter(ToUtf8(
+            DesktopText::tr("PLOTRIX für Windows|wplotrix*|PLOTRIX für MS-DOS|plotrix*|*.*|*.*"))));
     if (chosen.isEmpty()) return;
     path->setText(chosen);
     rebuild();

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/commands/print_drawing.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/form_binding.h"
@@ -41,7 +42,7 @@ PrintConfigWindow::PrintConfigWindow(Program& program, TableAccess& access, QtPr
       setupMode_(setupMode),
       lastRecord_(lastRecord) {
   setObjectName("TForm_printconf");
-  setWindowTitle("Ausdruck");
+  setWindowTitle(DesktopText::tr("Ausdruck"));
   auto* layout = new QVBoxLayout(this);
   printerName_ = new QLabel(this);
   printerName_->setObjectName("Label_printer");
@@ -55,34 +56,34 @@ PrintConfigWindow::PrintConfigWindow(Program& program, TableAccess& access, QtPr
     values->addRow(label, e);
     return e;
   };
-  scaleX_ = edit("Edit_scalex", QString::fromUtf8("Maßstab x"));
-  scaleY_ = edit("Edit_scaley", QString::fromUtf8("Maßstab y"));
-  originX_ = edit("Edit_originx", "Ursprung x");
-  originY_ = edit("Edit_originy", "Ursprung y");
+  scaleX_ = edit("Edit_scalex", DesktopText::tr("Maßstab x"));
+  scaleY_ = edit("Edit_scaley", DesktopText::tr("Maßstab y"));
+  originX_ = edit("Edit_originx", DesktopText::tr("Ursprung x"));
+  originY_ = edit("Edit_originy", DesktopText::tr("Ursprung y"));
   layout->addLayout(values);
 
   auto* checks = new QHBoxLayout;
-  frame_ = new QCheckBox("Umrandung", this);
+  frame_ = new QCheckBox(DesktopText::tr("Umrandung"), this);
   frame_->setObjectName("CheckBox_border");
-  fit_ = new QCheckBox("anpassen", this);
+  fit_ = new QCheckBox(DesktopText::tr("anpassen"), this);
   fit_->setObjectName("CheckBox_fit");
   checks->addWidget(frame_);
   checks->addWidget(fit_);
   layout->addLayout(checks);
 
   auto* groups = new QHBoxLayout;
-  auto* shading = new QGroupBox("Schattierung", this);
+  auto* shading = new QGroupBox(DesktopText::tr("Schattierung"), this);
   shading->setObjectName("RadioGroup_colour");
   auto* shadingLayout = new QVBoxLayout(shading);
-  monochrome_ = Radio(shading, "RadioButton_mono", "Monochrom");
-  colour_ = Radio(shading, "RadioButton_colour", "Color / Graustufen");
+  monochrome_ = Radio(shading, "RadioButton_mono", DesktopText::tr("Monochrom"));
+  colour_ = Radio(shading, "RadioButton_colour", DesktopText::tr("Farbe / Graustufen"));
   shadingLayout->addWidget(monochrome_);
   shadingLayout->addWidget(colour_);
-  auto* orientation = new QGroupBox("Ausdruck", this);
+  auto* orientation = new QGroupBox(DesktopText::tr("Ausdruck"), this);
   orientation->setObjectName("RadioGroup_orientation");
   auto* orientationLayout = new QVBoxLayout(orientation);
-  portrait_ = Radio(orientation, "RadioButton_portrait", "Hochformat");
-  landscape_ = Radio(orientation, "RadioButton_landscape", "Querformat");
+  portrait_ = Radio(orientation, "RadioButton_portrait", DesktopText::tr("Hochformat"));
+  landscape_ = Radio(orientation, "RadioButton_landscape", DesktopText::tr("Querformat"));
   orientationLayout->addWidget(portrait_);
   orientationLayout->addWidget(landscape_);
   groups->addWidget(shading);
@@ -90,16 +91,17 @@ PrintConfigWindow::PrintConfigWindow(Program& program, TableAccess& access, QtPr
   layout->addLayout(groups);
 
   auto* tables = new QHBoxLayout;
-  QPushButton* db = NamedButton(this, "Button_db", "Datenbank");
-  QPushButton* append = NamedButton(this, "Button_append", QString::fromUtf8("Ü&bernehmen Datenbank"));
-  QPushButton* printerButton = NamedButton(this, "Button_printer", "Drucker...");
+  QPushButton* db = NamedButton(this, "Button_db", DesktopText::tr("Datenbank"));
+  QPushButton* append =
+      NamedButton(this, "Button_append", DesktopText::tr("Ü&bernehmen Datenbank"));
+  QPushButton* printerButton = NamedButton(this, "Button_printer", DesktopText::tr("Drucker..."));
   tables->addWidget(db);
   tables->addWidget(append);
   tables->addWidget(printerButton);
   layout->addLayout(tables);
   auto* buttons = new QHBoxLayout;
   const auto [ok, cancel] = OkCancelButtons(this);
-  QPushButton* help = HelpButton(this, "Button_help", "&Hilfe", "Hilfe 1030");
+  QPushButton* help = HelpButton(this, "Button_help", DesktopText::tr("&Hilfe"), "Hilfe 1030");
   buttons->addStretch(1);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 
 namespace zt6::gui {
@@ -26,24 +27,25 @@ std::vector<std::pair<QString, QString>> PrinterInfoRows(QPrinter& printer) {
   const QRect printable = layout.paintRectPixels(printer.resolution());
   const QStringList fonts = QFontDatabase::families();
   std::vector<std::pair<QString, QString>> rows = {
-      {"Name", pdf ? "PDF: " + printer.outputFileName() : printer.printerName()},
+      {DesktopText::tr("Name"), pdf ? "PDF: " + printer.outputFileName() : printer.printerName()},
       // No driver version, brush, pen or marker counts on this system.
-      {QString::fromUtf8("Treiberversion"), "?"},
+      {DesktopText::tr("Treiberversion"), "?"},
       // Device technology: a PDF file is a metafile, every CUPS queue a raster printer.
-      {"Technologie", pdf ? "Metafile" : "Rasterdrucker"},
-      {QString::fromUtf8("Druckbreite (mm)"), Number(paper.width())},
-      {QString::fromUtf8("Druckhöhe (mm)"), Number(paper.height())},
-      {"Breite (Pixel)", QString::number(printable.width())},
-      {QString::fromUtf8("Höhe (Pixel)"), QString::number(printable.height())},
-      {"Linker Seitenoffset (Pixel)", QString::number(printable.left())},
-      {"Oberer Seitenoffset (Pixel)", QString::number(printable.top())},
-      {"DPI (horizontal)", QString::number(printer.resolution())},
-      {"DPI (vertikal)", QString::number(printer.resolution())},
-      {"Pinsel", "?"},
-      {"Stifte", "?"},
-      {"Markierer", "?"},
-      {"Farben", printer.colorMode() == QPrinter::Color ? "16777216" : "2"},
-      {"Schriften", QString::number(fonts.size())},
+      {DesktopText::tr("Technologie"),
+       pdf ? DesktopText::tr("Metafile") : DesktopText::tr("Rasterdrucker")},
+      {DesktopText::tr("Druckbreite (mm)"), Number(paper.width())},
+      {DesktopText::tr("Druckhöhe (mm)"), Number(paper.height())},
+      {DesktopText::tr("Breite (Pixel)"), QString::number(printable.width())},
+      {DesktopText::tr("Höhe (Pixel)"), QString::number(printable.height())},
+      {DesktopText::tr("Linker Seitenoffset (Pixel)"), QString::number(printable.left())},
+      {DesktopText::tr("Oberer Seitenoffset (Pixel)"), QString::number(printable.top())},
+      {DesktopText::tr("DPI (horizontal)"), QString::number(printer.resolution())},
+      {DesktopText::tr("DPI (vertikal)"), QString::number(printer.resolution())},
+      {DesktopText::tr("Pinsel"), "?"},
+      {DesktopText::tr("Stifte"), "?"},
+      {DesktopText::tr("Markierer"), "?"},
+      {DesktopText::tr("Farben"), printer.colorMode() == QPrinter::Color ? "16777216" : "2"},
+      {DesktopText::tr("Schriften"), QString::number(fonts.size())},
   };
   for (const QString& font : fonts) rows.emplace_back(QString(), font);
   return rows;
@@ -51,7 +53,7 @@ std::vector<std::pair<QString, QString>> PrinterInfoRows(QPrinter& printer) {
 
 PrinterInfoWindow::PrinterInfoWindow(QPrinter& printer, QWidget* parent) : QDialog(parent) {
   setObjectName("TForm_printerinfo");
-  setWindowTitle("Printer Info");
+  setWindowTitle(DesktopText::tr("Druckerinformation"));
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QTableWidget(this);
   grid->setObjectName("StringGrid1");

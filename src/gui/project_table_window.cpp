@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
@@ -23,22 +24,22 @@ ProjectTableWindow::ProjectTableWindow(const QString& projectDirectory,
   setWindowTitle("ZT6  " + projectDirectory);
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QMenuBar(this);
-  QMenu* file = bar->addMenu("&Datei");
+  QMenu* file = bar->addMenu(DesktopText::tr("&Datei"));
   file->setObjectName("mi_file");
-  QAction* exportExcel = file->addAction("Export Excel");
+  QAction* exportExcel = file->addAction(DesktopText::tr("Excel exportieren"));
   exportExcel->setObjectName("mi_fileExportExcel");
-  QAction* exit = file->addAction("&Beenden");
+  QAction* exit = file->addAction(DesktopText::tr("&Beenden"));
   exit->setObjectName("mi_fileExit");
-  QMenu* help = bar->addMenu("&Hilfe");
+  QMenu* help = bar->addMenu(DesktopText::tr("&Hilfe"));
   help->setObjectName("mi_Help");
-  QAction* helpItem = help->addAction("&Hilfe");
+  QAction* helpItem = help->addAction(DesktopText::tr("&Hilfe"));
   helpItem->setObjectName("mi_HelpHelp");
   layout->setMenuBar(bar);
   connect(exportExcel, &QAction::triggered, this, [this] {
     if (onExportExcel) {
       onExportExcel(Cells());
     } else {
-      ShowNotAvailable(this, "Export Excel");
+      ShowNotAvailable(this, DesktopText::tr("Excel exportieren"));
     }
   });
   connect(exit, &QAction::triggered, this, &QDialog::reject);

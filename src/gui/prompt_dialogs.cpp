@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 
@@ -34,12 +35,12 @@ void PromptDialog::AddButtons() {
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("Button_ok");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Abbrechen", this);
+  auto* cancel = new QPushButton(DesktopText::tr("Abbrechen"), this);
   cancel->setObjectName("Button_cancel");
-  auto* helpText = new QPushButton("&Hilfetext", this);
+  auto* helpText = new QPushButton(DesktopText::tr("&Hilfetext"), this);
   helpText->setObjectName("Button_help");
   helpText->setAutoDefault(false);
-  auto* helpImage = new QPushButton("Hilfe&bild", this);
+  auto* helpImage = new QPushButton(DesktopText::tr("Hilfe&bild"), this);
   helpImage->setObjectName("Button_helpimage");
   helpImage->setAutoDefault(false);
   row->addWidget(ok);
@@ -57,13 +58,13 @@ void PromptDialog::AddButtons() {
 }
 
 YesNoDialog::YesNoDialog(const QString& prompt, bool current, int helpNumber, QWidget* parent)
-    : PromptDialog("Tin_janeindialog", "Eingabe", prompt, helpNumber, parent),
+    : PromptDialog("Tin_janeindialog", DesktopText::tr("Eingabe"), prompt, helpNumber, parent),
       group_(new QButtonGroup(this)) {
-  auto* box = new QGroupBox("Auswahl", this);
+  auto* box = new QGroupBox(DesktopText::tr("Auswahl"), this);
   box->setObjectName("RadioGroup1");
   auto* boxLayout = new QVBoxLayout(box);
-  auto* yes = new QRadioButton("&Ja", box);
-  auto* no = new QRadioButton("&Nein", box);
+  auto* yes = new QRadioButton(DesktopText::tr("&Ja"), box);
+  auto* no = new QRadioButton(DesktopText::tr("&Nein"), box);
   yes->setObjectName("RadioButton_ja");
   no->setObjectName("RadioButton_nein");
   group_->addButton(yes, 1);
@@ -79,8 +80,8 @@ bool YesNoDialog::Yes() const { return group_->checkedId() == 1; }
 
 ChoiceDialog::ChoiceDialog(const QString& prompt, const QStringList& items, int current,
                            int helpNumber, QWidget* parent)
-    : PromptDialog(items.size() <= 7 ? "Tin_radiodialog" : "Tin_codedialog", "Auswahl", prompt,
-                   helpNumber, parent) {
+    : PromptDialog(items.size() <= 7 ? "Tin_radiodialog" : "Tin_codedialog",
+                   DesktopText::tr("Auswahl"), prompt, helpNumber, parent) {
   if (current < 1 || current > items.size()) current = 1;
   if (items.size() <= 7) {
     auto* box = new QGroupBox(this);
@@ -114,8 +115,8 @@ int ChoiceDialog::Choice() const {
 
 TextDialog::TextDialog(const QString& caption, const QString& prompt, int maxLength,
                        const QString& current, int helpNumber, QWidget* parent)
-    : PromptDialog("Tin_textdialog", caption.isEmpty() ? QString("Eingabe") : caption, prompt,
-                   helpNumber, parent),
+    : PromptDialog("Tin_textdialog", caption.isEmpty() ? DesktopText::tr("Eingabe") : caption,
+                   prompt, helpNumber, parent),
       edit_(new QLineEdit(this)) {
   edit_->setObjectName("EditEinText");
   if (maxLength > 0) edit_->setMaxLength(maxLength);

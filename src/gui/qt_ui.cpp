@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "base/codepage.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/file_filter.h"
 #include "gui/plot_settings_window.h"
@@ -81,8 +82,8 @@ std::optional<std::string> QtUi::AskText(const std::string& caption, const std::
 }
 
 std::optional<std::string> QtUi::ChooseDirectory(const std::string& current) {
-  const QString chosen =
-      QFileDialog::getExistingDirectory(parent_, "Select Directory", FromUtf8(current));
+  const QString chosen = QFileDialog::getExistingDirectory(
+      parent_, DesktopText::tr("Verzeichnis wählen"), FromUtf8(current));
   if (chosen.isEmpty()) return std::nullopt;
   return ToUtf8(chosen);
 }

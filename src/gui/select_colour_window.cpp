@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "cad/drawing_window.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_buttons.h"
 #include "gui/dialog_placement.h"
 #include "gui/qt_text.h"
@@ -14,7 +15,7 @@ namespace zt6::gui {
 SelectColourWindow::SelectColourWindow(int current, QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
   setObjectName("TForm_selectcolor");
-  setWindowTitle("Select Color");
+  setWindowTitle(DesktopText::tr("Farbe wählen"));
   list_->setObjectName("ListBox_colors");
   for (int colour = 1; colour <= 16; ++colour) {
     list_->addItem(QString::number(colour) + " (" + FromCp850(CadColourName(colour)) +

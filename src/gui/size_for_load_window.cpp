@@ -15,6 +15,7 @@
 #include "base/codepage.h"
 #include "base/number_parse.h"
 #include "base/units.h"
+#include "gui/desktop_text.h"
 #include "gui/qt_text.h"
 
 namespace zt6::gui {
@@ -54,8 +55,9 @@ SizeForLoadWindow::SizeForLoadWindow(Program& program, TableAccess& access, Ui& 
 
   table_ = new QTableWidget(0, 8, this);
   table_->setObjectName("Table_candidates");
-  table_->setHorizontalHeaderLabels({Caption("size.size"), "l [mm]", "D [mm]", "z", "shaft.Seq",
-                                     "shaft.Smax", "hub.Seq", "hub.Smax"});
+  table_->setHorizontalHeaderLabels({Caption("size.size"), "l [mm]", "D [mm]", "z",
+                                     DesktopText::tr("Welle S eq"), DesktopText::tr("Welle S max"),
+                                     DesktopText::tr("Nabe S eq"), DesktopText::tr("Nabe S max")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -21,6 +21,7 @@
 #include "base/codepage.h"
 #include "gui/dbf_grid.h"
 #include "gui/dbf_table_model.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 #include "gui/help_picture.h"
@@ -42,11 +43,47 @@ struct NavigatorButton {
 };
 
 constexpr NavigatorButton kNavigator[10] = {
-    {"nbFirst", "|<", "First record"},   {"nbPrior", "<", "Prior record"},
-    {"nbNext", ">", "Next record"},      {"nbLast", ">|", "Last record"},
-    {"nbInsert", "+", "Insert record"},  {"nbDelete", "-", "Delete / restore record"},
-    {"nbEdit", "^", "Edit record"},      {"nbPost", "\u2713", "Post edit"},
-    {"nbCancel", "x", "Cancel edit"},    {"nbRefresh", "\u21bb", "Refresh data"},
+    {"nbFirst", "|<", QT_TRANSLATE_NOOP("DesktopText", "Erster Datensatz")},
+    {"nbPrior", "<", QT_TRANSLATE_NOOP("DesktopText", "Vorheriger Datensatz")},
+    {"nbNext", ">", QT_TRANSLATE_NOOP("DesktopText", "Nächster Datensatz")},
+    {"nbLast", ">|", QT_TRANSLATE_NOOP("DesktopText", "Letzter Datensatz")},
+    {"nbInsert", "+", QT_TRANSLATE_NOOP("DesktopText", "Datensatz einfügen")},
+    {"nbDelete", "-", QT_TRANSLATE_NOOP("DesktopText", "Datensatz löschen / wiederherstellen")},
+    {"nbEdit", "^", QT_TRANSLATE_NOOP("DesktopText", "Datensatz bearbeiten")},
+    {"nbPost", "\u2713", QT_TRANSLATE_NOOP("DesktopText", "Bearbeitung übernehmen")},
+    {"nbCancel", "x", QT_TRANSLATE_NOOP("DesktopText", "Bearbeitung verwerfen")},
+    {"nbRefresh", "\u21bb", QT_TRANSLATE_NOOP("DesktopText", "Daten neu lesen")},
+};
+
+// The editor's own texts by object name (menus, items, buttons), set again when the menu
+// language changes; the caption table then gives the items the main menu also has.
+struct NamedText {
+  const char* name;
+  const char* text;
+};
+
+constexpr NamedText kTexts[] = {
+    {"Button_cancel", QT_TRANSLATE_NOOP("DesktopText", "Abbrechen")},
+    {"Button_search", QT_TRANSLATE_NOOP("DesktopText", "&Suchen")},
+    {"Button_SearchNext", QT_TRANSLATE_NOOP("DesktopText", "&Weitersuchen")},
+    {"mi_File", QT_TRANSLATE_NOOP("DesktopText", "&Datei")},
+    {"mi_fileExportHtml", QT_TRANSLATE_NOOP("DesktopText", "HTML exportieren")},
+    {"mi_fileSaveAsDelimited", QT_TRANSLATE_NOOP("DesktopText", "Speichern mit Trennzeichen")},
+    {"mi_fileAppenddbf", QT_TRANSLATE_NOOP("DesktopText", "dbf anhängen")},
+    {"mi_fileAppendDelimited", QT_TRANSLATE_NOOP("DesktopText", "Text mit Trennzeichen anhängen")},
+    {"mi_filePrint", QT_TRANSLATE_NOOP("DesktopText", "&Drucken...")},
+    {"mi_fileExit", QT_TRANSLATE_NOOP("DesktopText", "&Beenden")},
+    {"mi_edit", QT_TRANSLATE_NOOP("DesktopText", "&Bearbeiten")},
+    {"mi_editAppend", QT_TRANSLATE_NOOP("DesktopText", "Anhängen")},
+    {"mi_editPack", QT_TRANSLATE_NOOP("DesktopText", "Packen")},
+    {"mi_view", QT_TRANSLATE_NOOP("DesktopText", "&Ansicht")},
+    {"mi_viewSearch", QT_TRANSLATE_NOOP("DesktopText", "&Suchen")},
+    {"mi_viewSearchNext", QT_TRANSLATE_NOOP("DesktopText", "&Weitersuchen")},
+    {"mi_Help", QT_TRANSLATE_NOOP("DesktopText", "&Hilfe")},
+    {"mi_helpdbf", QT_TRANSLATE_NOOP("DesktopText", "dbf-Struktur")},
+    {"mi_helpCommon", QT_TRANSLATE_NOOP("DesktopText", "Allgemein")},
+    {"mi_helphilfebild", QT_TRANSLATE_NOOP("DesktopText", "Hilfe&bild")},
+    {"mi_helpDatei", QT_TRANSLATE_NOOP("DesktopText", "&Datei")},
 };
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
@@ -123,13 +160,13 @@ TableEditorWindow::TableEditorWindow(Program& program, Prompts& prompts, Launche
   QPushButton* ok = Button(this, "Button_ok", "OK");
   ok->setDefault(true);
   ok->setAutoDefault(true);
-  QPushButton* cancel = Button(this, "Button_cancel", "Abbrechen");
+  QPushButton* cancel = Button(this, "Button_cancel", QString());
   // A click on OK or Abbrechen leaves the focus in an open cell editor, so the button
   // decides whether its text is posted or dropped.
   ok->setFocusPolicy(Qt::TabFocus);
   cancel->setFocusPolicy(Qt::TabFocus);
-  QPushButton* search = Button(this, "Button_search", "&Suchen");
-  QPushButton* next = Button(this, "Button_SearchNext", "&Weitersuchen");
+  QPushButton* search = Button(this, "Button_search", QString());
+  QPushButton* next = Button(this, "Button_SearchNext", QString());
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   buttons->addStretch(1);
@@ -141,6 +178,30 @@ TableEditorWindow::TableEditorWindow(Program& program, Prompts& prompts, Launche
   connect(search, &QPushButton::clicked, this, &TableEditorWindow::Button_searchClick);
   connect(next, &QPushButton::clicked, this, &TableEditorWindow::Button_SearchNextClick);
   resize(820, 520);
+  Retranslate();
+}
+
+void TableEditorWindow::Retranslate() {
+  for (const NamedText& t : kTexts) {
+    const QString text = DesktopText::tr(t.text);
+    if (auto* menu = findChild<QMenu*>(t.name)) {
+      menu->setTitle(text);
+    } else if (auto* action = findChild<QAction*>(t.name)) {
+      action->setText(text);
+    } else if (auto* button = findChild<QAbstractButton*>(t.name)) {
+      button->setText(text);
+    }
+  }
+  findChild<QAction*>("mi_editPack")->setToolTip(DesktopText::tr("Markierte Datensätze löschen"));
+  for (int i = 0; i < 10; ++i) navButtons_[i]->setToolTip(DesktopText::tr(kNavigator[i].tip));
+  // "dbf-Struktur" stands in until a table names its subtitle.
+  if (!title2_->text().isEmpty()) structure_->setText(title2_->text());
+  if (captions_ != nullptr) SetCaptions(*captions_);
+}
+
+void TableEditorWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void TableEditorWindow::BuildMenu() {
@@ -152,47 +213,45 @@ void TableEditorWindow::BuildMenu() {
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  QMenu* file = bar->addMenu("&Datei");
+  QMenu* file = bar->addMenu(QString());
   file->setObjectName("mi_File");
-  add(file, "mi_fileExportHtml", "Export HTML", &TableEditorWindow::mi_fileExportHtmlClick);
-  add(file, "mi_fileSaveAsDelimited", "Save As Delimited",
-      &TableEditorWindow::mi_fileSaveAsDelimitedClick);
+  add(file, "mi_fileExportHtml", {}, &TableEditorWindow::mi_fileExportHtmlClick);
+  add(file, "mi_fileSaveAsDelimited", {}, &TableEditorWindow::mi_fileSaveAsDelimitedClick);
   file->addSeparator()->setObjectName("N1");
-  appendDbf_ = add(file, "mi_fileAppenddbf", "Append dbf",
-                   &TableEditorWindow::mi_fileAppenddbfClick);
-  appendDelimited_ = add(file, "mi_fileAppendDelimited", "Append Delimited",
-                         &TableEditorWindow::mi_fileAppendDelimitedClick);
+  appendDbf_ = add(file, "mi_fileAppenddbf", {}, &TableEditorWindow::mi_fileAppenddbfClick);
+  appendDelimited_ =
+      add(file, "mi_fileAppendDelimited", {}, &TableEditorWindow::mi_fileAppendDelimitedClick);
   separatorN2_ = file->addSeparator();
   separatorN2_->setObjectName("N2");
-  add(file, "mi_filePrint", "&Drucken...", &TableEditorWindow::mi_filePrintClick);
+  add(file, "mi_filePrint", {}, &TableEditorWindow::mi_filePrintClick);
   file->addSeparator()->setObjectName("N3");
-  add(file, "mi_fileExit", "&Beenden", &TableEditorWindow::Button_okClick);
+  add(file, "mi_fileExit", {}, &TableEditorWindow::Button_okClick);
 
-  editMenu_ = bar->addMenu("&Bearbeiten");
+  editMenu_ = bar->addMenu(QString());
   editMenu_->setObjectName("mi_edit");
-  add(editMenu_, "mi_editAppend", "Append", &TableEditorWindow::mi_editAppendClick);
-  QAction* pack = add(editMenu_, "mi_editPack", "Pack", &TableEditorWindow::mi_editPackClick);
-  pack->setToolTip(QString::fromUtf8("Markierte Datensätze löschen"));
+  add(editMenu_, "mi_editAppend", {}, &TableEditorWindow::mi_editAppendClick);
+  add(editMenu_, "mi_editPack", {}, &TableEditorWindow::mi_editPackClick);
   editMenu_->setToolTipsVisible(true);
 
-  QMenu* view = bar->addMenu("&Ansicht");
+  QMenu* view = bar->addMenu(QString());
   view->setObjectName("mi_view");
-  add(view, "mi_viewSearch", "&Suchen", &TableEditorWindow::Button_searchClick);
-  add(view, "mi_viewSearchNext", "&Weitersuchen", &TableEditorWindow::Button_SearchNextClick);
+  add(view, "mi_viewSearch", {}, &TableEditorWindow::Button_searchClick);
+  add(view, "mi_viewSearchNext", {}, &TableEditorWindow::Button_SearchNextClick);
 
-  QMenu* help = bar->addMenu("&Hilfe");
+  QMenu* help = bar->addMenu(QString());
   help->setObjectName("mi_Help");
   // The table's own help is the current help number its caller set before showing it.
-  structure_ = add(help, "mi_helpdbf", "dbf Structure", [] { ShowHelp(0, HelpMode::Text); });
-  add(help, "mi_helpCommon", "Common", [] { ShowHelp(3210, HelpMode::Text); });
+  structure_ = add(help, "mi_helpdbf", {}, [] { ShowHelp(0, HelpMode::Text); });
+  add(help, "mi_helpCommon", {}, [] { ShowHelp(3210, HelpMode::Text); });
   // The editor covers the drawing area: the image gets a window of its own.
-  add(help, "mi_helphilfebild", "Hilfe&bild", [this] { ShowHelpImageWindow(0, this); });
-  add(help, "mi_helpDatei", "&Datei",
+  add(help, "mi_helphilfebild", {}, [this] { ShowHelpImageWindow(0, this); });
+  add(help, "mi_helpDatei", {},
       [this] { prompts_.ShowMessage(Utf8ToCp850(ToUtf8(fileName_->text()))); });
   static_cast<QVBoxLayout*>(layout())->setMenuBar(bar);
 }
 
 void TableEditorWindow::SetCaptions(const MenuCaptions& captions) {
+  captions_ = &captions;
   ApplyMenuCaptions(*this, captions, {{"mi_File", "mi_file"},
                                       {"mi_filePrint", "mi_fileprint"},
                                       {"mi_fileExit", "mi_fileexit"},
@@ -211,7 +270,7 @@ void TableEditorWindow::BuildNavigator() {
     auto* button = new QToolButton(navigator_);
     button->setObjectName(kNavigator[i].name);
     button->setText(QString::fromUtf8(kNavigator[i].text));
-    button->setToolTip(kNavigator[i].tip);
+    button->setToolTip(DesktopText::tr(kNavigator[i].tip));
     row->addWidget(button);
     navButtons_[i] = button;
   }
@@ -264,7 +323,12 @@ void TableEditorWindow::Guarded(Command&& command) {
   try {
     command();
   } catch (const DbfError& fault) {
-    prompts_.ShowErrorAlways(AnsiToOemAnyLength(std::string("Dataset error: ") + fault.what()));
+    // what() is "<prefix>: <description>"; the prefix is shown in the menu language.
+    const std::string what = fault.what();
+    const std::size_t colon = what.find(": ");
+    const std::string description = colon == std::string::npos ? what : what.substr(colon + 2);
+    prompts_.ShowErrorAlways(AnsiToOemAnyLength(
+        ToUtf8(DesktopText::tr("Datensatzfehler: %1").arg(FromUtf8(description)))));
   }
 }
 
@@ -300,8 +364,8 @@ PickResult TableEditorWindow::DbfShow(const QString& modeText, bool pick) {
     const std::filesystem::path copies = WorkFolderPath(program_);
     std::error_code error;
     if (!copies.empty() && std::filesystem::equivalent(folder, copies, error)) {
-      prompts_.ShowMessage(
-          Utf8ToCp850("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner."));
+      prompts_.ShowMessage(ToCp850(
+          DesktopText::tr("Kein Schreibrecht für dbf-Ordner !  Bearbeitung im Temporär-Ordner.")));
     }
   }
 
@@ -367,8 +431,9 @@ void TableEditorWindow::DropEdit() {
 
 void TableEditorWindow::ShowRefusal(const std::string& why) {
   refused_ = true;
-  prompts_.ShowErrorAlways(AnsiToOemAnyLength(why) +
-                           Utf8ToCp850(".\nDer Datensatz behält seinen bisherigen Wert."));
+  prompts_.ShowErrorAlways(
+      AnsiToOemAnyLength(why) +
+      ToCp850(DesktopText::tr(".\nDer Datensatz behält seinen bisherigen Wert.")));
 }
 
 void TableEditorWindow::Button_okClick() {
@@ -448,7 +513,8 @@ void TableEditorWindow::Search(bool fromNext) {
   const int savedHelp = program_.shell.helpNumber;
   if (!fromNext) {
     program_.shell.helpNumber = kSearchHelp;
-    const std::string typed = prompts_.AskText("Suchbegriff eingeben", 50, searchText_);
+    const std::string typed =
+        prompts_.AskText(ToCp850(DesktopText::tr("Suchbegriff eingeben")), 50, searchText_);
     program_.shell.helpNumber = savedHelp;
     if (program_.shell.cancel) {
       program_.shell.cancel = false;
@@ -461,7 +527,7 @@ void TableEditorWindow::Search(bool fromNext) {
   Guarded([&] { found_ = SearchTable(table_, Cp850ToUtf8(searchText_), fromNext); });
   QApplication::restoreOverrideCursor();
   if (!found_) {
-    prompts_.ShowMessage(searchText_ + " nicht gefunden");
+    prompts_.ShowMessage(searchText_ + ToCp850(DesktopText::tr(" nicht gefunden")));
     return;
   }
   GoToRecord(table_.DbfRecNo());
@@ -503,9 +569,10 @@ QString TableEditorWindow::ChooseFileToWrite(const QString& caption, const QStri
     return {};
   }
   if (table_.IsTableFile(ToUtf8(file))) {
-    prompts_.ShowErrorAlways(Utf8ToCp850("Die geöffnete Tabelle " + ToUtf8(file) +
-                                         " kann nicht überschrieben werden. Bitte einen "
-                                         "anderen Dateinamen wählen."));
+    prompts_.ShowErrorAlways(
+        ToCp850(DesktopText::tr("Die geöffnete Tabelle %1 kann nicht überschrieben werden. "
+                                "Bitte einen anderen Dateinamen wählen.")
+                    .arg(file)));
     return {};
   }
   program_.shell.cancel = false;
@@ -527,7 +594,8 @@ void TableEditorWindow::mi_fileExportHtmlClick() {
   if (!PostEdit()) return;
   const QString proposal = QFileInfo(FromUtf8(table_.Path())).completeBaseName() + ".htm";
   const QString file =
-      ChooseFileToWrite("Export HTML", proposal, "HTML files|*.htm;*.html|All files|*.*");
+      ChooseFileToWrite(DesktopText::tr("HTML exportieren"), proposal,
+                        ToUtf8(DesktopText::tr("HTML-Dateien|*.htm;*.html|Alle Dateien|*.*")));
   if (file.isEmpty()) return;
   std::string error;
   if (!ExportTableHtml(program_, table_, ToUtf8(file), error)) {
@@ -544,15 +612,16 @@ void TableEditorWindow::mi_fileExportHtmlClick() {
 
 void TableEditorWindow::mi_fileSaveAsDelimitedClick() {
   if (!PostEdit()) return;
-  const QString file = ChooseFileToWrite("Save As Delimited", {}, "txt|*.txt|All files|*.*");
+  const QString file = ChooseFileToWrite(DesktopText::tr("Speichern mit Trennzeichen"), {},
+                                         ToUtf8(DesktopText::tr("txt|*.txt|Alle Dateien|*.*")));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfCopyToDelimited(ToUtf8(file)); });
 }
 
 void TableEditorWindow::mi_fileAppenddbfClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, "Append dbf", InProjectFolder({}),
-                                                    QtFileFilter("*.dbf"));
+  const QString file = QFileDialog::getOpenFileName(this, DesktopText::tr("dbf anhängen"),
+                                                    InProjectFolder({}), QtFileFilter("*.dbf"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFrom(ToUtf8(file)); });
   model_->Reload();
@@ -560,8 +629,9 @@ void TableEditorWindow::mi_fileAppenddbfClick() {
 
 void TableEditorWindow::mi_fileAppendDelimitedClick() {
   if (!PostEdit()) return;
-  const QString file = QFileDialog::getOpenFileName(this, "Append Delimited", InProjectFolder({}),
-                                                    QtFileFilter("*.txt"));
+  const QString file =
+      QFileDialog::getOpenFileName(this, DesktopText::tr("Text mit Trennzeichen anhängen"),
+                                   InProjectFolder({}), QtFileFilter("*.txt"));
   if (file.isEmpty()) return;
   Guarded([&] { table_.DbfAppendFromDelimited(ToUtf8(file)); });
   model_->Reload();

@@ -60,6 +60,7 @@ class TableEditorWindow : public QDialog {
   void reject() override;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,6 +70,8 @@ class TableEditorWindow : public QDialog {
   QString InProjectFolder(const QString& name) const;
   void BuildMenu();
   void BuildNavigator();
+  // The editor's own texts in the menu language.
+  void Retranslate();
   // Runs one table command; a table fault is shown as a dataset error.
   template <typename Command>
   void Guarded(Command&& command);
@@ -103,6 +106,7 @@ class TableEditorWindow : public QDialog {
   QAction* appendDelimited_ = nullptr;
   QAction* separatorN2_ = nullptr;
   QAction* structure_ = nullptr;
+  const MenuCaptions* captions_ = nullptr;  // the main window's, once it has given them
   QWidget* navigator_ = nullptr;
   QToolButton* navButtons_[10] = {};
   bool pick_ = false;

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "base/codepage.h"
+#include "gui/desktop_text.h"
 #include "gui/dialog_placement.h"
 #include "gui/help_display.h"
 #include "gui/qt_printer.h"
@@ -58,23 +59,23 @@ MessageWindow::MessageWindow(const QString& message, const QString& cause,
                              const QString& remedy, QWidget* parent)
     : QDialog(parent), cause_(new QPlainTextEdit(this)), remedy_(new QPlainTextEdit(this)) {
   setObjectName("Thelperr");
-  setWindowTitle("Fehlermeldung");
+  setWindowTitle(DesktopText::tr("Fehlermeldung"));
   auto* layout = new QVBoxLayout(this);
-  auto addLabel = [this, layout](const char* name, const char* text) {
+  auto addLabel = [this, layout](const char* name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
     layout->addWidget(label);
   };
-  addLabel("Label_meldung", "Fehlermeldung");
+  addLabel("Label_meldung", DesktopText::tr("Fehlermeldung"));
   auto* messageEdit = new QLineEdit(message, this);
   messageEdit->setObjectName("Edit_meldung");
   messageEdit->setReadOnly(true);
   layout->addWidget(messageEdit);
-  addLabel("Label_ursache", "Ursache");
+  addLabel("Label_ursache", DesktopText::tr("Ursache"));
   cause_->setObjectName("Memo_ursache");
   cause_->setPlainText(cause);
   layout->addWidget(cause_);
-  addLabel("Label_abhilfe", "Abhilfe");
+  addLabel("Label_abhilfe", DesktopText::tr("Abhilfe"));
   remedy_->setObjectName("Memo_abhilfe");
   remedy_->setPlainText(remedy);
   layout->addWidget(remedy_);
@@ -85,7 +86,7 @@ MessageWindow::MessageWindow(const QString& message, const QString& cause,
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("Button_ok");
   ok->setDefault(true);
-  auto* help = new QPushButton("&Hilfe", this);
+  auto* help = new QPushButton(DesktopText::tr("&Hilfe"), this);
   help->setObjectName("Button_help");
   help->setAutoDefault(false);
   row->addWidget(ok);
@@ -101,7 +102,7 @@ MessageWindow::MessageWindow(const QString& message, const QString& cause,
 
 void MessageWindow::Confirm() {
   if (changed_) {
-    QMessageBox question(QMessageBox::Question, "ZT6", "Save Changes ?",
+    QMessageBox question(QMessageBox::Question, "ZT6", DesktopText::tr("Änderungen speichern ?"),
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     question.setObjectName("SaveChanges");
     saveConfirmed = question.exec() == QMessageBox::Yes;
@@ -121,18 +122,18 @@ ReportTextWindow::ReportTextWindow(const std::string& path,
   setWindowTitle("ZT6 - " + file);
   auto* layout = new QVBoxLayout(this);
   auto* menu = new QMenuBar(this);
-  QMenu* fileMenu = menu->addMenu("&Datei");
+  QMenu* fileMenu = menu->addMenu(DesktopText::tr("&Datei"));
   fileMenu->setObjectName("mi_datei");
-  QAction* exportNotepad = fileMenu->addAction("Export &Notepad");
+  QAction* exportNotepad = fileMenu->addAction(DesktopText::tr("Im &Editor öffnen"));
   exportNotepad->setObjectName("mi_dateiExportNotepad");
-  QAction* print = fileMenu->addAction("&Drucken...");
+  QAction* print = fileMenu->addAction(DesktopText::tr("&Drucken..."));
   print->setObjectName("mi_DateiDrucken");
-  QAction* quit = fileMenu->addAction("&Beenden       ");
+  QAction* quit = fileMenu->addAction(DesktopText::tr("&Beenden"));
   quit->setObjectName("mi_dateiBeenden");
-  QMenu* editMenu = menu->addMenu("&Bearbeiten");
-  QAction* markAll = editMenu->addAction(QString::fromUtf8("Alles aus&wählen"));
+  QMenu* editMenu = menu->addMenu(DesktopText::tr("&Bearbeiten"));
+  QAction* markAll = editMenu->addAction(DesktopText::tr("Alles aus&wählen"));
   markAll->setObjectName("mi_EditMarkAll");
-  QAction* copy = editMenu->addAction("&Kopieren");
+  QAction* copy = editMenu->addAction(DesktopText::tr("&Kopieren"));
   copy->setObjectName("mi_EditCopy");
   layout->setMenuBar(menu);
 
@@ -146,7 +147,7 @@ ReportTextWindow::ReportTextWindow(const std::string& path,
     bytes << in.rdbuf();
     memo_->setPlainText(FromUtf8(Cp1252ToUtf8(bytes.str())));
   } else {
-    memo_->setPlainText(file + " not found !");
+    memo_->setPlainText(DesktopText::tr("%1 nicht gefunden !").arg(file));
   }
   layout->addWidget(memo_);
 
@@ -161,7 +162,7 @@ ReportTextWindow::ReportTextWindow(const std::string& path,
     if (printFile) {
       printFile(path);
     } else {
-      ShowNotAvailable(this, "Drucken");
+      ShowNotAvailable(this, DesktopText::tr("Drucken"));
     }
   });
   resize(820, 600);

@@ -188,7 +188,7 @@ TEST_F(DocumentationWindowsTest, DrawingInformationGridsOkAndCancel) {
 TEST_F(DocumentationWindowsTest, DocumentSetupAndOpeningDocuments) {
   OpenExample();
   script.Expect("TForm_confDoku", [](QWidget* w) {
-    EXPECT_EQ(w->windowTitle(), "Document Setup");
+    EXPECT_EQ(w->windowTitle(), "Dokumente einrichten");
     EXPECT_EQ(w->findChild<QLabel*>("Label_prog3")->property("helpNumber").toInt(), 2710);
     EXPECT_EQ(w->findChild<QLabel*>("Label_file3")->property("helpNumber").toInt(), 2720);
     EXPECT_TRUE(w->findChild<QLabel*>("Label_prog3")->toolTip().startsWith("Programm zum Dokument"))

@@ -131,6 +131,11 @@ fi
 # it (offscreen, ended after the first drawing).
 if [ -x "$build/wzt6-desktop" ]; then
   [ -x "$usr/libexec/zt6/wzt6-desktop" ] || fail "the desktop program is not in the package"
+  # Its catalogues where it looks for them from libexec/zt6: ../../share/zt6/translations.
+  for language in en ro ko; do
+    [ -f "$usr/share/zt6/translations/zt6_$language.qm" ] ||
+      fail "the desktop's $language catalogue is not in the package"
+  done
   grep -q '^Depends: .*libqt6widgets6' "$work/control" || fail "no Qt dependency: $(cat "$work/control")"
   # The window's 3D model is written by zt6-step: the desktop loads no OpenCASCADE.
   if readelf -d "$usr/libexec/zt6/wzt6-desktop" | grep -q 'NEEDED.*TK'; then

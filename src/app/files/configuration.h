@@ -113,7 +113,7 @@ struct Configuration {
   bool editAngles3d;
   std::array<double, 3> defaultAngles3d;      // radians
   int changeIndexStyle;                       // 0 "a,b,c..." 1 "1,2,3..." 2 "A,B,C..."
-  int spreadsheetSeparator;                   // 1 "English x.xx", 2 "German x,xx"
+  int spreadsheetSeparator;                   // 1 "Englisch x.xx", 2 "Deutsch x,xx"
   std::string releaseFieldText;               // release field of the title block
   int cadDecimals;
   int cadTextMode;                            // 1 none, 2 DOS->Windows, 3 ASCII

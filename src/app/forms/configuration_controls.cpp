@@ -186,10 +186,10 @@ constexpr int kMinLinesPerPage = 5;
 
 // --- items ---------------------------------------------------------------------------
 
-constexpr std::array<std::string_view, 2> kColourMono{"color", "monochrom"};
-constexpr std::array<std::string_view, 3> kTextType{"Keine Umwandlung", "DOS -> Windows",
+constexpr std::array<std::string_view, 2> kColourMono{"Farbe", "monochrom"};
+constexpr std::array<std::string_view, 3> kTextType{"OEM (ASCII)", "ANSI",
                                                     "Ä->Ae, ß->ss..."};
-constexpr std::array<std::string_view, 2> kPrintMono{"Monochrom", "Color / Graustufen"};
+constexpr std::array<std::string_view, 2> kPrintMono{"Monochrom", "Farbe / Graustufen"};
 constexpr std::array<std::string_view, 2> kOrientation{"Hochformat", "Querformat"};
 constexpr std::array<std::string_view, 4> kPorts{"LPT1", "LPT2", "LPT3", "LPT4"};
 constexpr std::array<std::string_view, 4> kSeparators{
@@ -204,7 +204,7 @@ constexpr std::array<std::string_view, 3> kHelpLevels{"0 : Keine Info nach Einga
                                                       "1 : Normale Einstellung",
                                                       "2 : Erweiterte Hilfe, Einzeleingabe"};
 constexpr std::array<std::string_view, 2> kDot{"x.xx", "x,xx"};
-constexpr std::array<std::string_view, 2> kExcelDot{"English x.xx", "German x,xx"};
+constexpr std::array<std::string_view, 2> kExcelDot{"Englisch x.xx", "Deutsch x,xx"};
 constexpr std::array<std::string_view, 2> kChars{"²  µ  °", "2  u  deg"};
 constexpr std::array<std::string_view, 6> kResultGraphic{
     "egal", "Quick 1", "Quick 2", "Fertigungszeichnung", "Diagramm", "Zeichnung"};
@@ -332,7 +332,7 @@ std::vector<ConfigurationControl> BuildControls() {
 
   // Tab_grafik
   const std::string_view g = "Tab_grafik";
-  r.push_back(Length(Row("Edit_font", g, K::Text, "Font", 38, ShowText<&C::graphicsFont>,
+  r.push_back(Length(Row("Edit_font", g, K::Text, "Schrift", 38, ShowText<&C::graphicsFont>,
                          TakeGraphicsFont),
                      60));
   r.push_back(Row("Label_hstyle", g, K::Shown, "Stil", 87, ShowWhole<&C::graphicsFontStyle>,
@@ -403,7 +403,7 @@ std::vector<ConfigurationControl> BuildControls() {
                                   3, 16),
                            "6"),
                   1980));
-  r.push_back(Items(Row("radiogroupcadtexttyp", cad, K::Radio, "Text Type", 95,
+  r.push_back(Items(Row("radiogroupcadtexttyp", cad, K::Radio, "Textart", 95,
                         ShowIndex<&C::cadTextMode, 1>, TakeIndex<&C::cadTextMode, 1>),
                     kTextType));
   LayerRows(r, std::make_integer_sequence<int, 5>{});
@@ -472,7 +472,7 @@ std::vector<ConfigurationControl> BuildControls() {
   r.push_back(Items(Row("RadioGroup_ff", td, K::Radio, "Textausdruck", 83,
                         ShowIndex<&C::headerMode, 1>, TakeIndex<&C::headerMode, 1>),
                     kHeader));
-  r.push_back(Row("Label_courier", td, K::Shown, "Font", 84, ShowText<&C::printoutFont>,
+  r.push_back(Row("Label_courier", td, K::Shown, "Schrift", 84, ShowText<&C::printoutFont>,
                   TakePrintoutFont));
   r.push_back(Row("Label_couriersize", td, K::Shown, "Größe", 85,
                   ShowWhole<&C::printoutFontSize>, TakeWhole<&C::printoutFontSize>));
@@ -525,7 +525,7 @@ std::vector<ConfigurationControl> BuildControls() {
   const std::string_view zd = "Tab_zeichnung";
   r.push_back(Row("CheckBox_zeichmorvanetitel", zd, K::Check, "MORVANE ZT6", 104,
                   ShowDrawn<&C::omitTitleLine>, TakeDrawn<&C::omitTitleLine>));
-  r.push_back(Row("CheckBox_zeichfilename", zd, K::Check, "file name ?", 105,
+  r.push_back(Row("CheckBox_zeichfilename", zd, K::Check, "Dateiname ?", 105,
                   ShowDrawn<&C::omitFileName>, TakeDrawn<&C::omitFileName>));
   r.push_back(Row("CheckBox_zeichdatum", zd, K::Check, "Datum ?", 106, ShowDrawn<&C::omitDate>,
                   TakeDrawn<&C::omitDate>));
@@ -544,7 +544,7 @@ std::vector<ConfigurationControl> BuildControls() {
 }
 
 constexpr std::array<ConfigurationPage, 9> kPages{{
-    {"Tab_dir", "Directories", 1600},
+    {"Tab_dir", "Verzeichnisse", 1600},
     {"Tab_grafik", "Grafik", 1940},
     {"Tab_cad", "CAD", 1920},
     {"Tab_color", "Farbe", 1555},

@@ -64,7 +64,7 @@ const ConfigurationControl* FindConfigurationControl(std::string_view name);
 
 struct ConfigurationPage {
   std::string_view name;     // "Tab_dir"
-  std::string_view caption;  // "Directories"
+  std::string_view caption;  // "Verzeichnisse"
   int help;                  // text of the page's "&Hilfe" button
 };
 std::span<const ConfigurationPage> ConfigurationPages();

@@ -19,7 +19,7 @@ struct PrintConfigFields {
   std::string originY;
   bool frame = false;           // "Umrandung"
   bool fit = false;             // "anpassen"
-  int colourIndex = 0;          // "Schattierung": 0 "Monochrom", 1 "Color / Graustufen"
+  int colourIndex = 0;          // "Schattierung": 0 "Monochrom", 1 "Farbe / Graustufen"
   int orientationIndex = 0;     // "Ausdruck": 0 "Hochformat", 1 "Querformat"
 };
 
