@@ -789,5 +789,13 @@ The record keeps its previous value.</translation>
         <source>Nabe S max</source>
         <translation>Hub S max</translation>
     </message>
+    <message>
+        <source>Kein temporärer Ordner</source>
+        <translation>No temporary folder</translation>
+    </message>
+    <message>
+        <source>%1 endete mit dem Exitcode %2</source>
+        <translation>%1 ended with exit code %2</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,8 @@
 #include "app/startup/desktop_handover.h"
 #include "base/private_folder.h"
 #include "base/safe_file.h"
+#include "gui/desktop_text.h"
+#include "gui/qt_text.h"
 
 namespace zt6::gui {
 
@@ -41,7 +43,7 @@ StepModelWriter StepCompanionWriter(const Program& program, const std::string& c
   return [&program, companion](const DesignRecord& design, const SolidModelOptions& options,
                                const SolidNames&, const std::string& path) -> std::string {
     PrivateFolder work;
-    if (work.Path().empty()) return "no temporary folder";
+    if (work.Path().empty()) return ToUtf8(DesktopText::tr("Kein temporärer Ordner"));
     const std::string project = (work.Path() / "model.zt6").string();
     const SafeWriteResult saved =
         WriteFileSafely(project, ProjectFileText(design, program.docs, program.config.format));
@@ -62,9 +64,10 @@ StepModelWriter StepCompanionWriter(const Program& program, const std::string& c
     const QString said = QString::fromUtf8(process.readAllStandardError()).trimmed();
     QString reason = said.section('\n', -1);
     if (reason.startsWith("zt6 cad: ")) reason.remove(0, 9);
-    return reason.isEmpty() ? companion + " ended with exit code " +
-                                  std::to_string(process.exitCode())
-                            : reason.toStdString();
+    if (!reason.isEmpty()) return reason.toStdString();
+    return ToUtf8(DesktopText::tr("%1 endete mit dem Exitcode %2")
+                      .arg(QString::fromStdString(companion))
+                      .arg(process.exitCode()));
   };
 }
 
