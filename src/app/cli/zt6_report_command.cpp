@@ -183,12 +183,14 @@ int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, 
   Program& program = session.program;
   ReportWriter& writer = program.report;
   writer.SetHeader(ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]),
-                                    kProgramVersion, program.design.drawing.infoLines),
+                                    kProgramVersion, program.design.drawing.infoLines,
+                                            program.words),
                    0);
+  writer.SetWords(program.words);
   writer.Begin(DeviceOfForm(options.form), Utf8ToCp850(options.output.value_or("-")),
                ReportSettingsOf(program.config), ReportPageInfoOf(program, std::nullopt));
   writer.PageHeader(0, 0);
-  WriteChangeList(writer, program.docs, program.config.changeIndexStyle);
+  WriteChangeList(writer, program.docs, program.config.changeIndexStyle, program.words);
   writer.Finish();
   const std::string bytes =
       Encoded(writer.Output(), options.form, options.encoding, program.config.format.asciiSpecial);

@@ -52,7 +52,8 @@ void PromptCadPorts::ReportWriteError(const std::string& file, const std::string
 DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& ports, int kind,
                               CadOutputType type, const std::optional<std::tm>& fixedTime) {
   if (program.messages.FatalFlag()) {
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return DrawingOutcome::FatalRun;
   }
   if (!DrawingAvailable(kind)) return DrawingOutcome::NotAvailable;
@@ -69,7 +70,8 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
       prompts.ShowErrorAlways(text);
     } else {
       program.messages.Add(text);
-      RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+      RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     }
     return DrawingOutcome::Cancelled;
   }
@@ -86,7 +88,8 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
 
 void DrawingMenu(Program& program, Prompts& prompts, CadPorts& ports, CadOutputType type) {
   if (program.messages.FatalFlag()) {
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return;
   }
   int chosen = 1;

@@ -79,7 +79,10 @@ MainCommands::MainCommands(Program& program, Prompts& prompts, StandardTables& t
       tables_(tables),
       dialogs_(dialogs),
       screenPorts_(screenPorts),
-      programTitle_(ProgramTitleLine(program.words["Kerbverzahnung"])) {}
+      programTitle_(ProgramTitleLine(program.words["Kerbverzahnung"])) {
+  // The prompts speak the program's language from now on, switches included.
+  prompts_.UseWords(program_.words);
+}
 
 std::string MainCommands::ProjectPath() const {
   return ProjectFilePath(program_, program_.projectName);
@@ -121,7 +124,8 @@ void MainCommands::Calculate() {
 }
 
 void MainCommands::RunSummaryDialog() {
-  RunSummary(program_.messages, prompts_, DescriptionFilePath(program_)).Summary();
+  RunSummary(program_.messages, prompts_, DescriptionFilePath(program_), program_.words.Language())
+      .Summary();
 }
 
 void MainCommands::AfterCalculationRefresh() {

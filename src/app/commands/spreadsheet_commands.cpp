@@ -180,7 +180,8 @@ bool ReportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbook
                          Launcher& launcher) {
   if (program.messages.FatalFlag()) {
     // As every report request after a fatal run: the run-message summary instead.
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return false;
   }
   // Named after the project, and new each time: the spreadsheet program may still hold

@@ -33,7 +33,7 @@ std::string Trimmed(std::string text) {
 
 HelpImageBrowser::HelpImageBrowser(Program& program, Prompts& prompts)
     : program_(program), prompts_(prompts),
-      listPath_(HelpFilePath(program.config, kHelpImageListFile)) {}
+      listPath_(LanguageHelpFilePath(program.config, kHelpImageListFile)) {}
 
 bool HelpImageBrowser::ListExists() const {
   std::error_code ec;
