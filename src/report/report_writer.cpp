@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/html_escape.h"
 #include "base/number_format.h"
@@ -137,7 +138,8 @@ void ReportWriter::WriteLine(std::string_view line) {
 }
 
 void ReportWriter::WriteHtml(std::string_view oemLine) {
-  WriteLine(OemToAnsiAnyLength(oemLine, settings_.asciiSpecial));
+  // Windows-1252 has no beta; the page shows it as an entity.
+  WriteLine(OemToAnsiAnyLength(SpellBetaSymbols(oemLine, "&beta;"), settings_.asciiSpecial));
 }
 
 // Texts are escaped so that a message such as "Dii<DFe" is shown, not taken for a tag.
@@ -204,7 +206,8 @@ void ReportWriter::Emit(std::string_view text, bool lineEnd) {
       CloseTable();
       ++linesOnPage_;
       if (IsRule(text)) return;
-      Write(OemToAnsiAnyLength("<br>" + Html(text), settings_.asciiSpecial));
+      Write(OemToAnsiAnyLength(SpellBetaSymbols("<br>" + Html(text), "&beta;"),
+                               settings_.asciiSpecial));
       break;
     case ReportForm::Text:
       ++linesOnPage_;

@@ -144,6 +144,17 @@ constexpr Entry kEntries[] = {
     {"Datum", "Date"},
     {"Bearb.", "Drawn"},
     {"Änderung", "Modification"},
+    // The manufacturing drawing's frame and fit table.
+    {"Zust.", "Rev."},
+    {"Name", "Name"},
+    {"Gepr.", "Chkd."},
+    {"Norm", "Std."},
+    {"Frei", "Appr."},
+    {"Blatt", "Sheet"},
+    {"nicht dargestellt", "not shown"},
+    {"Paßmaß", "Fit"},
+    {"Mindestmaß", "Minimum size"},
+    {"Höchstmaß", "Maximum size"},
     // The run summary and the message descriptions.
     {"Berechnung erfolgreich ohne Fehlermeldungen", "Calculation successful without error messages"},
     {"Weiter/zurück...", "Continue/back..."},

@@ -12,6 +12,7 @@
 #include "app/commands/report_output.h"
 #include "app/commands/spreadsheet_commands.h"
 #include "app/startup/windowless_session.h"
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
 #include "base/safe_file.h"
@@ -138,10 +139,10 @@ int PrintedPdf(const std::string& report, const ReportOptions& options, const Pr
 std::string Encoded(const std::string& report, const std::string& form, Encoding encoding,
                     bool asciiSpecial) {
   if (form == "html" || encoding == Encoding::Dos) return report;
-  if (encoding == Encoding::Utf8) return Cp850ToUtf8(report);
+  if (encoding == Encoding::Utf8) return Cp850ToUtf8WithBeta(report);
   LineWriter copy;
   for (const std::string& line : SplitLines(report))
-    copy.Line(OemToAnsiAnyLength(line, asciiSpecial));
+    copy.Line(OemToAnsiAnyLength(SpellBetaSymbols(line, "beta"), asciiSpecial));
   return copy.Text();
 }
 

@@ -10,6 +10,7 @@
 #include "app/files/output_file_choice.h"
 #include "app/help/language_files.h"
 #include "app/ports/text_editor.h"
+#include "base/beta_symbols.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/folder_join.h"
@@ -310,7 +311,7 @@ bool ReportOutput::WriteWindowsCopy(const std::string& path) {
   const FileContent report = ReadWholeFile(outputPath_, 64u << 20);
   LineWriter copy;
   for (const std::string& line : SplitLines(report.bytes))
-    copy.Line(OemToAnsiAnyLength(line, program_.config.format.asciiSpecial));
+    copy.Line(OemToAnsiAnyLength(SpellBetaSymbols(line, "beta"), program_.config.format.asciiSpecial));
   const SafeWriteResult written = WriteFileSafely(path, copy.Text());
   if (written.ok) return true;
   ReportWriteFailure(path, written);

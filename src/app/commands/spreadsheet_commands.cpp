@@ -7,6 +7,7 @@
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
 #include "app/files/project_io.h"
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
 #include "base/safe_file.h"
@@ -47,7 +48,9 @@ bool IsNumberText(std::string_view text, char separator) {
 }
 
 std::string DosToUtf8(std::string_view dos, bool asciiSpecial) {
-  return Cp1252ToUtf8(OemToAnsiAnyLength(dos, asciiSpecial));
+  return ConvertWithBeta(
+      dos, [&](std::string_view piece) { return Cp1252ToUtf8(OemToAnsiAnyLength(piece, asciiSpecial)); },
+      "β");
 }
 
 }  // namespace
