@@ -21,8 +21,8 @@ std::size_t NextBetaSymbol(std::string_view text, std::size_t from) {
     if (before.ends_with("phi")) return at;
     if (before.ends_with(' ')) before.remove_suffix(1);
     // "F" as a word of its own, not the end of one.
-    if (before.ends_with('F') &&
-        (before.size() == 1 || !std::isalpha(static_cast<unsigned char>(before[before.size() - 2]))))
+    if (before.ends_with('F') && (before.size() == 1 || !std::isalpha(static_cast<unsigned char>(
+                                                            before[before.size() - 2]))))
       return at;
   }
   return std::string_view::npos;
@@ -47,7 +47,8 @@ std::string SpellBetaSymbols(std::string_view cp850, std::string_view spelling) 
 }
 
 std::string Cp850ToUtf8WithBeta(std::string_view cp850) {
-  return ConvertWithBeta(cp850, [](std::string_view piece) { return Cp850ToUtf8(piece); }, "β");
+  return ConvertWithBeta(
+      cp850, [](std::string_view piece) { return Cp850ToUtf8(piece); }, "β");
 }
 
 }  // namespace zt6

@@ -93,7 +93,8 @@ std::vector<DataRow> ShaftRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
       Both({t.W("Kopfkreisdurchmesser"), "Dee", mm, t.Fitted(d.Dee, "a11")}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Diameter(d.DFemax, 6, 2) + " max"}),
+      ToleranceOnly(
+          {t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Diameter(d.DFemax, 6, 2) + " max"}),
       Both({t.W("Fußradius"), "Remax", mm, t.Len(d.reMax, 6, 2)}),
       DataOnly({t.W("Fußkreisdurchmesser"), "Die", mm, t.Diameter(d.DieMean, 6, 2)}),
       Blank(),
@@ -126,7 +127,8 @@ std::vector<DataRow> HubRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
       Both({t.W("Fußradius"), "Rimax", mm, t.Len(d.riMax, 6, 2)}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Diameter(d.DFimin, 6, 2) + " min"}),
+      ToleranceOnly(
+          {t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Diameter(d.DFimin, 6, 2) + " min"}),
       Both({t.W("Kopfkreisdurchmesser"), "Dii", mm, t.Fitted(d.Dii, "A11")}),
       DataOnly({t.W("Fußkreisdurchmesser"), "Dei", mm, t.Diameter(d.DeiMean, 6, 2)}),
       Blank(),

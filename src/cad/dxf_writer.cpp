@@ -1,8 +1,8 @@
 #include "cad/dxf_writer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -120,8 +120,10 @@ std::string DxfShortNumber(double value, const FormatSettings& format) {
 std::string DxfTextValue(std::string_view cp850, CadTextMode mode) {
   switch (mode) {
     // Neither Windows-1252 nor ASCII has the symbols' beta: spelt out.
-    case CadTextMode::Ansi: return OemToAnsiAnyLength(SpellBetaSymbols(cp850, "beta"), false);
-    case CadTextMode::Ascii: return OemSpeltInAscii(SpellBetaSymbols(cp850, "beta"));
+    case CadTextMode::Ansi:
+      return OemToAnsiAnyLength(SpellBetaSymbols(cp850, "beta"), false);
+    case CadTextMode::Ascii:
+      return OemSpeltInAscii(SpellBetaSymbols(cp850, "beta"));
     case CadTextMode::Oem: break;
   }
   return std::string(cp850);

@@ -113,8 +113,8 @@ void SignOff(CadOutput& cad, const DocumentationData& docs, const Vocabulary& wo
   if (!docs.replacementFor.empty())
     IdentifierInCell(cad, words["Ersatz für"] + " " + docs.replacementFor, 118, 6.5, 160, 5, 9.4);
   if (!docs.replacedBy.empty())
-    IdentifierInCell(cad, words["Ersetzt durch"] + " " + docs.replacedBy, 162, 6.5, kBorderRight,
-                     5, 9.4);
+    IdentifierInCell(cad, words["Ersetzt durch"] + " " + docs.replacedBy, 162, 6.5, kBorderRight, 5,
+                     9.4);
 }
 
 void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style,
@@ -202,9 +202,8 @@ std::string ChangeIndexText(std::size_t index, int style) {
   return std::string(1, static_cast<char>((style == 2 ? 'A' : 'a') + index - 1));
 }
 
-void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title,
-                            const DocumentationData& docs, const FrameOptions& options,
-                            const Vocabulary& words) {
+void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title, const DocumentationData& docs,
+                            const FrameOptions& options, const Vocabulary& words) {
   Border(cad);
   Grid(cad);
   Headings(cad, options, words);

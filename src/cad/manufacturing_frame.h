@@ -40,8 +40,7 @@ inline constexpr std::size_t kFrameChangeRows = 8;
 
 // The frame's words (headings, sign-off labels, protection note) in the language of
 // words.
-void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title,
-                            const DocumentationData& docs, const FrameOptions& options,
-                            const Vocabulary& words = GermanWords());
+void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title, const DocumentationData& docs,
+                            const FrameOptions& options, const Vocabulary& words = GermanWords());
 
 }  // namespace zt6

@@ -134,18 +134,16 @@ void ReportPages::MaterialSection() {
   w_.Line("");
   w_.Line(W("WERKSTOFF WELLE/NABE"));
   w_.Line(w_.DoubleRule());
-  if (!shaft.number.empty()) w_.Row5(W("Werkstoffnummer"), "", "", shaft.number, hub.number,
-                                     RowValues::Texts);
+  if (!shaft.number.empty())
+    w_.Row5(W("Werkstoffnummer"), "", "", shaft.number, hub.number, RowValues::Texts);
   std::string nameLabel = W("Werkstoffname 1/2:");
   nameLabel.resize(std::max<std::size_t>(nameLabel.size(), 27), ' ');
-  w_.Line(nameLabel + MaterialNameField(shaft.name) + " / " +
-          MaterialNameField(hub.name));
+  w_.Line(nameLabel + MaterialNameField(shaft.name) + " / " + MaterialNameField(hub.name));
   w_.Line(w_.Rule());
   w_.Row5(W("Streckgrenze"), "Re", stress_, Stress(shaft.Re), Stress(hub.Re));
   w_.Row5(W("Stützfaktor"), "fS", "", Fixed(shaft.fS, 3, 2), Fixed(hub.fS, 3, 2));
   w_.Row5(W("Härteeinflußfaktor"), "fH", "", Fixed(shaft.fH, 3, 2), Fixed(hub.fH, 3, 2));
-  w_.Row5(W("Zulässige Flächenpressung"), "pzul", stress_, Stress(shaft.pzul),
-          Stress(hub.pzul));
+  w_.Row5(W("Zulässige Flächenpressung"), "pzul", stress_, Stress(shaft.pzul), Stress(hub.pzul));
 }
 
 void ReportPages::StrengthRows() {
@@ -204,8 +202,8 @@ std::array<std::string, 5> CalculationReportHeader(const DesignRecord& design,
   const DrawingIdentification& drawing = design.drawing;
   return {"ZT6 V" + version + "  " + words["Kerbverzahnung"] + " " + words["nach"] + " DIN 5481",
           ReportWriter::NameLine(drawing.shaftName1, drawing.shaftNumber, words["Nr.: "]),
-          ReportWriter::NameLine(drawing.hubName1, drawing.hubNumber, words["Nr.: "]), drawing.infoLines[0],
-          drawing.infoLines[1]};
+          ReportWriter::NameLine(drawing.hubName1, drawing.hubNumber, words["Nr.: "]),
+          drawing.infoLines[0], drawing.infoLines[1]};
 }
 
 std::array<std::string, 5> CalculationReportColumns(const Vocabulary& words) {

@@ -297,7 +297,10 @@ void ReportWriter::Markup(std::string_view oemLine) {
 
 std::string ReportWriter::NameLine(std::string_view name, std::string_view number,
                                    std::string_view numberLabel) {
-  return LineBuilder(72).Place(1, name).Place(40, std::string(numberLabel) + std::string(number)).Text();
+  return LineBuilder(72)
+      .Place(1, name)
+      .Place(40, std::string(numberLabel) + std::string(number))
+      .Text();
 }
 
 void ReportWriter::SetWords(const Vocabulary& words) {

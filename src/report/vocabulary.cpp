@@ -156,14 +156,23 @@ constexpr Entry kEntries[] = {
     {"Mindestmaß", "Minimum size"},
     {"Höchstmaß", "Maximum size"},
     // The run summary and the message descriptions.
-    {"Berechnung erfolgreich ohne Fehlermeldungen", "Calculation successful without error messages"},
+    {"Berechnung erfolgreich ohne Fehlermeldungen",
+     "Calculation successful without error messages"},
     {"Weiter/zurück...", "Continue/back..."},
     {"Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
      "The calculation reports warnings or errors, see cause and remedy."},
     {"Meldung", "Message"},
     {"Fehlermeldungen", "Error Messages"},
-    {"keine Beschreibung dieser Fehlermeldung vorhanden.", "no description of this message available."},
+    {"keine Beschreibung dieser Fehlermeldung vorhanden.",
+     "no description of this message available."},
     {"nicht gefunden.", "not found."},
+    // The CAD output choice.
+    {"Kontrollausgabe auf Bildschirm", "Check output on the screen"},
+    {"Ausgabe auf Laserprinter/Plotter mit PLOTRIX", "Output to laser printer/plotter with PLOTRIX"},
+    // The main commands' questions and status texts.
+    {"Datei speichern", "Save file"},
+    {"Bisherige Eingaben verwerfen ?", "Discard the inputs so far ?"},
+    {"Lösche temporäre Dateien ...", "Deleting temporary files ..."},
     // The prompts: message box captions, input checks, file checks.
     {"Meldung:", "Message:"},
     {"Fehler : ", "Error  : "},
@@ -186,6 +195,12 @@ constexpr Entry kEntries[] = {
 }  // namespace
 
 Vocabulary::Vocabulary() { Load(1); }
+
+std::vector<std::pair<std::string_view, std::string_view>> VocabularyEntries() {
+  std::vector<std::pair<std::string_view, std::string_view>> entries;
+  for (const Entry& entry : kEntries) entries.emplace_back(entry.german, entry.english);
+  return entries;
+}
 
 const Vocabulary& GermanWords() {
   static const Vocabulary german;

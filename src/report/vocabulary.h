@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace zt6 {
 
@@ -27,6 +29,9 @@ class Vocabulary {
   int language_ = 1;
   std::unordered_map<std::string, std::string> texts_;  // UTF-8 German name -> CP850 text
 };
+
+// Every entry: its German and its English text (UTF-8), in table order.
+std::vector<std::pair<std::string_view, std::string_view>> VocabularyEntries();
 
 // The German words, for the writers whose caller gives none.
 const Vocabulary& GermanWords();

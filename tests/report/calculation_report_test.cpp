@@ -119,7 +119,7 @@ TEST(CalculationReport, EnglishWordsAndUnits) {
   EXPECT_NE(report.Row("equivalent eff.pressure"), "");
   EXPECT_NE(report.Row("safety   fW*padm/peq"), "");
   // Pins over the shaft's teeth, between the hub's.
-  EXPECT_EQ(At(report.Row("dimension over balls max.Ref."), 35, 6), "MRemax");
+  EXPECT_EQ(At(report.Row("measurement over pins max.Ref."), 35, 6), "MRemax");
   EXPECT_EQ(At(report.Row("dimension between balls max."), 35, 6), "MRimax");
   EXPECT_TRUE(report.Has("STRENGTH TO NIEMANN (2005)"));
   // Column headings of the later pages, and the German material section.

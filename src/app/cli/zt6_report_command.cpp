@@ -5,7 +5,6 @@
 
 #include "app/cli/command_options.h"
 #include "app/cli/design_options.h"
-#include "base/private_folder.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/print_text_file.h"
@@ -15,9 +14,10 @@
 #include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
+#include "base/private_folder.h"
+#include "base/program_identity.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
-#include "base/program_identity.h"
 #include "report/calculation_report.h"
 #include "report/change_list.h"
 
@@ -183,10 +183,10 @@ int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, 
   if (const int read = session.Load(options.file); read != kExitDone) return read;
   Program& program = session.program;
   ReportWriter& writer = program.report;
-  writer.SetHeader(ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]),
-                                    kProgramVersion, program.design.drawing.infoLines,
-                                            program.words),
-                   0);
+  writer.SetHeader(
+      ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]), kProgramVersion,
+                       program.design.drawing.infoLines, program.words),
+      0);
   writer.SetWords(program.words);
   writer.Begin(DeviceOfForm(options.form), Utf8ToCp850(options.output.value_or("-")),
                ReportSettingsOf(program.config), ReportPageInfoOf(program, std::nullopt));

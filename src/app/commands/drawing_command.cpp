@@ -15,7 +15,7 @@ std::optional<int> PromptCadPorts::ChooseOutputType() {
   prompts_.shell().helpNumber = 2050;
   const bool wasCancelled = prompts_.shell().cancel;
   prompts_.shell().cancel = false;
-  const int chosen = prompts_.AskChoice("CAD-Code", CadOutputTypeTexts(), 3);
+  const int chosen = prompts_.AskChoice("CAD-Code", CadOutputTypeTexts(program_.words), 3);
   if (prompts_.shell().cancel) return std::nullopt;
   prompts_.shell().cancel = wasCancelled;
   return chosen;
@@ -71,7 +71,7 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
     } else {
       program.messages.Add(text);
       RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
-        .Summary();
+          .Summary();
     }
     return DrawingOutcome::Cancelled;
   }

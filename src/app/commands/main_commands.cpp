@@ -99,7 +99,8 @@ bool MainCommands::SaveQuery() {
   if (!program_.modified) return true;
   if (!program_.projectName.empty()) {
     const std::string file = ProjectPath();
-    if (prompts_.AskYesNoCancel("Datei speichern (" + Utf8ToCp850(file) + ") ?")) {
+    if (prompts_.AskYesNoCancel(program_.words["Datei speichern"] + " (" + Utf8ToCp850(file) +
+                                ") ?")) {
       const ScopedOverwriteQuestion noQuestion(shell, false);
       WriteProject(program_, prompts_, program_.projectName);
       if (!shell.cancel) program_.modified = false;
@@ -109,7 +110,7 @@ bool MainCommands::SaveQuery() {
     }
     return !shell.cancel;
   }
-  if (prompts_.AskYesNoCancel("Bisherige Eingaben verwerfen ?")) {
+  if (prompts_.AskYesNoCancel(program_.words["Bisherige Eingaben verwerfen ?"])) {
     program_.modified = false;
   } else {
     shell.cancel = true;
@@ -342,7 +343,7 @@ void MainCommands::SetLanguage(int n) {
 
 bool MainCommands::CloseQuery() {
   if (!SaveQuery()) return false;
-  screenPorts_.ShowStatus(Oem("Lösche temporäre Dateien ..."));
+  screenPorts_.ShowStatus(program_.words["Lösche temporäre Dateien ..."]);
   DeleteTemporaryDrawingFiles(FolderSettingPath(program_.config.temporaryFolder));
   return true;
 }

@@ -87,7 +87,8 @@ std::string DescriptionFilePath(const Program& program) {
   // The descriptions in the report's language, else the German ones.
   const int language = program.words.Language();
   for (const std::string& name : {LanguageFileName("zt6.err", language), std::string("zt6.err")}) {
-    const std::string configured = Cp850ToUtf8(JoinFolder(program.config.pltFolder, Utf8ToCp850(name)));
+    const std::string configured =
+        Cp850ToUtf8(JoinFolder(program.config.pltFolder, Utf8ToCp850(name)));
     if (Exists(configured)) return configured;
     if (program.shippedDataFolder.empty()) continue;
     const std::string shipped = (fs::path(program.shippedDataFolder) / name).string();
@@ -311,7 +312,8 @@ bool ReportOutput::WriteWindowsCopy(const std::string& path) {
   const FileContent report = ReadWholeFile(outputPath_, 64u << 20);
   LineWriter copy;
   for (const std::string& line : SplitLines(report.bytes))
-    copy.Line(OemToAnsiAnyLength(SpellBetaSymbols(line, "beta"), program_.config.format.asciiSpecial));
+    copy.Line(
+        OemToAnsiAnyLength(SpellBetaSymbols(line, "beta"), program_.config.format.asciiSpecial));
   const SafeWriteResult written = WriteFileSafely(path, copy.Text());
   if (written.ok) return true;
   ReportWriteFailure(path, written);

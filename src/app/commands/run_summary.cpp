@@ -33,8 +33,7 @@ void RunSummary::ShowDescription(int k) {
     return;
   }
   if (!description.matched) {
-    prompts_.ShowMessageWithCaption(words_["Meldung"],
-                                    words_[std::string(kNoDescription)]);
+    prompts_.ShowMessageWithCaption(words_["Meldung"], words_[std::string(kNoDescription)]);
     return;
   }
 
@@ -42,8 +41,7 @@ void RunSummary::ShowDescription(int k) {
   // texts go back into the file, and an emptied long line would be stored empty.
   const MessageWindowResult result = prompts_.ui().ShowMessageWindow(
       OemToDisplay(RunMessageInLanguage(message, words_.Language()), false),
-      Cp850ToUtf8(description.cause),
-      Cp850ToUtf8(description.remedy));
+      Cp850ToUtf8(description.cause), Cp850ToUtf8(description.remedy));
   if (result.cancelled) {
     prompts_.shell().cancel = true;
     return;
@@ -60,7 +58,9 @@ void RunSummary::ShowDescription(int k) {
       prompts_.CheckFileForReading(descriptionFile_.string());
       prompts_.shell().cancel = true;
       break;
-    case StoreResult::NotFound: prompts_.ShowMessage(message + " " + words_["nicht gefunden."]); break;
+    case StoreResult::NotFound:
+      prompts_.ShowMessage(message + " " + words_["nicht gefunden."]);
+      break;
     case StoreResult::WriteFailed: prompts_.ReportFileError(FileError::WriteLine); break;
   }
 }

@@ -49,7 +49,8 @@ bool IsNumberText(std::string_view text, char separator) {
 
 std::string DosToUtf8(std::string_view dos, bool asciiSpecial) {
   return ConvertWithBeta(
-      dos, [&](std::string_view piece) { return Cp1252ToUtf8(OemToAnsiAnyLength(piece, asciiSpecial)); },
+      dos,
+      [&](std::string_view piece) { return Cp1252ToUtf8(OemToAnsiAnyLength(piece, asciiSpecial)); },
       "β");
 }
 

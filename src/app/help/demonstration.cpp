@@ -63,15 +63,16 @@ bool ShowDemonstrationIntroduction(Prompts& prompts, int textLanguage) {
   const bool ascii = prompts.format().asciiSpecial;
   const bool german = textLanguage == 1;
   const std::string introduction = Oem(
-      german ? "ZT6DEMO  ist  ein selbstablaufendes Demoprogramm, das Sie mit den Möglichkeiten des "
-               "ZT6-Softwarepakets zur Berechnung von Kerbzahnprofilen vertraut machen soll."
-             : "ZT6DEMO is a self-running demonstration that acquaints you with what the ZT6 "
-               "software for the calculation of serration profiles can do.");
-  const std::string keys = Oem(
-      german ? "Mit <ENTER> oder einem Mausklick auf das OK-Feld (bei Online-Eingabe auf "
-               "\"Schließen/ESC\") wird weitergeschaltet."
-             : "<ENTER> or a mouse click on the OK button (during an online input on "
-               "\"Close/ESC\") moves on.");
+      german
+          ? "ZT6DEMO  ist  ein selbstablaufendes Demoprogramm, das Sie mit den Möglichkeiten des "
+            "ZT6-Softwarepakets zur Berechnung von Kerbzahnprofilen vertraut machen soll."
+          : "ZT6DEMO is a self-running demonstration that acquaints you with what the ZT6 "
+            "software for the calculation of serration profiles can do.");
+  const std::string keys =
+      Oem(german ? "Mit <ENTER> oder einem Mausklick auf das OK-Feld (bei Online-Eingabe auf "
+                   "\"Schließen/ESC\") wird weitergeschaltet."
+                 : "<ENTER> or a mouse click on the OK button (during an online input on "
+                   "\"Close/ESC\") moves on.");
   for (const std::string& text : {introduction, keys}) {
     if (!prompts.ui().ConfirmMessage("ZT6 Demo", OemToDisplay(text, ascii))) return false;
   }

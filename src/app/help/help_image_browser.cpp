@@ -32,7 +32,8 @@ std::string Trimmed(std::string text) {
 }  // namespace
 
 HelpImageBrowser::HelpImageBrowser(Program& program, Prompts& prompts)
-    : program_(program), prompts_(prompts),
+    : program_(program),
+      prompts_(prompts),
       listPath_(LanguageHelpFilePath(program.config, kHelpImageListFile)) {}
 
 bool HelpImageBrowser::ListExists() const {

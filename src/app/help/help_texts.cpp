@@ -100,8 +100,8 @@ HelpEntry LookUpHelp(const Configuration& config, int number) {
   const int language = TextLanguage(config.menuLanguage);
   if (language != 1) {
     // An entry not yet written in the language is shown in German.
-    HelpEntry entry =
-        LookUpHelpInFile(HelpFilePath(config, LanguageFileName(HelpFileName(number), language)), number);
+    HelpEntry entry = LookUpHelpInFile(
+        HelpFilePath(config, LanguageFileName(HelpFileName(number), language)), number);
     if (entry.found) return entry;
   }
   return LookUpHelpInFile(HelpFilePath(config, HelpFileName(number)), number);
@@ -135,7 +135,8 @@ std::vector<int> HelpHeadNumbers(const std::vector<std::string>& fileLines) {
 
 bool DrawHelpImage(const Configuration& config, DrawingWindow& drawing, const std::string& name) {
   // The image with the words of the menu language, else the German one.
-  const FileContent file = ReadWholeFile(LanguageHelpFilePath(config, name + ".plt"), kMaxPlotFileBytes);
+  const FileContent file =
+      ReadWholeFile(LanguageHelpFilePath(config, name + ".plt"), kMaxPlotFileBytes);
   if (!file.ok || file.tooLarge) return false;  // no help image is that large
   DrawPlotFile(drawing, file.bytes);
   return true;

@@ -186,8 +186,8 @@ void Prompts::CheckFileForWriting(const std::string& path) {
   const bool exists = !isDirectory && fs::exists(path, ec);
   if (exists && path.find("aktuell") == std::string::npos && shell_.overwriteQuestion) {
     shell_.helpNumber = kOverwriteHelpNumber;
-    const std::string question = NameForMessage(path) + " " + W("existiert bereits") + ".   " +
-                                 W("überschreiben") + " ?";
+    const std::string question =
+        NameForMessage(path) + " " + W("existiert bereits") + ".   " + W("überschreiben") + " ?";
     if (!AskYesNoCancel(question)) {
       shell_.cancel = true;
       return;
@@ -240,8 +240,8 @@ void Prompts::CheckFileForReading(const std::string& path) {
   const bool readable = !std::filesystem::is_directory(path, ec) &&
                         std::ifstream(path, std::ios::binary).is_open();
   if (!readable) {
-    ShowError(W("Datei ") + NameForMessage(path) + " " + W("nicht gefunden oder kein Zugriffsrecht") +
-              " !");
+    ShowError(W("Datei ") + NameForMessage(path) + " " +
+              W("nicht gefunden oder kein Zugriffsrecht") + " !");
     shell_.cancel = true;
   }
 }
@@ -249,11 +249,21 @@ void Prompts::CheckFileForReading(const std::string& path) {
 void Prompts::ReportFileError(FileError error) {
   std::string text;
   switch (error) {
-    case FileError::ReadLine: text = W("Lesefehler"); break;
-    case FileError::DiskFull: text = W("Diskette/Platte voll"); break;
-    case FileError::NumberFormat: text = W("Falsches numerisches Format"); break;
-    case FileError::WriteLine: text = W("Fehler bei Zugriff auf Diskette/Platte"); break;
-    case FileError::Close: text = W("Fehler beim Schließen einer Datei"); break;
+    case FileError::ReadLine:
+      text = W("Lesefehler");
+      break;
+    case FileError::DiskFull:
+      text = W("Diskette/Platte voll");
+      break;
+    case FileError::NumberFormat:
+      text = W("Falsches numerisches Format");
+      break;
+    case FileError::WriteLine:
+      text = W("Fehler bei Zugriff auf Diskette/Platte");
+      break;
+    case FileError::Close:
+      text = W("Fehler beim Schließen einer Datei");
+      break;
     case FileError::Create: text = "file write error"; break;
   }
   ShowError(text);

@@ -77,7 +77,8 @@ int WindowlessSession::FatalOutcome() {
   const RunMessages& messages = program.messages;
   if (!messages.FatalFlag()) return kExitDone;
   for (int k = 1; k <= messages.Count(); ++k)
-    err_ << Cp850ToUtf8(RunMessageInLanguage(messages.Message(k), program.words.Language())) << '\n';
+    err_ << Cp850ToUtf8(RunMessageInLanguage(messages.Message(k), program.words.Language()))
+         << '\n';
   return kExitFatalRun;
 }
 
