@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "cad/drawing_window.h"
 #include "cad/pixel_round.h"
@@ -348,7 +349,7 @@ void DrawingWindow::ReplayText(std::string_view fields, Canvas& screen,
   const double a = textAngle_ * std::numbers::pi / 180.0;
   const double h = textHeight_;
   canvas.Text(m.Point(x - std::sin(a) * 0.7 * h, y + std::cos(a) * 0.75 * h), font,
-              Cp850ToUtf8(f[2]));
+              Cp850ToUtf8WithBeta(f[2]));
 }
 
 }  // namespace zt6

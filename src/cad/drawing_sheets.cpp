@@ -67,7 +67,7 @@ void DefineBlocks(CadOutput& cad, int kind, const SheetContext& c) {
   const DesignRecord& d = c.design;
   if (IsManufacturing(kind)) {
     cad.BeginBlock("FRAME_1");
-    DrawManufacturingFrame(cad, TitleOf(kind, c), c.docs, c.frame);
+    DrawManufacturingFrame(cad, TitleOf(kind, c), c.docs, c.frame, c.words);
     cad.EndBlock();
   }
   if (HasToothBlocks(kind)) {
@@ -152,7 +152,7 @@ void DrawEntities(CadOutput& cad, int kind, const SheetContext& c) {
     cad.Insert("TABLE_1", 22, 180, 0, 0.6, 0.75);
     cad.Insert("TABLE_2", 113, 180, 0, 0.6, 0.75);
   }
-  DrawFitTable(cad, d, kind, c.format);
+  DrawFitTable(cad, d, kind, c.format, c.words);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ void AppendDeviations(std::vector<DataRow>& rows, const DesignRecord& d, std::si
 
 std::vector<DataRow> ShaftRows(const DesignRecord& d, const RowTexts& t) {
   const std::string& mm = t.length;
-  const auto thickness = [&](const char* what, const char* symbol, double value) {
+  const auto thickness = [&](const std::string& what, const char* symbol, double value) {
     return ToleranceOnly({t.W("Zahndicke") + what, symbol, mm, t.Len(value, 4, 4)});
   };
   const auto overPins = [&](const char* what, const char* symbol, double value) {
@@ -93,13 +93,14 @@ std::vector<DataRow> ShaftRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
       Both({t.W("Kopfkreisdurchmesser"), "Dee", mm, t.Fitted(d.Dee, "a11")}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Diameter(d.DFemax, 6, 2) + " max"}),
+      ToleranceOnly(
+          {t.W("Fuß-Formkreisdurchmesser"), "DFe", mm, t.Diameter(d.DFemax, 6, 2) + " max"}),
       Both({t.W("Fußradius"), "Remax", mm, t.Len(d.reMax, 6, 2)}),
       DataOnly({t.W("Fußkreisdurchmesser"), "Die", mm, t.Diameter(d.DieMean, 6, 2)}),
       Blank(),
-      thickness(" max.effective", "Sv", d.Sv),
-      thickness(" max.actual Ref.", "Smax", d.Smax),
-      thickness(" min.actual", "Smin", d.Smin),
+      thickness(" max." + t.W("wirksam"), "Sv", d.Sv),
+      thickness(" max." + t.W("Ist") + " Ref.", "Smax", d.Smax),
+      thickness(" min." + t.W("Ist"), "Smin", d.Smin),
       Blank(),
       ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRe", mm, t.Diameter(d.DRe, 5, 3)}),
       overPins(" max.Ref.", "MRemax", d.MRemax),
@@ -112,7 +113,7 @@ std::vector<DataRow> ShaftRows(const DesignRecord& d, const RowTexts& t) {
 
 std::vector<DataRow> HubRows(const DesignRecord& d, const RowTexts& t) {
   const std::string& mm = t.length;
-  const auto spaceWidth = [&](const char* what, const char* symbol, double value) {
+  const auto spaceWidth = [&](const std::string& what, const char* symbol, double value) {
     return ToleranceOnly({t.W("Zahnlücke") + what, symbol, mm, t.Len(value, 4, 4)});
   };
   const auto betweenPins = [&](const char* what, const char* symbol, double value) {
@@ -126,13 +127,14 @@ std::vector<DataRow> HubRows(const DesignRecord& d, const RowTexts& t) {
       Both({t.W("Teilkreisdurchmesser"), "D", mm, t.Diameter(d.D, 6, 2)}),
       Blank(),
       Both({t.W("Fußradius"), "Rimax", mm, t.Len(d.riMax, 6, 2)}),
-      ToleranceOnly({t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Diameter(d.DFimin, 6, 2) + " min"}),
+      ToleranceOnly(
+          {t.W("Fuß-Formkreisdurchmesser"), "DFi", mm, t.Diameter(d.DFimin, 6, 2) + " min"}),
       Both({t.W("Kopfkreisdurchmesser"), "Dii", mm, t.Fitted(d.Dii, "A11")}),
       DataOnly({t.W("Fußkreisdurchmesser"), "Dei", mm, t.Diameter(d.DeiMean, 6, 2)}),
       Blank(),
-      spaceWidth(" max.actual", "Emax", d.Emax),
-      spaceWidth(" min.actual Ref.", "Emin", d.Emin),
-      spaceWidth(" min.effective", "Ev", d.Ev),
+      spaceWidth(" max." + t.W("Ist"), "Emax", d.Emax),
+      spaceWidth(" min." + t.W("Ist") + " Ref.", "Emin", d.Emin),
+      spaceWidth(" min." + t.W("wirksam"), "Ev", d.Ev),
       Blank(),
       ToleranceOnly({t.W("Meßkreisdurchmesser"), "DRi", mm, t.Diameter(d.DRi, 5, 3)}),
       betweenPins(" max.", "MRimax", d.MRimax),

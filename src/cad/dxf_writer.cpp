@@ -1,13 +1,14 @@
 #include "cad/dxf_writer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/large_buffer.h"
 #include "base/number_format.h"
@@ -118,8 +119,11 @@ std::string DxfShortNumber(double value, const FormatSettings& format) {
 
 std::string DxfTextValue(std::string_view cp850, CadTextMode mode) {
   switch (mode) {
-    case CadTextMode::Ansi: return OemToAnsiAnyLength(cp850, false);
-    case CadTextMode::Ascii: return OemSpeltInAscii(cp850);
+    // Neither Windows-1252 nor ASCII has the symbols' beta: spelt out.
+    case CadTextMode::Ansi:
+      return OemToAnsiAnyLength(SpellBetaSymbols(cp850, "beta"), false);
+    case CadTextMode::Ascii:
+      return OemSpeltInAscii(SpellBetaSymbols(cp850, "beta"));
     case CadTextMode::Oem: break;
   }
   return std::string(cp850);

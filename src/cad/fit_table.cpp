@@ -27,13 +27,13 @@ TableCells FitRow(double size, const char* code, const FormatSettings& format) {
 }  // namespace
 
 void DrawFitTable(CadOutput& cad, const DesignRecord& d, int drawingKind,
-                  const FormatSettings& format) {
+                  const FormatSettings& format, const Vocabulary& words) {
   const bool shaft = drawingKind == 6 || drawingKind == 8;
   const bool hub = drawingKind == 7 || drawingKind == 8;
   if (!shaft && !hub) return;
   const bool both = shaft && hub;
   DrawingTable table(cad, both ? 134 : 132, both ? 62 : 58, kTextHeight, {10, 10, 10});
-  table.Header({Oem("Paßmaß"), Oem("Mindestmaß"), Oem("Höchstmaß")});
+  table.Header({words["Paßmaß"], words["Mindestmaß"], words["Höchstmaß"]});
   if (shaft) table.Row(FitRow(d.Dee, "a11", format));
   if (hub) table.Row(FitRow(d.Dii, "A11", format));
 }

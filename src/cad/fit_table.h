@@ -5,12 +5,13 @@
 #include "base/format_settings.h"
 #include "cad/cad_output.h"
 #include "calc/design_record.h"
+#include "report/vocabulary.h"
 
 namespace zt6 {
 
 // Drawing kind 6 (shaft: Dee "a11"), 7 (hub: Dii "A11") or 8 (both rows); other kinds
-// draw nothing. The headings are German in both languages, like the frame around it.
+// draw nothing. The headings in the language of words.
 void DrawFitTable(CadOutput& cad, const DesignRecord& design, int drawingKind,
-                  const FormatSettings& format);
+                  const FormatSettings& format, const Vocabulary& words = GermanWords());
 
 }  // namespace zt6

@@ -70,32 +70,37 @@ void Grid(CadOutput& cad) {
   cad.Line(0, 148.5, 15, 148.5);
 }
 
-void Headings(CadOutput& cad, const FrameOptions& options) {
+void Headings(CadOutput& cad, const FrameOptions& options, const Vocabulary& words) {
   cad.TextStyle(0, 0, 1.6, 1.3);
-  InCell(cad, "Zust.", 19, 6, 26);
-  InCell(cad, Oem("Änderung"), 30, 6, 52);
-  InCell(cad, "Datum", 54, 6, 65);
-  InCell(cad, "Name", 65.6, 6, 73);
+  InCell(cad, words["Zust."], 19, 6, 26);
+  InCell(cad, words["Änderung"], 30, 6, 52);
+  InCell(cad, words["Datum"], 54, 6, 65);
+  InCell(cad, words["Name"], 65.6, 6, 73);
   cad.TextStyle(0, 0, 1.8, 1.5);
-  InCell(cad, "Datum", 85, 39.8, 98);
-  InCell(cad, "Name", 100, 39.8, 116);
-  InCell(cad, "Bearb.", 74, 35.6, 82);
-  InCell(cad, "Gepr.", 74, 31.4, 82);
-  InCell(cad, "Norm", 74, 27.2, 82);
+  InCell(cad, words["Datum"], 85, 39.8, 98);
+  InCell(cad, words["Name"], 100, 39.8, 116);
+  InCell(cad, words["Bearb."], 74, 35.6, 82);
+  InCell(cad, words["Gepr."], 74, 31.4, 82);
+  InCell(cad, words["Norm"], 74, 27.2, 82);
   // The fourth row has a date and a name: it keeps a label without a configured text.
-  InCell(cad, options.releaseText.empty() ? std::string("Frei") : options.releaseText, 74, 23.2,
-         82);
+  InCell(cad, options.releaseText.empty() ? words["Frei"] : options.releaseText, 74, 23.2, 82);
 }
 
-void ProtectionNote(CadOutput& cad) {
+// The note in the drawing's language, in its place on the margin: the English one at
+// the bottom, the German one at the top.
+void ProtectionNote(CadOutput& cad, const Vocabulary& words) {
   cad.TextStyle(0, 90, 1.8, 1.5);
+  const bool german = words.Language() == 1;
   for (std::size_t i = 0; i < kNoteColumns.size(); ++i) {
-    cad.Text(Oem(kNoteEnglish[i]), kNoteColumns[i], 10);
-    cad.Text(Oem(kNoteGerman[i]), kNoteColumns[i], 200);
+    if (german) {
+      cad.Text(Oem(kNoteGerman[i]), kNoteColumns[i], 200);
+    } else {
+      cad.Text(Oem(kNoteEnglish[i]), kNoteColumns[i], 10);
+    }
   }
 }
 
-void SignOff(CadOutput& cad, const DocumentationData& docs) {
+void SignOff(CadOutput& cad, const DocumentationData& docs, const Vocabulary& words) {
   cad.TextStyle(0, 0, 1.8, 1.5);
   constexpr std::array<double, 4> rows{35.6, 31.2, 27.0, 23.0};
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -103,15 +108,17 @@ void SignOff(CadOutput& cad, const DocumentationData& docs) {
     InCell(cad, docs.signOff[i].date, 83.5, rows[i], 98);
     IdentifierInCell(cad, docs.signOff[i].name, 100, rows[i], 116, bottom, bottom + 4.2);
   }
-  InCell(cad, "Blatt", 194, 18, kBorderRight);
-  InCell(cad, "Bl.", 200, 10.4, kBorderRight);
+  InCell(cad, words["Blatt"], 194, 18, kBorderRight);
+  InCell(cad, words["Bl."], 200, 10.4, kBorderRight);
   if (!docs.replacementFor.empty())
-    IdentifierInCell(cad, Oem("Ersatz für ") + docs.replacementFor, 118, 6.5, 160, 5, 9.4);
+    IdentifierInCell(cad, words["Ersatz für"] + " " + docs.replacementFor, 118, 6.5, 160, 5, 9.4);
   if (!docs.replacedBy.empty())
-    IdentifierInCell(cad, "Ersetzt durch " + docs.replacedBy, 162, 6.5, kBorderRight, 5, 9.4);
+    IdentifierInCell(cad, words["Ersetzt durch"] + " " + docs.replacedBy, 162, 6.5, kBorderRight, 5,
+                     9.4);
 }
 
-void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style) {
+void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style,
+                 const Vocabulary& words) {
   cad.TextStyle(0, 0, 1.7, 1.3);
   cad.Layer(3);
   const std::size_t count = std::min(docs.changeCount, docs.changes.size());
@@ -122,7 +129,7 @@ void ChangeTable(CadOutput& cad, const DocumentationData& docs, int style) {
                                         : ChangeIndexText(1, style) + "-" +
                                               ChangeIndexText(first, style);
     IdentifierInCell(cad, left, 19, 6.5 + 4.2, 26, 9.2, 13.4);
-    InCell(cad, "nicht dargestellt", 27, 6.5 + 4.2, 52);
+    InCell(cad, words["nicht dargestellt"], 27, 6.5 + 4.2, 52);
   }
   for (std::size_t i = first; i < count; ++i) {
     const std::size_t row = i - first + (first > 0 ? 2 : 1);
@@ -195,14 +202,14 @@ std::string ChangeIndexText(std::size_t index, int style) {
   return std::string(1, static_cast<char>((style == 2 ? 'A' : 'a') + index - 1));
 }
 
-void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title,
-                            const DocumentationData& docs, const FrameOptions& options) {
+void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title, const DocumentationData& docs,
+                            const FrameOptions& options, const Vocabulary& words) {
   Border(cad);
   Grid(cad);
-  Headings(cad, options);
-  ProtectionNote(cad);
-  SignOff(cad, docs);
-  ChangeTable(cad, docs, options.changeIndexStyle);
+  Headings(cad, options, words);
+  ProtectionNote(cad, words);
+  SignOff(cad, docs, words);
+  ChangeTable(cad, docs, options.changeIndexStyle, words);
   FreeTexts(cad, docs);
   Title(cad, title);
   FileDateProgramLogo(cad, options);

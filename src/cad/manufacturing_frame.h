@@ -7,6 +7,7 @@
 
 #include "cad/cad_output.h"
 #include "docs/documentation_data.h"
+#include "report/vocabulary.h"
 
 namespace zt6 {
 
@@ -37,7 +38,9 @@ inline constexpr const char* kFrameLogoBlock = "logo_1";
 // The frame's change table shows the last this many change records.
 inline constexpr std::size_t kFrameChangeRows = 8;
 
-void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title,
-                            const DocumentationData& docs, const FrameOptions& options);
+// The frame's words (headings, sign-off labels, protection note) in the language of
+// words.
+void DrawManufacturingFrame(CadOutput& cad, const FrameTitle& title, const DocumentationData& docs,
+                            const FrameOptions& options, const Vocabulary& words = GermanWords());
 
 }  // namespace zt6

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string_view>
 #include <utility>
 
 #include "cad/hpgl_writer.h"
@@ -25,9 +26,110 @@ constexpr int kMarkPen = 6;
 
 double Rad(double deg) { return deg * kPi / 180; }
 
+// The language the images are drawn in (1 German, 2 English) while HelpImages runs.
+int gLanguage = 1;
+
+// German label, English label; symbols and formulas are the same in both languages.
+constexpr std::pair<std::string_view, std::string_view> kEnglishLabels[] = {
+    {"Profil: Welle (Innenteil) und Nabe (Außenteil)",
+     "Profile: shaft (inner part) and hub (outer part)"},
+    {"Welle: Dee Kopfkreis, Die Fußkreis, DFe Formkreis",
+     "Shaft: Dee tip, Die root, DFe form circle"},
+    {"Nabe: Dii Kopfkreis, Dei Fußkreis, DFi Formkreis", "Hub: Dii tip, Dei root, DFi form circle"},
+    {"D Teilkreis", "D pitch circle"},
+    {"Maß über Messrollen (Welle), zwischen Messrollen (Nabe)",
+     "Measurement over pins (shaft), between pins (hub)"},
+    {"MReV (Maß)", "MReV (size)"},
+    {"Welle, Rolle DRe", "Shaft, pin DRe"},
+    {"Nabe, Rolle DRi", "Hub, pin DRi"},
+    {"Messrollen im Durchmesser DRe bzw. DRi in gegenüberliegenden Lücken;",
+     "Measuring pins of diameter DRe or DRi in opposite spaces;"},
+    {"bei ungerader Zähnezahl wird das Maß umgerechnet.",
+     "for an odd number of teeth the size is converted."},
+    {"Toleranzfelder Zahndicke (Welle) und Lückenweite (Nabe)",
+     "Tolerance zones: tooth thickness (shaft), space width (hub)"},
+    {"Nennmaß", "Nominal size"},
+    {"Lückenweite Nabe", "Space width hub"},
+    {"Zahndicke Welle", "Tooth thickness shaft"},
+    {"Ist / wirksam", "actual / effective"},
+    {"TG = Gesamttoleranz: Istmaß-Anteil und Anteil der Form- und",
+     "TG = total tolerance: the actual part and the part of form and"},
+    {"Teilungsabweichungen (wirksam). Spiel = Lücke - Zahn.",
+     "pitch deviations (effective). Clearance = space - tooth."},
+    {"Lastgrößen und Pressung", "Loads and surface pressure"},
+    {"Lastrichtungswechselfaktor fW", "Load reversal factor fW"},
+    {"gleiche Richtung: fW = 1.0", "same direction: fW = 1.0"},
+    {"wechselnde Richtung: fW < 1", "alternating direction: fW < 1"},
+    {"Lastspitzenhäufigkeitsfaktor fL", "Load peak frequency factor fL"},
+    {"selten (wenige Spitzen): fL bis 1.5 (Richtwert)",
+     "rarely (few peaks): fL up to 1.5 (guide value)"},
+    {"häufig (Dauerbetrieb):     fL = 1.0", "frequently (continuous):   fL = 1.0"},
+    {"Smax = plim x fL / pmax, je für Welle und Nabe",
+     "Smax = plim x fL / pmax, for shaft and hub each"},
+    {"Anteilfaktor K phi: tragende Zähne", "Load sharing factor K phi: bearing teeth"},
+    {"Toleranzklasse fein: K phi eq = 2.0, K phi max = 1.7",
+     "Tolerance class fine: K phi eq = 2.0, K phi max = 1.7"},
+    {"Toleranzklasse grob: K phi eq = 3.0, K phi max = 2.5",
+     "Tolerance class coarse: K phi eq = 3.0, K phi max = 2.5"},
+    {"Kreis = tragende Flanke", "Circle = bearing flank"},
+    {"Nabenlänge l", "Hub length l"},
+    {"l = tragende Länge der Verzahnung; Vorschlag l = 2 x D",
+     "l = bearing length of the serration; proposal l = 2 x D"},
+    {"Werkstoffe: Innenteil (Welle), Außenteil (Nabe)",
+     "Materials: inner part (shaft), outer part (hub)"},
+    {"Außenteil (Nabe)", "Outer part (hub)"},
+    {"Welle", "Shaft"},
+    {"plim = Re x fS x fH  (zulässige Pressung je Werkstoff)",
+     "plim = Re x fS x fH  (permissible pressure per material)"},
+    {"Re: Streckgrenze, bei spröden Werkstoffen Zugfestigkeit Rm",
+     "Re: yield strength, tensile strength Rm if brittle"},
+    {"Tabellenfenster: die Tasten", "Table window: the buttons"},
+    {"Zeile übernehmen", "take the row"},
+    {"Abbrechen", "Cancel"},
+    {"ohne Auswahl", "no choice"},
+    {"Suchen", "Search"},
+    {"Text suchen", "search a text"},
+    {"Weitersuchen", "Search next"},
+    {"nächster Treffer", "next match"},
+    {"markierte löschen", "delete marked"},
+    {"erste / zurück / vor / letzte", "first / back / next / last"},
+    {"Hilfe: dbf Structure, Common, Hilfebild, Datei",
+     "Help: dbf structure, common, help image, file"},
+    {"Ausdruck: Ursprung und Maßstab", "Printout: origin and scale"},
+    {"Zeichnung x Maßstab", "Drawing x scale"},
+    {"Blatt (Ursprung vom Rand links / oben)", "Sheet (origin from the left / top edge)"},
+    {"Anwendungsfaktor KA", "Application factor KA"},
+    {"gleichförmig (E-Motor, Turbine)", "uniform (electric motor, turbine)"},
+    {"leichte Stöße (Lüfter, Pumpe)", "light shocks (fan, pump)"},
+    {"mäßige Stöße (Förderer)", "moderate shocks (conveyor)"},
+    {"starke Stöße (Brecher, Walzwerk)", "heavy shocks (crusher, rolling mill)"},
+    {"Teq = TN x KA; Vorschlag 1.0", "Teq = TN x KA; proposal 1.0"},
+    {"Profil Welle/Nabe mit allen Durchmessern", "Profile of shaft/hub with every diameter"},
+    {"Maß über und zwischen Messrollen", "Measurement over and between pins"},
+    {"Toleranzfelder Zahndicke und Lückenweite", "Tolerance zones tooth thickness, space width"},
+    {"Lastgrößen, Pressung und Sicherheiten", "Loads, surface pressure and safeties"},
+    {"Anwendungsfaktor KA, Richtwerte", "Application factor KA, guide values"},
+    {"Anteilfaktor K phi, tragende Zähne", "Load sharing factor K phi, bearing teeth"},
+    {"Werkstoffe von Welle und Nabe", "Materials of shaft and hub"},
+    {"Tasten des Tabellenfensters", "Buttons of the table window"},
+};
+
+// The label in the language being drawn.
+std::string_view Say(std::string_view german) {
+  if (gLanguage == 1) return german;
+  for (const auto& [de, en] : kEnglishLabels)
+    if (de == german) return en;
+  return german;
+}
+
+void Text(HpglWriter& w, double x, double y, std::string_view german, double heightMm,
+          double directionDeg = 0) {
+  w.Label(x, y, Say(german), heightMm, directionDeg);
+}
+
 void Title(HpglWriter& w, const char* text) {
   w.Pen(kTextPen);
-  w.Label(6, 112, text, kTitle);
+  Text(w, 6, 112, text, kTitle);
 }
 
 // A dimension line with arrow heads at both ends (heads as encoded polylines).
@@ -120,7 +222,7 @@ void DiameterLabel(HpglWriter& w, const Profile& p, double r, double deg, const 
                    bool left) {
   const auto [x, y] = p.At(r, deg);
   w.Pen(kTextPen);
-  w.Label(left ? x - 9 : x + 1.5, y - 1, text, kText);
+  Text(w, left ? x - 9 : x + 1.5, y - 1, text, kText);
 }
 
 std::string ProfileImage() {
@@ -153,22 +255,22 @@ std::string ProfileImage() {
   const auto [ax, ay] = p.At(gapApex, 90);
   w.Pen(kTextPen);
   w.Arc(ax, ay, 24, 90 - p.gammaE / 2, p.gammaE);
-  w.Label(ax - 7, ay + 26, "gamma e", kText);
+  Text(w, ax - 7, ay + 26, "gamma e", kText);
   const double gammaI = p.gammaE - 360.0 / p.z;
   const double toothAngle = 90 - step / 2;
   const double toothApex = p.pitch + (pitchLength / 4) / std::tan(Rad(gammaI / 2));
   const auto [tx, ty] = p.At(toothApex, toothAngle);
   w.Arc(tx, ty, 18, toothAngle + 180 - gammaI / 2, gammaI);
-  w.Label(tx - 7, ty - 24, "gamma i", kText);
+  Text(w, tx - 7, ty - 24, "gamma i", kText);
   // The legend's lower line keeps its descenders (p, comma) above the image's edge.
   w.Pen(kShaftPen);
-  w.Label(8, 8.5, "Welle: Dee Kopfkreis, Die Fußkreis, DFe Formkreis", kText);
+  Text(w, 8, 8.5, "Welle: Dee Kopfkreis, Die Fußkreis, DFe Formkreis", kText);
   w.Pen(kHubPen);
-  w.Label(8, 4, "Nabe: Dii Kopfkreis, Dei Fußkreis, DFi Formkreis", kText);
+  Text(w, 8, 4, "Nabe: Dii Kopfkreis, Dei Fußkreis, DFi Formkreis", kText);
   w.Pen(kPitchPen);
-  w.Label(112, 8.5, "D Teilkreis", kText);
+  Text(w, 112, 8.5, "D Teilkreis", kText);
   w.Pen(kTextPen);
-  w.Label(112, 4, "gamma i = gamma e - 360°/z", kText * 0.8);
+  Text(w, 112, 4, "gamma i = gamma e - 360°/z", kText * 0.8);
   return w.Text();
 }
 
@@ -205,21 +307,21 @@ std::string PinsImage() {
       w.Line(cx + outer, 60, cx + outer, y - 3);
       Arrow(w, cx - outer, y, cx + outer, y);
       w.Pen(kTextPen);
-      w.Label(cx - 9, y - 6, "MReV (Maß)", kText);
-      w.Label(cx - 12, 95, "Welle, Rolle DRe", kText);
+      Text(w, cx - 9, y - 6, "MReV (Maß)", kText);
+      Text(w, cx - 12, 95, "Welle, Rolle DRe", kText);
     } else {
       const double inner = pinCentre - pinR;
       Arrow(w, cx - inner, y, cx + inner, y);
       w.Pen(kTextPen);
-      w.Label(cx - 8, y + 2, "MRiV", kText);
-      w.Label(cx - 12, 98, "Nabe, Rolle DRi", kText);
+      Text(w, cx - 8, y + 2, "MRiV", kText);
+      Text(w, cx - 12, 98, "Nabe, Rolle DRi", kText);
     }
   };
   part(40, true);
   part(118, false);
   w.Pen(kTextPen);
-  w.Label(6, 8, "Messrollen im Durchmesser DRe bzw. DRi in gegenüberliegenden Lücken;", kText);
-  w.Label(6, 3, "bei ungerader Zähnezahl wird das Maß umgerechnet.", kText);
+  Text(w, 6, 8, "Messrollen im Durchmesser DRe bzw. DRi in gegenüberliegenden Lücken;", kText);
+  Text(w, 6, 3, "bei ungerader Zähnezahl wird das Maß umgerechnet.", kText);
   return w.Text();
 }
 
@@ -231,7 +333,7 @@ std::string ToleranceImage() {
   w.Pen(kDimensionPen);
   w.Line(10, zero, 150, zero);
   w.Pen(kTextPen);
-  w.Label(10, zero + 1.5, "Nennmaß", kText);
+  Text(w, 10, zero + 1.5, "Nennmaß", kText);
   // Hub space width above the nominal line: TGi split into actual and effective parts.
   auto zone = [&](double x, double bottom, double top, int pen, const char* name,
                   const char* effective) {
@@ -240,8 +342,8 @@ std::string ToleranceImage() {
     const double mid = (bottom + top) / 2;
     w.Line(x, mid, x + 34, mid);
     w.Pen(kTextPen);
-    w.Label(x + 2, top + 2, name, kText);
-    w.Label(x + 36, mid + 2, effective, kText * 0.8);
+    Text(w, x + 2, top + 2, name, kText);
+    Text(w, x + 36, mid + 2, effective, kText * 0.8);
   };
   zone(32, zero + 4, zero + 34, kHubPen, "Lückenweite Nabe", "Ist / wirksam");
   zone(92, zero - 40, zero - 10, kShaftPen, "Zahndicke Welle", "Ist / wirksam");
@@ -249,10 +351,10 @@ std::string ToleranceImage() {
   Arrow(w, 28, zero + 4, 28, zero + 34);
   Arrow(w, 88, zero - 40, 88, zero - 10);
   w.Pen(kTextPen);
-  w.Label(20, zero + 17, "TGi", kText, 90);
-  w.Label(84, zero - 28, "TGe", kText, 90);
-  w.Label(6, 8, "TG = Gesamttoleranz: Istmaß-Anteil und Anteil der Form- und", kText);
-  w.Label(6, 3, "Teilungsabweichungen (wirksam). Spiel = Lücke - Zahn.", kText);
+  Text(w, 20, zero + 17, "TGi", kText, 90);
+  Text(w, 84, zero - 28, "TGe", kText, 90);
+  Text(w, 6, 8, "TG = Gesamttoleranz: Istmaß-Anteil und Anteil der Form- und", kText);
+  Text(w, 6, 3, "Teilungsabweichungen (wirksam). Spiel = Lücke - Zahn.", kText);
   return w.Text();
 }
 
@@ -268,19 +370,19 @@ std::string LoadImage() {
   w.Pen(kDimensionPen);
   Arrow(w, 60, 34, 100, 34);
   w.Pen(kTextPen);
-  w.Label(78, 28, "l", kText);
+  Text(w, 78, 28, "l", kText);
   // The torque as a turning arrow at the shaft's end.
   w.Pen(kMarkPen);
   w.Arc(20, 60, 14, 110, 140);
   w.Pen(kTextPen);
-  w.Label(4, 80, "TN, Tmax", kText);
-  w.Label(108, 84, "P = TN x n x 2 pi / 60000", kText);
-  w.Label(108, 79, "Teq = TN x KA", kText);
-  w.Label(6, 18, "peq = Teq / (rw z) x cos alphaw / (l hw) x K phi eq x K lambda", kText * 0.9);
-  w.Label(6, 12, "pmax = Tmax / (rw z) x cos alphaw / (l hw) x K phi max x K lambda", kText * 0.9);
-  w.Label(6, 5, "Seq = plim fW / peq      Smax = plim fL / pmax      plim = Re fS fH", kText * 0.9);
+  Text(w, 4, 80, "TN, Tmax", kText);
+  Text(w, 108, 84, "P = TN x n x 2 pi / 60000", kText);
+  Text(w, 108, 79, "Teq = TN x KA", kText);
+  Text(w, 6, 18, "peq = Teq / (rw z) x cos alphaw / (l hw) x K phi eq x K lambda", kText * 0.9);
+  Text(w, 6, 12, "pmax = Tmax / (rw z) x cos alphaw / (l hw) x K phi max x K lambda", kText * 0.9);
+  Text(w, 6, 5, "Seq = plim fW / peq      Smax = plim fL / pmax      plim = Re fS fH", kText * 0.9);
   w.Pen(kDimensionPen);
-  w.Label(150, 45, "n", kText, 90);
+  Text(w, 150, 45, "n", kText, 90);
   return w.Text();
 }
 
@@ -298,10 +400,10 @@ std::string TableImage(const char* title, const std::vector<std::pair<const char
     w.Pen(kDimensionPen);
     if (i > 0) w.Line(10, y + rowHeight, 150, y + rowHeight);
     w.Pen(kTextPen);
-    w.Label(13, y + 3, rows[i].first, kText);
-    w.Label(113, y + 3, rows[i].second, kText);
+    Text(w, 13, y + 3, rows[i].first, kText);
+    Text(w, 113, y + 3, rows[i].second, kText);
   }
-  w.Label(10, 8, note, kText);
+  Text(w, 10, 8, note, kText);
   return w.Text();
 }
 
@@ -313,8 +415,8 @@ std::string AlternatingImage() {
     Arrow(w, x, y, x + 60, y, false);
     Arrow(w, x, y - 25, x, y + 25, false);
     w.Pen(kTextPen);
-    w.Label(x + 55, y - 5, "t", kText);
-    w.Label(x + 2, y + 22, "T", kText);
+    Text(w, x + 55, y - 5, "t", kText);
+    Text(w, x + 2, y + 22, "T", kText);
   };
   axes(12, 60);
   axes(88, 60);
@@ -328,9 +430,9 @@ std::string AlternatingImage() {
   w.EncodedPolyline(same);
   w.EncodedPolyline(alternating);
   w.Pen(kTextPen);
-  w.Label(12, 28, "gleiche Richtung: fW = 1.0", kText);
-  w.Label(88, 28, "wechselnde Richtung: fW < 1", kText);
-  w.Label(8, 8, "Seq = plim x fW / peq", kText);
+  Text(w, 12, 28, "gleiche Richtung: fW = 1.0", kText);
+  Text(w, 88, 28, "wechselnde Richtung: fW < 1", kText);
+  Text(w, 8, 8, "Seq = plim x fW / peq", kText);
   return w.Text();
 }
 
@@ -341,8 +443,8 @@ std::string PeakImage() {
   Arrow(w, 12, 40, 150, 40, false);
   Arrow(w, 12, 40, 12, 100, false);
   w.Pen(kTextPen);
-  w.Label(145, 34, "t", kText);
-  w.Label(14, 96, "T", kText);
+  Text(w, 145, 34, "t", kText);
+  Text(w, 14, 96, "T", kText);
   Points torque;
   for (int i = 0; i <= 130; ++i) {
     const double t = i;
@@ -356,11 +458,11 @@ std::string PeakImage() {
   w.Line(12, 80, 150, 80);
   w.Line(12, 55, 150, 55);
   w.Pen(kTextPen);
-  w.Label(130, 82, "Tmax", kText);
-  w.Label(130, 50, "TN", kText);
-  w.Label(8, 20, "selten (wenige Spitzen): fL bis 1.5 (Richtwert)", kText);
-  w.Label(8, 14, "häufig (Dauerbetrieb):     fL = 1.0", kText);
-  w.Label(8, 5, "Smax = plim x fL / pmax, je für Welle und Nabe", kText);
+  Text(w, 130, 82, "Tmax", kText);
+  Text(w, 130, 50, "TN", kText);
+  Text(w, 8, 20, "selten (wenige Spitzen): fL bis 1.5 (Richtwert)", kText);
+  Text(w, 8, 14, "häufig (Dauerbetrieb):     fL = 1.0", kText);
+  Text(w, 8, 5, "Smax = plim x fL / pmax, je für Welle und Nabe", kText);
   return w.Text();
 }
 
@@ -377,9 +479,9 @@ std::string ShareImage() {
     if (carries) w.Circle(x + 10, 60, 1.6);
   }
   w.Pen(kTextPen);
-  w.Label(10, 36, "Toleranzklasse fein: K phi eq = 2.0, K phi max = 1.7", kText);
-  w.Label(10, 29, "Toleranzklasse grob: K phi eq = 3.0, K phi max = 2.5", kText);
-  w.Label(10, 8, "Kreis = tragende Flanke", kText);
+  Text(w, 10, 36, "Toleranzklasse fein: K phi eq = 2.0, K phi max = 1.7", kText);
+  Text(w, 10, 29, "Toleranzklasse grob: K phi eq = 3.0, K phi max = 2.5", kText);
+  Text(w, 10, 8, "Kreis = tragende Flanke", kText);
   return w.Text();
 }
 
@@ -396,9 +498,9 @@ std::string HubLengthImage() {
   Arrow(w, 50, 28, 110, 28);
   Arrow(w, 150, 47, 150, 73);
   w.Pen(kTextPen);
-  w.Label(78, 22, "l", kText);
-  w.Label(138, 76, "D", kText);
-  w.Label(8, 8, "l = tragende Länge der Verzahnung; Vorschlag l = 2 x D", kText);
+  Text(w, 78, 22, "l", kText);
+  Text(w, 138, 76, "D", kText);
+  Text(w, 8, 8, "l = tragende Länge der Verzahnung; Vorschlag l = 2 x D", kText);
   return w.Text();
 }
 
@@ -411,10 +513,10 @@ std::string MaterialImage() {
   w.Pen(kShaftPen);
   w.Circle(80, 62, 19);
   w.Pen(kTextPen);
-  w.Label(102, 92, "Außenteil (Nabe)", kText);
-  w.Label(70, 61, "Welle", kText);
-  w.Label(8, 14, "plim = Re x fS x fH  (zulässige Pressung je Werkstoff)", kText);
-  w.Label(8, 7, "Re: Streckgrenze, bei spröden Werkstoffen Zugfestigkeit Rm", kText);
+  Text(w, 102, 92, "Außenteil (Nabe)", kText);
+  Text(w, 70, 61, "Welle", kText);
+  Text(w, 8, 14, "plim = Re x fS x fH  (zulässige Pressung je Werkstoff)", kText);
+  Text(w, 8, 7, "Re: Streckgrenze, bei spröden Werkstoffen Zugfestigkeit Rm", kText);
   return w.Text();
 }
 
@@ -431,11 +533,11 @@ std::string TableEditorImage() {
     w.Pen(kDimensionPen);
     Box(w, 10, y, 52, y + 9);
     w.Pen(kTextPen);
-    w.Label(13, y + 3, button, kText);
-    w.Label(58, y + 3, what, kText);
+    Text(w, 13, y + 3, button, kText);
+    Text(w, 58, y + 3, what, kText);
     y -= 13;
   }
-  w.Label(8, 6, "Hilfe: dbf Structure, Common, Hilfebild, Datei", kText);
+  Text(w, 8, 6, "Hilfe: dbf Structure, Common, Hilfebild, Datei", kText);
   return w.Text();
 }
 
@@ -450,17 +552,18 @@ std::string PrintImage() {
   Arrow(w, 30, 90, 50, 90);
   Arrow(w, 120, 104, 120, 80);
   w.Pen(kTextPen);
-  w.Label(33, 92, "x", kText);
-  w.Label(122, 92, "y", kText);
-  w.Label(58, 55, "Zeichnung x Maßstab", kText);
-  w.Label(33, 13, "Blatt (Ursprung vom Rand links / oben)", kText);
+  Text(w, 33, 92, "x", kText);
+  Text(w, 122, 92, "y", kText);
+  Text(w, 58, 55, "Zeichnung x Maßstab", kText);
+  Text(w, 33, 13, "Blatt (Ursprung vom Rand links / oben)", kText);
   return w.Text();
 }
 
 }  // namespace
 
-std::vector<HelpImage> HelpImages() {
-  return {
+std::vector<HelpImage> HelpImages(int language) {
+  gLanguage = language;
+  std::vector<HelpImage> images = {
       {"profil", "Profil Welle/Nabe mit allen Durchmessern", ProfileImage()},
       {"messrol", "Maß über und zwischen Messrollen", PinsImage()},
       {"toleranz", "Toleranzfelder Zahndicke und Lückenweite", ToleranceImage()},
@@ -480,6 +583,9 @@ std::vector<HelpImage> HelpImages() {
       {"tabedit", "Tasten des Tabellenfensters", TableEditorImage()},
       {"ausdruck", "Ausdruck: Ursprung und Maßstab", PrintImage()},
   };
+  for (HelpImage& image : images) image.information = std::string(Say(image.information));
+  gLanguage = 1;
+  return images;
 }
 
 }  // namespace zt6

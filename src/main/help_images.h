@@ -13,6 +13,7 @@ struct HelpImage {
   std::string plot;         // the HP-GL/2 file
 };
 
-std::vector<HelpImage> HelpImages();
+// The images with the words of language 1 (German) or 2 (English).
+std::vector<HelpImage> HelpImages(int language = 1);
 
 }  // namespace zt6

@@ -1,7 +1,8 @@
 // zt6_make_help: builds the shipped help folder: the help texts and the demonstration
 // script from their UTF-8 sources (as code page 850 with CR LF), the help images as
-// HP-GL/2 plot files and their list ZT6.dbh. With --svg each image is also drawn
-// through the program's own plot-file reader into an SVG file, for a look by eye.
+// HP-GL/2 plot files and their list ZT6.dbh, each in German and in English (".en"). With
+// --svg each image is also drawn through the program's own plot-file reader into an SVG
+// file, for a look by eye.
 // Usage: zt6_make_help OUTPUT_FOLDER SOURCE.txt ... [--svg SVG_FOLDER]
 //        (NAME.txt gives NAME in the output folder)
 
@@ -77,11 +78,18 @@ int main(int argc, char** argv) {
     if (!Write(output / source.stem(), lines.Text())) return 1;
   }
 
-  zt6::LineWriter list;
-  for (const zt6::HelpImage& image : zt6::HelpImages()) {
-    if (!Write(output / (image.name + ".plt"), image.plot)) return 1;
-    list.Line("\"" + image.name + "\",\"" + zt6::Utf8ToCp850(image.information) + "\"");
-    if (!svgFolder.empty() && !Write(svgFolder / (image.name + ".svg"), Svg(image.plot))) return 1;
+  // The images with German words as NAME.plt listed in ZT6.dbh, with English words as
+  // NAME.en.plt listed in ZT6.en.dbh.
+  for (const int language : {1, 2}) {
+    const std::string suffix = language == 1 ? "" : ".en";
+    zt6::LineWriter list;
+    for (const zt6::HelpImage& image : zt6::HelpImages(language)) {
+      if (!Write(output / (image.name + suffix + ".plt"), image.plot)) return 1;
+      list.Line("\"" + image.name + "\",\"" + zt6::Utf8ToCp850(image.information) + "\"");
+      if (!svgFolder.empty() && !Write(svgFolder / (image.name + suffix + ".svg"), Svg(image.plot)))
+        return 1;
+    }
+    if (!Write(output / ("ZT6" + suffix + ".dbh"), list.Text())) return 1;
   }
-  return Write(output / "ZT6.dbh", list.Text()) ? 0 : 1;
+  return 0;
 }

@@ -1,5 +1,6 @@
 #include "report/calculation_report.h"
 
+#include <algorithm>
 #include <numbers>
 
 #include "base/blanks.h"
@@ -85,22 +86,22 @@ void ReportPages::ThicknessAndSpaceWidth() {
   };
   w_.Line("");
   shaft(W("Gesamttoleranz", "Welle"), "TGe", d_.TGe);
-  shaft(W("Toleranz") + " actual " + W("Welle"), "Tacte", 0.625 * d_.TGe);
-  shaft(W("Toleranz") + " effective " + W("Welle"), "Teffe", 0.375 * d_.TGe);
-  shaft(W("Zahndicke") + " max. effective", "Sv", d_.Sv);
-  shaft(W("Zahndicke") + " max. actual Ref.", "Smax", d_.Smax);
-  shaft(W("Zahndicke") + " min. actual", "Smin", d_.Smin);
+  shaft(W("Toleranz", "Ist", "Welle"), "Tacte", 0.625 * d_.TGe);
+  shaft(W("Toleranz", "wirksam", "Welle"), "Teffe", 0.375 * d_.TGe);
+  shaft(W("Zahndicke") + " max. " + W("wirksam"), "Sv", d_.Sv);
+  shaft(W("Zahndicke") + " max. " + W("Ist") + " Ref.", "Smax", d_.Smax);
+  shaft(W("Zahndicke") + " min. " + W("Ist"), "Smin", d_.Smin);
   shaft(W("Meßkreisdurchmesser"), "DRe", d_.DRe);
   shaft(W("Maß über Meßkreise") + " nom.", "MReV", d_.MReV);
   shaft(W("Maß über Meßkreise") + " max.Ref.", "MRemax", d_.MRemax);
   shaft(W("Maß über Meßkreise") + " min.", "MRemin", d_.MRemin);
   w_.Line("");
   hub(W("Gesamttoleranz", "Nabe"), "TGi", d_.TGi);
-  hub(W("Toleranz") + " actual " + W("Nabe"), "Tacti", 0.625 * d_.TGi);
-  hub(W("Toleranz") + " effective " + W("Nabe"), "Teffi", 0.375 * d_.TGi);
-  hub(W("Zahnlücke") + " max.actual", "Emax", d_.Emax);
-  hub(W("Zahnlücke") + " min.actual Ref.", "Emin", d_.Emin);
-  hub(W("Zahnlücke") + " min.effective", "Ev", d_.Ev);
+  hub(W("Toleranz", "Ist", "Nabe"), "Tacti", 0.625 * d_.TGi);
+  hub(W("Toleranz", "wirksam", "Nabe"), "Teffi", 0.375 * d_.TGi);
+  hub(W("Zahnlücke") + " max. " + W("Ist"), "Emax", d_.Emax);
+  hub(W("Zahnlücke") + " min. " + W("Ist") + " Ref.", "Emin", d_.Emin);
+  hub(W("Zahnlücke") + " min. " + W("wirksam"), "Ev", d_.Ev);
   hub(W("Meßkreisdurchmesser"), "DRi", d_.DRi);
   hub(W("Maß zwischen Meßkreisen") + " max.", "MRimax", d_.MRimax);
   hub(W("Maß zwischen Meßkreisen") + " min.Ref.", "MRimin", d_.MRimin);
@@ -127,23 +128,22 @@ std::string MaterialNameField(const std::string& name) {
   return std::string(20 - trimmed.size(), ' ') + trimmed;
 }
 
-// Its words are German in both languages.
 void ReportPages::MaterialSection() {
   const Material& shaft = d_.material[0];
   const Material& hub = d_.material[1];
   w_.Line("");
-  w_.Line("WERKSTOFF WELLE/NABE");
+  w_.Line(W("WERKSTOFF WELLE/NABE"));
   w_.Line(w_.DoubleRule());
-  if (!shaft.number.empty()) w_.Row5("Werkstoffnummer", "", "", shaft.number, hub.number,
-                                     RowValues::Texts);
-  w_.Line("Werkstoffname 1/2:         " + MaterialNameField(shaft.name) + " / " +
-          MaterialNameField(hub.name));
+  if (!shaft.number.empty())
+    w_.Row5(W("Werkstoffnummer"), "", "", shaft.number, hub.number, RowValues::Texts);
+  std::string nameLabel = W("Werkstoffname 1/2:");
+  nameLabel.resize(std::max<std::size_t>(nameLabel.size(), 27), ' ');
+  w_.Line(nameLabel + MaterialNameField(shaft.name) + " / " + MaterialNameField(hub.name));
   w_.Line(w_.Rule());
-  w_.Row5("Streckgrenze", "Re", stress_, Stress(shaft.Re), Stress(hub.Re));
-  w_.Row5(Oem("Stützfaktor"), "fS", "", Fixed(shaft.fS, 3, 2), Fixed(hub.fS, 3, 2));
-  w_.Row5(Oem("Härteeinflußfaktor"), "fH", "", Fixed(shaft.fH, 3, 2), Fixed(hub.fH, 3, 2));
-  w_.Row5(Oem("Zulässige Flächenpressung"), "pzul", stress_, Stress(shaft.pzul),
-          Stress(hub.pzul));
+  w_.Row5(W("Streckgrenze"), "Re", stress_, Stress(shaft.Re), Stress(hub.Re));
+  w_.Row5(W("Stützfaktor"), "fS", "", Fixed(shaft.fS, 3, 2), Fixed(hub.fS, 3, 2));
+  w_.Row5(W("Härteeinflußfaktor"), "fH", "", Fixed(shaft.fH, 3, 2), Fixed(hub.fH, 3, 2));
+  w_.Row5(W("Zulässige Flächenpressung"), "pzul", stress_, Stress(shaft.pzul), Stress(hub.pzul));
 }
 
 void ReportPages::StrengthRows() {
@@ -201,9 +201,9 @@ std::array<std::string, 5> CalculationReportHeader(const DesignRecord& design,
                                                    const std::string& version) {
   const DrawingIdentification& drawing = design.drawing;
   return {"ZT6 V" + version + "  " + words["Kerbverzahnung"] + " " + words["nach"] + " DIN 5481",
-          ReportWriter::NameLine(drawing.shaftName1, drawing.shaftNumber),
-          ReportWriter::NameLine(drawing.hubName1, drawing.hubNumber), drawing.infoLines[0],
-          drawing.infoLines[1]};
+          ReportWriter::NameLine(drawing.shaftName1, drawing.shaftNumber, words["Nr.: "]),
+          ReportWriter::NameLine(drawing.hubName1, drawing.hubNumber, words["Nr.: "]),
+          drawing.infoLines[0], drawing.infoLines[1]};
 }
 
 std::array<std::string, 5> CalculationReportColumns(const Vocabulary& words) {

@@ -38,8 +38,9 @@ void DescriptionLines(ReportWriter& writer, const std::string& description) {
 
 std::array<std::string, 5> ChangeListHeader(const std::string& programTitle,
                                             const std::string& version,
-                                            const std::array<std::string, 3>& infoLines) {
-  return {programTitle + " V" + version, Oem("Änderungsprotokoll"), infoLines[0], infoLines[1],
+                                            const std::array<std::string, 3>& infoLines,
+                                            const Vocabulary& words) {
+  return {programTitle + " V" + version, words["Änderungsprotokoll"], infoLines[0], infoLines[1],
           infoLines[2]};
 }
 
@@ -48,21 +49,22 @@ std::string ChangeListIndex(std::size_t i, int indexStyle) {
   return std::string(1, static_cast<char>('a' + (i - 1)));
 }
 
-void WriteChangeList(ReportWriter& writer, const DocumentationData& docs, int indexStyle) {
+void WriteChangeList(ReportWriter& writer, const DocumentationData& docs, int indexStyle,
+                     const Vocabulary& words) {
   writer.Line("");
-  writer.Line("Erstellungsdatum: " + docs.signOff[0].date + "     " + "Erstellt von" + ": " +
-              docs.signOff[0].name);
+  writer.Line(words["Erstellungsdatum"] + ": " + docs.signOff[0].date + "     " +
+              words["Erstellt von"] + ": " + docs.signOff[0].name);
   if (!docs.replacementFor.empty()) {
     writer.Line("");
-    writer.Line(Oem("Ersatz für: ") + PaddedTo(docs.replacementFor, docwidth::replacement));
+    writer.Line(words["Ersatz für"] + ": " + PaddedTo(docs.replacementFor, docwidth::replacement));
   }
   if (!docs.replacedBy.empty()) {
     writer.Line("");
-    writer.Line("Ersetzt durch: " + PaddedTo(docs.replacedBy, docwidth::replacement));
+    writer.Line(words["Ersetzt durch"] + ": " + PaddedTo(docs.replacedBy, docwidth::replacement));
   }
   writer.Line("");
-  writer.Line(Column("Index", 6) + "  " + Column("Datum", 10) + "   " + Column("Bearb.", 6) +
-              "   " + Column(Oem("Änderung"), 20));
+  writer.Line(Column(words["Index"], 6) + "  " + Column(words["Datum"], 10) + "   " +
+              Column(words["Bearb."], 6) + "   " + Column(words["Änderung"], 20));
   writer.Line(writer.DoubleRule());
   for (std::size_t i = 1; i <= docs.changeCount && i <= kMaxChangeRecords; ++i) {
     const AendRecord& record = docs.changes[i - 1];

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/html_escape.h"
 #include "base/number_format.h"
 #include "report/line_builder.h"
+#include "report/vocabulary.h"
 
 namespace zt6 {
 
@@ -17,7 +19,6 @@ constexpr std::size_t kHeaderWidth = 65;
 constexpr std::array<std::size_t, 5> kHeadingWidths{30, 10, 10, 10, 10};
 constexpr std::string_view kIndent = "       ";  // every text-form line
 constexpr std::string_view kTableStart = "<TABLE BORDER = \"2\" WIDTH= \"100%\">";
-constexpr std::string_view kRemarksTitle = "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN";
 
 // Code page 850 box-drawing characters.
 constexpr char kLight = static_cast<char>(196);        // ─
@@ -137,7 +138,8 @@ void ReportWriter::WriteLine(std::string_view line) {
 }
 
 void ReportWriter::WriteHtml(std::string_view oemLine) {
-  WriteLine(OemToAnsiAnyLength(oemLine, settings_.asciiSpecial));
+  // Windows-1252 has no beta; the page shows it as an entity.
+  WriteLine(OemToAnsiAnyLength(SpellBetaSymbols(oemLine, "&beta;"), settings_.asciiSpecial));
 }
 
 // Texts are escaped so that a message such as "Dii<DFe" is shown, not taken for a tag.
@@ -204,7 +206,8 @@ void ReportWriter::Emit(std::string_view text, bool lineEnd) {
       CloseTable();
       ++linesOnPage_;
       if (IsRule(text)) return;
-      Write(OemToAnsiAnyLength("<br>" + Html(text), settings_.asciiSpecial));
+      Write(OemToAnsiAnyLength(SpellBetaSymbols("<br>" + Html(text), "&beta;"),
+                               settings_.asciiSpecial));
       break;
     case ReportForm::Text:
       ++linesOnPage_;
@@ -292,8 +295,17 @@ void ReportWriter::Markup(std::string_view oemLine) {
   if (Form() == ReportForm::Html) WriteHtml(oemLine);
 }
 
-std::string ReportWriter::NameLine(std::string_view name, std::string_view number) {
-  return LineBuilder(72).Place(1, name).Place(40, "Nr.: " + std::string(number)).Text();
+std::string ReportWriter::NameLine(std::string_view name, std::string_view number,
+                                   std::string_view numberLabel) {
+  return LineBuilder(72)
+      .Place(1, name)
+      .Place(40, std::string(numberLabel) + std::string(number))
+      .Text();
+}
+
+void ReportWriter::SetWords(const Vocabulary& words) {
+  sheetWord_ = words["Bl."];
+  remarksTitle_ = words["BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN"];
 }
 
 // ---- pages -------------------------------------------------------------------
@@ -363,10 +375,10 @@ void ReportWriter::TextPageHeader(int page, int columnHeadings) {
   first_line.Insert(1, side).Insert(6, headerLines_[0]);
   if (settings_.headerMode != 2) {
     if (totalPages_ > 0) {
-      first_line.Insert(60, "Bl." + FormatInteger(page, 2, false) + "/" +
+      first_line.Insert(60, sheetWord_ + FormatInteger(page, 2, false) + "/" +
                                 FormatInteger(totalPages_, 2, false));
     } else {
-      first_line.Insert(64, "Bl." + FormatInteger(page, 2, false));
+      first_line.Insert(64, sheetWord_ + FormatInteger(page, 2, false));
     }
   }
   Line(first_line.Insert(70, side).Text());
@@ -457,7 +469,7 @@ void ReportWriter::Remarks(const std::vector<ReportRemark>& remarks) {
   if (remarks.empty()) return;
   const ReportForm form = Form();
   WriteLine("");
-  Line(kRemarksTitle);
+  Line(remarksTitle_);
   if (form != ReportForm::TabSeparated) {
     Line(DoubleRule());
     WriteLine("");

@@ -57,6 +57,8 @@ inline constexpr std::string_view kNoRule = "$!$";  // a rule that is never writ
 // stay texts as typed even when they read as numbers.
 enum class RowValues { Results, Texts };
 
+class Vocabulary;
+
 class ReportWriter {
  public:
   ReportWriter();
@@ -66,6 +68,9 @@ class ReportWriter {
   void SetHeader(std::array<std::string, 5> lines, int totalPages);
   // Column headings cut to 30, 10, 10, 10, 10 characters.
   void SetColumns(std::array<std::string, 5> headings);
+  // The writer's own words (the sheet number's "Bl.", the remarks' title) in the
+  // language of words; German until set.
+  void SetWords(const Vocabulary& words);
 
   // Starts a new document for the device with an empty output. The pause question is
   // asked before each page when pauseAfterPage is on; answering No cancels.
@@ -94,8 +99,9 @@ class ReportWriter {
   // Ends the document: the final form feed, the closing HTML elements.
   void Finish();
 
-  // "name" at column 1, "Nr.: " + number at column 40 of a 72-character line.
-  static std::string NameLine(std::string_view name, std::string_view number);
+  // "name" at column 1, numberLabel ("Nr.: ") + number at column 40 of a 72-character line.
+  static std::string NameLine(std::string_view name, std::string_view number,
+                              std::string_view numberLabel = "Nr.: ");
 
   int Device() const { return device_; }
   void SetDevice(int device) { device_ = device; }
@@ -151,6 +157,8 @@ class ReportWriter {
   int totalPages_ = 0;
   std::array<std::string, 5> headerLines_;
   std::array<std::string, 5> columnHeadings_;
+  std::string sheetWord_ = "Bl.";
+  std::string remarksTitle_ = "BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN";
   int pendingColumnHeadings_ = 1;
   bool pauseAfterPage_ = false;
   std::function<bool()> askContinue_;

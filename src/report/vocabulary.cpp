@@ -19,17 +19,17 @@ constexpr Entry kEntries[] = {
     {"Profil", "profile"},
     {"Drehmoment", "torque"},
     {"Biegemoment", "bending moment"},
-    {"Anwendungsfaktor", "application coefficient"},
+    {"Anwendungsfaktor", "application factor"},
     {"FESTIGKEIT", "STRENGTH"},
     {"NACH", "TO"},
     {"Werkstoff", "material"},
     {"Streckgrenze", "yield strength"},
-    {"Lastfaktor", "load coefficent"},
+    {"Lastfaktor", "load factor"},
     {"eins.Last", "pulsating load"},
     {"wechselnde Last", "alternating load"},
-    {"zul.Flächenpressung", "adm. pressure"},
+    {"zul.Flächenpressung", "perm. surface pressure"},
     {"wechselnd", "alternating"},
-    {"Nabenlänge", "profile length"},
+    {"Nabenlänge", "hub length"},
     {"zul.Drehmoment", "adm.torque"},
     {"schwellend", "pulsating"},
     {"nach", "to"},
@@ -45,9 +45,9 @@ constexpr Entry kEntries[] = {
     {"bemaßt", "dimensioned"},
     {"zurück", "return"},
     {"Quick", "Quick"},
-    {"Nabenwanddicke", "gauge of hub"},
-    {"Flächenpressung", "pressure"},
-    {"Lastrichtungswechselfaktor", "load alternating coefficient"},
+    {"Nabenwanddicke", "hub wall thickness"},
+    {"Flächenpressung", "surface pressure"},
+    {"Lastrichtungswechselfaktor", "load reversal factor"},
     {"Sicherheit", "safety"},
     {"Anwendung", "application"},
     {"Schubspannung", "shear stress"},
@@ -64,26 +64,26 @@ constexpr Entry kEntries[] = {
     {"Teilkreisdurchmesser", "Pitch diameter"},
     {"Lückenwinkel", "Gap angle"},
     {"Teilung", "Pitch"},
-    {"Zähnezahl", "No. of teeth"},
-    {"Modul", "Modul"},
+    {"Zähnezahl", "Number of teeth"},
+    {"Modul", "Module"},
     {"Fußradius", "Root fillet radius"},
     {"außen", "exterior"},
     {"innen", "interior"},
     {"Nenndrehmoment", "Rated torque"},
     {"Maximales", "Maximum"},
     {"Äquivalentes", "Equivalent"},
-    {"Zahnbreite", "Profile length"},
-    {"Lastverteilungsfaktor", "Load distrib.coeff."},
-    {"Anteilfaktor", "distribution factor"},
+    {"Zahnbreite", "Hub length"},
+    {"Lastverteilungsfaktor", "Load distribution factor"},
+    {"Anteilfaktor", "Load sharing factor"},
     {"Maximale", "Maximum"},
     {"Umfangskraft", "Tangential force"},
     {"äquivalente", "equivalent"},
     {"wirks", "eff"},
     {"Torsionsspannung", "shear stress"},
     {"Lastspitzenhäufigkeitsfaktor", "Load peak frequency factor"},
-    {"Stützfaktor", "Supp. Factor"},
+    {"Stützfaktor", "Support factor"},
     {"Härteeinflußfaktor", "Hardness factor"},
-    {"Zulässige Flächenpressung", "Perm.surface pressure"},
+    {"Zulässige Flächenpressung", "Permissible surface pressure"},
     {"Last", "Load"},
     {"Toleranzklasse", "Tolerance class"},
     {"grob", "coarse"},
@@ -94,12 +94,12 @@ constexpr Entry kEntries[] = {
     {"Teilungs-Gesamtabweichung", "Total pitch error"},
     {"Flankenlinien-Gesamtabweichung", "Total alignment deviation"},
     {"Rundlaufabweichung", "Circular deviation"},
-    {"Fuß-Formkreisdurchmesser", "Root diameter util."},
+    {"Fuß-Formkreisdurchmesser", "Form-circle diameter"},
     {"Zahndicke", "tooth thickness"},
-    {"Meßkreisdurchmesser", "meas. circle diameter"},
-    {"Maß über Meßkreise", "dimension over balls"},
-    {"Zahnlücke", "tooth gap"},
-    {"Maß zwischen Meßkreisen", "dimension between balls"},
+    {"Meßkreisdurchmesser", "pin diameter"},
+    {"Maß über Meßkreise", "measurement over pins"},
+    {"Zahnlücke", "space width"},
+    {"Maß zwischen Meßkreisen", "measurement between pins"},
     {"Gesamttoleranz", "Total tolerance"},
     {"Toleranz", "Tolerance"},
     {"min", "min"},
@@ -125,15 +125,92 @@ constexpr Entry kEntries[] = {
     {"Welle-Nabeverbindung nicht verschiebbar", "shaft-hub joint not displaceable"},
     {"unbelastet verschiebbare Nabe", "unloaded displaceable hub"},
     {"unter Last verschiebbare Nabe", "under load displaceable hub"},
+    // The report's material block, tolerance parts and material conditions.
+    {"WERKSTOFF WELLE/NABE", "MATERIAL SHAFT/HUB"},
+    {"Werkstoffnummer", "Material number"},
+    {"Werkstoffname 1/2:", "Material name 1/2:"},
+    {"Ist", "actual"},
+    {"wirksam", "effective"},
+    {"Nr.: ", "No.: "},
+    {"Bl.", "Sh."},
+    {"BEMERKUNGEN, WARNUNGEN, FEHLERMELDUNGEN", "REMARKS, WARNINGS, ERROR MESSAGES"},
+    // The change list.
+    {"Änderungsprotokoll", "Change record"},
+    {"Erstellungsdatum", "Date of issue"},
+    {"Erstellt von", "Issued by"},
+    {"Ersatz für", "Replaces"},
+    {"Ersetzt durch", "Replaced by"},
+    {"Index", "Index"},
+    {"Datum", "Date"},
+    {"Bearb.", "Drawn"},
+    {"Änderung", "Modification"},
+    // The manufacturing drawing's frame and fit table.
+    {"Zust.", "Rev."},
+    {"Name", "Name"},
+    {"Gepr.", "Chkd."},
+    {"Norm", "Std."},
+    {"Frei", "Appr."},
+    {"Blatt", "Sheet"},
+    {"nicht dargestellt", "not shown"},
+    {"Paßmaß", "Fit"},
+    {"Mindestmaß", "Minimum size"},
+    {"Höchstmaß", "Maximum size"},
+    // The run summary and the message descriptions.
+    {"Berechnung erfolgreich ohne Fehlermeldungen",
+     "Calculation successful without error messages"},
+    {"Weiter/zurück...", "Continue/back..."},
+    {"Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.",
+     "The calculation reports warnings or errors, see cause and remedy."},
+    {"Meldung", "Message"},
+    {"Fehlermeldungen", "Error Messages"},
+    {"keine Beschreibung dieser Fehlermeldung vorhanden.",
+     "no description of this message available."},
+    {"nicht gefunden.", "not found."},
+    // The CAD output choice.
+    {"Kontrollausgabe auf Bildschirm", "Check output on the screen"},
+    {"Ausgabe auf Laserprinter/Plotter mit PLOTRIX", "Output to laser printer/plotter with PLOTRIX"},
+    // The main commands' questions and status texts.
+    {"Datei speichern", "Save file"},
+    {"Bisherige Eingaben verwerfen ?", "Discard the inputs so far ?"},
+    {"Lösche temporäre Dateien ...", "Deleting temporary files ..."},
+    // The prompts: message box captions, input checks, file checks.
+    {"Meldung:", "Message:"},
+    {"Fehler : ", "Error  : "},
+    {"Eingabe", "Input"},
+    {"Ungültige Eingabe ", "Invalid input "},
+    {"Gültiger Wertebereich: ", "Valid range: "},
+    {"existiert bereits", "exists already"},
+    {"überschreiben", "write over it"},
+    {"Ungültiger Dateiname ", "Invalid file name "},
+    {"Datei ", "File "},
+    {" kann nicht geschrieben werden: ", " cannot be written: "},
+    {"nicht gefunden oder kein Zugriffsrecht", "not found or no access right"},
+    {"Lesefehler", "Read error"},
+    {"Diskette/Platte voll", "Disk full"},
+    {"Falsches numerisches Format", "Wrong number format"},
+    {"Fehler bei Zugriff auf Diskette/Platte", "Error accessing the disk"},
+    {"Fehler beim Schließen einer Datei", "Error closing a file"},
 };
 
 }  // namespace
 
 Vocabulary::Vocabulary() { Load(1); }
 
+std::vector<std::pair<std::string_view, std::string_view>> VocabularyEntries() {
+  std::vector<std::pair<std::string_view, std::string_view>> entries;
+  for (const Entry& entry : kEntries) entries.emplace_back(entry.german, entry.english);
+  return entries;
+}
+
+const Vocabulary& GermanWords() {
+  static const Vocabulary german;
+  return german;
+}
+
 void Vocabulary::Load(int language) {
-  if (language != 1 && language != 2) return;
-  language_ = language;
+  if (language < 1) return;
+  // The other menu languages have no words of their own and take the English ones.
+  language_ = language == 1 ? 1 : 2;
   texts_.clear();
   for (const Entry& entry : kEntries)
     texts_.emplace(entry.german, Oem(language == 1 ? entry.german : entry.english));

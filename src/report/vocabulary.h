@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace zt6 {
 
@@ -13,7 +15,8 @@ class Vocabulary {
  public:
   Vocabulary();  // German
 
-  // Loads language 1 (German) or 2 (English); any other number changes nothing.
+  // Loads language 1 (German) or 2 (English); the other menu languages (3..9) load
+  // English, a number below 1 changes nothing.
   void Load(int language);
   int Language() const { return language_; }
 
@@ -26,5 +29,11 @@ class Vocabulary {
   int language_ = 1;
   std::unordered_map<std::string, std::string> texts_;  // UTF-8 German name -> CP850 text
 };
+
+// Every entry: its German and its English text (UTF-8), in table order.
+std::vector<std::pair<std::string_view, std::string_view>> VocabularyEntries();
+
+// The German words, for the writers whose caller gives none.
+const Vocabulary& GermanWords();
 
 }  // namespace zt6

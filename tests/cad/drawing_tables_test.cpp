@@ -207,7 +207,7 @@ TEST(DataTable, ShaftValuesOfTheExample) {
   EXPECT_EQ(units[0]->text, " mm");  // m (z has no unit)
   EXPECT_EQ(units[1]->text, Oem(" °"));
   EXPECT_NE(drawn.Find(Oem(" Fuß-Formkreisdurchmesser")), nullptr);
-  EXPECT_NE(drawn.Find(Oem(" Zahndicke max.effective")), nullptr);
+  EXPECT_NE(drawn.Find(Oem(" Zahndicke max.wirksam")), nullptr);
 }
 
 // The tables give no deviation for a self-defined design or a width beyond their range:
@@ -278,7 +278,7 @@ TEST(DataTable, EnglishWordsAndUnits) {
   });
   const auto labels = drawn.Column("18", 0);
   ASSERT_EQ(labels.size(), 8u);
-  EXPECT_EQ(labels[0]->text, " No. of teeth");
+  EXPECT_EQ(labels[0]->text, " Number of teeth");
   EXPECT_EQ(labels[2]->text, " Gap angle interior");
   EXPECT_EQ(labels[5]->text, " Tip diameter");
   EXPECT_NE(drawn.Find(" hub 12x14"), nullptr);

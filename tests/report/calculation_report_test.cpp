@@ -114,15 +114,15 @@ TEST(CalculationReport, EnglishWordsAndUnits) {
   EXPECT_EQ(At(pitch, 35, 1), "P");
   EXPECT_EQ(At(pitch, 44, 2), "in");
   EXPECT_EQ(At(pitch, 56, 10), "    0.098 ");
-  EXPECT_NE(report.Row("No. of teeth"), "");
+  EXPECT_NE(report.Row("Number of teeth"), "");
   EXPECT_NE(report.Row("Tip diameter shaft min"), "");
-  EXPECT_NE(report.Row("equivalent eff.pressure"), "");
+  EXPECT_NE(report.Row("equivalent eff.surface pressure"), "");
   EXPECT_NE(report.Row("safety   fW*padm/peq"), "");
   // Pins over the shaft's teeth, between the hub's.
-  EXPECT_EQ(At(report.Row("dimension over balls max.Ref."), 35, 6), "MRemax");
-  EXPECT_EQ(At(report.Row("dimension between balls max."), 35, 6), "MRimax");
+  EXPECT_EQ(At(report.Row("measurement over pins max.Ref."), 35, 6), "MRemax");
+  EXPECT_EQ(At(report.Row("measurement between pins max."), 35, 6), "MRimax");
   EXPECT_TRUE(report.Has("STRENGTH TO NIEMANN (2005)"));
-  // Column headings of the later pages, and the German material section.
+  // Column headings of the later pages, and the material section in English too.
   bool headings = false;
   for (const std::string& line : report.lines) {
     if (line.find("sign") == std::string::npos) continue;
@@ -133,9 +133,14 @@ TEST(CalculationReport, EnglishWordsAndUnits) {
     EXPECT_EQ(At(line, 62, 3), "hub");
   }
   EXPECT_TRUE(headings);
-  EXPECT_TRUE(report.Has("WERKSTOFF WELLE/NABE"));
-  EXPECT_NE(report.Row("Streckgrenze"), "");
-  EXPECT_EQ(At(report.Row("Streckgrenze"), 44, 3), "psi");
+  EXPECT_TRUE(report.Has("MATERIAL SHAFT/HUB"));
+  EXPECT_FALSE(report.Has("WERKSTOFF"));
+  EXPECT_NE(report.Row("Material name 1/2:"), "");
+  EXPECT_NE(report.Row("Support factor"), "");
+  EXPECT_NE(report.Row("Permissible surface pressure"), "");
+  EXPECT_EQ(At(report.Row("yield strength"), 44, 3), "psi");
+  EXPECT_NE(report.Row("Tolerance actual shaft"), "");
+  EXPECT_NE(report.Row("tooth thickness max. effective"), "");
 }
 
 TEST(CalculationReport, HeaderNamesTheDrawings) {
@@ -147,8 +152,8 @@ TEST(CalculationReport, HeaderNamesTheDrawings) {
   english.Load(2);
   const auto header = CalculationReportHeader(d, english, "1.5");
   EXPECT_EQ(header[0], "ZT6 V1.5  Serration to DIN 5481");
-  // The name from column 1, "Nr.: " and the number from column 40, 72 characters in all.
-  EXPECT_EQ(header[1], "Antriebswelle" + std::string(26, ' ') + "Nr.: W-4711" + std::string(22, ' '));
+  // The name from column 1, "No.: " and the number from column 40, 72 characters in all.
+  EXPECT_EQ(header[1], "Antriebswelle" + std::string(26, ' ') + "No.: W-4711" + std::string(22, ' '));
   EXPECT_EQ(header[3], "Info eins");
   EXPECT_EQ(header[4], "Info zwei");
   EXPECT_EQ(CalculationReportColumns(english),
@@ -159,9 +164,10 @@ TEST(Vocabulary, LoadsGermanOrEnglishOnly) {
   Vocabulary words;
   EXPECT_EQ(words["Zähnezahl"], Oem("Zähnezahl"));
   words.Load(2);
-  EXPECT_EQ(words["Zähnezahl"], "No. of teeth");
+  EXPECT_EQ(words["Zähnezahl"], "Number of teeth");
   EXPECT_EQ(words["unter Last verschiebbare Nabe"], "under load displaceable hub");
-  words.Load(7);  // no vocabulary of its own: the English words stay
+  words.Load(1);
+  words.Load(7);  // no vocabulary of its own: the English words
   EXPECT_EQ(words.Language(), 2);
   EXPECT_EQ(words["Welle"], "shaft");
   EXPECT_THROW(words["Unbekannt"], std::out_of_range);

@@ -5,18 +5,19 @@
 
 #include "app/cli/command_options.h"
 #include "app/cli/design_options.h"
-#include "base/private_folder.h"
 #include "app/cli/zt6_commands.h"
 #include "app/commands/print_calculation_report.h"
 #include "app/commands/print_text_file.h"
 #include "app/commands/report_output.h"
 #include "app/commands/spreadsheet_commands.h"
 #include "app/startup/windowless_session.h"
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
+#include "base/private_folder.h"
+#include "base/program_identity.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
-#include "base/program_identity.h"
 #include "report/calculation_report.h"
 #include "report/change_list.h"
 
@@ -138,10 +139,10 @@ int PrintedPdf(const std::string& report, const ReportOptions& options, const Pr
 std::string Encoded(const std::string& report, const std::string& form, Encoding encoding,
                     bool asciiSpecial) {
   if (form == "html" || encoding == Encoding::Dos) return report;
-  if (encoding == Encoding::Utf8) return Cp850ToUtf8(report);
+  if (encoding == Encoding::Utf8) return Cp850ToUtf8WithBeta(report);
   LineWriter copy;
   for (const std::string& line : SplitLines(report))
-    copy.Line(OemToAnsiAnyLength(line, asciiSpecial));
+    copy.Line(OemToAnsiAnyLength(SpellBetaSymbols(line, "beta"), asciiSpecial));
   return copy.Text();
 }
 
@@ -182,13 +183,15 @@ int ChangeListCommand(WindowlessSession& session, const ReportOptions& options, 
   if (const int read = session.Load(options.file); read != kExitDone) return read;
   Program& program = session.program;
   ReportWriter& writer = program.report;
-  writer.SetHeader(ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]),
-                                    kProgramVersion, program.design.drawing.infoLines),
-                   0);
+  writer.SetHeader(
+      ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]), kProgramVersion,
+                       program.design.drawing.infoLines, program.words),
+      0);
+  writer.SetWords(program.words);
   writer.Begin(DeviceOfForm(options.form), Utf8ToCp850(options.output.value_or("-")),
                ReportSettingsOf(program.config), ReportPageInfoOf(program, std::nullopt));
   writer.PageHeader(0, 0);
-  WriteChangeList(writer, program.docs, program.config.changeIndexStyle);
+  WriteChangeList(writer, program.docs, program.config.changeIndexStyle, program.words);
   writer.Finish();
   const std::string bytes =
       Encoded(writer.Output(), options.form, options.encoding, program.config.format.asciiSpecial);

@@ -93,9 +93,9 @@ FrameOptions FrameOptionsOf(const Program& program, const std::optional<std::tm>
   return o;
 }
 
-std::vector<std::string> CadOutputTypeTexts() {
-  return {"DXF", "IGES", "Kontrollausgabe auf Bildschirm",
-          "Ausgabe auf Laserprinter/Plotter mit PLOTRIX", "TXT"};
+std::vector<std::string> CadOutputTypeTexts(const Vocabulary& words) {
+  return {"DXF", "IGES", words["Kontrollausgabe auf Bildschirm"],
+          words["Ausgabe auf Laserprinter/Plotter mit PLOTRIX"], "TXT"};
 }
 
 }  // namespace zt6

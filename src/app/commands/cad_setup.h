@@ -22,7 +22,8 @@ CadSettings CadSettingsOf(const Program& program, const std::optional<std::tm>& 
 // The manufacturing frame's switches and texts from the configuration and the run.
 FrameOptions FrameOptionsOf(const Program& program, const std::optional<std::tm>& fixedTime);
 
-// The texts of the "CAD-Code" choice, CP850, in output-type order 1..5.
-std::vector<std::string> CadOutputTypeTexts();
+// The texts of the "CAD-Code" choice, CP850, in output-type order 1..5, in the language
+// of words.
+std::vector<std::string> CadOutputTypeTexts(const Vocabulary& words = GermanWords());
 
 }  // namespace zt6

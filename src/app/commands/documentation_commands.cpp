@@ -23,16 +23,18 @@ std::string Lower(std::string text) {
 void ChangeListReport(ReportOutput& output, Program& program, Prompts& prompts, int device) {
   ShellState& shell = prompts.shell();
   if (shell.cancel) return;
-  program.report.SetHeader(ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]),
-                                            kProgramVersion, program.design.drawing.infoLines),
-                           0);
+  program.report.SetHeader(
+      ChangeListHeader(ProgramTitleLine(program.words["Kerbverzahnung"]), kProgramVersion,
+                       program.design.drawing.infoLines, program.words),
+      0);
+  program.report.SetWords(program.words);
   output.Open(device, program.projectName.empty() ? "" : program.projectName + ".TXT");
   if (shell.cancel) return;
   if (program.report.Device() != 1 && !output.FirstPageHeader(0)) {
     output.Abandon();
     return;
   }
-  WriteChangeList(program.report, program.docs, program.config.changeIndexStyle);
+  WriteChangeList(program.report, program.docs, program.config.changeIndexStyle, program.words);
   output.Close();
 }
 

@@ -15,7 +15,7 @@ std::optional<int> PromptCadPorts::ChooseOutputType() {
   prompts_.shell().helpNumber = 2050;
   const bool wasCancelled = prompts_.shell().cancel;
   prompts_.shell().cancel = false;
-  const int chosen = prompts_.AskChoice("CAD-Code", CadOutputTypeTexts(), 3);
+  const int chosen = prompts_.AskChoice("CAD-Code", CadOutputTypeTexts(program_.words), 3);
   if (prompts_.shell().cancel) return std::nullopt;
   prompts_.shell().cancel = wasCancelled;
   return chosen;
@@ -52,7 +52,8 @@ void PromptCadPorts::ReportWriteError(const std::string& file, const std::string
 DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& ports, int kind,
                               CadOutputType type, const std::optional<std::tm>& fixedTime) {
   if (program.messages.FatalFlag()) {
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return DrawingOutcome::FatalRun;
   }
   if (!DrawingAvailable(kind)) return DrawingOutcome::NotAvailable;
@@ -69,7 +70,8 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
       prompts.ShowErrorAlways(text);
     } else {
       program.messages.Add(text);
-      RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+      RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+          .Summary();
     }
     return DrawingOutcome::Cancelled;
   }
@@ -86,7 +88,8 @@ DrawingOutcome DrawingCommand(Program& program, Prompts& prompts, CadPorts& port
 
 void DrawingMenu(Program& program, Prompts& prompts, CadPorts& ports, CadOutputType type) {
   if (program.messages.FatalFlag()) {
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return;
   }
   int chosen = 1;

@@ -79,7 +79,10 @@ MainCommands::MainCommands(Program& program, Prompts& prompts, StandardTables& t
       tables_(tables),
       dialogs_(dialogs),
       screenPorts_(screenPorts),
-      programTitle_(ProgramTitleLine(program.words["Kerbverzahnung"])) {}
+      programTitle_(ProgramTitleLine(program.words["Kerbverzahnung"])) {
+  // The prompts speak the program's language from now on, switches included.
+  prompts_.UseWords(program_.words);
+}
 
 std::string MainCommands::ProjectPath() const {
   return ProjectFilePath(program_, program_.projectName);
@@ -96,7 +99,8 @@ bool MainCommands::SaveQuery() {
   if (!program_.modified) return true;
   if (!program_.projectName.empty()) {
     const std::string file = ProjectPath();
-    if (prompts_.AskYesNoCancel("Datei speichern (" + Utf8ToCp850(file) + ") ?")) {
+    if (prompts_.AskYesNoCancel(program_.words["Datei speichern"] + " (" + Utf8ToCp850(file) +
+                                ") ?")) {
       const ScopedOverwriteQuestion noQuestion(shell, false);
       WriteProject(program_, prompts_, program_.projectName);
       if (!shell.cancel) program_.modified = false;
@@ -106,7 +110,7 @@ bool MainCommands::SaveQuery() {
     }
     return !shell.cancel;
   }
-  if (prompts_.AskYesNoCancel("Bisherige Eingaben verwerfen ?")) {
+  if (prompts_.AskYesNoCancel(program_.words["Bisherige Eingaben verwerfen ?"])) {
     program_.modified = false;
   } else {
     shell.cancel = true;
@@ -121,7 +125,8 @@ void MainCommands::Calculate() {
 }
 
 void MainCommands::RunSummaryDialog() {
-  RunSummary(program_.messages, prompts_, DescriptionFilePath(program_)).Summary();
+  RunSummary(program_.messages, prompts_, DescriptionFilePath(program_), program_.words.Language())
+      .Summary();
 }
 
 void MainCommands::AfterCalculationRefresh() {
@@ -338,7 +343,7 @@ void MainCommands::SetLanguage(int n) {
 
 bool MainCommands::CloseQuery() {
   if (!SaveQuery()) return false;
-  screenPorts_.ShowStatus(Oem("Lösche temporäre Dateien ..."));
+  screenPorts_.ShowStatus(program_.words["Lösche temporäre Dateien ..."]);
   DeleteTemporaryDrawingFiles(FolderSettingPath(program_.config.temporaryFolder));
   return true;
 }

@@ -8,7 +8,8 @@ namespace zt6 {
 
 void PrintCalculationReport(ReportOutput& output, Program& program, Prompts& prompts) {
   if (program.messages.FatalFlag()) {
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return;
   }
   SetUpCalculationReport(program);
@@ -28,6 +29,7 @@ void SetUpCalculationReport(Program& program) {
   ReportWriter& writer = program.report;
   writer.SetHeader(CalculationReportHeader(program.design, program.words, kProgramVersion), 0);
   writer.SetColumns(CalculationReportColumns(program.words));
+  writer.SetWords(program.words);
 }
 
 bool WriteCalculationReport(Program& program) {

@@ -8,7 +8,9 @@
 #include "app/commands/print_text_file.h"
 #include "app/commands/run_summary.h"
 #include "app/files/output_file_choice.h"
+#include "app/help/language_files.h"
 #include "app/ports/text_editor.h"
+#include "base/beta_symbols.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/folder_join.h"
@@ -17,6 +19,7 @@
 #include "base/safe_file.h"
 #include "base/text_lines.h"
 #include "calc/message_descriptions.h"
+#include "calc/run_message_language.h"
 
 namespace zt6 {
 
@@ -81,8 +84,18 @@ std::string FreshTemporaryFilePath(const Configuration& config, const std::strin
 }
 
 std::string DescriptionFilePath(const Program& program) {
+  // The descriptions in the report's language, else the German ones.
+  const int language = program.words.Language();
+  for (const std::string& name : {LanguageFileName("zt6.err", language), std::string("zt6.err")}) {
+    const std::string configured =
+        Cp850ToUtf8(JoinFolder(program.config.pltFolder, Utf8ToCp850(name)));
+    if (Exists(configured)) return configured;
+    if (program.shippedDataFolder.empty()) continue;
+    const std::string shipped = (fs::path(program.shippedDataFolder) / name).string();
+    if (Exists(shipped)) return shipped;
+  }
   const std::string configured = Cp850ToUtf8(JoinFolder(program.config.pltFolder, "zt6.err"));
-  if (Exists(configured) || program.shippedDataFolder.empty()) return configured;
+  if (program.shippedDataFolder.empty()) return configured;
   return (fs::path(program.shippedDataFolder) / "zt6.err").string();
 }
 
@@ -91,8 +104,11 @@ std::vector<ReportRemark> RunRemarks(const Program& program) {
   std::vector<ReportRemark> remarks;
   for (int k = 1; k <= program.messages.Count(); ++k) {
     const std::string& message = program.messages.Message(k);
-    const MessageDescription description = LookUpDescription(file, message);
-    remarks.push_back({message, description.cause, description.remedy});
+    MessageDescription description = LookUpDescription(file, message);
+    if (description.cause == kNoDescription)
+      description.cause = program.words[std::string(kNoDescription)];
+    remarks.push_back({RunMessageInLanguage(message, program.words.Language()), description.cause,
+                       description.remedy});
   }
   return remarks;
 }
@@ -296,7 +312,8 @@ bool ReportOutput::WriteWindowsCopy(const std::string& path) {
   const FileContent report = ReadWholeFile(outputPath_, 64u << 20);
   LineWriter copy;
   for (const std::string& line : SplitLines(report.bytes))
-    copy.Line(OemToAnsiAnyLength(line, program_.config.format.asciiSpecial));
+    copy.Line(
+        OemToAnsiAnyLength(SpellBetaSymbols(line, "beta"), program_.config.format.asciiSpecial));
   const SafeWriteResult written = WriteFileSafely(path, copy.Text());
   if (written.ok) return true;
   ReportWriteFailure(path, written);
@@ -404,15 +421,16 @@ void ReportOutput::Abandon() {
 void ReportRunMessages(ReportOutput& output, Program& program, Prompts& prompts) {
   const RunMessages& messages = program.messages;
   if (messages.Count() == 0) {
-    prompts.ShowMessage("Berechnung erfolgreich ohne Fehlermeldungen");
+    prompts.ShowMessage(program.words["Berechnung erfolgreich ohne Fehlermeldungen"]);
     return;
   }
   const auto& info = program.design.drawing.infoLines;
-  program.report.SetHeader({std::string(kProgramTitle) + " V" + kProgramVersion, "Error Messages",
-                            info[0], info[1], info[2]},
+  program.report.SetHeader({std::string(kProgramTitle) + " V" + kProgramVersion,
+                            program.words["Fehlermeldungen"], info[0], info[1], info[2]},
                            1);
+  program.report.SetWords(program.words);
   if (messages.FatalFlag()) {
-    RunSummary(messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(messages, prompts, DescriptionFilePath(program), program.words.Language()).Summary();
     return;
   }
   prompts.shell().cancel = false;

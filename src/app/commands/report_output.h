@@ -43,8 +43,9 @@ std::string ProjectFileStem(const Program& program);
 std::string FreshTemporaryFilePath(const Configuration& config, const std::string& stem,
                                    const std::string& extension);
 
-// The message description file: "zt6.err" in the PLT folder, else the one installed
-// with the program.
+// The message description file in the report words' language ("zt6.en.err" for
+// English): in the PLT folder, else the one installed with the program; the German
+// "zt6.err" where there is none in that language.
 std::string DescriptionFilePath(const Program& program);
 
 // The run messages of the last calculation with their causes and remedies.

@@ -6,6 +6,7 @@
 
 #include "base/codepage.h"
 #include "calc/message_descriptions.h"
+#include "calc/run_message_language.h"
 
 namespace zt6 {
 
@@ -17,8 +18,10 @@ constexpr int kSummaryChoiceHelp = 1210;
 }  // namespace
 
 RunSummary::RunSummary(const RunMessages& messages, Prompts& prompts,
-                       std::filesystem::path descriptionFile)
-    : messages_(messages), prompts_(prompts), descriptionFile_(std::move(descriptionFile)) {}
+                       std::filesystem::path descriptionFile, int textLanguage)
+    : messages_(messages), prompts_(prompts), descriptionFile_(std::move(descriptionFile)) {
+  words_.Load(textLanguage);
+}
 
 void RunSummary::ShowDescription(int k) {
   if (k < 1 || k > messages_.Count()) return;
@@ -30,15 +33,15 @@ void RunSummary::ShowDescription(int k) {
     return;
   }
   if (!description.matched) {
-    prompts_.ShowMessageWithCaption("Meldung", kNoDescription);
+    prompts_.ShowMessageWithCaption(words_["Meldung"], words_[std::string(kNoDescription)]);
     return;
   }
 
   // The memos convert without the short-text limit of the display conversion: their
   // texts go back into the file, and an emptied long line would be stored empty.
   const MessageWindowResult result = prompts_.ui().ShowMessageWindow(
-      OemToDisplay(message, false), Cp850ToUtf8(description.cause),
-      Cp850ToUtf8(description.remedy));
+      OemToDisplay(RunMessageInLanguage(message, words_.Language()), false),
+      Cp850ToUtf8(description.cause), Cp850ToUtf8(description.remedy));
   if (result.cancelled) {
     prompts_.shell().cancel = true;
     return;
@@ -55,7 +58,9 @@ void RunSummary::ShowDescription(int k) {
       prompts_.CheckFileForReading(descriptionFile_.string());
       prompts_.shell().cancel = true;
       break;
-    case StoreResult::NotFound: prompts_.ShowMessage(message + " not found."); break;
+    case StoreResult::NotFound:
+      prompts_.ShowMessage(message + " " + words_["nicht gefunden."]);
+      break;
     case StoreResult::WriteFailed: prompts_.ReportFileError(FileError::WriteLine); break;
   }
 }
@@ -65,14 +70,15 @@ void RunSummary::Summary() {
   if (shell.noGui || shell.demoMode) return;
   const int count = messages_.Count();
   if (count == 0) {
-    prompts_.ShowMessage("Berechnung erfolgreich ohne Fehlermeldungen");
+    prompts_.ShowMessage(words_["Berechnung erfolgreich ohne Fehlermeldungen"]);
     return;
   }
 
   shell.cancel = false;
   std::vector<std::string> items;
-  for (int k = 1; k <= count; ++k) items.push_back(messages_.Message(k));
-  items.push_back(Oem("Weiter/zurück..."));
+  for (int k = 1; k <= count; ++k)
+    items.push_back(RunMessageInLanguage(messages_.Message(k), words_.Language()));
+  items.push_back(words_["Weiter/zurück..."]);
   const int proceed = count + 1;
   int preselected = shell.helpLevel < 2 ? proceed : 1;
 
@@ -80,7 +86,7 @@ void RunSummary::Summary() {
   do {
     shell.helpNumber = kSummaryChoiceHelp;
     const int chosen = prompts_.AskChoice(
-        "Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe.", items,
+        words_["Berechnungsmodul meldet Warnungen oder Fehler, siehe Ursache und Abhilfe."], items,
         preselected);
     if (shell.cancel || chosen == proceed) return;
     ShowDescription(chosen);

@@ -7,6 +7,7 @@
 #include "app/commands/report_output.h"
 #include "app/commands/run_summary.h"
 #include "app/files/project_io.h"
+#include "base/beta_symbols.h"
 #include "base/codepage.h"
 #include "base/number_parse.h"
 #include "base/safe_file.h"
@@ -47,7 +48,10 @@ bool IsNumberText(std::string_view text, char separator) {
 }
 
 std::string DosToUtf8(std::string_view dos, bool asciiSpecial) {
-  return Cp1252ToUtf8(OemToAnsiAnyLength(dos, asciiSpecial));
+  return ConvertWithBeta(
+      dos,
+      [&](std::string_view piece) { return Cp1252ToUtf8(OemToAnsiAnyLength(piece, asciiSpecial)); },
+      "β");
 }
 
 }  // namespace
@@ -180,7 +184,8 @@ bool ReportToSpreadsheet(Program& program, Prompts& prompts, Workbooks& workbook
                          Launcher& launcher) {
   if (program.messages.FatalFlag()) {
     // As every report request after a fatal run: the run-message summary instead.
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return false;
   }
   // Named after the project, and new each time: the spreadsheet program may still hold

@@ -14,7 +14,8 @@ namespace zt6 {
 std::optional<std::string> StepModelCommand(Program& program, Prompts& prompts,
                                             ModelDialog& dialog, const StepModelWriter& writer) {
   if (program.messages.FatalFlag()) {
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
     return std::nullopt;
   }
   const DesignRecord& design = program.design;

@@ -1,6 +1,7 @@
 #include "app/help/demonstration.h"
 
 #include "app/help/help_files.h"
+#include "app/help/language_files.h"
 #include "app/lookups/size_lookup.h"
 #include "app/lookups/table_access.h"
 #include "app/ports/prompts.h"
@@ -58,14 +59,20 @@ std::string DemonstrationText(const std::vector<std::string>& fileLines, int n) 
   return fileLines[line];
 }
 
-bool ShowDemonstrationIntroduction(Prompts& prompts) {
+bool ShowDemonstrationIntroduction(Prompts& prompts, int textLanguage) {
   const bool ascii = prompts.format().asciiSpecial;
+  const bool german = textLanguage == 1;
   const std::string introduction = Oem(
-      "ZT6DEMO  ist  ein selbstablaufendes Demoprogramm, das Sie mit den Möglichkeiten des "
-      "ZT6-Softwarepakets zur Berechnung von Kerbzahnprofilen vertraut machen soll.");
-  const std::string keys = Oem(
-      "Mit <ENTER> oder einem Mausklick auf das OK-Feld (bei Online-Eingabe auf "
-      "\"Schließen/ESC\") wird weitergeschaltet.");
+      german
+          ? "ZT6DEMO  ist  ein selbstablaufendes Demoprogramm, das Sie mit den Möglichkeiten des "
+            "ZT6-Softwarepakets zur Berechnung von Kerbzahnprofilen vertraut machen soll."
+          : "ZT6DEMO is a self-running demonstration that acquaints you with what the ZT6 "
+            "software for the calculation of serration profiles can do.");
+  const std::string keys =
+      Oem(german ? "Mit <ENTER> oder einem Mausklick auf das OK-Feld (bei Online-Eingabe auf "
+                   "\"Schließen/ESC\") wird weitergeschaltet."
+                 : "<ENTER> or a mouse click on the OK button (during an online input on "
+                   "\"Close/ESC\") moves on.");
   for (const std::string& text : {introduction, keys}) {
     if (!prompts.ui().ConfirmMessage("ZT6 Demo", OemToDisplay(text, ascii))) return false;
   }
@@ -101,7 +108,8 @@ bool Demonstration::GoOn() {
   ShellState& shell = program_.shell;
   if (!shell.cancel) return true;
   shell.cancel = false;
-  if (prompts_.AskYesNoCancel("Demomodus beenden ?")) {
+  const bool german = TextLanguage(program_.config.menuLanguage) == 1;
+  if (prompts_.AskYesNoCancel(german ? "Demomodus beenden ?" : "End the demonstration ?")) {
     shell.demoMode = false;
     shell.cancel = true;
     return false;
@@ -115,7 +123,7 @@ bool Demonstration::Step() {
   ++step_;
   if (!fileRead_) {
     fileRead_ = true;
-    filePath_ = HelpFilePath(program_.config, kDemonstrationFile);
+    filePath_ = LanguageHelpFilePath(program_.config, kDemonstrationFile);
     const FileContent file = ReadWholeFile(filePath_, kMaxControlFileBytes);
     if (file.ok) file_ = SplitLines(file.bytes);
   }
@@ -136,7 +144,8 @@ void Demonstration::Run() {
   shell.demoMode = true;
   LoadExampleDesign(program_, access_);
   calculate_();
-  if (!ShowDemonstrationIntroduction(prompts_)) shell.cancel = true;
+  if (!ShowDemonstrationIntroduction(prompts_, TextLanguage(program_.config.menuLanguage)))
+    shell.cancel = true;
   for (const std::string& item : DemonstrationSequence()) {
     if (!Step()) return;
     if (!item.empty()) runMenuItem_(item);

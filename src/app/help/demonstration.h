@@ -2,7 +2,7 @@
 // The self-running demonstration: an example design, then a fixed sequence of the
 // program's own menu commands, each after a text from the control file "zt6.dem" in the
 // PLT folder (code page 850: two header lines, then four lines per text, the text in the
-// third). Cancelling a dialog asks "Demomodus beenden ?".
+// third; "zt6.en.dem" in English). Cancelling a dialog asks "Demomodus beenden ?".
 
 #include <functional>
 #include <string>
@@ -22,9 +22,9 @@ const std::vector<std::string>& DemonstrationSequence();
 // Text n (1-based) of the control file's lines; the message when the file ends first.
 std::string DemonstrationText(const std::vector<std::string>& fileLines, int n);
 
-// The demonstration's introduction: the two texts, each with OK and Cancel. False when
-// the user cancelled.
-bool ShowDemonstrationIntroduction(Prompts& prompts);
+// The demonstration's introduction: the two texts in the text language (1 German,
+// 2 English), each with OK and Cancel. False when the user cancelled.
+bool ShowDemonstrationIntroduction(Prompts& prompts, int textLanguage = 1);
 
 // Row 4 of the DIN 5481 table, the hub length, the two materials and the load.
 void LoadExampleDesign(Program& program, TableAccess& access);

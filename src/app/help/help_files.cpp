@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/files/configuration.h"
+#include "app/help/language_files.h"
 #include "app/lookups/shipped_tables.h"
 #include "base/codepage.h"
 #include "base/folder_join.h"
@@ -51,6 +52,16 @@ std::string HelpFilePath(const Configuration& config, std::string_view name) {
     if (std::string found = FindFileIgnoringCase(shipped, name); !found.empty()) return found;
   }
   return Cp850ToUtf8(JoinFolder(config.pltFolder, Utf8ToCp850(name)));
+}
+
+std::string LanguageHelpFilePath(const Configuration& config, std::string_view name) {
+  const int language = TextLanguage(config.menuLanguage);
+  if (language != 1) {
+    std::string path = HelpFilePath(config, LanguageFileName(name, language));
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec)) return path;
+  }
+  return HelpFilePath(config, name);
 }
 
 }  // namespace zt6

@@ -23,6 +23,10 @@ std::string FindFileIgnoringCase(const std::string& folder, std::string_view nam
 // as missing). name is UTF-8, the result a file-system path.
 std::string HelpFilePath(const Configuration& config, std::string_view name);
 
+// HelpFilePath of the file in the configuration's menu language ("zt6.en.dem" for
+// English) when it exists, else of the German file.
+std::string LanguageHelpFilePath(const Configuration& config, std::string_view name);
+
 // The PLT folder the user works in (configured, else the shipped one), UTF-8.
 std::string HelpFolder(const Configuration& config);
 

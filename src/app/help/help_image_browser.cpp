@@ -32,8 +32,9 @@ std::string Trimmed(std::string text) {
 }  // namespace
 
 HelpImageBrowser::HelpImageBrowser(Program& program, Prompts& prompts)
-    : program_(program), prompts_(prompts),
-      listPath_(HelpFilePath(program.config, kHelpImageListFile)) {}
+    : program_(program),
+      prompts_(prompts),
+      listPath_(LanguageHelpFilePath(program.config, kHelpImageListFile)) {}
 
 bool HelpImageBrowser::ListExists() const {
   std::error_code ec;

@@ -4,6 +4,7 @@
 
 #include "app/files/configuration.h"
 #include "app/help/help_files.h"
+#include "app/help/language_files.h"
 #include "app/ports/prompts.h"
 #include "base/codepage.h"
 #include "base/safe_file.h"
@@ -96,6 +97,13 @@ HelpEntry LookUpHelpInFile(const std::string& path, int number) {
 }
 
 HelpEntry LookUpHelp(const Configuration& config, int number) {
+  const int language = TextLanguage(config.menuLanguage);
+  if (language != 1) {
+    // An entry not yet written in the language is shown in German.
+    HelpEntry entry = LookUpHelpInFile(
+        HelpFilePath(config, LanguageFileName(HelpFileName(number), language)), number);
+    if (entry.found) return entry;
+  }
   return LookUpHelpInFile(HelpFilePath(config, HelpFileName(number)), number);
 }
 
@@ -126,8 +134,9 @@ std::vector<int> HelpHeadNumbers(const std::vector<std::string>& fileLines) {
 }
 
 bool DrawHelpImage(const Configuration& config, DrawingWindow& drawing, const std::string& name) {
-  const std::string path = HelpFilePath(config, name + ".plt");
-  const FileContent file = ReadWholeFile(path, kMaxPlotFileBytes);
+  // The image with the words of the menu language, else the German one.
+  const FileContent file =
+      ReadWholeFile(LanguageHelpFilePath(config, name + ".plt"), kMaxPlotFileBytes);
   if (!file.ok || file.tooLarge) return false;  // no help image is that large
   DrawPlotFile(drawing, file.bytes);
   return true;

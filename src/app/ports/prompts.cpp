@@ -32,7 +32,9 @@ std::string NameForMessage(const std::string& path) { return Utf8ToCp850(path); 
 }  // namespace
 
 Prompts::Prompts(Ui& ui, ShellState& shell, const FormatSettings& format)
-    : ui_(ui), shell_(shell), format_(format) {}
+    : ui_(ui), shell_(shell), format_(format), words_(&GermanWords()) {}
+
+const std::string& Prompts::W(std::string_view german) const { return (*words_)[german]; }
 
 std::string Prompts::ToDisplay(std::string_view oem) const {
   return OemToDisplay(oem, format_.asciiSpecial);
@@ -41,7 +43,7 @@ std::string Prompts::ToDisplay(std::string_view oem) const {
 std::string Prompts::FromDisplay(std::string_view utf8) const { return DisplayToOem(utf8); }
 
 void Prompts::ShowMessage(std::string_view text) {
-  ui_.MessageBox("Meldung:", ToDisplay(text));
+  ui_.MessageBox(ToDisplay(W("Meldung:")), ToDisplay(text));
 }
 
 void Prompts::ShowError(std::string_view text) {
@@ -49,7 +51,7 @@ void Prompts::ShowError(std::string_view text) {
 }
 
 void Prompts::ShowErrorAlways(std::string_view text) {
-  ui_.MessageBox("Fehler : ", ToDisplay(text));
+  ui_.MessageBox(ToDisplay(W("Fehler : ")), ToDisplay(text));
 }
 
 void Prompts::ShowMessageWithCaption(std::string_view caption, std::string_view text) {
@@ -95,7 +97,7 @@ std::optional<std::string> Prompts::EnterText(std::string_view prompt, int maxLe
                                               std::string_view current) {
   const std::string shown = ToDisplay(current);
   const std::optional<std::string> typed =
-      ui_.AskText("Eingabe", ToDisplay(prompt), maxLength, shown);
+      ui_.AskText(ToDisplay(W("Eingabe")), ToDisplay(prompt), maxLength, shown);
   if (!typed) return std::nullopt;
   // An untouched text comes back as it was: the way through the display code page
   // (ASCII transliteration, overlong texts) is not reversible.
@@ -129,10 +131,10 @@ std::int32_t Prompts::AskWholeNumber(std::string_view prompt, std::int32_t curre
     const std::optional<std::int32_t> value = TryParseWhole(*typed);
     if (!value) {
       ui_.Beep();
-      ShowError(Oem("Ungültige Eingabe ") + Quoted(*typed) + " !");
+      ShowError(W("Ungültige Eingabe ") + Quoted(*typed) + " !");
     } else if (*value < a || *value > b) {
       ui_.Beep();
-      ShowError(Oem("Gültiger Wertebereich: ") + std::to_string(a) + " .. " + std::to_string(b) +
+      ShowError(W("Gültiger Wertebereich: ") + std::to_string(a) + " .. " + std::to_string(b) +
                 " !");
     } else {
       return *value;
@@ -162,10 +164,10 @@ double Prompts::AskRealNumber(std::string_view prompt, double current, double mi
         *typed == shown ? std::optional<double>(current) : TryParseReal(*typed);
     if (!value) {
       ui_.Beep();
-      ShowError(Oem("Ungültige Eingabe ") + Quoted(*typed) + " !");
+      ShowError(W("Ungültige Eingabe ") + Quoted(*typed) + " !");
     } else if (!(*value >= min && *value <= max)) {
       ui_.Beep();
-      ShowError(Oem("Gültiger Wertebereich: ") + FormatSignificant(min, format_) + " .. " +
+      ShowError(W("Gültiger Wertebereich: ") + FormatSignificant(min, format_) + " .. " +
                 FormatSignificant(max, format_) + " !");
     } else {
       return *value;
@@ -184,8 +186,8 @@ void Prompts::CheckFileForWriting(const std::string& path) {
   const bool exists = !isDirectory && fs::exists(path, ec);
   if (exists && path.find("aktuell") == std::string::npos && shell_.overwriteQuestion) {
     shell_.helpNumber = kOverwriteHelpNumber;
-    const std::string question = NameForMessage(path) + " " + "existiert bereits" + ".   " +
-                                 Oem("überschreiben") + " ?";
+    const std::string question =
+        NameForMessage(path) + " " + W("existiert bereits") + ".   " + W("überschreiben") + " ?";
     if (!AskYesNoCancel(question)) {
       shell_.cancel = true;
       return;
@@ -216,7 +218,7 @@ void Prompts::CheckFileForWriting(const std::string& path) {
     ReportWriteFailure(path, error);
     return;
   }
-  ShowError(Oem("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");
+  ShowError(W("Ungültiger Dateiname ") + Quoted(NameForMessage(path)) + " !");
   shell_.cancel = true;
 }
 
@@ -228,7 +230,7 @@ void Prompts::ReportWriteFailure(const std::string& path, int errorNumber,
     ReportFileError(FileError::WriteLine);
     return;
   }
-  ShowError("Datei " + Quoted(NameForMessage(path)) + " kann nicht geschrieben werden: " +
+  ShowError(W("Datei ") + Quoted(NameForMessage(path)) + W(" kann nicht geschrieben werden: ") +
             problem + " !");
   shell_.cancel = true;
 }
@@ -238,8 +240,8 @@ void Prompts::CheckFileForReading(const std::string& path) {
   const bool readable = !std::filesystem::is_directory(path, ec) &&
                         std::ifstream(path, std::ios::binary).is_open();
   if (!readable) {
-    ShowError("Datei " + NameForMessage(path) + " " + "nicht gefunden oder kein Zugriffsrecht" +
-              " !");
+    ShowError(W("Datei ") + NameForMessage(path) + " " +
+              W("nicht gefunden oder kein Zugriffsrecht") + " !");
     shell_.cancel = true;
   }
 }
@@ -247,11 +249,21 @@ void Prompts::CheckFileForReading(const std::string& path) {
 void Prompts::ReportFileError(FileError error) {
   std::string text;
   switch (error) {
-    case FileError::ReadLine: text = "Lesefehler"; break;
-    case FileError::DiskFull: text = "Diskette/Platte voll"; break;
-    case FileError::NumberFormat: text = "Falsches numerisches Format"; break;
-    case FileError::WriteLine: text = "Fehler bei Zugriff auf Diskette/Platte"; break;
-    case FileError::Close: text = Oem("Fehler beim Schließen einer Datei"); break;
+    case FileError::ReadLine:
+      text = W("Lesefehler");
+      break;
+    case FileError::DiskFull:
+      text = W("Diskette/Platte voll");
+      break;
+    case FileError::NumberFormat:
+      text = W("Falsches numerisches Format");
+      break;
+    case FileError::WriteLine:
+      text = W("Fehler bei Zugriff auf Diskette/Platte");
+      break;
+    case FileError::Close:
+      text = W("Fehler beim Schließen einer Datei");
+      break;
     case FileError::Create: text = "file write error"; break;
   }
   ShowError(text);

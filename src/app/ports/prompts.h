@@ -12,6 +12,7 @@
 #include "app/ports/ui.h"
 #include "app/state/shell_state.h"
 #include "base/format_settings.h"
+#include "report/vocabulary.h"
 
 namespace zt6 {
 
@@ -31,6 +32,9 @@ class Prompts {
   Ui& ui() { return ui_; }
   ShellState& shell() { return shell_; }
   const FormatSettings& format() const { return format_; }
+  // The words of the prompts' own texts (captions, input and file checks): German until
+  // the program's words are given, which then follow every language switch.
+  void UseWords(const Vocabulary& words) { words_ = &words; }
 
   // All texts below are in the DOS code page (CP850) unless noted.
   void ShowMessage(std::string_view text);                 // caption "Meldung:"
@@ -65,6 +69,8 @@ class Prompts {
 
  private:
   std::string ToDisplay(std::string_view oem) const;
+  // The prompts' own text named by its German text, in the current words (CP850).
+  const std::string& W(std::string_view german) const;
   std::string FromDisplay(std::string_view utf8) const;
   // The text dialog without touching the cancel flag; nullopt = cancelled.
   std::optional<std::string> EnterText(std::string_view prompt, int maxLength,
@@ -73,6 +79,7 @@ class Prompts {
   Ui& ui_;
   ShellState& shell_;
   const FormatSettings& format_;
+  const Vocabulary* words_;
 };
 
 }  // namespace zt6

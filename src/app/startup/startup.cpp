@@ -101,7 +101,8 @@ StartOutcome BatchReport(Program& program, Prompts& prompts, OutputPorts ports,
   // A report that could not be written is a failed run, not a finished one.
   if (prompts.shell().cancel) return Exit(outcome, 1);
   if (program.messages.Count() > 0 && !program.messages.FatalFlag())
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
   return Exit(outcome, 0);
 }
 
@@ -130,7 +131,8 @@ StartOutcome BatchCad(Program& program, Prompts& prompts, OutputPorts output,
   // A drawing that could not be written is a failed run, not a finished one.
   if (drawn == DrawingOutcome::Cancelled) return Exit(outcome, 1);
   if (drawn == DrawingOutcome::Drawn && program.messages.Count() > 0)
-    RunSummary(program.messages, prompts, DescriptionFilePath(program)).Summary();
+    RunSummary(program.messages, prompts, DescriptionFilePath(program), program.words.Language())
+        .Summary();
   return Exit(outcome, 0);
 }
 

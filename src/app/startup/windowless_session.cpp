@@ -7,6 +7,7 @@
 #include "app/lookups/shipped_tables.h"
 #include "base/codepage.h"
 #include "calc/calculation_run.h"
+#include "calc/run_message_language.h"
 
 namespace zt6 {
 
@@ -19,6 +20,7 @@ WindowlessSession::WindowlessSession(const WindowlessOptions& options, std::ostr
       launcher(err),
       printer(err),
       err_(err) {
+  prompts.UseWords(program.words);
   program.shippedTableFolder = options.tableFolder.value_or(ShippedTableFolder());
   program.shippedDataFolder = ShippedDataFolder();
   if (options.readSettings) {
@@ -74,7 +76,9 @@ int WindowlessSession::Calculate() {
 int WindowlessSession::FatalOutcome() {
   const RunMessages& messages = program.messages;
   if (!messages.FatalFlag()) return kExitDone;
-  for (int k = 1; k <= messages.Count(); ++k) err_ << Cp850ToUtf8(messages.Message(k)) << '\n';
+  for (int k = 1; k <= messages.Count(); ++k)
+    err_ << Cp850ToUtf8(RunMessageInLanguage(messages.Message(k), program.words.Language()))
+         << '\n';
   return kExitFatalRun;
 }
 

@@ -121,7 +121,7 @@ TEST(Zt6Cad, EnglishWordsOnRequest) {
   const auto english =
       RunZt6Command({"cad", project, "--drawing", "14", "--format", "txt", "--language", "2"});
   ASSERT_EQ(english.exitCode, 0) << english.err;
-  EXPECT_NE(english.out.find("\tZT6    17x20    Tolerance tooth thickness + tooth gap\r\n"),
+  EXPECT_NE(english.out.find("\tZT6    17x20    Tolerance tooth thickness + space width\r\n"),
             std::string::npos);
   const auto german = RunZt6Command({"cad", project, "--drawing", "14", "--format", "txt"});
   EXPECT_NE(german.out.find("\tZT6    17x20    Toleranz Zahndicke + Zahnl"), std::string::npos);

@@ -107,7 +107,8 @@ bool TableOf(const std::vector<DrawnText>& texts, const DrawnText& cell, Table& 
   return true;
 }
 
-// Each row's symbol (as written, Windows-1252) and the JSON value(s) it prints; the
+// Each row's symbol (as written, Windows-1252, which spells the beta out) and the JSON
+// value(s) it prints; the
 // strength table prints shaft and hub side by side.
 const std::map<Table, std::map<std::string, std::vector<std::string>>>& Rows() {
   static const std::map<Table, std::map<std::string, std::vector<std::string>>> rows = {
@@ -119,7 +120,7 @@ const std::map<Table, std::map<std::string, std::vector<std::string>>>& Rows() {
         {"Smax", {"results.Smax"}},    {"Smin", {"results.Smin"}},
         {"DRe", {"inputs.DRe"}},       {"MRemax", {"results.MRemax"}},
         {"MRemin", {"results.MRemin"}}, {"Falpha", {"results.F_alpha_shaft"}},
-        {"F\xDF", {"results.F_beta_shaft"}}, {"Fp", {"results.F_p_shaft"}},
+        {"Fbeta", {"results.F_beta_shaft"}}, {"Fp", {"results.F_p_shaft"}},
         {"Fr", {"results.Fr"}}}},
       {Table::Hub,
        {{"Z", {"inputs.z"}},            {"m", {"results.D/z"}},
@@ -129,7 +130,7 @@ const std::map<Table, std::map<std::string, std::vector<std::string>>>& Rows() {
         {"Emin", {"results.Emin"}},     {"Ev", {"results.Ev"}},
         {"DRi", {"inputs.DRi"}},        {"MRimax", {"results.MRimax"}},
         {"MRimin", {"results.MRimin"}}, {"Falpha", {"results.F_alpha_hub"}},
-        {"F\xDF", {"results.F_beta_hub"}}, {"Fp", {"results.F_p_hub"}},
+        {"Fbeta", {"results.F_beta_hub"}}, {"Fp", {"results.F_p_hub"}},
         {"Fr", {"results.Fr"}}}},
       {Table::Load,
        {{"TN", {"inputs.TN"}},

@@ -327,7 +327,7 @@ TEST_F(RunMessagesReport, ListsEachMessageWithItsCauseOnOnePage) {
   ASSERT_EQ(b.Texts("textfile"), Files{b.Temp("outwin.txt").string()});
   const std::string shown = Cp1252ToUtf8(FileBytes(b.Temp("outwin.txt")));
   for (const char* text :
-       {"ZT6 V1.5", "Bl. 1/ 1", "Error Messages", "Warnung: Pressung hoch",
+       {"ZT6 V1.5", "Bl. 1/ 1", "Fehlermeldungen", "Warnung: Pressung hoch",
         "Die Flankenpressung liegt nahe der zulässigen.", "Nabenlänge vergrößern.",
         "Fehler : Werkstoff fehlt", "Kein Werkstoff der Nabe gewählt."})
     EXPECT_NE(shown.find(text), std::string::npos) << text;

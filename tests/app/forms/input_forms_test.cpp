@@ -226,7 +226,7 @@ TEST_F(InputFormsTest, LabelsFromTheVocabularyOfTheLanguage) {
   words.Load(2);
   EXPECT_EQ(form.Label("Edit_d3"), "Tip diameter shaft Dee");
   EXPECT_EQ(form.Label("Edit_tge"), "Total tolerance tooth thickness shaft TGe");
-  EXPECT_EQ(form.Label("Edit_l"), "profile length l");
+  EXPECT_EQ(form.Label("Edit_l"), "hub length l");
   EXPECT_EQ(form.Label("RadioGroup_tol2"), "coarse");
 }
 

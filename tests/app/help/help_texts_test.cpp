@@ -28,11 +28,32 @@ TEST(HelpTexts, NumbersFrom4000AreTheProgramsOwnBelowTheShared) {
   EXPECT_EQ(LookUpHelp(config, 4000).lines[0], "own text");
 }
 
+// The help follows the menu language at once: English from the English file, German
+// for an entry it lacks; languages without texts of their own take the English ones.
+TEST(HelpTexts, TheMenuLanguageChoosesTheFileWithGermanForAMissingEntry) {
+  TempDir dir("zt6help");
+  dir.Write("zt6.hlp", "5005\r\nDeutsch 5005\r\n5010\r\nDeutsch 5010\r\n");
+  dir.Write("zt6.en.hlp", "5005\r\nEnglish 5005\r\n");
+  Configuration config;
+  config.pltFolder = Utf8ToCp850(dir.path().string());
+  const struct {
+    int menuLanguage;
+    const char* text5005;
+  } cases[] = {{0, "Deutsch 5005"}, {1, "Deutsch 5005"}, {2, "English 5005"}, {7, "English 5005"}};
+  for (const auto& c : cases) {
+    config.menuLanguage = c.menuLanguage;
+    EXPECT_EQ(LookUpHelp(config, 5005).lines[0], c.text5005) << c.menuLanguage;
+    EXPECT_EQ(LookUpHelp(config, 5010).lines[0], "Deutsch 5010") << c.menuLanguage;
+  }
+}
+
 TEST(HelpTexts, EntryRulesForHeadContinuationAndEnd) {
   const std::vector<std::string> file = {
-      "5005",  "first line", "5006", "second line", "5010:abc", "plain 1", "plain 2",
-      "5013",  "marks line 4 in place of 3: nothing", "plain 4", "plain 5", "plain 6 is too many",
-      "5020",  "only line",
+      "5005",        "first line", "5006",
+      "second line", "5010:abc",   "plain 1",
+      "plain 2",     "5013",       "marks line 4 in place of 3: nothing",
+      "plain 4",     "plain 5",    "plain 6 is too many",
+      "5020",        "only line",
   };
   const HelpEntry a = FindHelpEntry(file, 5005);
   EXPECT_TRUE(a.found);

@@ -1,9 +1,11 @@
 // The help files shipped with the program: every help number the program can ask for
-// has its entry, entries keep to the format, and every image they name is there.
+// has its entry, entries keep to the format, every image they name is there, and
+// every German text has its English one.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -11,6 +13,7 @@
 #include <sstream>
 
 #include "app/help/help_texts.h"
+#include "base/codepage.h"
 #include "base/safe_file.h"
 #include "base/text_lines.h"
 
@@ -26,15 +29,16 @@ std::vector<std::string> HelpFileLines(const char* name) {
 }
 
 // The numbers the dialogs, prompts, tooltips and windows ask for by their description.
-const std::set<int> kDescribedNumbers = {
-    1000, 1030, 1040, 1210, 1500, 1555, 1570, 1580, 1585, 1590, 1595, 1600, 1605, 1610,
-    1615, 1670, 1710, 1720, 1725, 1730, 1740, 1750, 1755, 1800, 1810, 1830, 1910, 1920,
-    1930, 1935, 1940, 1960, 1970, 1980, 2050, 2055, 2060, 2070, 2080, 2090, 2110, 2120,
-    2130, 2140, 2145, 2150, 2160, 2170, 2280, 2310, 2320, 2330, 2340, 2350, 2450, 2500,
-    2530, 2710, 2720, 2730, 2750, 2820, 3000, 3010, 3055, 3210, 3400, 5005, 5010, 5040,
-    5300, 5310, 5340, 5400, 5410, 6100, 6105, 6110, 6115, 6120, 6130, 6160, 6170, 6180,
-    9500, 9510, 9520, 9590,
-    9620, 9630, 9640, 9650,  // 9610 + 10 k for the four tolerance tables
+const std::set<int> kDescribedNumbers =
+    {
+        1000, 1030, 1040, 1210, 1500, 1555, 1570, 1580, 1585, 1590, 1595, 1600, 1605, 1610,
+        1615, 1670, 1710, 1720, 1725, 1730, 1740, 1750, 1755, 1800, 1810, 1830, 1910, 1920,
+        1930, 1935, 1940, 1960, 1970, 1980, 2050, 2055, 2060, 2070, 2080, 2090, 2110, 2120,
+        2130, 2140, 2145, 2150, 2160, 2170, 2280, 2310, 2320, 2330, 2340, 2350, 2450, 2500,
+        2530, 2710, 2720, 2730, 2750, 2820, 3000, 3010, 3055, 3210, 3400, 5005, 5010, 5040,
+        5300, 5310, 5340, 5400, 5410, 6100, 6105, 6110, 6115, 6120, 6130, 6160, 6170, 6180,
+        9500, 9510, 9520, 9590, 9620, 9630, 9640, 9650,  // 9610 + 10 k for the four tolerance
+                                                         // tables
 };
 
 // Every four-digit number on a line of the program's code that speaks of help (help
@@ -74,17 +78,18 @@ TEST(ShippedHelp, EveryHelpNumberTheProgramAsksForHasItsEntry) {
 }
 
 TEST(ShippedHelp, EntriesKeepToTheFormatAndNameImagesThatExist) {
-  for (const char* name : {"morvane.hlp", "zt6.hlp"}) {
+  for (const char* name : {"morvane.hlp", "zt6.hlp", "morvane.en.hlp", "zt6.en.hlp"}) {
     const std::vector<std::string> lines = HelpFileLines(name);
     const std::vector<int> heads = HelpHeadNumbers(lines);
     EXPECT_GT(heads.size(), 10u) << name;
     std::set<int> seen;
     for (const int number : heads) {
       EXPECT_TRUE(seen.insert(number).second) << number << " twice in " << name;
-      EXPECT_EQ(number < kSharedHelpLimit, std::string(name) == "morvane.hlp") << number;
+      EXPECT_EQ(number < kSharedHelpLimit, std::string(name).starts_with("morvane")) << number;
       const HelpEntry entry = FindHelpEntry(lines, number);
       EXPECT_FALSE(entry.lines[0].empty()) << number;
-      for (const std::string& line : entry.lines) EXPECT_LE(line.size(), 80u) << number << ": " << line;
+      for (const std::string& line : entry.lines)
+        EXPECT_LE(line.size(), 80u) << number << ": " << line;
       if (entry.HasImage()) {
         EXPECT_TRUE(fs::exists(fs::path(ZT6_HELP_DIR) / (entry.image + ".plt")))
             << number << " names the image " << entry.image;
@@ -101,21 +106,65 @@ TEST(ShippedHelp, EntriesKeepToTheFormatAndNameImagesThatExist) {
     const auto firstHead = std::find_if(lines.begin(), lines.end(), [](const std::string& l) {
       return l.size() >= 4 && std::isdigit(static_cast<unsigned char>(l[0]));
     });
-    const std::size_t body = static_cast<std::size_t>(std::count_if(
-        firstHead, lines.end(), [](const std::string& l) { return !l.empty(); }));
+    const std::size_t body = static_cast<std::size_t>(
+        std::count_if(firstHead, lines.end(), [](const std::string& l) { return !l.empty(); }));
     EXPECT_EQ(counted, body) << name << ": a text line is outside every entry";
   }
 }
 
 TEST(ShippedHelp, TheImageListNamesEachImageWithAShortDescription) {
-  const std::vector<std::string> lines = HelpFileLines("ZT6.dbh");
-  ASSERT_FALSE(lines.empty());
-  const std::regex entry(R"re("([^"]{1,8})","([^"]{1,50})")re");
-  for (const std::string& line : lines) {
-    if (line.empty()) continue;
-    std::smatch m;
-    ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
-    EXPECT_TRUE(fs::exists(fs::path(ZT6_HELP_DIR) / (m[1].str() + ".plt"))) << line;
+  for (const auto& [list, suffix] : {std::pair{"ZT6.dbh", ""}, {"ZT6.en.dbh", ".en"}}) {
+    const std::vector<std::string> lines = HelpFileLines(list);
+    ASSERT_FALSE(lines.empty());
+    const std::regex entry(R"re("([^"]{1,8})","([^"]{1,50})")re");
+    for (const std::string& line : lines) {
+      if (line.empty()) continue;
+      std::smatch m;
+      ASSERT_TRUE(std::regex_match(line, m, entry)) << line;
+      EXPECT_TRUE(fs::exists(fs::path(ZT6_HELP_DIR) / (m[1].str() + suffix + ".plt"))) << line;
+    }
+  }
+}
+
+bool HasUmlaut(std::string_view cp850) {
+  return cp850.find_first_of(Oem("äöüÄÖÜß")) != std::string_view::npos;
+}
+
+// The English program's help: every German entry has its English one with the same
+// image, written in English (no umlaut is left in it); the demonstration has as many
+// texts in English as in German, and every help image is drawn with English words too.
+TEST(ShippedHelp, EveryGermanEntryHasItsEnglishOne) {
+  for (const auto& [german, english] :
+       {std::pair{"morvane.hlp", "morvane.en.hlp"}, {"zt6.hlp", "zt6.en.hlp"}}) {
+    const std::vector<std::string> de = HelpFileLines(german);
+    const std::vector<std::string> en = HelpFileLines(english);
+    EXPECT_EQ(HelpHeadNumbers(en), HelpHeadNumbers(de)) << english;
+    for (const int number : HelpHeadNumbers(de)) {
+      const HelpEntry entry = FindHelpEntry(en, number);
+      ASSERT_TRUE(entry.found) << number << " has no English entry in " << english;
+      EXPECT_EQ(entry.image, FindHelpEntry(de, number).image) << number;
+      for (const std::string& line : entry.lines) EXPECT_FALSE(HasUmlaut(line)) << number << line;
+    }
+  }
+  const auto texts = [](const char* name) {
+    const std::vector<std::string> lines = HelpFileLines(name);
+    return std::count_if(lines.begin(), lines.end(),
+                         [](const std::string& l) { return l.starts_with("-- "); });
+  };
+  EXPECT_EQ(texts("zt6.en.dem"), texts("zt6.dem"));
+  EXPECT_GE(texts("zt6.dem"), 15);
+  for (const std::string& line : HelpFileLines("zt6.en.dem")) EXPECT_FALSE(HasUmlaut(line)) << line;
+  for (const std::string& line : HelpFileLines("ZT6.en.dbh")) EXPECT_FALSE(HasUmlaut(line)) << line;
+  for (const auto& file : fs::directory_iterator(ZT6_HELP_DIR)) {
+    const std::string name = file.path().filename().string();
+    if (!name.ends_with(".en.plt")) continue;
+    const FileContent plot = ReadWholeFile(file.path(), 1 << 20);
+    EXPECT_FALSE(HasUmlaut(plot.bytes)) << name;
+    EXPECT_NE(
+        plot.bytes,
+        ReadWholeFile(fs::path(ZT6_HELP_DIR) / (name.substr(0, name.size() - 7) + ".plt"), 1 << 20)
+            .bytes)
+        << name << " has the German words";
   }
 }
 
