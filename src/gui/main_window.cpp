@@ -211,7 +211,8 @@ void MainWindow::BindHandlers() {
   plain(C::MaterialTable, [this] { ViewMaterialTable(access_); });
   plain(C::MaterialGroups, [this] { ViewMaterialGroups(access_, program_.messages); });
   plain(C::MessageSummary, [this] {
-    RunSummary summary(program_.messages, prompts_, DescriptionFilePath(program_));
+    RunSummary summary(program_.messages, prompts_, DescriptionFilePath(program_),
+                       program_.words.Language());
     summary.Summary();
   });
   on(C::Language, [this](const MenuEntry& e) {

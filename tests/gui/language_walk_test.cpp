@@ -53,57 +53,10 @@ struct CoreText {
 
 const std::vector<CoreText>& CoreTextsOfTheOtherLanguage() {
   static const std::vector<CoreText> texts = {
-      {1, "MessageBox", "Abmessungen der Kerbverzahnung DIN 5481 "},
       {1, "TForm_preview", "Date  y/m/d"},
       {1, "Thh", "Printout -> Excel"},
-      {2, "MessageBox", "Abmessungen der Kerbverzahnung DIN 5481 "},
-      {2, "TForm_confDoku", "Datei des Dokuments: vollständiger Name "},
-      {2, "TForm_confDoku", "Programm zum Dokument: Programm, mit dem"},
-      {2, "TForm_confplotrix", "Ausgabeformat des Plotprogramms: HP-GL L"},
-      {2, "TForm_confplotrix", "Maßstab der Plotausgabe, 0 bis 1000. 1 ="},
-      {2, "TForm_confplotrix", "Name der Ausgabedatei (höchstens 30 Zeic"},
-      {2, "TForm_confplotrix", "Nullpunktverschiebung in x- bzw. y-Richt"},
-      {2, "TForm_confplotrix", "Nummer der Schnittstelle, 1 bis 4 (COM1."},
-      {2, "TForm_confplotrix", "Plot um 90 Grad drehen ?: Ja dreht die Z"},
-      {2, "TForm_confplotrix", "Plotprogramm: WPLOTRIX (Windows) oder PL"},
-      {2, "TForm_confplotrix", "Postscript-Zeichensatz (höchstens 28 Zei"},
-      {2, "TForm_confplotrix", "Textbreitenfaktor der Plotausgabe, 0.1 b"},
-      {2, "TForm_hilfebild", "ausdruck: Ausdruck: Ursprung und Maßstab"},
-      {2, "TForm_hilfebild", "fl      : Lastspitzenhäufigkeitsfaktor f"},
-      {2, "TForm_hilfebild", "fw      : Lastrichtungswechselfaktor fW"},
-      {2, "TForm_hilfebild", "ka      : Anwendungsfaktor KA, Richtwert"},
-      {2, "TForm_hilfebild", "kphi    : Anteilfaktor K phi, tragende Z"},
-      {2, "TForm_hilfebild", "last    : Lastgrößen, Pressung und Siche"},
-      {2, "TForm_hilfebild", "messrol : Maß über und zwischen Messroll"},
-      {2, "TForm_hilfebild", "nabenl  : Nabenlänge l"},
-      {2, "TForm_hilfebild", "profil  : Profil Welle/Nabe mit allen Du"},
-      {2, "TForm_hilfebild", "toleranz: Toleranzfelder Zahndicke und L"},
-      {2, "TForm_hilfebild", "werkstof: Werkstoffe von Welle und Nabe"},
       {2, "TForm_preview", "1 (Welle)"},
       {2, "TForm_preview", "2 (Nabe)"},
-      {2, "TForm_zt4last", "Anwendungsfaktor KA (ohne Einheit, ab 1."},
-      {2, "TForm_zt4last", "Drehzahl n in 1/min, größer als 0. Mit d"},
-      {2, "TForm_zt4last", "Lastrichtungswechselfaktor fW (0 bis 1.0"},
-      {2, "TForm_zt4last", "Lastspitzenhäufigkeitsfaktor fL für Well"},
-      {2, "TForm_zt4last", "Lastverteilungsfaktor K lambda (ab 1.0):"},
-      {2, "TForm_zt4last", "Maximales Drehmoment Tmax in Nm (lbfin):"},
-      {2, "TForm_zt4last", "Nenndrehmoment TN in Nm (lbfin), das dau"},
-      {2, "TForm_zt4last", "Nennleistung P in kW. Mit der Auswahl \"P"},
-      {2, "TForm_zt6abm", "Nabenlänge l: tragende Länge der Verzahn"},
-      {2, "TForm_ztwst", "Härteeinflussfaktor fH (ohne Einheit), t"},
-      {2, "TForm_ztwst", "Streckgrenze Re in MPa (psi), bei spröde"},
-      {2, "TForm_ztwst", "Stützfaktor fS (ohne Einheit), typisch 1"},
-      {2, "TForm_ztwst", "Werkstoffname, höchstens 18 Zeichen (z.B"},
-      {2, "TForm_ztwst", "Werkstoffnummer, höchstens 9 Zeichen (z."},
-      {2, "Tconfig", "Anzahl der Dezimalstellen (3 bis 6) der "},
-      {2, "Tconfig", "Anzahl der Dezimalstellen der Koordinate"},
-      {2, "Tconfig", "Archivierungsmodus: Projekte können nur "},
-      {2, "Tconfig", "CAD Ordner: Ordner, in den DXF-, IGES- u"},
-      {2, "Tconfig", "Dezimalzeichen im Ausdruck und in den Ei"},
-      {2, "Tconfig", "Diagrammgrenzen abfragen: vor einer Diag"},
-      {2, "Tconfig", "Dialogfenster- und Dialogelemente-Größe "},
-      {2, "Tconfig", "EDI Ordner: Ordner für den Datenaustausc"},
-      {2, "Tconfig", "Ergebnisgrafik: welche Zeichnung nach je"},
       {2, "Tconfig", "Farbe für Layer 16 (rot)"},
       {2, "Tconfig", "Farbe für Layer 17 (gelb)"},
       {2, "Tconfig", "Farbe für Layer 18 (grün)"},
@@ -120,22 +73,6 @@ const std::vector<CoreText>& CoreTextsOfTheOtherLanguage() {
       {2, "Tconfig", "Farbe für Layer 29 (hell grau)"},
       {2, "Tconfig", "Farbe für Layer 30 (dunkel grau)"},
       {2, "Tconfig", "Farbe für Layer 31 (schwarz)"},
-      {2, "Tconfig", "Farbgrafik: color zeigt die Zeichnungen "},
-      {2, "Tconfig", "Fenstergroesse: Breite x und Höhe y der "},
-      {2, "Tconfig", "Hilfegrad: 0 keine Info nach Eingabe (au"},
-      {2, "Tconfig", "Layer Monochrom: alle CAD-Layer in einer"},
-      {2, "Tconfig", "MORVANE-Programm-Ordner: Ordner der Prog"},
-      {2, "Tconfig", "Ordner der Projektdateien (.zt6): hier ö"},
-      {2, "Tconfig", "Ordner für Datenbankdateien (dbf): hier "},
-      {2, "Tconfig", "PLT Ordner: Ordner der Hilfebilder (.plt"},
-      {2, "Tconfig", "Pan-Faktor: Verschiebung je Pfeiltaste a"},
-      {2, "Tconfig", "Temporärer Ordner: für Zwischendateien ("},
-      {2, "Tconfig", "Textbreitenfaktor (bzw. Texthöhenfaktor)"},
-      {2, "Tconfig", "Textprogramm: Programm, das Textdateien "},
-      {2, "Tconfig", "Textstil für CAD-Dateien (höchstens 32 Z"},
-      {2, "Tconfig", "Textwinkel in Grad für Texte der CAD-Dat"},
-      {2, "Tconfig", "Usereingabe bei Programmstart: beim Star"},
-      {2, "Tconfig", "Zoomfaktor: Vergrößerung je Tastendruck "},
       {2, "Thh", "Tol. F Nabe"},
       {2, "Thh", "Tol. F Welle, coarse"},
       {2, "Thh", "Tol. F Welle, fine"},
@@ -184,6 +121,13 @@ Catalogue ReadCatalogue() {
       for (const QString& w : Words(source)) german.insert(w);
       english.insert(translation);
     }
+  }
+  // The English help texts count as translations too: their words ("normal", "Plot")
+  // are English even where a German source uses them.
+  for (const char* file : {"zt6.en.hlp.txt", "morvane.en.hlp.txt"}) {
+    QFile in(QString(ZT6_DATA_DIR) + "/help/" + file);
+    EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file;
+    for (const QString& w : Words(QString::fromUtf8(in.readAll()))) translationWords.insert(w);
   }
   Catalogue c;
   // A translation's pieces between its placeholders, without accelerators and dots.
