@@ -360,12 +360,13 @@ QWidget* ConfigWindow::ControlWidget(const ConfigurationControl& c, QWidget* pag
           table->setItem(r - 1, col, new QTableWidgetItem);
           const std::string cell = CellName(grid, r, col);
           bindings_[cell] = {[table, r, col] { return ToUtf8(table->item(r - 1, col)->text()); },
-                             [table, r, col, colours](const std::string& t) {
+                             [this, table, r, col, colours](const std::string& t) {
                                table->item(r - 1, col)->setText(FromUtf8(t));
                                if (colours && col == 0) {
+                                 const std::string caption = ColourRowCaption(
+                                     15 + r, std::atoi(t.c_str()), program_.words);
                                  table->setVerticalHeaderItem(
-                                     r - 1, new QTableWidgetItem(FromUtf8(
-                                                ColourRowCaption(15 + r, std::atoi(t.c_str())))));
+                                     r - 1, new QTableWidgetItem(FromUtf8(caption)));
                                }
                              }};
         }

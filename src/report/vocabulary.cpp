@@ -190,6 +190,27 @@ constexpr Entry kEntries[] = {
     {"Falsches numerisches Format", "Wrong number format"},
     {"Fehler bei Zugriff auf Diskette/Platte", "Error accessing the disk"},
     {"Fehler beim Schließen einer Datei", "Error closing a file"},
+    // The desktop's tables and menus built from words: project table, layer colours.
+    {"Datei", "File"},
+    {"Datum  j/m/t", "Date  y/m/d"},
+    {"Ausdruck -> Excel", "Printout -> Excel"},
+    {"Farbe für Layer ", "Colour of layer "},
+    {"rot", "red"},
+    {"gelb", "yellow"},
+    {"grün", "green"},
+    {"cyan", "cyan"},
+    {"blau", "blue"},
+    {"magenta", "magenta"},
+    {"weiß", "white"},
+    {"dunkel blau", "dark blue"},
+    {"dunkel grün", "dark green"},
+    {"dunkel cyan", "dark cyan"},
+    {"dunkel rot", "dark red"},
+    {"dunkel magenta", "dark magenta"},
+    {"braun", "brown"},
+    {"hell grau", "light grey"},
+    {"dunkel grau", "dark grey"},
+    {"schwarz", "black"},
 };
 
 }  // namespace

@@ -53,29 +53,6 @@ struct CoreText {
 
 const std::vector<CoreText>& CoreTextsOfTheOtherLanguage() {
   static const std::vector<CoreText> texts = {
-      {1, "TForm_preview", "Date  y/m/d"},
-      {1, "Thh", "Printout -> Excel"},
-      {2, "TForm_preview", "1 (Welle)"},
-      {2, "TForm_preview", "2 (Nabe)"},
-      {2, "Tconfig", "Farbe für Layer 16 (rot)"},
-      {2, "Tconfig", "Farbe für Layer 17 (gelb)"},
-      {2, "Tconfig", "Farbe für Layer 18 (grün)"},
-      {2, "Tconfig", "Farbe für Layer 19 (cyan)"},
-      {2, "Tconfig", "Farbe für Layer 20 (blau)"},
-      {2, "Tconfig", "Farbe für Layer 21 (magenta)"},
-      {2, "Tconfig", "Farbe für Layer 22 (weiß)"},
-      {2, "Tconfig", "Farbe für Layer 23 (dunkel blau)"},
-      {2, "Tconfig", "Farbe für Layer 24 (dunkel grün)"},
-      {2, "Tconfig", "Farbe für Layer 25 (dunkel cyan)"},
-      {2, "Tconfig", "Farbe für Layer 26 (dunkel rot)"},
-      {2, "Tconfig", "Farbe für Layer 27 (dunkel magenta)"},
-      {2, "Tconfig", "Farbe für Layer 28 (braun)"},
-      {2, "Tconfig", "Farbe für Layer 29 (hell grau)"},
-      {2, "Tconfig", "Farbe für Layer 30 (dunkel grau)"},
-      {2, "Tconfig", "Farbe für Layer 31 (schwarz)"},
-      {2, "Thh", "Tol. F Nabe"},
-      {2, "Thh", "Tol. F Welle, coarse"},
-      {2, "Thh", "Tol. F Welle, fine"},
   };
   return texts;
 }

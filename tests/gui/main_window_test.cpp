@@ -362,7 +362,7 @@ TEST_F(MainWindowTest, ProjectTableListsTheFolderAndOpensTheChosenFile) {
     ASSERT_NE(grid, nullptr);
     rows = grid->rowCount();
     columns = grid->columnCount();
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "File");
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Datei");
     EXPECT_EQ(grid->horizontalHeaderItem(8)->text(), "D [mm]");
     chosen = grid->item(1, 0)->text();
     // A double-click chooses (its first click only selects).

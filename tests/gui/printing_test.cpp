@@ -358,7 +358,7 @@ TEST_F(Printing, TheProjectTableExportsEveryCellIntoAWorkbook) {
             dir.path().filename().string() + "_Projekttabelle.xlsx");
   const std::string cells = WorkbookCells(launcher.calls[0].program);
   // The heading row first, then the file's row: texts stay texts, numbers are numbers.
-  EXPECT_NE(cells.find("1\t1\ts\tFile\n"), std::string::npos) << cells;
+  EXPECT_NE(cells.find("1\t1\ts\tDatei\n"), std::string::npos) << cells;
   EXPECT_NE(cells.find("1\t9\ts\tD [mm]\n"), std::string::npos) << cells;
   EXPECT_NE(cells.find("2\t1\ts\twelle_12x14.zt6\n"), std::string::npos) << cells;
   EXPECT_NE(cells.find("2\t6\tn\t31\n"), std::string::npos) << cells;

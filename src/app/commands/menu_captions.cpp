@@ -193,8 +193,11 @@ void MenuCaptions::Load(int language, const Vocabulary& words) {
   for (int k = 1; k <= 5; ++k)
     captions_["mi_Document" + std::to_string(k)] = kDocumentWords[column] + std::to_string(k);
   // The database captions are fixed texts but for the report's words fine and coarse.
-  captions_["mi_dbfzt6f1f"] = "Tol. F Welle, " + Cp850ToUtf8(words["fein"]);
-  captions_["mi_dbfzt6f1g"] = "Tol. F Welle, " + Cp850ToUtf8(words["grob"]);
+  const std::string shaft = "Tol. F " + Cp850ToUtf8(words["Welle"]) + ", ";
+  captions_["mi_dbfzt6f1f"] = shaft + Cp850ToUtf8(words["fein"]);
+  captions_["mi_dbfzt6f1g"] = shaft + Cp850ToUtf8(words["grob"]);
+  captions_["mi_dbfzt6f2"] = "Tol. F " + Cp850ToUtf8(words["Nabe"]);
+  captions_["mi_OlePrintoutExcel"] = Cp850ToUtf8(words["Ausdruck -> Excel"]);
 }
 
 std::string MenuCaptions::Caption(std::string_view name) const {

@@ -10,6 +10,7 @@
 #include "app/files/project_file.h"
 #include "app/files/project_folder.h"
 #include "app/files/project_io.h"
+#include "report/vocabulary.h"
 #include "base/blanks.h"
 #include "base/codepage.h"
 #include "base/number_format.h"
@@ -80,10 +81,11 @@ std::vector<std::string> ProjectTableHeadings(const Program& program) {
   const FormatSettings& f = program.config.format;
   const std::string length = LengthUnitText(f);
   const std::string torque = TorqueUnitText(f);
-  return {"File",
-          "Date  y/m/d",
-          "1 (Welle)",
-          "2 (Nabe)",
+  const Vocabulary& w = program.words;
+  return {Cp850ToUtf8(w["Datei"]),
+          Cp850ToUtf8(w["Datum  j/m/t"]),
+          "1 (" + Cp850ToUtf8(w["Welle"]) + ")",
+          "2 (" + Cp850ToUtf8(w["Nabe"]) + ")",
           OemToDisplay(program.words["Profil"], f.asciiSpecial),
           "z",
           "P [" + length + "]",

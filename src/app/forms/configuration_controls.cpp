@@ -10,6 +10,7 @@
 #include "app/commands/report_output.h"
 #include "base/codepage.h"
 #include "cad/drawing_window.h"
+#include "report/vocabulary.h"
 #include "base/number_parse.h"
 
 namespace zt6 {
@@ -575,8 +576,10 @@ const ConfigurationControl* FindConfigurationControl(std::string_view name) {
 
 std::span<const ConfigurationPage> ConfigurationPages() { return kPages; }
 
-std::string ColourRowCaption(int layer, int colour) {
-  return "Farbe für Layer " + std::to_string(layer) + " (" + Cp850ToUtf8(CadColourName(colour)) + ")";
+std::string ColourRowCaption(int layer, int colour, const Vocabulary& words) {
+  const std::string name = CadColourName(colour);
+  return Cp850ToUtf8(words["Farbe für Layer "]) + std::to_string(layer) + " (" +
+         Cp850ToUtf8(name.empty() ? name : words[Cp850ToUtf8(name)]) + ")";
 }
 
 std::span<const std::string_view> LayerRowCaptions() { return kLayerRows; }

@@ -18,6 +18,8 @@
 
 namespace zt6 {
 
+class Vocabulary;
+
 enum class ControlKind {
   Text,    // line edit, a text setting (CP850 in the settings)
   Whole,   // line edit, a whole number
@@ -74,8 +76,9 @@ inline bool ShowsTooltip(const ConfigurationControl& control, int helpLevel) {
   return control.tooltip != 0 && (helpLevel != 0 || control.tooltipAlways);
 }
 
-// "Farbe für Layer 16 (rot)": the caption of a row of the colour grid.
-std::string ColourRowCaption(int layer, int colour);
+// "Farbe für Layer 16 (rot)": the caption of a row of the colour grid, in the words'
+// language.
+std::string ColourRowCaption(int layer, int colour, const Vocabulary& words);
 // The row captions of the CAD layer grid, rows 1..5.
 std::span<const std::string_view> LayerRowCaptions();
 

@@ -154,11 +154,14 @@ TEST(MenuCaptions, FineAndCoarseFollowTheReportWords) {
   EXPECT_EQ(captions.Caption("mi_dbfzt6f1f"), "Tol. F Welle, fein");
   words.Load(2);
   captions.Load(2, words);
-  EXPECT_EQ(captions.Caption("mi_dbfzt6f1f"), "Tol. F Welle, fine");
-  EXPECT_EQ(captions.Caption("mi_dbfzt6f1g"), "Tol. F Welle, coarse");
+  EXPECT_EQ(captions.Caption("mi_dbfzt6f1f"), "Tol. F shaft, fine");
+  EXPECT_EQ(captions.Caption("mi_dbfzt6f1g"), "Tol. F shaft, coarse");
+  EXPECT_EQ(captions.Caption("mi_dbfzt6f2"), "Tol. F hub");
+  EXPECT_EQ(captions.Caption("mi_OlePrintoutExcel"), "Printout -> Excel");
   words.Load(1);
   captions.Load(7, words);  // Romanian has no report words of its own
   EXPECT_EQ(captions.Caption("mi_dbfzt6f1g"), "Tol. F Welle, grob");
+  EXPECT_EQ(captions.Caption("mi_OlePrintoutExcel"), "Ausdruck -> Excel");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/forms/configuration_controls.h"
 #include "app/ports/scripted_ui.h"
 #include "base/codepage.h"
+#include "report/vocabulary.h"
 #include "base/number_parse.h"
 #include "support/temp_dir.h"
 
@@ -273,7 +274,10 @@ TEST(ConfigurationControls, TooltipsFollowTheHelpLevelUnlessAlways) {
   EXPECT_FALSE(ShowsTooltip(*zoom, 0));
   EXPECT_TRUE(ShowsTooltip(*zoom, 1));
   EXPECT_TRUE(ShowsTooltip(*result, 0));
-  EXPECT_EQ(ColourRowCaption(16, 3), "Farbe für Layer 16 (grün)");
+  Vocabulary words;
+  EXPECT_EQ(ColourRowCaption(16, 3, words), "Farbe für Layer 16 (grün)");
+  words.Load(2);
+  EXPECT_EQ(ColourRowCaption(16, 3, words), "Colour of layer 16 (green)");
 }
 
 // The default report device is the position of its name among the report's devices.
