@@ -105,6 +105,7 @@ void CadOutput::StartOutput(CadOutputType type) {
   dxfFile_ = nullptr;
   blockFile_.reset();
   blockFilesWritten_.clear();
+  blocksRead_.clear();
   outputFile_.clear();
 
   if (type == CadOutputType::Choose) {
@@ -248,6 +249,7 @@ void CadOutput::EndBlock() {
       return;
     }
     blockFilesWritten_.push_back(blockFilePath_);
+    blocksRead_.erase(blockFilePath_);
     return;
   }
   if (file_) file_->EndBlock();
@@ -307,6 +309,7 @@ void CadOutput::FinishOutput() {
       fs::remove(path, ec);
     }
     blockFilesWritten_.clear();
+    blocksRead_.clear();
     return;
   }
   if (!file_) return;

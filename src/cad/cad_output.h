@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ namespace zt6 {
 
 class RunMessages;
 struct BlockEntity;
+struct BlockFile;
 
 // Origin, rotation (degrees) and scales of the blocks being expanded on the screen.
 struct InsertTransform {
@@ -145,6 +147,8 @@ class CadOutput {
   void ScreenInsert(std::string_view name, double x, double y, double angle, double sx,
                     double sy);
   void DrawBlockEntity(const BlockEntity& entity);
+  // The block file read and parsed once per drawing; null (and cancelled) when unreadable.
+  std::shared_ptr<const BlockFile> BlockOf(std::string_view name);
   void LayerFromName(std::string_view name);
   void Transform(double& x, double& y) const;
 
@@ -161,6 +165,8 @@ class CadOutput {
   std::unique_ptr<DxfWriter> blockFile_;       // screen block being written
   std::filesystem::path blockFilePath_;
   std::vector<std::filesystem::path> blockFilesWritten_;
+  // Blocks read in this drawing: every tooth inserts the same one.
+  std::map<std::filesystem::path, std::shared_ptr<const BlockFile>> blocksRead_;
   bool inBlocks_ = false;
   int layer_ = 0;
   DxfTextSettings text_;

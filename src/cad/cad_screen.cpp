@@ -73,6 +73,25 @@ void CadOutput::LayerFromName(std::string_view name) {
   Layer(LayerNumberText(name));
 }
 
+std::shared_ptr<const BlockFile> CadOutput::BlockOf(std::string_view name) {
+  const std::filesystem::path path = BlockFilePath(name);
+  if (const auto known = blocksRead_.find(path); known != blocksRead_.end()) return known->second;
+  const FileContent content = ReadWholeFile(path, kMaxBlockFileBytes);
+  if (content.tooLarge) {
+    messages_.Add(Oem("Blockdatei zu groß: ") + std::string(name));
+    cancel_ = true;
+    return nullptr;
+  }
+  if (!content.ok) {
+    messages_.Add("Invalid temp directory");
+    cancel_ = true;
+    return nullptr;
+  }
+  auto block = std::make_shared<const BlockFile>(ParseBlockFile(content.bytes));
+  blocksRead_.emplace(path, block);
+  return block;
+}
+
 void CadOutput::ScreenInsert(std::string_view name, double x, double y, double angle,
                              double sx, double sy) {
   if (nesting_ == 0) transform_ = InsertTransform{};
@@ -82,17 +101,8 @@ void CadOutput::ScreenInsert(std::string_view name, double x, double y, double a
     cancel_ = true;
     return;
   }
-  const FileContent content = ReadWholeFile(BlockFilePath(name), kMaxBlockFileBytes);
-  if (content.tooLarge) {
-    messages_.Add(Oem("Blockdatei zu groß: ") + std::string(name));
-    cancel_ = true;
-    return;
-  }
-  if (!content.ok) {
-    messages_.Add("Invalid temp directory");
-    cancel_ = true;
-    return;
-  }
+  const std::shared_ptr<const BlockFile> block = BlockOf(name);
+  if (!block) return;
   const InsertTransform outer = transform_;
   ++nesting_;
   double ox = x;
@@ -104,9 +114,8 @@ void CadOutput::ScreenInsert(std::string_view name, double x, double y, double a
   transform_.sx *= sx;
   transform_.sy *= sy;
 
-  const BlockFile block = ParseBlockFile(content.bytes);
-  for (const std::string& message : block.messages) messages_.Add(message);
-  for (const BlockEntity& entity : block.entities) DrawBlockEntity(entity);
+  for (const std::string& message : block->messages) messages_.Add(message);
+  for (const BlockEntity& entity : block->entities) DrawBlockEntity(entity);
 
   --nesting_;
   transform_ = outer;

@@ -34,7 +34,6 @@
 #include "gui/print_config_window.h"
 #include "gui/qt_printer.h"
 #include "app/commands/spreadsheet_commands.h"
-#include "xlsx/xlsx_workbooks.h"
 #include "gui/project_table_window.h"
 #include "gui/qt_documentation_dialogs.h"
 #include "gui/qt_input_dialogs.h"
@@ -45,6 +44,7 @@
 #include "gui/table_editor_window.h"
 #include "gui/step_companion.h"
 #include "gui/step_model_window.h"
+#include "gui/workbook_module.h"
 
 namespace zt6::gui {
 
@@ -390,7 +390,7 @@ void MainWindow::OpenTable() {
   ProjectTableWindow window(FromUtf8(program_.projectDirectory), headings, rows, this);
   window.SetCaptions(commands_->Captions());
   window.onExportExcel = [this](const std::vector<std::vector<std::string>>& cells) {
-    if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
+    if (!workbooks_) workbooks_ = std::make_unique<ModuleWorkbooks>();
     OpenWorkbook(ProjectTableSheet(cells, program_.config.format),
                  ProjectTableWorkbookPath(program_), *workbooks_, launcher_, prompts_,
                  ToCp850(DesktopText::tr("Excel kann nicht gestartet werden")));
@@ -424,7 +424,7 @@ void MainWindow::PrintConfiguration(bool setupMode) {
 }
 
 void MainWindow::Spreadsheet(MenuCommand command) {
-  if (!workbooks_) workbooks_ = std::make_unique<XlsxWorkbooks>();
+  if (!workbooks_) workbooks_ = std::make_unique<ModuleWorkbooks>();
   ui_.SetWaitCursor(true);
   bool opened = false;
   if (command == MenuCommand::StartSpreadsheet) {

@@ -305,6 +305,55 @@ TEST(CadScreenBlocks, MissingFileAndEndlessNestingAreRefused) {
   EXPECT_EQ(lines, 4u);  // one line per level that could be drawn
 }
 
+// A drawing reads each block file once, however often it inserts it; a block written
+// again within the drawing and the next drawing read it afresh.
+TEST(CadScreenBlocks, EachBlockFileIsReadOncePerDrawing) {
+  CadFixture f;
+  const auto lineOf = [&](std::size_t from) {
+    std::vector<std::string> lines;
+    for (std::size_t i = from; i < f.screen.Records().size(); ++i)
+      if (f.screen.Records()[i].starts_with("4;")) lines.push_back(f.screen.Records()[i]);
+    return lines;
+  };
+  const auto block = [&](double length) {
+    f.cad.BeginBlock("a");
+    f.cad.Line(0, 0, length, 0);
+    f.cad.EndBlock();
+  };
+  const auto path = f.dir.path() / "$a.dx$";
+  const std::string other =
+      "  0\r\nLINE\r\n  8\r\n0\r\n 10\r\n0\r\n 20\r\n0\r\n 11\r\n0\r\n 21\r\n9\r\n"
+      "  0\r\nEOF\r\n";
+  f.cad.StartOutput(CadOutputType::Screen);
+  f.cad.StartSheet(0, 0, 100, 100);
+  f.cad.BeginBlocks();
+  block(1);
+  f.cad.EndSection();
+  f.cad.BeginEntities();
+  std::size_t before = f.screen.Records().size();
+  f.cad.Insert("a", 0, 0, 0, 1, 1);
+  std::ofstream(path, std::ios::binary) << other;  // not this drawing's any more
+  f.cad.Insert("a", 10, 0, 0, 1, 1);
+  EXPECT_EQ(lineOf(before), (std::vector<std::string>{"4;0;0;1;0", "4;10;0;11;0"}));
+  f.cad.BeginBlocks();
+  block(2);
+  f.cad.EndSection();
+  before = f.screen.Records().size();
+  f.cad.Insert("a", 0, 0, 0, 1, 1);
+  EXPECT_EQ(lineOf(before), (std::vector<std::string>{"4;0;0;2;0"}));
+  f.cad.FinishOutput();
+
+  std::ofstream(path, std::ios::binary) << other;
+  f.cad.StartOutput(CadOutputType::Screen);
+  f.cad.StartSheet(0, 0, 100, 100);
+  f.cad.BeginEntities();
+  before = f.screen.Records().size();
+  f.cad.Insert("a", 0, 0, 0, 1, 1);
+  EXPECT_EQ(lineOf(before), (std::vector<std::string>{"4;0;0;0;9"}));
+  f.cad.FinishOutput();
+  EXPECT_FALSE(f.cancel);
+}
+
 TEST(CadScreenBlocks, UserLogoIsInsertedAndKept) {
   CadFixture f;
   const auto logo = f.dir.path() / "$LOGO_2.dx$";

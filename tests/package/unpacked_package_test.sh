@@ -141,6 +141,12 @@ if [ -x "$build/wzt6-desktop" ]; then
   if readelf -d "$usr/libexec/zt6/wzt6-desktop" | grep -q 'NEEDED.*TK'; then
     fail "wzt6-desktop links OpenCASCADE"
   fi
+  # Its workbooks come from a module loaded on the first one: it starts without libxlsxwriter.
+  if readelf -d "$usr/libexec/zt6/wzt6-desktop" | grep -q 'NEEDED.*xlsxwriter'; then
+    fail "wzt6-desktop links libxlsxwriter"
+  fi
+  readelf -d "$usr/libexec/zt6/zt6-xlsx-module.so" | grep -q 'NEEDED.*xlsxwriter' ||
+    fail "the desktop's workbook module is not in the package"
   QT_QPA_PLATFORM=offscreen ZT6_QUIT_AFTER_FIRST_DRAWING=1 timeout 60 \
     "$usr/bin/wzt6" din5481_17x20.zt6 >window.out 2>&1 || fail "wzt6 window: $(cat window.out)"
 fi
