@@ -797,5 +797,9 @@ The record keeps its previous value.</translation>
         <source>%1 endete mit dem Exitcode %2</source>
         <translation>%1 ended with exit code %2</translation>
     </message>
+    <message>
+        <source>HILFETEXT Nr.%1</source>
+        <translation>HELP TEXT No.%1</translation>
+    </message>
 </context>
 </TS>

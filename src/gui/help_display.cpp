@@ -74,7 +74,7 @@ void ShowHelp(int number, HelpMode mode) {
   const HelpHost* host = Host();
   if (host == nullptr || host->program == nullptr || host->prompts == nullptr) {
     // A window shown without the main window (tests): the lookup's message.
-    QMessageBox box(QMessageBox::NoIcon, FromUtf8(HelpCaption(number)),
+    QMessageBox box(QMessageBox::NoIcon, DesktopText::tr("HILFETEXT Nr.%1").arg(number),
                     DesktopText::tr("Hilfetext Nr %1: keine Hilfe vorhanden.").arg(number),
                     QMessageBox::Ok);
     box.setObjectName("MessageBox");

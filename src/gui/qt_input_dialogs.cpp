@@ -31,7 +31,8 @@ bool QtInputDialogs::Dimensions() {
 
 bool QtInputDialogs::Material() {
   bool& cancel = program_.shell.cancel;
-  MaterialForm form(program_.design, program_.messages, program_.config.format, access_, cancel);
+  MaterialForm form(program_.design, program_.messages, program_.config.format, access_, cancel,
+                    program_.words);
   MaterialWindow window(form, prompts_, cancel, parent_);
   return window.exec() == QDialog::Accepted;
 }

@@ -194,6 +194,8 @@ constexpr Entry kEntries[] = {
     {"Datei", "File"},
     {"Datum  j/m/t", "Date  y/m/d"},
     {"Ausdruck -> Excel", "Printout -> Excel"},
+    {"Werkstoffdatenbank", "Material database"},
+    {"PLOTRIX-Befehlszeile", "PLOTRIX command line"},
     {"Farbe für Layer ", "Colour of layer "},
     {"rot", "red"},
     {"gelb", "yellow"},

@@ -32,6 +32,7 @@
 #include "gui/drawing_view.h"
 #include "gui/qt_printer.h"
 #include "gui/qt_translations.h"
+#include "report/vocabulary.h"
 #include "support/drawn_texts.h"
 #include "support/gui_fixture.h"
 
@@ -105,6 +106,16 @@ Catalogue ReadCatalogue() {
     QFile in(QString(ZT6_DATA_DIR) + "/help/" + file);
     EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << file;
     for (const QString& w : Words(QString::fromUtf8(in.readAll()))) translationWords.insert(w);
+  }
+  // The core's German words: its vocabulary's, where no English text uses the same word
+  // ("Werkstoffdatenbank", "Kerbverzahnung").
+  for (const auto& [de, en] : VocabularyEntries()) {
+    for (const QString& w : Words(QString::fromUtf8(de.data(), qsizetype(de.size()))))
+      german.insert(w);
+    for (const QString& w : Words(QString::fromUtf8(en.data(), qsizetype(en.size())))) {
+      translationWords.insert(w);
+      translationWords.insert(w.left(1).toUpper() + w.mid(1));  // "plotter", "Plotter"
+    }
   }
   Catalogue c;
   // A translation's pieces between its placeholders, without accelerators and dots.

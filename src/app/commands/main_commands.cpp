@@ -339,6 +339,7 @@ void MainCommands::SetLanguage(int n) {
   program_.config.menuLanguage = n;
   program_.words.Load(n);
   captions_.Load(n, program_.words);
+  programTitle_ = ProgramTitleLine(program_.words["Kerbverzahnung"]);
 }
 
 bool MainCommands::CloseQuery() {

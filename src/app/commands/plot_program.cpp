@@ -219,7 +219,7 @@ bool ChoosePlotCommandLine(Program& program, Prompts& prompts, const fs::path& w
     std::vector<std::string> items;
     for (const std::string& line : lines) items.push_back(line.substr(0, kChoiceWidth));
     shell.helpNumber = 2055;
-    selected = prompts.AskChoice("PLOTRIX Command Line", items, selected);
+    selected = prompts.AskChoice(program.words["PLOTRIX-Befehlszeile"], items, selected);
     if (shell.cancel) return false;
   }
   program.plotLine = selected;

@@ -24,8 +24,13 @@ std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(tex
 }  // namespace
 
 MaterialForm::MaterialForm(DesignRecord& design, RunMessages& messages, FormatSettings& format,
-                           TableAccess& access, bool& cancelFlag)
-    : design_(design), messages_(messages), format_(format), access_(access), cancel_(cancelFlag) {}
+                           TableAccess& access, bool& cancelFlag, const Vocabulary& words)
+    : design_(design),
+      messages_(messages),
+      format_(format),
+      access_(access),
+      cancel_(cancelFlag),
+      words_(words) {}
 
 const std::string& MaterialForm::Text(const char* field) const {
   static const std::string kEmpty;
@@ -94,8 +99,9 @@ std::string MaterialForm::PressureLine(int part) const {
 
 std::string MaterialForm::DatabaseButtonCaption(int part) const {
   const std::string& number = design_.material[Index(part)].number;
-  if (TrimBlanks(number).empty()) return "Werkstoffdatenbank...";
-  return Cp850ToUtf8(number) + "  " + "Werkstoffdatenbank";
+  const std::string database = Cp850ToUtf8(words_["Werkstoffdatenbank"]);
+  if (TrimBlanks(number).empty()) return database + "...";
+  return Cp850ToUtf8(number) + "  " + database;
 }
 
 void MaterialForm::PickMaterial(int part) {

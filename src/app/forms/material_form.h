@@ -11,6 +11,7 @@
 #include "base/format_settings.h"
 #include "calc/design_record.h"
 #include "calc/run_messages.h"
+#include "report/vocabulary.h"
 
 namespace zt6 {
 
@@ -29,8 +30,9 @@ class MaterialForm {
       {"Edit_ident2", "Edit_name2", "Edit_re2", "Edit_fs2", "Edit_fh2"},
   }};
 
+  // words: the program's vocabulary, for the captions in its language.
   MaterialForm(DesignRecord& design, RunMessages& messages, FormatSettings& format,
-               TableAccess& access, bool& cancelFlag);
+               TableAccess& access, bool& cancelFlag, const Vocabulary& words);
 
   // Edit_ident1, Edit_Name1, Edit_Re1, Edit_fs1, Edit_fh1, Edit_ident2, Edit_name2,
   // Edit_re2, Edit_fs2, Edit_fh2.
@@ -65,6 +67,7 @@ class MaterialForm {
   FormatSettings& format_;
   TableAccess& access_;
   bool& cancel_;
+  const Vocabulary& words_;
   ShownValues shown_;
 };
 

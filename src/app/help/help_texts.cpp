@@ -117,7 +117,11 @@ std::string HelpTextAsString(const HelpEntry& entry, bool asciiSpecial) {
   return text;
 }
 
-std::string HelpCaption(int number) { return "HILFETEXT Nr." + std::to_string(number); }
+std::string HelpCaption(int number, int menuLanguage) {
+  // German for the German menus and for the start-up language (0).
+  const bool german = menuLanguage <= 1;
+  return (german ? "HILFETEXT Nr." : "HELP TEXT No.") + std::to_string(number);
+}
 
 std::vector<int> HelpHeadNumbers(const std::vector<std::string>& fileLines) {
   std::vector<int> numbers;
@@ -160,7 +164,7 @@ void ShowHelp(const Configuration& config, Prompts& prompts, DrawingWindow& draw
     // Each line followed by a blank: one paragraph, which the box wraps to its width.
     for (int k = 0; k < last; ++k)
       text += OemToDisplay(entry.lines[static_cast<std::size_t>(k)], prompts.format().asciiSpecial) + " ";
-    prompts.ui().MessageBox(HelpCaption(number), text);
+    prompts.ui().MessageBox(HelpCaption(number, config.menuLanguage), text);
   }
 }
 

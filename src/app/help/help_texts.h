@@ -44,8 +44,8 @@ HelpEntry LookUpHelp(const Configuration& config, int number);
 // the tooltip of a label.
 std::string HelpTextAsString(const HelpEntry& entry, bool asciiSpecial);
 
-// The message box caption "HILFETEXT Nr.5005".
-std::string HelpCaption(int number);
+// The message box caption "HILFETEXT Nr.5005", "HELP TEXT No.5005" in the other menus.
+std::string HelpCaption(int number, int menuLanguage);
 
 // Every number a help file holds as a head, in file order (for the completeness test and
 // the demonstration's check).

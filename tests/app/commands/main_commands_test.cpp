@@ -412,8 +412,8 @@ TEST_F(MainCommandsTest, RunMessageItemAndLanguage) {
   EXPECT_EQ(program.words.Language(), 2);
   EXPECT_EQ(commands.Captions().Caption("mi_fileNew"), "&New...");
   EXPECT_EQ(commands.MessageItemCaption(), "&Error messages (2)");
-  // The program title keeps the term it was created with.
-  EXPECT_EQ(commands.Title(), "ZT6  -  Kerbverzahnung DIN 5481");
+  // The program title speaks the new language at once.
+  EXPECT_EQ(commands.Title(), "ZT6  -  Serration DIN 5481");
 
   commands.SetLanguage(3);
   EXPECT_EQ(program.config.menuLanguage, 3);

@@ -115,7 +115,7 @@ TEST(PlotProgram, ChoiceAmongLinesEditsOnlyTheChosenOne) {
   EXPECT_TRUE(b.Choose());
   const auto choices = b.ui.Of("choice");
   ASSERT_EQ(choices.size(), 1u);
-  EXPECT_EQ(choices[0].text, "PLOTRIX Command Line");
+  EXPECT_EQ(choices[0].text, "PLOTRIX-Befehlszeile");
   EXPECT_EQ(choices[0].current, 2);
   EXPECT_EQ(choices[0].items[1], longLine.substr(0, 64));
   EXPECT_EQ(b.ui.Of("text")[0].items[0], "C plotrix /CPLT /D1 /P2");

@@ -61,7 +61,7 @@ TEST_F(InputFormsTest, UnitSwitchThereAndBackKeepsTheMetricRecord) {
   EXPECT_EQ(design.z, before.z);
   EXPECT_DOUBLE_EQ(design.gammaE, before.gammaE);
 
-  MaterialForm material(design, messages, format, access, cancel);
+  MaterialForm material(design, messages, format, access, cancel, words);
   material.Fill();
   material.SwitchUnits();
   EXPECT_EQ(material.fields["Edit_Re1"], "152288.9");
@@ -208,7 +208,7 @@ TEST_F(InputFormsTest, EveryDialogRefusesValuesBeyondTheInputRanges) {
   ASSERT_TRUE(load.Check());
   EXPECT_EQ(load.Check()->field, "Edit_tmax");
 
-  MaterialForm material(design, messages, format, access, cancel);
+  MaterialForm material(design, messages, format, access, cancel, words);
   material.Fill();
   material.fields[MaterialForm::kGroups[1].Re] = "5001";
   ASSERT_TRUE(material.Check());
@@ -355,7 +355,7 @@ class MaterialPickTest : public InputFormsTest {
 };
 
 TEST_F(MaterialPickTest, TypedNumberStartsTheShaftSearchAndTheGroupIsRefilled) {
-  MaterialForm form(design, messages, format, access, cancel);
+  MaterialForm form(design, messages, format, access, cancel, words);
   form.Fill();
   EXPECT_EQ(form.DatabaseButtonCaption(1), "Werkstoffdatenbank...");
   form.fields["Edit_ident1"] = "1.7131";
@@ -370,6 +370,8 @@ TEST_F(MaterialPickTest, TypedNumberStartsTheShaftSearchAndTheGroupIsRefilled) {
   EXPECT_EQ(form.fields["Edit_fh1"], "1.15");
   EXPECT_EQ(form.fields["Edit_re2"], "300");
   EXPECT_EQ(form.DatabaseButtonCaption(1), "1.7131  Werkstoffdatenbank");
+  words.Load(2);
+  EXPECT_EQ(form.DatabaseButtonCaption(1), "1.7131  Material database");
   EXPECT_EQ(form.PressureLine(1), "plim = Re * fs * fH = 848.1 MPa");
 
   // Re is stored as a whole N/mm², also when typed in psi.

@@ -81,7 +81,9 @@ TEST(HelpTexts, MissingFileAndMissingNumberGiveTheirMessages) {
   const std::string missing = (dir.path() / "nothere.hlp").string();
   EXPECT_EQ(LookUpHelpInFile(missing, 1000).lines[0],
             "Datei " + Utf8ToCp850(missing) + " nicht gefunden !");
-  EXPECT_EQ(HelpCaption(5005), "HILFETEXT Nr.5005");
+  EXPECT_EQ(HelpCaption(5005, 0), "HILFETEXT Nr.5005");
+  EXPECT_EQ(HelpCaption(5005, 1), "HILFETEXT Nr.5005");
+  EXPECT_EQ(HelpCaption(5005, 2), "HELP TEXT No.5005");
 }
 
 TEST(HelpTexts, AsStringTheLinesAreJoinedWithSingleBlanksInTheWindowsCharacters) {
